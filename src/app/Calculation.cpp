@@ -1,0 +1,160 @@
+#include "app/Calculation.h"
+
+#include <cstdlib>
+
+#include "astro/VedicEphemeris.h"
+#include "chart/NameTables.h"
+#include "chart/PositionText.h"
+#include "chart/VedicPlanetPosition.h"
+
+namespace velakor {
+namespace {
+
+ValidationFailure Critical(const char* message, FormField focus) {
+    return ValidationFailure{message, MessageIcon::Critical, focus, FollowUp::None};
+}
+
+bool IsLeapYear(int year) { return year % 4 == 0; }
+
+std::int16_t ToInt16(long long n) {
+    if (n > 32767) return 32767;
+    if (n < -32768) return -32768;
+    return static_cast<std::int16_t>(n);
+}
+
+}  // namespace
+
+long long LeadingNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long n = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (n < 1000000000000LL) n = n * 10 + (text[i] - '0');
+    }
+    return negative ? -n : n;
+}
+
+std::optional<ValidationFailure> ValidateInput(const FormValues& v) {
+    if (v.Name.empty()) return Critical("Please Enter Your Name", FormField::Name);
+    if (v.LatDeg.empty()) return Critical("Please Enter Degree of Latitude", FormField::LatDeg);
+    if (v.LatMin.empty()) return Critical("Please Enter Minutes of Latitude", FormField::LatMin);
+    if (v.LonDeg.empty()) return Critical("Please Enter Degree of Longitude", FormField::LonDeg);
+    if (v.LonMin.empty()) return Critical("Please Enter Minute of Longitude", FormField::LonMin);
+    if (v.City.empty()) return Critical("Please Enter Your City name", FormField::City);
+    if (v.State.empty()) return Critical("Please Enter Your State name", FormField::State);
+    if (v.Country.empty()) return Critical("Please Enter Your Country name", FormField::Country);
+    if (v.Latitude == Direction::None) {
+        return ValidationFailure{"Please Select Direction For The Latitude", MessageIcon::Critical,
+                                 FormField::None, FollowUp::SelectNorth};
+    }
+    if (v.Longitude == Direction::None) {
+        return ValidationFailure{"Please Select Direction For The Longitude", MessageIcon::Critical,
+                                 FormField::None, FollowUp::SelectEast};
+    }
+    if (v.Month == 2) {
+        const int lastDay = IsLeapYear(v.Year) ? 29 : 28;
+        if (v.Day > lastDay) {
+            return ValidationFailure{"Please Enter Correct Date Or Month!", MessageIcon::Information,
+                                     FormField::None, FollowUp::None};
+        }
+    }
+    if (v.Day == 31 && (v.Month == 4 || v.Month == 6 || v.Month == 9 || v.Month == 11)) {
+        return ValidationFailure{"Please Enter Correct Date Or Month !", MessageIcon::Information,
+                                 FormField::None, FollowUp::None};
+    }
+    // Coordinates outside the globe would give a meaningless chart.
+    const long long latDeg = LeadingNumber(v.LatDeg), latMin = LeadingNumber(v.LatMin);
+    const long long lonDeg = LeadingNumber(v.LonDeg), lonMin = LeadingNumber(v.LonMin);
+    if (latMin > 59 || latMin < 0) {
+        return Critical("Please Enter Minutes of Latitude Between 0 And 59", FormField::LatMin);
+    }
+    if (latDeg < 0 || latDeg + latMin / 60.0 > 90) {
+        return Critical("Please Enter Latitude Between 0 And 90 Degrees", FormField::LatDeg);
+    }
+    if (lonMin > 59 || lonMin < 0) {
+        return Critical("Please Enter Minutes of Longitude Between 0 And 59", FormField::LonMin);
+    }
+    if (lonDeg < 0 || lonDeg + lonMin / 60.0 > 180) {
+        return Critical("Please Enter Longitude Between 0 And 180 Degrees", FormField::LonDeg);
+    }
+    return std::nullopt;
+}
+
+void CopyFormToRecord(Program& p, const FormValues& v) {
+    BirthRecord& b = p.Birth;
+    const int zone = v.ZoneIndex < 0 ? 0 : (v.ZoneIndex >= kZoneCount ? kZoneCount - 1 : v.ZoneIndex);
+    b.BirthName = v.Name;
+    b.BirthMonth = ToInt16(v.Month);
+    b.BirthDay = ToInt16(v.Day);
+    b.BirthYear = ToInt16(v.Year);
+    b.BirthHour = ToInt16(v.Hour);
+    b.BirthMinute = ToInt16(v.Minute);
+    b.ZoneHoursAbs = ToInt16(std::abs(p.Names.ZoneHourTable[zone]));
+    b.ZoneMinutesAbs = ToInt16(std::abs(p.Names.ZoneMinuteTable[zone]));
+    b.ZoneHours = p.Names.ZoneHourTable[zone];
+    b.ZoneMinutes = p.Names.ZoneMinuteTable[zone];
+    b.LonDeg = ToInt16(LeadingNumber(v.LonDeg));
+    b.LonMin = ToInt16(LeadingNumber(v.LonMin));
+    b.LatDeg = ToInt16(LeadingNumber(v.LatDeg));
+    b.LatMin = ToInt16(LeadingNumber(v.LatMin));
+    b.LonEastFlag = v.Longitude == Direction::First;
+    b.LatSouthFlag = v.Latitude == Direction::Second;
+    b.DaylightSaving = v.DaylightSaving;
+    b.BirthCity = TrimSpaces(v.City);
+    b.BirthState = TrimSpaces(v.State);
+    b.BirthCountry = TrimSpaces(v.Country);
+    b.ZoneIndex = ToInt16(zone);
+}
+
+void ComputeChart(Program& p) {
+    ComputeAscendant(p);
+    CalculateMoon(p);
+    ComputePlanets(p);
+
+    ChartSummary& s = p.Summary;
+    const ChartState& cs = p.Chart;
+    s.AyanamsaText = cs.AyanamsaCorrectionText.empty() ? std::string{} : cs.AyanamsaCorrectionText.substr(1);
+    const std::string& asc = cs.AscendantText;
+    s.LagnaSignAbbrev = asc.size() >= 3 ? asc.substr(asc.size() - 3) : asc;
+    const std::string_view lagnaName = SignNameForAbbrev(s.LagnaSignAbbrev);
+    if (!lagnaName.empty()) s.LagnaSignName.assign(lagnaName);
+    s.NakshatraText = cs.MoonNakshatra;
+    s.RashiText = cs.MoonSignName;
+    LookupNakshatraLord(p);
+    // The pada shown is the Moon's own quarter of its nakshatra.
+    s.NakshatraPada = cs.MoonPada;
+
+    // Houses: house 1 holds the ascendant's sign, the others follow in zodiac order.
+    ChartState& out = p.Chart;
+    for (auto& t : out.HouseTexts) t.clear();
+    int k = SignIndex(s.LagnaSignAbbrev);
+    if (k < 0) k = 0;
+    for (int h = 0; h < kHouseCount; ++h) out.HouseSigns[h] = ((k + h) % 12) + 1;
+    out.HouseTexts[0] = "Asc";
+    for (int planet = 0; planet < 9; ++planet) {
+        const std::string& text = cs.ChartPositions[planet];
+        if (text.size() < 6) continue;
+        const int m = SignIndex(std::string_view(text).substr(3, 3));
+        if (m < 0) continue;
+        for (int h = 0; h < kHouseCount; ++h) {
+            if (out.HouseSigns[h] == m + 1) {
+                out.HouseTexts[h] += "\r\n";
+                out.HouseTexts[h] += p.Names.PlanetNamesSanskrit[planet];
+                break;
+            }
+        }
+    }
+}
+
+void RunCalculation(Program& p, const FormValues& v) {
+    LoadNameTables(p);
+    CopyFormToRecord(p, v);
+    ComputeChart(p);
+}
+
+}  // namespace velakor

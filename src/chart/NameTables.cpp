@@ -1,0 +1,201 @@
+#include "chart/NameTables.h"
+
+#include <array>
+
+namespace velakor {
+namespace {
+
+struct ZoneRow {
+    std::string_view name;
+    std::int16_t hours;
+    std::int16_t minutes;
+};
+
+// Amounts to ADD to the zone's clock time to get universal time. The labels are shown
+// exactly as they have always been, odd spacing included.
+constexpr std::array<ZoneRow, kZoneCount> kZones{{
+    {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
+    {"Alaska/Hawaii Standard Time,AHST,-10.0", 10, 0},
+    {"Alaska/Hawaii War Time,AHWT,-9.0", 9, 0},
+    {"Atlantic Standard Time,AST,-4.0", 4, 0},
+    {"Atlantic War Time,AWT,-3.0", 3, 0},
+    {"Australian Central Daylight Time,ACDT,+10.5", -10, -30},
+    {"Australian Central Standard Time,ACST,+9.5", -9, -30},
+    {"Australian Eastern Daylight Time,AEDT,+11.0", -11, 0},
+    {"Australian Eastern Standard Time,AEST,+10.0", -10, 0},
+    {"Australian Western Daylight Time,AWDT,+9.0", -9, 0},
+    {"Australian Western Standard Time,AWST,+8.0", -8, 0},
+    {"Azores Time, AT, -2.0", 2, 0},
+    {"Baghdad Time, BAT, +3.0", -3, 0},
+    {"Bering Standard Time,BET,-11.0", 11, 0},
+    {"Brazil Zone 2,BZT2,-3.0", 3, 0},
+    {"British Double Summer Time,BDST,+2.0", -2, 0},
+    {"British Summer Time,BST,+1.0", -1, 0},
+    {"British War Time,BWT,+2.0", -2, 0},
+    {"Central Daylight Time,CDT,-5.0", 5, 0},
+    {"Central European Daylight,CED,+2.0", -2, 0},
+    {"Central European Time,CET,+1.0", -1, 0},
+    {"Central Standard Time,CST,-6.0", 6, 0},
+    {"Central War Time,CWT,-5.0", 5, 0},
+    {"China Coast Time,CCT,+8.0", -8, 0},
+    {"Eastern Daylight Time,EDT,-4.0", 4, 0},
+    {"Eastern European Daylight Time,EED,+3.0", -3, 0},
+    {"Eastern European Time,EET,+2.0", -2, 0},
+    {"Eastern Standard Time,EST,-5.0", 5, 0},
+    {"Eastern War Time,EWT,-4.0", 4, 0},
+    {"Greenwich Mean Time,GMT,0.0", 0, 0},
+    {"Guam Standard Time,GST,+10.0", -10, 0},
+    {"Hawaiian Daylight Time,HDT,-9.5", 9, 30},
+    {"Hawaiian Standard Time,HST,-10.5", 10, 30},
+    {"Hawaiian War Time,HWT,-9.5", 9, 30},
+    {"Indian Time, IST, +5.3", -5, -30},
+    {"Int'l Date Line East,IDLE,+12.0", -12, 0},
+    {"Int'l Date Line West,IDLW,-12.0", 12, 0},
+    {"Iran Time, IT, +3.5", -3, -30},
+    {"Japan Standard Time,JST,+9.0", -9, 0},
+    {"Java Time, JT, +7.5", -7, -30},
+    {"Middle European Daylight Time,MED,+2.0", -2, 0},
+    {"Middle European Time,MET,+1.0", -1, 0},
+    {"Moluccas Time, MT, +8.5", -8, -30},
+    {"Mountain Daylight Time,MDT,-6.0", 6, 0},
+    {"Mountain Standard Time,MST,-7.0", 7, 0},
+    {"Mountain War Time,MWT,-6.0", 6, 0},
+    {"New Zealand Std Summer Time,NZST,+13.0", -13, 0},
+    {"New Zealand Std Time,NZT,+12.0", -12, 0},
+    {"New Zealand Summer Time,NZS,+12.5", -12, -30},
+    {"New Zealand Time,NZ,+11.5", -11, -30},
+    {"Newfoundland Standard Time,NST,-3.5", 3, 30},
+    {"Nome Time, NT, -11.0", 11, 0},
+    {"North Sumatra Time,NST,+6.5", -6, -30},
+    {"Pacific Daylight Time,PDT,-7.0", 7, 0},
+    {"Pacific Standard Time,PST,-8.0", 8, 0},
+    {"Pacific War Time,PWT,-7.0", 7, 0},
+    {"South Australia Daylight Time,SAD,+10.5", -10, -30},
+    {"South Australia Daylight Time,SDT,+10.5", -10, -30},
+    {"South Australia Standard Time,SAST,+9.5", -9, -30},
+    {"South Australia Standard Time,SAT,+9.5", -9, -30},
+    {"South Sumatra Time,SST,+7.0", -7, 0},
+    {"Universal Time, UT, 0.0", 0, 0},
+    {"USSR Zone 10,UZ10,+11.0", -11, 0},
+    {"USSR Zone 3,USZ3,+4.0", -4, 0},
+    {"USSR Zone 4,USZ4,+5.0", -5, 0},
+    {"USSR Zone 5,USZ5,+6.0", -6, 0},
+    {"USSR Zone 6,USZ6,+7.0", -7, 0},
+    {"West Africa Time,WAT,-1.0", 1, 0},
+    {"Yukon Daylight Time,YDT,-8.0", 8, 0},
+    {"Yukon Standard Time,YST,-9.0", 9, 0},
+    {"Yukon War Time,YWT,-8.0", 8, 0},
+}};
+
+constexpr std::array<std::string_view, kSignCount> kSignAbbrev{
+    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+constexpr std::string_view kSignAbbrevString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+constexpr std::array<std::string_view, kSignCount> kSignNames{
+    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
+    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
+
+struct NakshatraRow {
+    std::string_view name;
+    std::string_view lord;
+    std::string_view padas;
+};
+
+// Three rows per sign: each nakshatra with at least one pada in that sign. Row 29 and
+// row 30 spell the same nakshatra differently, and lookups match names exactly.
+constexpr std::array<NakshatraRow, kNakshatraRows> kNakshatras{{
+    {"Aswini", "Ketu", "4"},
+    {"Bharani", "Venus", "4"},
+    {"Krittika", "Sun", "1"},
+    {"Krittika", "Sun", "3"},
+    {"Rohini", "Moon", "4"},
+    {"Mrigsira", "Mars", "2"},
+    {"Mrigsira", "Mars", "2"},
+    {"Ardra", "Rahu", "4"},
+    {"Punarvasu", "Jupiter", "3"},
+    {"Punarvasu", "Jupiter", "1"},
+    {"Pushya", "Saturn", "4"},
+    {"Aslesha", "Mercury", "4"},
+    {"Magha", "Ketu", "4"},
+    {"Purbha Phalguni", "Venus", "4"},
+    {"Uttara Phalguni", "Sun", "1"},
+    {"Uttara Phalguni", "Sun", "3"},
+    {"Hasta", "Moon", "4"},
+    {"Chitra", "Mars", "2"},
+    {"Chitra", "Mars", "2"},
+    {"Swati", "Rahu", "4"},
+    {"Vishakha", "Jupiter", "3"},
+    {"Vishakha", "Jupiter", "1"},
+    {"Anuradha", "Saturn", "4"},
+    {"Jyeshtha", "Mercury", "4"},
+    {"Mula", "Ketu", "4"},
+    {"Purva Ashadha", "Venus", "4"},
+    {"Uttara Ashadha", "Sun", "1"},
+    {"Uttara Ashadha", "Sun", "3"},
+    {"Shravana", "Moon", "4"},
+    {"Dhanistha", "Mars", "2"},
+    {"Dhanishtha", "Mars", "2"},
+    {"Shatbisha", "Rahu", "4"},
+    {"Poorva Bhadrapada", "Jupiter", "3"},
+    {"Poorva Bhadrapada", "Jupiter", "1"},
+    {"Uttara Bhadrapada", "Saturn", "4"},
+    {"Revati", "Mercury", "4"},
+}};
+
+constexpr std::array<std::string_view, kChartBodies> kPlanetNamesEnglish{
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
+    "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven"};
+constexpr std::array<std::string_view, kChartBodies> kPlanetNamesSanskrit{
+    "Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
+    "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven"};
+
+}  // namespace
+
+void LoadNameTables(Program& p) {
+    NameTables& t = p.Names;
+    for (int i = 0; i < kZoneCount; ++i) {
+        t.ZoneNames[i] = kZones[i].name;
+        t.ZoneHourTable[i] = kZones[i].hours;
+        t.ZoneMinuteTable[i] = kZones[i].minutes;
+    }
+    t.SignAbbrev = kSignAbbrev;
+    t.SignAbbrevString = kSignAbbrevString;
+    for (int i = 0; i < kNakshatraRows; ++i) {
+        t.NakshatraNames[i] = kNakshatras[i].name;
+        t.NakshatraLords[i] = kNakshatras[i].lord;
+        t.NakshatraPadas[i] = kNakshatras[i].padas;
+    }
+}
+
+void LoadPlanetNames(Program& p) {
+    for (int i = 0; i < kChartBodies; ++i) {
+        p.Names.PlanetNamesEnglish[i].assign(kPlanetNamesEnglish[i]);
+        p.Names.PlanetNamesSanskrit[i].assign(kPlanetNamesSanskrit[i]);
+    }
+}
+
+void LookupNakshatraLord(Program& p) {
+    LoadNameTables(p);
+    const NameTables& t = p.Names;
+    for (int i = 0; i < kNakshatraRows; ++i) {
+        if (t.NakshatraNames[i] == p.Summary.NakshatraText) {
+            p.Summary.NakshatraLord.assign(t.NakshatraLords[i]);
+            p.Summary.NakshatraPada.assign(t.NakshatraPadas[i]);
+            return;
+        }
+    }
+}
+
+std::string_view SignNameForAbbrev(std::string_view abbrev) {
+    const int k = SignIndex(abbrev);
+    return k < 0 ? std::string_view{} : kSignNames[k];
+}
+
+int SignIndex(std::string_view abbrev) {
+    for (int i = 0; i < kSignCount; ++i) {
+        if (kSignAbbrev[i] == abbrev) return i;
+    }
+    return -1;
+}
+
+}  // namespace velakor

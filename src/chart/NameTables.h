@@ -1,0 +1,26 @@
+// Fixed name tables: time zones, signs, nakshatras and the chart bodies.
+#pragma once
+
+#include <string_view>
+
+#include "app/Program.h"
+
+namespace velakor {
+
+// Fills every constant table (zones, signs, nakshatras). Refilling is harmless and cheap.
+void LoadNameTables(Program& p);
+
+// Resets the English and Sanskrit planet names (clears retrograde marks).
+void LoadPlanetNames(Program& p);
+
+// Sets NakshatraLord and NakshatraPada from the first nakshatra row named NakshatraText.
+// Leaves both unchanged when no row matches.
+void LookupNakshatraLord(Program& p);
+
+// Sanskrit sign name for a three-letter abbreviation ("Ari" -> "Mesha"); empty if unknown.
+std::string_view SignNameForAbbrev(std::string_view abbrev);
+
+// Index 0..11 of a sign abbreviation, or -1.
+int SignIndex(std::string_view abbrev);
+
+}  // namespace velakor

@@ -1,0 +1,35 @@
+// The three text forms in which every computed position is held.
+//   position text:  20° 7' 30" Lib   (degrees in sign, minutes, seconds, sign)
+//   angle text:     -23° 51' 25"     (signed whole degrees)
+//   compact text:   20 Lib 07        (sign always at characters 4 to 6)
+// Degrees, minutes and seconds are truncated, never rounded.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velakor {
+
+inline constexpr std::string_view kDegreeSign = "\xC2\xB0";  // UTF-8 degree sign
+
+// Folds x once: below 0 adds 360, then above 360 subtracts 360. Exactly 360 stays 360.
+// Writes the folded value back and returns it.
+double Normalize360(double& x);
+
+// Position text of x degrees (0..360 expected). Writes |x| back to x. A longitude of
+// exactly 360 reads as 0 degrees Aries.
+std::string FormatPosition(double& x);
+
+// Angle text of x degrees (either sign). Writes |x| back to x.
+std::string FormatAngle(double& x);
+
+// Compact text made from a position text.
+std::string CompactPosition(std::string_view text);
+
+// Leading and trailing blanks removed.
+std::string_view TrimSpaces(std::string_view s);
+
+// Appends the decimal digits of n.
+void AppendNumber(std::string& out, long long n);
+
+}  // namespace velakor

@@ -1,0 +1,154 @@
+#include "ChartJson.h"
+
+#include <array>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "app/Calculation.h"
+#include "app/Program.h"
+
+namespace velakor {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+enum class Kind { String, Integer, Boolean };
+
+struct Key {
+    std::string_view name;
+    Kind kind;
+};
+
+constexpr std::array<Key, 17> kKeys{{
+    {"BirthName", Kind::String},   {"BirthCity", Kind::String},   {"BirthState", Kind::String},
+    {"BirthCountry", Kind::String}, {"BirthDay", Kind::Integer},  {"BirthMonth", Kind::Integer},
+    {"BirthYear", Kind::Integer},  {"BirthHour", Kind::Integer},  {"BirthMinute", Kind::Integer},
+    {"ZoneIndex", Kind::Integer},  {"LatDeg", Kind::Integer},     {"LatMin", Kind::Integer},
+    {"LonDeg", Kind::Integer},     {"LonMin", Kind::Integer},     {"LatSouth", Kind::Boolean},
+    {"LonEast", Kind::Boolean},    {"DaylightSaving", Kind::Boolean},
+}};
+
+std::string_view KindName(Kind k) {
+    switch (k) {
+        case Kind::String: return "a string";
+        case Kind::Integer: return "an integer";
+        case Kind::Boolean: return "a boolean";
+    }
+    return "";
+}
+
+bool HasKind(const json& v, Kind k) {
+    switch (k) {
+        case Kind::String: return v.is_string();
+        case Kind::Integer: return v.is_number_integer();
+        case Kind::Boolean: return v.is_boolean();
+    }
+    return false;
+}
+
+// Integers far outside any field's range are held at a bound; the rules then refuse them.
+long long Integer(const json& v) {
+    constexpr long long kBound = 1000000000000LL;
+    if (v.is_number_unsigned()) {
+        const auto u = v.get<std::uint64_t>();
+        return u > static_cast<std::uint64_t>(kBound) ? kBound : static_cast<long long>(u);
+    }
+    const auto n = v.get<std::int64_t>();
+    return n < -kBound ? -kBound : (n > kBound ? kBound : n);
+}
+
+std::string Dump(const ordered_json& j) {
+    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+ChartLineResult Error(const std::string& message) {
+    ordered_json j;
+    j["error"] = message;
+    return {Dump(j), false};
+}
+
+struct RangeCheck {
+    std::string_view key;
+    long long low, high;
+};
+constexpr std::array<RangeCheck, 6> kRanges{{
+    {"BirthDay", 1, 31}, {"BirthMonth", 1, 12}, {"BirthYear", 1901, 2050},
+    {"BirthHour", 0, 24}, {"BirthMinute", 0, 59}, {"ZoneIndex", 0, kZoneCount - 1},
+}};
+
+}  // namespace
+
+ChartLineResult ChartForJsonLine(const std::string& line) {
+    const json in = json::parse(line, nullptr, false);
+    if (in.is_discarded()) return Error("the line is not valid JSON");
+    if (!in.is_object()) return Error("the line is not a JSON object");
+    for (const Key& k : kKeys) {
+        const auto it = in.find(std::string(k.name));
+        if (it == in.end()) return Error("missing key: " + std::string(k.name));
+        if (!HasKind(*it, k.kind)) {
+            return Error("key " + std::string(k.name) + " must be " + std::string(KindName(k.kind)));
+        }
+    }
+    for (const auto& item : in.items()) {
+        bool known = false;
+        for (const Key& k : kKeys) known = known || item.key() == k.name;
+        if (!known) return Error("unknown key: " + item.key());
+    }
+    for (const RangeCheck& r : kRanges) {
+        const long long n = Integer(in[std::string(r.key)]);
+        if (n < r.low || n > r.high) {
+            return Error("key " + std::string(r.key) + " must lie between " + std::to_string(r.low) +
+                         " and " + std::to_string(r.high));
+        }
+    }
+
+    FormValues v;
+    v.Name = in["BirthName"].get<std::string>();
+    v.City = in["BirthCity"].get<std::string>();
+    v.State = in["BirthState"].get<std::string>();
+    v.Country = in["BirthCountry"].get<std::string>();
+    v.Day = static_cast<int>(Integer(in["BirthDay"]));
+    v.Month = static_cast<int>(Integer(in["BirthMonth"]));
+    v.Year = static_cast<int>(Integer(in["BirthYear"]));
+    v.Hour = static_cast<int>(Integer(in["BirthHour"]));
+    v.Minute = static_cast<int>(Integer(in["BirthMinute"]));
+    v.ZoneIndex = static_cast<int>(Integer(in["ZoneIndex"]));
+    v.LatDeg = std::to_string(Integer(in["LatDeg"]));
+    v.LatMin = std::to_string(Integer(in["LatMin"]));
+    v.LonDeg = std::to_string(Integer(in["LonDeg"]));
+    v.LonMin = std::to_string(Integer(in["LonMin"]));
+    v.Latitude = in["LatSouth"].get<bool>() ? Direction::Second : Direction::First;
+    v.Longitude = in["LonEast"].get<bool>() ? Direction::First : Direction::Second;
+    v.DaylightSaving = in["DaylightSaving"].get<bool>();
+
+    if (const auto failure = ValidateInput(v)) return Error(failure->Message);
+
+    Program p;
+    RunCalculation(p, v);
+    const ChartState& c = p.Chart;
+    const ChartSummary& s = p.Summary;
+
+    ordered_json out;
+    out["ChartPositions"] = std::vector<std::string>(c.ChartPositions.begin(), c.ChartPositions.begin() + kChartBodies);
+    out["PlanetPositionText"] = c.PlanetPositionText;
+    out["MoonLongitudeText"] = c.MoonLongitudeText;
+    out["AscendantText"] = c.AscendantText;
+    out["MidheavenText"] = c.MidheavenText;
+    out["RahuText"] = c.RahuText;
+    out["KetuText"] = c.KetuText;
+    out["AyanamsaCorrectionText"] = c.AyanamsaCorrectionText;
+    out["AyanamsaText"] = s.AyanamsaText;
+    out["LagnaSignAbbrev"] = s.LagnaSignAbbrev;
+    out["LagnaSignName"] = s.LagnaSignName;
+    out["NakshatraText"] = s.NakshatraText;
+    out["RashiText"] = s.RashiText;
+    out["NakshatraLord"] = s.NakshatraLord;
+    out["NakshatraPada"] = s.NakshatraPada;
+    out["HouseSigns"] = c.HouseSigns;
+    out["HouseTexts"] = c.HouseTexts;
+    return {Dump(out), true};
+}
+
+}  // namespace velakor
