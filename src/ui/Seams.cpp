@@ -1,0 +1,94 @@
+#include "ui/Seams.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringList>
+
+namespace velakor {
+namespace {
+
+// The seams are process state by nature (they stand for the platform), so they live here,
+// set only by tests.
+MessageHandler& MessageOverride() {
+    static MessageHandler handler;
+    return handler;
+}
+
+DialogHandler& DialogOverride() {
+    static DialogHandler handler;
+    return handler;
+}
+
+// "Velakor (*.vlj)|*.vlj" -> "Velakor (*.vlj)": Qt reads the patterns from the description.
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i];
+        if (!desc.contains(QLatin1Char('('))) desc += QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+        out << desc;
+    }
+    if (out.isEmpty() && !filter.isEmpty()) out << filter;
+    return out.join(QStringLiteral(";;"));
+}
+
+bool RunFileDialog(CommonDialog& d, bool save) {
+    QFileDialog dialog(d.parent(), d.DialogTitle, QString(), QtFilter(d.Filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString ext = d.DefaultExt;
+    if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
+    dialog.setDefaultSuffix(ext);
+    if (!(d.Flags & kOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (d.Flags & kNoReadOnlyReturn) dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!d.FileName.isEmpty()) dialog.selectFile(d.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        d.FileName.clear();
+        return false;
+    }
+    d.FileName = dialog.selectedFiles().constFirst();
+    return !d.FileName.isEmpty();
+}
+
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon, const QString& title) {
+    if (MessageOverride()) {
+        MessageOverride()(text, icon, title);
+        return;
+    }
+    QMessageBox::Icon qtIcon = QMessageBox::Information;
+    if (icon == BoxIcon::Critical) qtIcon = QMessageBox::Critical;
+    if (icon == BoxIcon::Exclamation) qtIcon = QMessageBox::Warning;
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void SetMessageHandler(MessageHandler handler) { MessageOverride() = std::move(handler); }
+
+void SetDialogHandler(DialogHandler handler) { DialogOverride() = std::move(handler); }
+
+bool CommonDialog::ShowOpen() {
+    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Open, nullptr);
+    return RunFileDialog(*this, false);
+}
+
+bool CommonDialog::ShowSave() {
+    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Save, nullptr);
+    return RunFileDialog(*this, true);
+}
+
+bool CommonDialog::ShowPrinter(QPrinter& printer) {
+    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Printer, &printer);
+    QPrintDialog dialog(&printer, parent_);
+    if (!DialogTitle.isEmpty()) dialog.setWindowTitle(DialogTitle);
+    QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+    if (Flags & kNoPageNums) options &= ~QAbstractPrintDialog::PrintPageRange;
+    if (Flags & kDisablePrintToFile) options &= ~QAbstractPrintDialog::PrintToFile;
+    dialog.setOptions(options);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace velakor

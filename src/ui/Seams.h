@@ -1,0 +1,62 @@
+// The program's only ways of asking the user something: message boxes and the common
+// file/print dialogs. Production shows real Qt dialogs; tests install recorders that answer.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QPrinter;
+
+namespace velakor {
+
+enum class BoxIcon { Critical, Information, Exclamation };
+
+// Shows a modal message box with an OK button. The title defaults to the program title.
+void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon,
+                 const QString& title = QStringLiteral("Velakor"));
+
+// Replaces the message box (tests). Pass nullptr to restore the real one.
+using MessageHandler = std::function<void(const QString& text, BoxIcon icon, const QString& title)>;
+void SetMessageHandler(MessageHandler handler);
+
+// Flags of the common dialog that the program uses.
+enum DialogFlag : unsigned {
+    kOverwritePrompt = 1u << 0,
+    kHideReadOnly = 1u << 1,
+    kPathMustExist = 1u << 2,
+    kNoReadOnlyReturn = 1u << 3,
+    kFileMustExist = 1u << 4,
+    kNoPageNums = 1u << 5,
+    kDisablePrintToFile = 1u << 6,
+};
+
+// The common dialog: set its properties, then ShowOpen, ShowSave or ShowPrinter.
+// Each returns false when the user cancels (FileName is then left empty for open/save).
+class CommonDialog {
+public:
+    QString Filter;      // "Description (*.ext)|*.ext"
+    QString DefaultExt;  // without or with a leading dot
+    QString DialogTitle;
+    QString FileName;
+    unsigned Flags = 0;
+
+    explicit CommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    bool ShowOpen();
+    bool ShowSave();
+    // On success the printer is set up as the user chose.
+    bool ShowPrinter(QPrinter& printer);
+
+    QWidget* parent() const { return parent_; }
+
+private:
+    QWidget* parent_;
+};
+
+// What a dialog seam answers: accept (with a file name for open/save) or cancel.
+enum class DialogKind { Open, Save, Printer };
+using DialogHandler = std::function<bool(CommonDialog& dialog, DialogKind kind, QPrinter* printer)>;
+void SetDialogHandler(DialogHandler handler);
+
+}  // namespace velakor
