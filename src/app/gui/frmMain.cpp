@@ -1,0 +1,263 @@
+#include "app/gui/frmMain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "app/gui/WebLinks.h"
+#include "chart/NameTables.h"
+#include "ui/MDI.h"
+#include "ui/Seams.h"
+#include "ui_frmMain.h"
+
+namespace velakor {
+namespace {
+
+const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
+
+bool IsLetterCode(int code) {
+    return (code >= 65 && code <= 90) || (code >= 97 && code <= 122) || code == 32 || code == 8 || code == 127;
+}
+
+bool IsDigitCode(int code) { return (code >= 48 && code <= 57) || code == 8 || code == 127; }
+
+// The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
+// Delete, Home...). With Ctrl held, some platforms report the letter rather than its
+// control code: Ctrl+C types code 3 whichever way it is reported.
+int TypedCode(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty()) return -1;
+    const int code = text.at(0).unicode();
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (ctrl && code >= 0x40 && code < 0x80) return code & 0x1f;
+    return code;
+}
+
+// Copy, cut and paste by their standard keys, some of which type no character
+// (Shift+Insert, Ctrl+Insert): the filtered boxes refuse them like any control code.
+bool IsClipboardKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut);
+}
+
+QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+frmMain::frmMain(Program& program, QWidget* parent)
+    : QMainWindow(parent), program_(program), ui_(std::make_unique<Ui::frmMain>()) {
+    ui_->setupUi(this);
+
+    for (QLineEdit* box : {ui_->txtName, ui_->txtCity, ui_->txtState, ui_->txtCountry}) {
+        letterBoxes_.insert(box);
+        box->installEventFilter(this);
+    }
+    for (QLineEdit* box : {ui_->txtLatDeg, ui_->txtLatMin, ui_->txtLonDeg, ui_->txtLonMin}) {
+        numberBoxes_.insert(box);
+        box->installEventFilter(this);
+    }
+
+    connect(ui_->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(ui_->mnuCalculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
+    connect(ui_->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::EndProgram);
+    connect(ui_->mnuOnline, &QAction::triggered, this, [] { OpenUserGuide(); });
+    connect(ui_->mnuVisit, &QAction::triggered, this, [] { OpenUserGuide(); });
+    connect(ui_->mnuUpdate, &QAction::triggered, this, [] { OpenUserGuide(); });
+    connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    // The chart window is a top-level window of its own; it does not outlive the form.
+    delete chartWindow_.data();
+}
+
+MDI* frmMain::chartWindow() const { return chartWindow_.data(); }
+
+void frmMain::Form_Load() {
+    for (int day = 1; day <= 31; ++day) ui_->cboDate->addItem(QString::number(day));
+    for (const char* month : kMonthNames) ui_->cboMonth->addItem(QString::fromLatin1(month));
+    for (int year = 1901; year <= 2050; ++year) ui_->cboYear->addItem(QString::number(year));
+    for (int hour = 0; hour <= 24; ++hour) ui_->cboHour->addItem(QString::number(hour));
+    for (int minute = 0; minute <= 59; ++minute) ui_->cboMinute->addItem(QString::number(minute));
+    LoadNameTables(program_);
+    for (std::string_view zone : program_.Names.ZoneNames) ui_->cboTimeZone->addItem(FromStd(zone));
+
+    ui_->cboDate->setCurrentIndex(0);
+    ui_->cboMonth->setCurrentIndex(0);
+    ui_->cboYear->setCurrentIndex(0);
+    ui_->cboHour->setCurrentIndex(0);
+    ui_->cboMinute->setCurrentIndex(0);
+    ui_->cboTimeZone->setCurrentIndex(0);
+}
+
+FormValues frmMain::CollectFormValues() const {
+    FormValues v;
+    v.Name = ui_->txtName->text().toStdString();
+    v.Day = ui_->cboDate->currentText().toInt();
+    v.Month = ui_->cboMonth->currentIndex() + 1;
+    v.Year = ui_->cboYear->currentText().toInt();
+    v.Hour = ui_->cboHour->currentText().toInt();
+    v.Minute = ui_->cboMinute->currentText().toInt();
+    v.ZoneIndex = ui_->cboTimeZone->currentIndex();
+    v.LatDeg = ui_->txtLatDeg->text().toStdString();
+    v.LatMin = ui_->txtLatMin->text().toStdString();
+    v.LonDeg = ui_->txtLonDeg->text().toStdString();
+    v.LonMin = ui_->txtLonMin->text().toStdString();
+    v.Latitude = ui_->optLat_0->isChecked()   ? Direction::First
+                 : ui_->optLat_1->isChecked() ? Direction::Second
+                                              : Direction::None;
+    v.Longitude = ui_->optLong_0->isChecked()   ? Direction::First
+                  : ui_->optLong_1->isChecked() ? Direction::Second
+                                                : Direction::None;
+    v.DaylightSaving = ui_->chkDST->isChecked();
+    v.City = ui_->txtCity->text().toStdString();
+    v.State = ui_->txtState->text().toStdString();
+    v.Country = ui_->txtCountry->text().toStdString();
+    return v;
+}
+
+void frmMain::WriteFormValues(const FormValues& v) {
+    ui_->txtName->setText(QString::fromStdString(v.Name));
+    ui_->cboDate->setCurrentIndex(ui_->cboDate->findText(QString::number(v.Day)));
+    ui_->cboMonth->setCurrentIndex(v.Month - 1);
+    ui_->cboYear->setCurrentIndex(ui_->cboYear->findText(QString::number(v.Year)));
+    ui_->cboHour->setCurrentIndex(ui_->cboHour->findText(QString::number(v.Hour)));
+    ui_->cboMinute->setCurrentIndex(ui_->cboMinute->findText(QString::number(v.Minute)));
+    ui_->cboTimeZone->setCurrentIndex(v.ZoneIndex);
+    ui_->txtLatDeg->setText(QString::fromStdString(v.LatDeg));
+    ui_->txtLatMin->setText(QString::fromStdString(v.LatMin));
+    ui_->txtLonDeg->setText(QString::fromStdString(v.LonDeg));
+    ui_->txtLonMin->setText(QString::fromStdString(v.LonMin));
+    (v.Latitude == Direction::Second ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
+    (v.Longitude == Direction::Second ? ui_->optLong_1 : ui_->optLong_0)->setChecked(true);
+    ui_->chkDST->setChecked(v.DaylightSaving);
+    ui_->txtCity->setText(QString::fromStdString(v.City));
+    ui_->txtState->setText(QString::fromStdString(v.State));
+    ui_->txtCountry->setText(QString::fromStdString(v.Country));
+}
+
+QLineEdit* frmMain::FieldEdit(FormField field) const {
+    switch (field) {
+        case FormField::Name: return ui_->txtName;
+        case FormField::LatDeg: return ui_->txtLatDeg;
+        case FormField::LatMin: return ui_->txtLatMin;
+        case FormField::LonDeg: return ui_->txtLonDeg;
+        case FormField::LonMin: return ui_->txtLonMin;
+        case FormField::City: return ui_->txtCity;
+        case FormField::State: return ui_->txtState;
+        case FormField::Country: return ui_->txtCountry;
+        case FormField::None: break;
+    }
+    return nullptr;
+}
+
+bool frmMain::ValidateInput() {
+    const std::optional<ValidationFailure> failure = velakor::ValidateInput(CollectFormValues());
+    if (!failure) return true;
+    ShowMessage(this, QString::fromStdString(failure->Message),
+                failure->Icon == MessageIcon::Information ? BoxIcon::Information : BoxIcon::Critical);
+    // Best effort: a field that cannot take the focus (the form is hidden) just doesn't.
+    if (QLineEdit* box = FieldEdit(failure->Focus)) box->setFocus();
+    if (failure->Then == FollowUp::SelectNorth) ui_->optLat_0->setChecked(true);
+    if (failure->Then == FollowUp::SelectEast) ui_->optLong_0->setChecked(true);
+    return false;
+}
+
+void frmMain::cmdCalculate_Click() {
+    if (!ValidateInput()) return;
+    RunCalculation(program_, CollectFormValues());
+
+    MDI* window = chartWindow_;
+    if (!window) {
+        // Created after the birth record is complete: the window composes the birth
+        // details from it.
+        window = new MDI(program_, nullptr);
+        connect(window, &MDI::mainFormRequested, this, [this] {
+            show();
+            raise();
+            activateWindow();
+        });
+        connect(window, &MDI::exitRequested, this, &frmMain::EndProgram);
+        chartWindow_ = window;
+    }
+    window->WriteChart();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    hide();
+}
+
+void frmMain::Command1_Click() {
+    struct Required {
+        QLineEdit* box;
+        const char* message;
+    };
+    for (const Required& r : {Required{ui_->txtCity, "Please Enter City"}, Required{ui_->txtState, "Please Enter State"},
+                              Required{ui_->txtCountry, "Please Enter Country"}}) {
+        if (r.box->text().isEmpty()) {
+            ShowMessage(this, QString::fromLatin1(r.message), BoxIcon::Critical);
+            r.box->setFocus();
+            return;
+        }
+    }
+    OpenUrl(MapSearchUrl(ui_->txtCity->text(), ui_->txtState->text(), ui_->txtCountry->text()));
+}
+
+// Until the About box lands with the chart window's help entries.
+void frmMain::mnuAbout_Click() {}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool letters = letterBoxes_.contains(watched);
+    if (!letters && !numberBoxes_.contains(watched)) return QMainWindow::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = TypedCode(*key);
+    const bool refused = IsClipboardKey(*key) || (code >= 0 && !(letters ? IsLetterCode(code) : IsDigitCode(code)));
+    if (!refused) return false;
+
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claim Ctrl keys and the clipboard keys so that no shortcut takes them: they come
+        // back as a key press and are refused there, once. Alt keys stay free for the
+        // menus' access keys.
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if (IsClipboardKey(*key) || (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier))) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    auto* box = static_cast<QLineEdit*>(watched);
+    if (letters) {
+        ShowMessage(this, QStringLiteral("Please enter only letters"), BoxIcon::Critical);
+        box->setFocus();
+    } else {
+        ShowMessage(this, QStringLiteral("Please enter only numbers"), BoxIcon::Critical);
+    }
+    return true;
+}
+
+void frmMain::EndProgram() {
+    close();
+    // A form that was never shown may not go through closeEvent; end all the same.
+    FinishEnding();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    FinishEnding();
+}
+
+void frmMain::FinishEnding() {
+    if (ending_) return;
+    ending_ = true;
+    // Its own close would ask to end the program again; ending_ answers that.
+    if (chartWindow_) chartWindow_->close();
+    emit programEnded();
+}
+
+}  // namespace velakor

@@ -1,0 +1,72 @@
+// The main form: the birth data, its key filters and rules, and the calculation command
+// that turns them into a chart shown in the chart window.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+#include <memory>
+
+#include "app/Calculation.h"
+#include "app/Program.h"
+
+class QLineEdit;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace velakor {
+
+class MDI;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(Program& program, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The form's fields as the rules and the birth record read them.
+    FormValues CollectFormValues() const;
+    // Puts values into the fields (a reading opened from a file).
+    void WriteFormValues(const FormValues& values);
+
+    // Checks the fields; on the first rule that fails tells the user, does the rule's
+    // follow-up and returns false.
+    bool ValidateInput();
+
+    // The chart window of the last calculation, while it is open.
+    MDI* chartWindow() const;
+
+public slots:
+    // The calculation command: validate, compute, fill and show the chart window, hide
+    // this form.
+    void cmdCalculate_Click();
+    // Map search for the birth place in the user's browser.
+    void Command1_Click();
+
+signals:
+    // The program is to end: the main form was closed (close box or File > Exit) or the
+    // chart window's Exit was chosen. Emitted once; every window is closed by then.
+    void programEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void mnuAbout_Click();
+    void EndProgram();
+    void FinishEnding();
+    QLineEdit* FieldEdit(FormField field) const;
+
+    Program& program_;
+    std::unique_ptr<Ui::frmMain> ui_;
+    QSet<QObject*> letterBoxes_;
+    QSet<QObject*> numberBoxes_;
+    QPointer<MDI> chartWindow_;
+    bool ending_ = false;
+};
+
+}  // namespace velakor
