@@ -3,11 +3,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QUrlQuery>
 
-#include "app/gui/WebLinks.h"
 #include "chart/NameTables.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
+#include "ui/WebLinks.h"
 #include "ui_frmMain.h"
 
 namespace velakor {
@@ -23,9 +24,11 @@ bool IsLetterCode(int code) {
 bool IsDigitCode(int code) { return (code >= 48 && code <= 57) || code == 8 || code == 127; }
 
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
-// Delete, Home...). With Ctrl held, some platforms report the letter rather than its
+// Delete, Home...). Enter and Escape do type codes (13, 27), and are refused like any other. With Ctrl held, some platforms report the letter rather than its
 // control code: Ctrl+C types code 3 whichever way it is reported.
 int TypedCode(const QKeyEvent& key) {
+    // Tab moves between the fields; it types nothing into them.
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return -1;
     const QString text = key.text();
     if (text.isEmpty()) return -1;
     const int code = text.at(0).unicode();
@@ -39,6 +42,18 @@ int TypedCode(const QKeyEvent& key) {
 // (Shift+Insert, Ctrl+Insert): the filtered boxes refuse them like any control code.
 bool IsClipboardKey(const QKeyEvent& key) {
     return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut);
+}
+
+// The map search for a birth place, "city, state, country".
+QUrl MapSearchUrl(const QString& city, const QString& state, const QString& country) {
+    QUrl url(QStringLiteral("https://www.openstreetmap.org/search"));
+    const QString place = city.trimmed() + QStringLiteral(", ") + state.trimmed() + QStringLiteral(", ") +
+                          country.trimmed();
+    QUrlQuery query;
+    // Encoded whole, so that an "&" or "#" pasted into a name cannot cut the query short.
+    query.addQueryItem(QStringLiteral("query"), QString::fromLatin1(QUrl::toPercentEncoding(place)));
+    url.setQuery(query);
+    return url;
 }
 
 QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
