@@ -1,7 +1,6 @@
 #include "ui/MDI.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -56,6 +55,17 @@ QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
+}
+
+// Entries of which exactly one is checked after any choice. They keep plain check marks (an
+// exclusive QActionGroup would draw radio dots instead).
+void MakeCheckGroup(const QList<QAction*>& entries) {
+    for (QAction* entry : entries) {
+        entry->setCheckable(true);
+        QObject::connect(entry, &QAction::triggered, entry, [entry, entries] {
+            for (QAction* other : entries) other->setChecked(other == entry);
+        });
+    }
 }
 
 QMenu* AddMenu(QWidget* owner, const QString& name, const QString& caption) {
@@ -170,24 +180,21 @@ void MDI::BuildMenus() {
 
     // Chart style and colour style keep their check marks only; the chart stays as it is.
     QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QStringLiteral("&Chart Style"));
-    auto* styleGroup = new QActionGroup(this);
-    AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"))->setActionGroup(styleGroup);
+    QAction* north = AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"));
     mnuSouth_ = AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian"));
-    mnuSouth_->setActionGroup(styleGroup);
-    AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"))->setActionGroup(styleGroup);
+    QAction* natal = AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"));
+    MakeCheckGroup({north, mnuSouth_, natal});
     view->addMenu(style);
 
     QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QStringLiteral("Colo&r Style"));
-    auto* colourGroup = new QActionGroup(this);
-    AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"))->setActionGroup(colourGroup);
+    QAction* colourOn = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
     mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QStringLiteral("O&ff"));
-    mnuColorOff_->setActionGroup(colourGroup);
+    MakeCheckGroup({colourOn, mnuColorOff_});
     view->addMenu(colour);
     view->addSeparator();
 
-    auto* viewGroup = new QActionGroup(this);
     mnuChart_ = AddEntry(view, QStringLiteral("mnuChart"), QStringLiteral("&Chart"));
-    mnuChart_->setActionGroup(viewGroup);
+    QList<QAction*> views{mnuChart_};
     connect(mnuChart_, &QAction::triggered, this, &MDI::mnuChart_Click);
     QMenu* divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
     const std::pair<const char*, const char*> divisionalEntries[] = {
@@ -196,12 +203,11 @@ void MDI::BuildMenus() {
     };
     for (const auto& [name, caption] : divisionalEntries) {
         QAction* entry = AddEntry(divisional, QString::fromLatin1(name), QString::fromLatin1(caption));
-        entry->setActionGroup(viewGroup);
-        connect(entry, &QAction::triggered, this, [this, entry] { ShowDivisionalChart(entry); });
+        views << entry;
+        connect(entry, &QAction::triggered, this, &MDI::ShowDivisionalChart);
     }
     view->addMenu(divisional);
-    for (QAction* action : styleGroup->actions() + colourGroup->actions() + viewGroup->actions())
-        action->setCheckable(true);
+    MakeCheckGroup(views);
     bar->addMenu(view);
 
     QMenu* help = AddMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
@@ -378,14 +384,13 @@ void MDI::mnuStatusBar_Click() {
 }
 
 void MDI::mnuChart_Click() {
+    // The view entries' marks are kept by their check group.
     displayWindow_->show();
-    mnuChart_->setChecked(true);
 }
 
-void MDI::ShowDivisionalChart(QAction* entry) {
+void MDI::ShowDivisionalChart() {
     // No divisional chart is drawn: the natal chart steps aside and keeps its contents.
     displayWindow_->hide();
-    entry->setChecked(true);
 }
 
 }  // namespace velakor

@@ -7,7 +7,6 @@
 #include "app/Program.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -75,7 +74,7 @@ private:
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuChart_Click();
-    void ShowDivisionalChart(QAction* entry);
+    void ShowDivisionalChart();
     // Closes the frame on the way back to the main form (Back and New).
     void LeaveForMainForm();
 

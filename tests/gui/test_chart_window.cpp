@@ -522,6 +522,10 @@ private slots:
         QTest::newRow("Hora then Dasamsa") << QStringList{"mnuSub_Hora", "mnuSub_Dasamsa"}
                                            << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
                                                           "mnuSub_Dasamsa"};
+        QTest::newRow("Chart again stays checked") << QStringList{"mnuChart"} << kInitiallyChecked;
+        QTest::newRow("Navamsa twice") << QStringList{"mnuSub_Navamsa", "mnuSub_Navamsa"}
+                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                                      "mnuSub_Navamsa"};
         QTest::newRow("Dwadasamsa then Chart") << QStringList{"mnuSub_Dwadasamsa", "mnuChart"} << kInitiallyChecked;
         QTest::newRow("groups apart") << QStringList{"mnuNatal", "mnuColorOn", "mnuSub_Drekkana", "mnuSub_Sapthamsa"}
                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNatal", "mnuColorOn",
