@@ -86,6 +86,7 @@ private slots:
     void helpEntriesOpenUserGuide_data();
     void helpEntriesOpenUserGuide();
 
+    void aboutBoxIsModal();
     void closing_data();
     void closing();
 };
@@ -584,6 +585,25 @@ void TestMainForm::helpEntriesOpenUserGuide() {
     QFile page(url.toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().contains("Velakor"));
+}
+
+void TestMainForm::aboutBoxIsModal() {
+    Form f;
+    QString shown;
+    bool modal = false;
+    // The entry returns only once the box is closed; look at it while it is up.
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        modal = box->isModal();
+        for (QLabel* label : box->findChildren<QLabel*>()) shown += label->text() + QLatin1Char('\n');
+        box->close();
+    });
+    f.w<QAction>("mnuAbout")->trigger();
+    QVERIFY(modal);
+    QVERIFY2(shown.contains(QStringLiteral("Velakor")), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("1.70")), qPrintable(shown));
+    QVERIFY(f.form.isVisible());
 }
 
 void TestMainForm::closing_data() {

@@ -6,6 +6,7 @@
 #include <QUrlQuery>
 
 #include "chart/NameTables.h"
+#include "ui/AboutBox.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
 #include "ui/WebLinks.h"
@@ -193,7 +194,6 @@ void frmMain::cmdCalculate_Click() {
         window = new MDI(program_, nullptr);
         connect(window, &MDI::mainFormRequested, this, [this] {
             show();
-            raise();
             activateWindow();
         });
         connect(window, &MDI::exitRequested, this, &frmMain::EndProgram);
@@ -201,7 +201,6 @@ void frmMain::cmdCalculate_Click() {
     }
     window->WriteChart();
     window->show();
-    window->raise();
     window->activateWindow();
     hide();
 }
@@ -222,8 +221,7 @@ void frmMain::Command1_Click() {
     OpenUrl(MapSearchUrl(ui_->txtCity->text(), ui_->txtState->text(), ui_->txtCountry->text()));
 }
 
-// Until the About box lands with the chart window's help entries.
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuAbout_Click() { ShowAboutBox(this); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const bool letters = letterBoxes_.contains(watched);

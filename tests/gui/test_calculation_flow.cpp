@@ -1,0 +1,295 @@
+// The whole path through the program: birth data typed into the main form, the calculation
+// command, the chart window's captions against the core's own results, and the ways back
+// from the chart window.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/gui/frmMain.h"
+#include "support/MainFormDriver.h"
+#include "ui/MDI.h"
+
+using namespace velakor;
+using namespace velakor::testing;
+
+Q_DECLARE_METATYPE(velakor::testing::BirthEntry)
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+struct Session {
+    MessageLog log;
+    Program program;
+    frmMain form{program};
+    QSignalSpy ended{&form, &frmMain::programEnded};
+
+    Session() { form.show(); }
+    ~Session() {
+        // A chart window left open by a test goes with its form.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Types the entry and presses the button, as the user does.
+    MDI* Calculate(const BirthEntry& entry) {
+        EnterBirthData(&form, entry);
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
+        return form.chartWindow();
+    }
+};
+
+QString Caption(QWidget* window, const QString& name) {
+    auto* label = Child<QLabel>(window, name);
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+// Every caption that the calculation writes, by control name.
+QStringList ChartCaptions(QWidget* window) {
+    QStringList out;
+    for (const char* name : {"lblAyanamsha", "lblLagna", "lblNakshatra", "lblRashi", "lblPada", "lblLord"})
+        out << QString::fromLatin1(name) + QLatin1Char('=') + Caption(window, QString::fromLatin1(name));
+    for (int i = 0; i < kChartBodies; ++i) out << Caption(window, QStringLiteral("Planet_%1").arg(i));
+    for (int h = 0; h < kHouseCount; ++h) {
+        out << Caption(window, QStringLiteral("lblPlanet_Position_%1").arg(h));
+        out << Caption(window, QStringLiteral("lblPlanets_%1").arg(h));
+    }
+    return out;
+}
+
+// The same captions as the core computes them for the entry, without any window.
+QStringList ExpectedCaptions(const BirthEntry& entry) {
+    Program p;
+    RunCalculation(p, ToFormValues(entry));
+    const ChartSummary& s = p.Summary;
+    QStringList out{"lblAyanamsha=" + Q(s.AyanamsaText), "lblLagna=" + Q(s.LagnaSignName),
+                    "lblNakshatra=" + Q(s.NakshatraText), "lblRashi=" + Q(s.RashiText),
+                    "lblPada=" + Q(s.NakshatraPada),     "lblLord=" + Q(s.NakshatraLord)};
+    for (int i = 0; i < kChartBodies; ++i) out << Q(p.Chart.ChartPositions[i]);
+    for (int h = 0; h < kHouseCount; ++h) {
+        out << QString::number(p.Chart.HouseSigns[h]);
+        out << Q(p.Chart.HouseTexts[h]);
+    }
+    return out;
+}
+
+// The birth details the chart window composes for an entry.
+QStringList ExpectedDetails(const BirthEntry& e) {
+    return {"Name: " + e.name,
+            "City: " + e.city.trimmed(),
+            "State: " + e.state.trimmed(),
+            "Country: " + e.country.trimmed(),
+            QStringLiteral("Date of Birth: %1 %2, %3").arg(QLocale().monthName(e.month)).arg(e.day).arg(e.year),
+            QStringLiteral("Time of Birth: %1 Hour %2 Minute").arg(e.hour).arg(e.minute),
+            QStringLiteral("Latitude: %1 Degree %2 Minute").arg(e.latDeg.toInt()).arg(e.latMin.toInt()),
+            QStringLiteral("Longitude: %1 Degree %2 Minute").arg(e.lonDeg.toInt()).arg(e.lonMin.toInt())};
+}
+
+QStringList Details(QWidget* window) {
+    QStringList out;
+    for (const char* name : {"lblName", "lblCity", "lblState", "lblCountry", "lblDOB", "lblTOB", "lblLatitude",
+                             "lblLongitude"})
+        out << Caption(window, QString::fromLatin1(name));
+    return out;
+}
+
+BirthEntry SydneyEntry() {
+    BirthEntry e;
+    e.name = QStringLiteral(" Mei Ling ");  // spaces kept in the name, dropped from the place
+    e.day = 29;
+    e.month = 2;
+    e.year = 2000;
+    e.hour = 24;
+    e.minute = 59;
+    e.zone = 7;  // Australian Eastern Daylight Time
+    e.latDeg = QStringLiteral("33");
+    e.latMin = QStringLiteral("52");
+    e.lonDeg = QStringLiteral("151");
+    e.lonMin = QStringLiteral("12");
+    e.south = true;
+    e.dst = true;
+    e.city = QStringLiteral("  Sydney ");
+    e.state = QStringLiteral("New South Wales");
+    e.country = QStringLiteral("Australia");
+    return e;
+}
+
+BirthEntry QuitoEntry() {
+    BirthEntry e;
+    e.name = QStringLiteral("Ana");
+    e.day = 31;
+    e.month = 12;
+    e.year = 2050;
+    e.hour = 23;
+    e.minute = 0;
+    e.zone = 27;  // Eastern Standard Time
+    e.latDeg = QStringLiteral("0");
+    e.latMin = QStringLiteral("13");
+    e.lonDeg = QStringLiteral("78");
+    e.lonMin = QStringLiteral("30");
+    e.south = true;
+    e.west = true;
+    e.city = QStringLiteral("Quito");
+    e.state = QStringLiteral("Pichincha");
+    e.country = QStringLiteral("Ecuador");
+    return e;
+}
+
+}  // namespace
+
+class TestCalculationFlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeCalculation_data();
+    void wholeCalculation();
+    void sameDataTwiceSameCaptions();
+    void backThenOtherData();
+    void waysBackKeepTheFields_data();
+    void waysBackKeepTheFields();
+    void waysOutEndTheProgram_data();
+    void waysOutEndTheProgram();
+};
+
+void TestCalculationFlow::wholeCalculation_data() {
+    QTest::addColumn<BirthEntry>("entry");
+    QTest::newRow("Delhi, 15 August 1947 0:00 IST") << DelhiEntry();
+    QTest::newRow("London, west of Greenwich") << LondonEntry();
+    QTest::newRow("Sydney, south, daylight saving, 24 h, leap day") << SydneyEntry();
+    QTest::newRow("Quito, south and west, last day offered") << QuitoEntry();
+}
+
+void TestCalculationFlow::wholeCalculation() {
+    QFETCH(BirthEntry, entry);
+    Session s;
+    MDI* chart = s.Calculate(entry);
+
+    QVERIFY(s.log.messages.isEmpty());
+    QVERIFY(chart);
+    QVERIFY(chart->isVisible());
+    QVERIFY(!s.form.isVisible());  // hidden, not closed
+    QCOMPARE(s.ended.count(), 0);
+
+    QCOMPARE(ChartCaptions(chart), ExpectedCaptions(entry));
+    QVERIFY(Caption(chart, QStringLiteral("lblPlanets_0")).startsWith(QStringLiteral("Asc")));
+    QCOMPARE(Details(chart), ExpectedDetails(entry));
+
+    // The birth record is what the form held.
+    const BirthRecord& b = s.program.Birth;
+    QCOMPARE(Q(b.BirthName), entry.name);
+    QCOMPARE(Q(b.BirthCity), entry.city.trimmed());
+    QCOMPARE(int(b.BirthHour), entry.hour);
+    QCOMPARE(int(b.ZoneIndex), entry.zone);
+    QCOMPARE(b.LatSouthFlag, entry.south);
+    QCOMPARE(b.LonEastFlag, !entry.west);
+    QCOMPARE(b.DaylightSaving, entry.dst);
+}
+
+void TestCalculationFlow::sameDataTwiceSameCaptions() {
+    Session s;
+    MDI* first = s.Calculate(DelhiEntry());
+    QVERIFY(first);
+    const QStringList captions = ChartCaptions(first);
+
+    // Again while the chart window is open: the same window, rewritten, nothing piled up.
+    s.form.cmdCalculate_Click();
+    QCOMPARE(s.form.chartWindow(), first);
+    QCOMPARE(ChartCaptions(first), captions);
+
+    // And again after Back, in a new window.
+    QTest::mouseClick(Child<QPushButton>(first, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!s.form.chartWindow());
+    QTest::mouseClick(Child<QPushButton>(&s.form, QStringLiteral("cmdCalculate")), Qt::LeftButton);
+    QVERIFY(s.form.chartWindow());
+    QCOMPARE(ChartCaptions(s.form.chartWindow()), captions);
+    QVERIFY(s.log.messages.isEmpty());
+}
+
+void TestCalculationFlow::backThenOtherData() {
+    Session s;
+    MDI* first = s.Calculate(DelhiEntry());
+    QVERIFY(first);
+    QTest::mouseClick(Child<QPushButton>(first, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!s.form.chartWindow());
+    QVERIFY(s.form.isVisible());
+
+    MDI* second = s.Calculate(LondonEntry());
+    QVERIFY(second);
+    QCOMPARE(Details(second), ExpectedDetails(LondonEntry()));
+    QCOMPARE(ChartCaptions(second), ExpectedCaptions(LondonEntry()));
+    QVERIFY(ChartCaptions(second) != ExpectedCaptions(DelhiEntry()));
+    QCOMPARE(s.ended.count(), 0);
+}
+
+void TestCalculationFlow::waysBackKeepTheFields_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Back button") << "cmdBack";
+    QTest::newRow("File > Back") << "mnuBack";
+    QTest::newRow("File > New") << "mnuNew";
+    QTest::newRow("toolbar New") << "TB_New";
+}
+
+void TestCalculationFlow::waysBackKeepTheFields() {
+    QFETCH(QString, way);
+    Session s;
+    MDI* chart = s.Calculate(SydneyEntry());
+    QVERIFY(chart);
+    const FormValues before = s.form.CollectFormValues();
+
+    if (auto* button = chart->findChild<QPushButton*>(way)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        Child<QAction>(chart, way)->trigger();
+    }
+
+    QVERIFY(s.form.isVisible());
+    QTRY_VERIFY(!s.form.chartWindow());  // the chart window closed itself
+    QCOMPARE(s.ended.count(), 0);
+    const FormValues after = s.form.CollectFormValues();
+    QCOMPARE(after.Name, before.Name);
+    QCOMPARE(after.Day, 29);
+    QCOMPARE(after.Month, 2);
+    QCOMPARE(after.Year, 2000);
+    QCOMPARE(after.Hour, 24);
+    QCOMPARE(after.Minute, 59);
+    QCOMPARE(after.ZoneIndex, 7);
+    QCOMPARE(after.LatDeg, before.LatDeg);
+    QCOMPARE(after.LonMin, before.LonMin);
+    QVERIFY(after.Latitude == Direction::Second && after.Longitude == Direction::First);
+    QVERIFY(after.DaylightSaving);
+    QCOMPARE(after.City, before.City);
+    QCOMPARE(after.Country, before.Country);
+}
+
+void TestCalculationFlow::waysOutEndTheProgram_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("File > Exit") << "mnuExit";
+    QTest::newRow("close box") << "";
+}
+
+void TestCalculationFlow::waysOutEndTheProgram() {
+    QFETCH(QString, way);
+    Session s;
+    MDI* chart = s.Calculate(QuitoEntry());
+    QVERIFY(chart);
+
+    if (way.isEmpty()) {
+        chart->close();
+    } else if (auto* button = chart->findChild<QPushButton*>(way)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        Child<QAction>(chart, way)->trigger();
+    }
+
+    QCOMPARE(s.ended.count(), 1);
+    QVERIFY(!s.form.isVisible());
+    QTRY_VERIFY(!s.form.chartWindow());
+    QVERIFY(s.log.messages.isEmpty());
+}
+
+QTEST_MAIN(TestCalculationFlow)
+#include "test_calculation_flow.moc"
