@@ -11,8 +11,7 @@ build: setup
 	cmake --build --preset default
 
 run: build
-	@echo "The desktop program is not built yet: printing the chart of a sample birth record with velakor-chart."
-	./build/tools/velakor-chart/velakor-chart < tests/data/sample_record.jsonl
+	./build/src/velakor
 
 test: build
 	ctest --preset default
@@ -24,6 +23,7 @@ test-asan: setup
 
 bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -94,13 +94,24 @@ frmMain::~frmMain() {
 MDI* frmMain::chartWindow() const { return chartWindow_.data(); }
 
 void frmMain::Form_Load() {
-    for (int day = 1; day <= 31; ++day) ui_->cboDate->addItem(QString::number(day));
-    for (const char* month : kMonthNames) ui_->cboMonth->addItem(QString::fromLatin1(month));
-    for (int year = 1901; year <= 2050; ++year) ui_->cboYear->addItem(QString::number(year));
-    for (int hour = 0; hour <= 24; ++hour) ui_->cboHour->addItem(QString::number(hour));
-    for (int minute = 0; minute <= 59; ++minute) ui_->cboMinute->addItem(QString::number(minute));
+    // Each list is filled in one go: one insertion for the list instead of one per entry.
+    auto numbers = [](int from, int to) {
+        QStringList out;
+        out.reserve(to - from + 1);
+        for (int n = from; n <= to; ++n) out << QString::number(n);
+        return out;
+    };
+    ui_->cboDate->addItems(numbers(1, 31));
+    QStringList months;
+    for (const char* month : kMonthNames) months << QString::fromLatin1(month);
+    ui_->cboMonth->addItems(months);
+    ui_->cboYear->addItems(numbers(1901, 2050));
+    ui_->cboHour->addItems(numbers(0, 24));
+    ui_->cboMinute->addItems(numbers(0, 59));
     LoadNameTables(program_);
-    for (std::string_view zone : program_.Names.ZoneNames) ui_->cboTimeZone->addItem(FromStd(zone));
+    QStringList zones;
+    for (std::string_view zone : program_.Names.ZoneNames) zones << FromStd(zone);
+    ui_->cboTimeZone->addItems(zones);
 
     ui_->cboDate->setCurrentIndex(0);
     ui_->cboMonth->setCurrentIndex(0);

@@ -1,0 +1,177 @@
+// The desktop program's response times, headless: program start to main form shown against
+// a bare Qt window, and the calculate click to the chart window shown.
+//
+// "Start" is measured twice: as whole processes (this executable started again in a probe
+// mode that shows one window and exits), which is what a user waits for, and inside one
+// process (window construction, loading and first paint only).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QWindow>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "app/Calculation.h"
+#include "app/Program.h"
+#include "app/gui/SingleInstance.h"
+#include "app/gui/StartUp.h"
+#include "app/gui/frmMain.h"
+#include "ui/MDI.h"
+
+namespace {
+
+constexpr const char* kProbeBare = "--start-probe=bare";
+constexpr const char* kProbeMain = "--start-probe=main";
+
+// Shown: exposed on the screen and its first paint done.
+void WaitShown(QWidget& window) {
+    while (!window.windowHandle() || !window.windowHandle()->isExposed()) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// The probe: a whole program start up to its first window shown, then out.
+int RunProbe(int argc, char** argv, bool mainForm) {
+    QApplication app(argc, argv);
+    if (!mainForm) {
+        QWidget window;
+        window.show();
+        WaitShown(window);
+        return 0;
+    }
+    // What the program's main does, with a lock of its own so that a running copy of the
+    // program does not turn the probe away.
+    velakor::SingleInstance instance(QDir::temp().filePath(
+        QStringLiteral("velakor-bench-%1.lock").arg(QCoreApplication::applicationPid())));
+    velakor::Program program;
+    std::unique_ptr<velakor::frmMain> form = velakor::StartUp(program, instance);
+    if (!form) return 1;
+    WaitShown(*form);
+    return 0;
+}
+
+QString g_self;
+
+void StartToShown(benchmark::State& state, const char* probe) {
+    for (auto _ : state) {
+        QProcess process;
+        process.start(g_self, {QString::fromLatin1(probe)});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+            state.SkipWithError("probe failed");
+            break;
+        }
+    }
+}
+
+void BM_StartToShown_BareWindow(benchmark::State& state) { StartToShown(state, kProbeBare); }
+void BM_StartToShown_MainForm(benchmark::State& state) { StartToShown(state, kProbeMain); }
+
+void BM_ShowInProcess_BareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        QWidget window;
+        window.show();
+        WaitShown(window);
+    }
+}
+
+void BM_ShowInProcess_MainForm(benchmark::State& state) {
+    for (auto _ : state) {
+        velakor::Program program;
+        velakor::frmMain form(program);  // loads: fills its lists
+        form.show();
+        WaitShown(form);
+    }
+}
+
+// From the click on "Get My Rashi Chart (North)" to the chart window on the screen:
+// validation, the calculation, the chart window created and filled, shown and painted.
+void BM_CalculateClickToChartShown(benchmark::State& state) {
+    velakor::Program program;
+    velakor::frmMain form(program);
+    velakor::FormValues v;
+    v.Name = "Ravi Kumar";
+    v.Day = 15;
+    v.Month = 8;
+    v.Year = 1947;
+    v.ZoneIndex = 34;
+    v.LatDeg = "28";
+    v.LatMin = "38";
+    v.LonDeg = "77";
+    v.LonMin = "12";
+    v.City = "New Delhi";
+    v.State = "Delhi";
+    v.Country = "India";
+    form.WriteFormValues(v);
+    form.show();
+    WaitShown(form);
+    auto* button = form.findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
+    for (auto _ : state) {
+        button->click();
+        velakor::MDI* chart = form.chartWindow();
+        if (!chart) {
+            state.SkipWithError("no chart window");
+            break;
+        }
+        WaitShown(*chart);
+
+        state.PauseTiming();
+        // Back, as the user would, so that every click creates the window afresh.
+        chart->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        WaitShown(form);
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_StartToShown_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartToShown_MainForm)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ShowInProcess_BareWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowInProcess_MainForm)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateClickToChartShown)->Unit(benchmark::kMillisecond);
+
+// Prints, after the usual table, the ratio of each main-form figure to its bare window.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool aggregate = run.run_type == Run::RT_Aggregate;
+            if (aggregate && run.aggregate_name != "median") continue;
+            times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        Ratio("process start", "BM_StartToShown_MainForm", "BM_StartToShown_BareWindow");
+        Ratio("in-process show", "BM_ShowInProcess_MainForm", "BM_ShowInProcess_BareWindow");
+    }
+
+private:
+    void Ratio(const char* what, const std::string& form, const std::string& bare) {
+        if (!times_.count(form) || !times_.count(bare) || times_[bare] <= 0) return;
+        GetOutputStream() << "main form / bare window, " << what << ": " << times_[form] / times_[bare] << "x\n";
+    }
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Headless unless told otherwise; the probes inherit it.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], kProbeBare) == 0) return RunProbe(argc, argv, false);
+        if (std::strcmp(argv[i], kProbeMain) == 0) return RunProbe(argc, argv, true);
+    }
+    QApplication app(argc, argv);
+    g_self = QCoreApplication::applicationFilePath();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
