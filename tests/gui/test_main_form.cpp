@@ -89,6 +89,7 @@ private slots:
     void aboutBoxIsModal();
     void closing_data();
     void closing();
+    void writtenValuesReadBack();
 };
 
 void TestMainForm::listsAfterLoad_data() {
@@ -624,6 +625,44 @@ void TestMainForm::closing() {
     QCOMPARE(ended.count(), 1);
     QVERIFY(!f.form.isVisible());
     QVERIFY(f.log.messages.isEmpty());  // no question asked
+}
+
+// What a reading opened from a file puts into the fields is what the rules and the birth
+// record then read; values the lists do not offer leave them as they were.
+void TestMainForm::writtenValuesReadBack() {
+    Form f;
+    FormValues v = ToFormValues(LondonEntry());
+    v.Hour = 24;
+    v.ZoneIndex = kZoneCount - 1;
+    v.Latitude = Direction::Second;
+    v.DaylightSaving = true;
+    f.form.WriteFormValues(v);
+    const FormValues back = f.form.CollectFormValues();
+    QCOMPARE(back.Name, v.Name);
+    QCOMPARE(back.Day, v.Day);
+    QCOMPARE(back.Month, v.Month);
+    QCOMPARE(back.Year, v.Year);
+    QCOMPARE(back.Hour, 24);
+    QCOMPARE(back.Minute, v.Minute);
+    QCOMPARE(back.ZoneIndex, kZoneCount - 1);
+    QCOMPARE(back.LatDeg, v.LatDeg);
+    QCOMPARE(back.LonMin, v.LonMin);
+    QVERIFY(back.Latitude == Direction::Second && back.Longitude == Direction::Second);
+    QVERIFY(back.DaylightSaving);
+    QCOMPARE(back.Country, v.Country);
+
+    FormValues odd = v;
+    odd.Day = 32;
+    odd.Month = 13;
+    odd.Year = 1900;
+    odd.ZoneIndex = kZoneCount;
+    f.form.WriteFormValues(odd);
+    const FormValues kept = f.form.CollectFormValues();
+    QCOMPARE(kept.Day, v.Day);
+    QCOMPARE(kept.Month, v.Month);
+    QCOMPARE(kept.Year, v.Year);
+    QCOMPARE(kept.ZoneIndex, kZoneCount - 1);
+    QVERIFY(f.log.messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainForm)

@@ -148,13 +148,17 @@ FormValues frmMain::CollectFormValues() const {
 }
 
 void frmMain::WriteFormValues(const FormValues& v) {
+    // A value the list does not offer leaves the list as it was.
+    auto pick = [](QComboBox* list, int index) {
+        if (index >= 0 && index < list->count()) list->setCurrentIndex(index);
+    };
     ui_->txtName->setText(QString::fromStdString(v.Name));
-    ui_->cboDate->setCurrentIndex(ui_->cboDate->findText(QString::number(v.Day)));
-    ui_->cboMonth->setCurrentIndex(v.Month - 1);
-    ui_->cboYear->setCurrentIndex(ui_->cboYear->findText(QString::number(v.Year)));
-    ui_->cboHour->setCurrentIndex(ui_->cboHour->findText(QString::number(v.Hour)));
-    ui_->cboMinute->setCurrentIndex(ui_->cboMinute->findText(QString::number(v.Minute)));
-    ui_->cboTimeZone->setCurrentIndex(v.ZoneIndex);
+    pick(ui_->cboDate, ui_->cboDate->findText(QString::number(v.Day)));
+    pick(ui_->cboMonth, v.Month - 1);
+    pick(ui_->cboYear, ui_->cboYear->findText(QString::number(v.Year)));
+    pick(ui_->cboHour, ui_->cboHour->findText(QString::number(v.Hour)));
+    pick(ui_->cboMinute, ui_->cboMinute->findText(QString::number(v.Minute)));
+    pick(ui_->cboTimeZone, v.ZoneIndex);
     ui_->txtLatDeg->setText(QString::fromStdString(v.LatDeg));
     ui_->txtLatMin->setText(QString::fromStdString(v.LatMin));
     ui_->txtLonDeg->setText(QString::fromStdString(v.LonDeg));
