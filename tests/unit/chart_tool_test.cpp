@@ -82,6 +82,18 @@ TEST(ChartTool, GoodLinesMatchTheCore) {
     }
 }
 
+TEST(ChartTool, ShowsTheMendedSky) {
+    // Planets carried to the equinox of date; the rising (not setting) ascendant at Tromso.
+    const json y1901 = Record(1, 1, 1901, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
+    const json tromso = Record(1, 6, 1985, 0, 0, test::kCentralEuropean, 69, 39, false, 18, 57, true, false);
+    const ToolRun run = RunTool(y1901.dump() + "\n" + tromso.dump() + "\n");
+    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.lines.size(), 2u);
+    EXPECT_EQ(run.lines[0]["PlanetPositionText"][2], test::Pos(17, 56, 7, "Sag"));
+    EXPECT_EQ(run.lines[1]["AscendantText"], test::Pos(2, 19, 39, "Tau"));
+    EXPECT_EQ(run.lines[1]["LagnaSignAbbrev"], "Tau");
+}
+
 TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     json missing = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     missing.erase("LonMin");
