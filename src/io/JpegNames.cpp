@@ -1,6 +1,5 @@
 #include "io/JpegNames.h"
 
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -28,10 +27,11 @@ std::filesystem::path PathFromUtf8(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::string ThreeDigits(int n) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%03d", n);
-    return buffer;
+// n in decimal, with leading zeros up to `width` digits.
+std::string ZeroPadded(int n, std::size_t width) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
 }
 
 }  // namespace
@@ -49,9 +49,7 @@ bool FileExists(const std::string& path) {
 }
 
 std::string TimestampName(int year, int month, int day) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", year, month, day);
-    return buffer;
+    return ZeroPadded(year, 4) + ZeroPadded(month, 2) + ZeroPadded(day, 2);
 }
 
 std::string TimestampName() {
@@ -84,7 +82,7 @@ JpegPathResult UniqueJpegPath(std::string_view folder, std::string_view file, st
 
     if (!FileExists(dir + name)) return {dir + name, {}, {}};
     for (int n = 1; n <= kMaxJpegCopies; ++n) {
-        const std::string candidate = dir + ReplaceAll(name, ".", "_" + ThreeDigits(n) + ".");
+        const std::string candidate = dir + ReplaceAll(name, ".", "_" + ZeroPadded(n, 3) + ".");
         if (!FileExists(candidate)) return {candidate, {}, {}};
     }
     return {{}, "There are too many Copies of this file  " + name, " UNABLE  TO  CREATE  NEW  FILE" + name};
