@@ -37,6 +37,7 @@ fuzz: setup
 
 bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf build build-asan build-fuzz
