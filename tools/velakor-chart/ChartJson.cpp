@@ -148,6 +148,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["NakshatraPada"] = s.NakshatraPada;
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
+    out["RetroFlags"] = c.RetroFlags;
     return {Dump(out), true};
 }
 
