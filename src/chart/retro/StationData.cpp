@@ -4,9 +4,9 @@
 //
 // The stations in longitude of Mercury, Venus, Mars, Jupiter and Saturn: geometric
 // geocentric ecliptic longitude of date from the VSOP87 theory (libnova), in universal
-// time rounded to the minute. One row per retrograde period whose retrograde station
-// falls in the years 1900 to 2050; a row is {retrograde station, direct station},
-// each written "month,day,year,hour,minute,".
+// time (Delta T from the Espenak-Meeus polynomials) rounded to the minute. One row per
+// retrograde period whose retrograde station falls in the years 1900 to 2050;
+// a row is {retrograde station, direct station}, each "month,day,year,hour,minute,".
 #include "chart/retro/StationData.h"
 
 namespace velakor {
