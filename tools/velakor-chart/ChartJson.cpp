@@ -149,6 +149,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["NakshatraPada"] = s.NakshatraPada;
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
+    out["RetroFlags"] = c.RetroFlags;
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
