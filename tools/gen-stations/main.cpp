@@ -35,6 +35,8 @@
 #include <utility>
 #include <vector>
 
+#include "chart/Calendar.h"
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -139,28 +141,15 @@ struct Civil {
     int year, month, day, hour, minute;
 };
 
-// Proleptic Gregorian date of a count of days from 1970-01-01.
-void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 // Universal time of a moment in TT, rounded to the minute.
 Civil UniversalMinute(double jdTT) {
     constexpr double kUnixEpoch = 2440587.5;
     const double jdUT = jdTT - DeltaT(jdTT) / 86400.0;
     const auto minutes = static_cast<std::int64_t>(std::llround((jdUT - kUnixEpoch) * 1440.0));
-    const std::int64_t days = (minutes >= 0 ? minutes : minutes - 1439) / 1440;
+    const std::int64_t days = velakor::FloorDiv(minutes, 1440);
     const std::int64_t ofDay = minutes - days * 1440;
-    Civil c{};
-    CivilFromDays(days, c.year, c.month, c.day);
+    const velakor::CivilDate date = velakor::CivilFromDays(days);
+    Civil c{date.year, date.month, date.day, 0, 0};
     c.hour = static_cast<int>(ofDay / 60);
     c.minute = static_cast<int>(ofDay % 60);
     return c;

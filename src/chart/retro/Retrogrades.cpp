@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "chart/Calendar.h"
 #include "chart/retro/StationData.h"
 
 namespace velakor {
@@ -11,29 +12,6 @@ namespace {
 
 constexpr std::array<std::string_view, kRetroPlanets> kRetroPlanetNames{
     "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
-
-// Days from 1970-01-01 to a proleptic Gregorian date.
-std::int32_t DaysFromCivil(int year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const int era = (year >= 0 ? year : year - 399) / 400;
-    const int yoe = year - era * 400;
-    const int doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-// The proleptic Gregorian date of a day number from DaysFromCivil.
-void CivilFromDays(std::int32_t z, int& year, int& month, int& day) {
-    z += 719468;
-    const std::int32_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int32_t doe = z - era * 146097;
-    const std::int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int32_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
 
 // "month,day,year,hour,minute," into its five fields. The tables are generated and well
 // formed; a field that does not read stays 0.
@@ -61,8 +39,8 @@ StationTable ParseTable(const PlanetStationTexts& texts) {
         const CivilMoment direct = ParseStation(row.DirectStation);
         t.RetroStations.push_back(retro);
         t.DirectStations.push_back(direct);
-        t.RetroDays.push_back(DaysFromCivil(retro.Year, retro.Month, retro.Day));
-        t.DirectDays.push_back(DaysFromCivil(direct.Year, direct.Month, direct.Day));
+        t.RetroDays.push_back(static_cast<std::int32_t>(DaysFromCivil(retro.Year, retro.Month, retro.Day)));
+        t.DirectDays.push_back(static_cast<std::int32_t>(DaysFromCivil(direct.Year, direct.Month, direct.Day)));
     }
     return t;
 }
@@ -95,7 +73,7 @@ const StationTable& LoadStations(std::string_view planetName) {
 
 bool IsRetrograde(const CivilMoment& birth, std::string_view planetName) {
     const StationTable& t = LoadStations(planetName);
-    const std::int32_t day = DaysFromCivil(birth.Year, birth.Month, birth.Day);
+    const auto day = static_cast<std::int32_t>(DaysFromCivil(birth.Year, birth.Month, birth.Day));
     // The periods are in time order and do not overlap, so the only one that can hold the
     // day is the last that starts on an earlier date.
     const auto after = std::lower_bound(t.RetroDays.begin(), t.RetroDays.end(), day);
@@ -107,7 +85,10 @@ bool IsRetrograde(const CivilMoment& birth, std::string_view planetName) {
 CivilMoment BirthMoment(const BirthRecord& b) {
     CivilMoment m{b.BirthMonth, b.BirthDay, b.BirthYear, b.BirthHour, b.BirthMinute};
     if (m.Hour == 24) {
-        CivilFromDays(DaysFromCivil(m.Year, m.Month, m.Day) + 1, m.Year, m.Month, m.Day);
+        const CivilDate next = CivilFromDays(DaysFromCivil(m.Year, m.Month, m.Day) + 1);
+        m.Year = next.year;
+        m.Month = next.month;
+        m.Day = next.day;
         m.Hour = 0;
     }
     return m;

@@ -27,6 +27,20 @@ void SaveFailed(QWidget* parent, const QString& name) {
     ShowMessage(parent, Q(kSaveFailedMessage) + name, BoxIcon::Critical, QStringLiteral("Velakor"));
 }
 
+// Asks for a file to save into, starting from LastSaveFileName; on OK remembers the name.
+std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view filter, std::string_view ext,
+                                   std::string_view title) {
+    CommonDialog cd(parent);
+    cd.Filter = Q(filter);
+    cd.DefaultExt = Q(ext);
+    cd.DialogTitle = Q(title);
+    cd.FileName = QString::fromStdString(p.LastSaveFileName);
+    cd.Flags = kSaveFlags;
+    if (!cd.ShowSave() || cd.FileName.isEmpty()) return std::nullopt;
+    p.LastSaveFileName = cd.FileName.toStdString();
+    return cd.FileName;
+}
+
 }  // namespace
 
 bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes) {
@@ -43,31 +57,19 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
 }
 
 void SaveReadingAs(QWidget* parent, Program& p) {
-    CommonDialog cd(parent);
-    cd.Filter = Q(kReadingFilter);
-    cd.DefaultExt = Q(kReadingExtension);
-    cd.DialogTitle = Q(kSaveReadingTitle);
-    cd.FileName = QString::fromStdString(p.LastSaveFileName);
-    cd.Flags = kSaveFlags;
-    if (!cd.ShowSave() || cd.FileName.isEmpty()) return;
-    p.LastSaveFileName = cd.FileName.toStdString();
+    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
+    if (!name) return;
     const std::string bytes = ReadingFileBytes(p.Birth);
-    WriteFileSafely(parent, cd.FileName, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    WriteFileSafely(parent, *name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
 
 void ExportReportAs(QWidget* parent, Program& p) {
-    CommonDialog cd(parent);
-    cd.Filter = Q(kReportFilter);
-    cd.DefaultExt = Q(kReportExtension);
-    cd.DialogTitle = Q(kReportTitle);
-    cd.FileName = QString::fromStdString(p.LastSaveFileName);
-    cd.Flags = kSaveFlags;
-    if (!cd.ShowSave() || cd.FileName.isEmpty()) return;
-    p.LastSaveFileName = cd.FileName.toStdString();
+    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle);
+    if (!name) return;
     const std::string text = ReportFileBytes(p, LocaleMonthName(p.Birth.BirthMonth).toStdString());
-    WriteFileSafely(parent, cd.FileName, QString::fromStdString(text).toLocal8Bit());
+    WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
 }
 
 std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current) {
