@@ -1,14 +1,396 @@
-// Placeholder until the chart window is built.
 #include "ui/MDI.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/AboutBox.h"
+#include "ui/Fonts.h"
+#include "ui/WebLinks.h"
+#include "ui/frmDisplay.h"
+
 namespace velakor {
+namespace {
+
+const QColor kBandColour(255, 199, 6);
+
+// Layout of the bands, in twips.
+constexpr int kHeadingBandHeight = 820;
+constexpr int kButtonBandHeight = 720;
+constexpr int kButtonTop = 120;
+constexpr int kButtonHeight = 400;
+constexpr int kSaveAsJpegWidth = 1695;
+constexpr int kBackExitWidth = 1095;
+constexpr int kRightMargin = 300;
+constexpr int kButtonGap = 100;
+constexpr int kHeadingTop = -30;
+
+QWidget* MakeBand(const QString& name, int heightTwips, QWidget* parent) {
+    auto* band = new QWidget(parent);
+    band->setObjectName(name);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, kBandColour);
+    band->setPalette(palette);
+    band->setAutoFillBackground(true);
+    band->setFixedHeight(TwipsToPixels(heightTwips));
+    return band;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, int widthTwips, QWidget* band) {
+    auto* button = new QPushButton(caption, band);
+    button->setObjectName(name);
+    button->setGeometry(0, TwipsToPixels(kButtonTop), TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+    return button;
+}
+
+QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+// Entries of which exactly one is checked after any choice. They keep plain check marks (an
+// exclusive QActionGroup would draw radio dots instead).
+void MakeCheckGroup(const QList<QAction*>& entries) {
+    for (QAction* entry : entries) {
+        entry->setCheckable(true);
+        QObject::connect(entry, &QAction::triggered, entry, [entry, entries] {
+            for (QAction* other : entries) other->setChecked(other == entry);
+        });
+    }
+}
+
+QMenu* AddMenu(QWidget* owner, const QString& name, const QString& caption) {
+    auto* menu = new QMenu(caption, owner);
+    menu->setObjectName(name);
+    return menu;
+}
+
+// The toolbar's pictures, drawn rather than shipped: a page, a folder, a disk and a printer.
+QIcon ToolIcon(const QString& key) {
+    constexpr int kSize = 24;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QPen outline(QColor(60, 60, 60), 1.2);
+    p.setPen(outline);
+    if (key == QLatin1String("New")) {
+        QPainterPath page;
+        page.moveTo(5.5, 2.5);
+        page.lineTo(14.5, 2.5);
+        page.lineTo(19.5, 7.5);
+        page.lineTo(19.5, 21.5);
+        page.lineTo(5.5, 21.5);
+        page.closeSubpath();
+        p.setBrush(Qt::white);
+        p.drawPath(page);
+        p.drawPolyline(QPolygonF({QPointF(14.5, 2.5), QPointF(14.5, 7.5), QPointF(19.5, 7.5)}));
+    } else if (key == QLatin1String("Open")) {
+        p.setBrush(QColor(230, 180, 60));
+        p.drawRect(QRectF(2.5, 6.5, 19, 14));
+        p.drawRect(QRectF(2.5, 4.5, 8, 3));
+        p.setBrush(QColor(250, 210, 100));
+        p.drawPolygon(QPolygonF({QPointF(5.5, 10.5), QPointF(22.5, 10.5), QPointF(20.5, 20.5), QPointF(2.5, 20.5)}));
+    } else if (key == QLatin1String("Save")) {
+        p.setBrush(QColor(60, 100, 180));
+        p.drawRect(QRectF(3.5, 3.5, 17, 17));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 3.5, 11, 7));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(7.5, 14.5, 9, 6));
+    } else if (key == QLatin1String("Print")) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 2.5, 11, 8));
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 8), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 14.5, 11, 7));
+    }
+    return QIcon(pixmap);
+}
+
+}  // namespace
 
 MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QStringLiteral("Velakor v1.70"));
+    // The toolbar is shown and hidden from the View menu only.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildBands();
+
+    display_ = new frmDisplay(program_);
+    display_->setObjectName(QStringLiteral("frmDisplay"));
+    displayWindow_ = area_->addSubWindow(display_, Qt::FramelessWindowHint);
+    displayWindow_->setObjectName(QStringLiteral("frmDisplayWindow"));
+    displayWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
+    displayWindow_->show();
+
+    MDIForm_Load();
+    FitToDisplay();
 }
 
 MDI::~MDI() = default;
 
-void MDI::WriteChart() {}
+void MDI::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = AddMenu(this, QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    connect(AddEntry(file, QStringLiteral("mnuNew"), QStringLiteral("&New")), &QAction::triggered, this,
+            &MDI::mnuNew_Click);
+    file->addSeparator();
+    connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
+            &MDI::saveAsRequested);
+    connect(AddEntry(file, QStringLiteral("mnuSaveAsJpeg"), QStringLiteral("Save As &JPEG")), &QAction::triggered,
+            this, &MDI::saveAsJpegRequested);
+    file->addSeparator();
+    connect(AddEntry(file, QStringLiteral("mnuExport"), QStringLiteral("&Export Chart As Text")),
+            &QAction::triggered, this, &MDI::exportRequested);
+    file->addSeparator();
+    connect(AddEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
+            &MDI::printRequested);
+    file->addSeparator();
+    connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
+            &MDI::cmdBack_Click);
+    file->addSeparator();
+    connect(AddEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+            &MDI::cmdExit_Click);
+    bar->addMenu(file);
+
+    QMenu* view = AddMenu(this, QStringLiteral("mnuView"), QStringLiteral("&View"));
+    mnuToolBar_ = AddEntry(view, QStringLiteral("mnuToolBar"), QStringLiteral("&Toolbar"));
+    mnuToolBar_->setCheckable(true);
+    connect(mnuToolBar_, &QAction::triggered, this, &MDI::mnuToolBar_Click);
+    mnuStatusBar_ = AddEntry(view, QStringLiteral("mnuStatusBar"), QStringLiteral("&Status Bar"));
+    mnuStatusBar_->setCheckable(true);
+    connect(mnuStatusBar_, &QAction::triggered, this, &MDI::mnuStatusBar_Click);
+    view->addSeparator();
+
+    // Chart style and colour style keep their check marks only; the chart stays as it is.
+    QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QStringLiteral("&Chart Style"));
+    QAction* north = AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"));
+    mnuSouth_ = AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian"));
+    QAction* natal = AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"));
+    MakeCheckGroup({north, mnuSouth_, natal});
+    view->addMenu(style);
+
+    QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QStringLiteral("Colo&r Style"));
+    QAction* colourOn = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
+    mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QStringLiteral("O&ff"));
+    MakeCheckGroup({colourOn, mnuColorOff_});
+    view->addMenu(colour);
+    view->addSeparator();
+
+    mnuChart_ = AddEntry(view, QStringLiteral("mnuChart"), QStringLiteral("&Chart"));
+    QList<QAction*> views{mnuChart_};
+    connect(mnuChart_, &QAction::triggered, this, &MDI::mnuChart_Click);
+    QMenu* divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
+    const std::pair<const char*, const char*> divisionalEntries[] = {
+        {"mnuSub_Hora", "&Hora"},         {"mnuSub_Drekkana", "&Drekkana"}, {"mnuSub_Sapthamsa", "&Sapthamsa"},
+        {"mnuSub_Navamsa", "&Navamsa"},   {"mnuSub_Dasamsa", "&D&asamsa"},  {"mnuSub_Dwadasamsa", "D&wadasamsa"},
+    };
+    for (const auto& [name, caption] : divisionalEntries) {
+        QAction* entry = AddEntry(divisional, QString::fromLatin1(name), QString::fromLatin1(caption));
+        views << entry;
+        connect(entry, &QAction::triggered, this, &MDI::ShowDivisionalChart);
+    }
+    view->addMenu(divisional);
+    MakeCheckGroup(views);
+    bar->addMenu(view);
+
+    QMenu* help = AddMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    connect(AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")), &QAction::triggered,
+            this, [] { OpenUserGuide(); });
+    connect(AddEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, [] { OpenUserGuide(); });
+    help->addSeparator();
+    connect(AddEntry(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, [] { OpenUserGuide(); });
+    help->addSeparator();
+    connect(AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")), &QAction::triggered,
+            this, [this] { ShowAboutBox(this); });
+    connect(AddEntry(help, QStringLiteral("mnuMoney"), QStringLiteral("Make Money &Online")), &QAction::triggered,
+            this, [] { OpenUserGuide(); });
+    bar->addMenu(help);
+}
+
+void MDI::BuildToolBar() {
+    TB_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    TB_->setObjectName(QStringLiteral("TB"));
+    TB_->setMovable(false);
+    TB_->setFloatable(false);
+    TB_->setIconSize(QSize(24, 24));
+    for (const char* key : {"New", "Open", "Save", "Print"}) {
+        const QString name = QString::fromLatin1(key);
+        QAction* button = TB_->addAction(ToolIcon(name), name);
+        button->setObjectName(QStringLiteral("TB_") + name);
+        button->setData(name);
+    }
+    connect(TB_, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { TB_ButtonClick(button->data().toString()); });
+    addToolBar(Qt::TopToolBarArea, TB_);
+}
+
+void MDI::BuildBands() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    picTop_ = MakeBand(QStringLiteral("picTop"), kHeadingBandHeight, client);
+    lblHeading_ = new QLabel(QStringLiteral("Velakor"), picTop_);
+    lblHeading_->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading_->setFont(VerdanaFont(18, true));
+    lblHeading_->setAlignment(Qt::AlignCenter);
+    lblHeading_->adjustSize();
+    lblHeading_->move(0, TwipsToPixels(kHeadingTop));
+
+    area_ = new QMdiArea(client);
+    area_->setObjectName(QStringLiteral("area"));
+    area_->setBackground(Qt::white);
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    buttonBand_ = MakeBand(QStringLiteral("Picture1"), kButtonBandHeight, client);
+    cmdSaveAsJPEG_ = MakeButton(QStringLiteral("cmdSaveAsJPEG"), QStringLiteral("Save As &JPEG"), kSaveAsJpegWidth,
+                                buttonBand_);
+    cmdBack_ = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), kBackExitWidth, buttonBand_);
+    cmdExit_ = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), kBackExitWidth, buttonBand_);
+    connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::saveAsJpegRequested);
+    connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
+    connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
+
+    layout->addWidget(picTop_);
+    layout->addWidget(area_, 1);
+    layout->addWidget(buttonBand_);
+    setCentralWidget(client);
+}
+
+void MDI::FitToDisplay() {
+    // Large enough to show the whole chart display under the bars and bands.
+    const int height = menuBar()->sizeHint().height() + TB_->sizeHint().height() + picTop_->height() +
+                       frmDisplay::kHeight + buttonBand_->height();
+    resize(frmDisplay::kWidth, height);
+}
+
+void MDI::MDIForm_Load() {
+    mnuToolBar_->setChecked(true);
+    mnuStatusBar_->setChecked(true);
+    mnuColorOff_->setChecked(true);
+    mnuChart_->setChecked(true);
+    mnuSouth_->setChecked(true);
+}
+
+void MDI::MDIForm_Resize() {
+    const int w = frameGeometry().width();
+    const int gap = TwipsToPixels(kButtonGap);
+    cmdExit_->move(w - cmdExit_->width() - TwipsToPixels(kRightMargin), cmdExit_->y());
+    cmdBack_->move(cmdExit_->x() - cmdBack_->width() - gap, cmdBack_->y());
+    cmdSaveAsJPEG_->move(cmdBack_->x() - cmdSaveAsJPEG_->width() - gap, cmdSaveAsJPEG_->y());
+    lblHeading_->move((w - lblHeading_->width()) / 2, lblHeading_->y());
+}
+
+void MDI::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDI::closeEvent(QCloseEvent* event) {
+    // Only Back and New close the frame without ending the program.
+    if (!leaving_) emit exitRequested();
+    QMainWindow::closeEvent(event);
+}
+
+void MDI::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit frameActivated();
+}
+
+void MDI::WriteChart() {
+    const ChartSummary& s = program_.Summary;
+    const ChartState& c = program_.Chart;
+    frmDisplay& d = *display_;
+    d.lblAyanamsha()->setText(QString::fromStdString(s.AyanamsaText));
+    d.lblLagna()->setText(QString::fromStdString(s.LagnaSignName));
+    d.lblNakshatra()->setText(QString::fromStdString(s.NakshatraText));
+    d.lblRashi()->setText(QString::fromStdString(s.RashiText));
+    d.lblPada()->setText(QString::fromStdString(s.NakshatraPada));
+    d.lblLord()->setText(QString::fromStdString(s.NakshatraLord));
+    for (int i = 0; i < frmDisplay::kPlanetCells; ++i)
+        d.Planet(i)->setText(QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
+
+    for (int h = 0; h < kHouseCount; ++h) {
+        d.SetHouseSign(h, QString());
+        d.SetHouseText(h, QString());
+    }
+    for (int h = 0; h < kHouseCount; ++h) {
+        const auto i = static_cast<std::size_t>(h);
+        // Sign 0 means the houses were never numbered: leave the house blank.
+        if (c.HouseSigns[i] > 0) d.SetHouseSign(h, QString::number(c.HouseSigns[i]));
+        d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
+    }
+}
+
+void MDI::TB_ButtonClick(const QString& key) {
+    if (key == QLatin1String("New")) {
+        mnuNew_Click();
+    } else if (key == QLatin1String("Save")) {
+        emit saveAsRequested();
+    } else if (key == QLatin1String("Print")) {
+        emit printRequested();
+    }
+}
+
+void MDI::LeaveForMainForm() {
+    leaving_ = true;
+    close();
+}
+
+void MDI::mnuNew_Click() {
+    emit mainFormRequested();
+    LeaveForMainForm();
+}
+
+void MDI::cmdBack_Click() {
+    // The main form is asked for before the frame goes, so that the program is never left
+    // without a window on screen (which would end it).
+    emit mainFormRequested();
+    LeaveForMainForm();
+}
+
+void MDI::cmdExit_Click() { close(); }
+
+void MDI::mnuToolBar_Click() {
+    // The entry has already flipped its own mark.
+    TB_->setVisible(mnuToolBar_->isChecked());
+}
+
+void MDI::mnuStatusBar_Click() {
+    // There is no status bar: the entry keeps its check mark and nothing else.
+}
+
+void MDI::mnuChart_Click() {
+    // The view entries' marks are kept by their check group.
+    displayWindow_->show();
+}
+
+void MDI::ShowDivisionalChart() {
+    // No divisional chart is drawn: the natal chart steps aside and keeps its contents.
+    displayWindow_->hide();
+}
 
 }  // namespace velakor

@@ -6,7 +6,12 @@
 
 #include "app/Program.h"
 
+class QAction;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QToolBar;
 
 namespace velakor {
 
@@ -26,16 +31,72 @@ public:
     // table and the sign number and planets of each house.
     void WriteChart();
 
+    // The toolbar command of the button with this key: "New", "Save" or "Print"; any other
+    // key does nothing.
+    void TB_ButtonClick(const QString& key);
+
+    // The frame's parts, for the output commands and for tests.
+    QToolBar* toolBar() const { return TB_; }
+    QMdiSubWindow* displayWindow() const { return displayWindow_; }
+
 signals:
     // Back or New: the frame closes itself (it is deleted on close); the main form shows.
     void mainFormRequested();
     // Exit, or the close box: the program ends.
     void exitRequested();
+    // The output commands; the frame only asks for them.
+    void saveAsRequested();
+    void saveAsJpegRequested();
+    void exportRequested();
+    void printRequested();
+    // The frame has become the active window (the chart display's picture is taken then).
+    void frameActivated();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildBands();
+    void FitToDisplay();
+
+    // Places the buttons of the bottom band right-aligned and centres the heading.
+    void MDIForm_Resize();
+    // Initial check marks of a new frame.
+    void MDIForm_Load();
+
+    void mnuNew_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void mnuToolBar_Click();
+    void mnuStatusBar_Click();
+    void mnuChart_Click();
+    void ShowDivisionalChart();
+    // Closes the frame on the way back to the main form (Back and New).
+    void LeaveForMainForm();
+
     Program& program_;
     QMdiArea* area_ = nullptr;
     frmDisplay* display_ = nullptr;
+    QMdiSubWindow* displayWindow_ = nullptr;
+    QToolBar* TB_ = nullptr;
+    QWidget* picTop_ = nullptr;
+    QLabel* lblHeading_ = nullptr;
+    QWidget* buttonBand_ = nullptr;
+    QPushButton* cmdSaveAsJPEG_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+
+    QAction* mnuToolBar_ = nullptr;
+    QAction* mnuStatusBar_ = nullptr;
+    QAction* mnuSouth_ = nullptr;
+    QAction* mnuColorOff_ = nullptr;
+    QAction* mnuChart_ = nullptr;
+
+    bool leaving_ = false;  // closing for Back or New, not ending the program
 };
 
 }  // namespace velakor

@@ -1,0 +1,154 @@
+#include "ui/frmDisplay.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/Fonts.h"
+#include "ui_frmDisplay.h"
+
+namespace velakor {
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QString Number(int value) { return QString::number(value); }
+
+void SetSizedText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+}  // namespace
+
+frmDisplay::frmDisplay(const Program& program, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::frmDisplay>()) {
+    ui_->setupUi(this);
+    setFixedSize(kWidth, kHeight);
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+    setAutoFillBackground(true);
+    for (QGroupBox* frame : {ui_->fraVedic, ui_->fraWestern}) {
+        frame->setPalette(white);
+        frame->setAutoFillBackground(true);
+    }
+
+    planets_ = {ui_->lblPlanets_0, ui_->lblPlanets_1, ui_->lblPlanets_2,  ui_->lblPlanets_3,
+                ui_->lblPlanets_4, ui_->lblPlanets_5, ui_->lblPlanets_6,  ui_->lblPlanets_7,
+                ui_->lblPlanets_8, ui_->lblPlanets_9, ui_->lblPlanets_10, ui_->lblPlanets_11};
+    positions_ = {ui_->lblPlanet_Position_0, ui_->lblPlanet_Position_1, ui_->lblPlanet_Position_2,
+                  ui_->lblPlanet_Position_3, ui_->lblPlanet_Position_4, ui_->lblPlanet_Position_5,
+                  ui_->lblPlanet_Position_6, ui_->lblPlanet_Position_7, ui_->lblPlanet_Position_8,
+                  ui_->lblPlanet_Position_9, ui_->lblPlanet_Position_10, ui_->lblPlanet_Position_11};
+    planetCells_ = {ui_->Planet_0, ui_->Planet_1, ui_->Planet_2, ui_->Planet_3,
+                    ui_->Planet_4, ui_->Planet_5, ui_->Planet_6, ui_->Planet_7,
+                    ui_->Planet_8, ui_->Planet_9, ui_->Planet_10};
+
+    for (std::size_t h = 0; h < planets_.size(); ++h) houseTextSizes_[h] = planets_[h]->size();
+
+    ui_->picNorth->setPixmap(NorthChartPicture());
+    // The ascendant and midheaven are carried in the table but never shown.
+    ui_->Planet_9->hide();
+    ui_->Planet_10->hide();
+    ui_->Picture1->hide();
+
+    ApplyFonts();
+    ComposeBirthDetails(program);
+}
+
+frmDisplay::~frmDisplay() = default;
+
+QLabel* frmDisplay::lblAyanamsha() const { return ui_->lblAyanamsha; }
+QLabel* frmDisplay::lblLagna() const { return ui_->lblLagna; }
+QLabel* frmDisplay::lblNakshatra() const { return ui_->lblNakshatra; }
+QLabel* frmDisplay::lblRashi() const { return ui_->lblRashi; }
+QLabel* frmDisplay::lblPada() const { return ui_->lblPada; }
+QLabel* frmDisplay::lblLord() const { return ui_->lblLord; }
+QLabel* frmDisplay::Picture1() const { return ui_->Picture1; }
+
+void frmDisplay::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    ui_->Picture1->setPixmap(picture);
+}
+
+void frmDisplay::SetHouseText(int h, const QString& text) {
+    QLabel* label = lblPlanets(h);
+    label->setText(text);
+    label->resize(label->sizeHint().expandedTo(houseTextSizes_.at(static_cast<std::size_t>(h))));
+}
+
+void frmDisplay::SetHouseSign(int h, const QString& text) { SetSizedText(lblPlanet_Position(h), text); }
+
+void frmDisplay::ApplyFonts() {
+    // Designer files keep whole point sizes only; the display's faces are 8.25 and 9.75 pt.
+    const QFont regular = VerdanaFont(8.25);
+    const QFont bold = VerdanaFont(8.25, true);
+    const QFont cells = VerdanaFont(9.75);
+    setFont(regular);
+    for (QLabel* label : planets_) label->setFont(regular);
+    for (QLabel* label : positions_) label->setFont(bold);
+    for (QLabel* label : {ui_->lblName, ui_->lblCity, ui_->lblState, ui_->lblCountry, ui_->lblDOB,
+                          ui_->lblTOB, ui_->lblLatitude, ui_->lblLongitude})
+        label->setFont(bold);
+    for (QGroupBox* frame : {ui_->fraVedic, ui_->fraWestern}) {
+        frame->setFont(bold);
+        for (QLabel* cell : frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+            cell->setFont(cells);
+    }
+}
+
+void frmDisplay::ComposeBirthDetails(const Program& program) {
+    const BirthRecord& b = program.Birth;
+    const QString month = QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat);
+    SetSizedText(ui_->lblName, QStringLiteral("Name: ") + FromUtf8(b.BirthName));
+    SetSizedText(ui_->lblDOB, QStringLiteral("Date of Birth: ") + month + QLatin1Char(' ') +
+                                  Number(b.BirthDay) + QStringLiteral(", ") + Number(b.BirthYear));
+    SetSizedText(ui_->lblTOB, QStringLiteral("Time of Birth: ") + Number(b.BirthHour) +
+                                  QStringLiteral(" Hour ") + Number(b.BirthMinute) + QStringLiteral(" Minute"));
+    SetSizedText(ui_->lblLatitude, QStringLiteral("Latitude: ") + Number(b.LatDeg) +
+                                       QStringLiteral(" Degree ") + Number(b.LatMin) + QStringLiteral(" Minute"));
+    SetSizedText(ui_->lblLongitude, QStringLiteral("Longitude: ") + Number(b.LonDeg) +
+                                        QStringLiteral(" Degree ") + Number(b.LonMin) + QStringLiteral(" Minute"));
+    SetSizedText(ui_->lblCity, QStringLiteral("City: ") + FromUtf8(b.BirthCity));
+    SetSizedText(ui_->lblState, QStringLiteral("State: ") + FromUtf8(b.BirthState));
+    SetSizedText(ui_->lblCountry, QStringLiteral("Country: ") + FromUtf8(b.BirthCountry));
+}
+
+QPixmap frmDisplay::NorthChartPicture() {
+    QPixmap pixmap(kChartWidth, kChartHeight);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+
+    // The square fills the picture; half a pixel in so that its 1-pixel edges land on pixels.
+    const QRectF square(0.5, 0.5, kChartWidth - 1.0, kChartHeight - 1.0);
+    QLinearGradient shade(square.topLeft(), square.bottomRight());
+    shade.setColorAt(0.0, QColor(255, 176, 64));
+    shade.setColorAt(1.0, QColor(255, 140, 0));
+    painter.fillRect(square, shade);
+
+    const QColor line(96, 32, 0);
+    painter.setPen(QPen(line, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square);
+    painter.drawLine(square.topLeft(), square.bottomRight());
+    painter.drawLine(square.topRight(), square.bottomLeft());
+
+    const QPointF top((square.left() + square.right()) / 2, square.top());
+    const QPointF right(square.right(), (square.top() + square.bottom()) / 2);
+    const QPointF bottom(top.x(), square.bottom());
+    const QPointF left(square.left(), right.y());
+    painter.drawPolygon(QPolygonF({top, right, bottom, left}));
+
+    // A second, inner rule along the outer edge frames the chart.
+    painter.setPen(QPen(line, 2.0));
+    painter.drawRect(square.adjusted(0.5, 0.5, -0.5, -0.5));
+    return pixmap;
+}
+
+}  // namespace velakor

@@ -1,0 +1,79 @@
+// The chart display: the North Indian chart with the sign number and the planets of each
+// house written over a fixed picture of the grid, the birth details, the planet table and the
+// other Vedic details. It lives, frameless, inside the chart window MDI.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "app/Program.h"
+
+class QLabel;
+
+namespace Ui {
+class frmDisplay;
+}
+
+namespace velakor {
+
+class frmDisplay : public QWidget {
+    Q_OBJECT
+public:
+    // Size of the client area in pixels (14505 x 8400 twips).
+    static constexpr int kWidth = 967;
+    static constexpr int kHeight = 560;
+    // Size of the chart picture in pixels.
+    static constexpr int kChartWidth = 371;
+    static constexpr int kChartHeight = 367;
+    // Elements of the planet table, the ascendant and midheaven included (not shown).
+    static constexpr int kPlanetCells = kChartBodies;
+
+    // Composes the birth details from the birth record, which must be filled already.
+    explicit frmDisplay(const Program& program, QWidget* parent = nullptr);
+    ~frmDisplay() override;
+
+    // House h (0..11): its planets ("Asc" first in house 0) and the number of its sign.
+    QLabel* lblPlanets(int h) const { return planets_.at(static_cast<std::size_t>(h)); }
+    QLabel* lblPlanet_Position(int h) const { return positions_.at(static_cast<std::size_t>(h)); }
+    // Planet table cell i (0..10, chart order); 9 and 10 are never shown.
+    QLabel* Planet(int i) const { return planetCells_.at(static_cast<std::size_t>(i)); }
+
+    QLabel* lblAyanamsha() const;
+    QLabel* lblLagna() const;
+    QLabel* lblNakshatra() const;
+    QLabel* lblRashi() const;
+    QLabel* lblPada() const;
+    QLabel* lblLord() const;
+
+    // The picture store: the last capture of the display (empty until one is taken).
+    QLabel* Picture1() const;
+    QPixmap picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+
+    // Rewrites the planets of house h. The label keeps its top-left corner and its laid-out
+    // size at the least, and grows right and down when the lines need more room; the lines
+    // are centred in it.
+    void SetHouseText(int h, const QString& text);
+    // Rewrites the sign number of house h; the label takes the size of its text.
+    void SetHouseSign(int h, const QString& text);
+
+    // The fixed picture of the North Indian grid: an orange square, its diagonals and the
+    // diamond through the mid-points of its sides.
+    static QPixmap NorthChartPicture();
+
+private:
+    // Form_Load: the eight birth-detail labels.
+    void ComposeBirthDetails(const Program& program);
+    void ApplyFonts();
+
+    std::unique_ptr<Ui::frmDisplay> ui_;
+    std::array<QLabel*, kHouseCount> planets_{};
+    std::array<QSize, kHouseCount> houseTextSizes_{};  // as laid out, before any text
+    std::array<QLabel*, kHouseCount> positions_{};
+    std::array<QLabel*, kPlanetCells> planetCells_{};
+    QPixmap picture_;
+};
+
+}  // namespace velakor

@@ -1,0 +1,768 @@
+// The chart window: captions written from a computed chart, the birth details, the layout,
+// the menus with their check marks, the toolbar, the view switch and the ways out.
+#include <QAction>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QtTest>
+#include <memory>
+
+#include "app/Calculation.h"
+#include "ui/AboutBox.h"
+#include "ui/Fonts.h"
+#include "ui/MDI.h"
+#include "ui/WebLinks.h"
+#include "ui/frmDisplay.h"
+
+using namespace velakor;
+
+Q_DECLARE_METATYPE(velakor::FormValues)
+
+namespace {
+
+// New Delhi, Indian time; the hour picks the ascendant (at 9:05 it is Aries, at 8:05 Pisces,
+// at 4:05 Capricorn on this date).
+FormValues DelhiRecord(int hour, int minute) {
+    FormValues v;
+    v.Name = "Sample Person";
+    v.Day = 7;
+    v.Month = 3;
+    v.Year = 1975;
+    v.Hour = hour;
+    v.Minute = minute;
+    v.ZoneIndex = 34;
+    v.LatDeg = "28";
+    v.LatMin = "38";
+    v.LonDeg = "77";
+    v.LonMin = "12";
+    v.City = "New Delhi";
+    v.State = "Delhi";
+    v.Country = "India";
+    return v;
+}
+
+FormValues IndependenceRecord() {
+    FormValues v = DelhiRecord(0, 0);
+    v.Day = 15;
+    v.Month = 8;
+    v.Year = 1947;
+    return v;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QLabel* Label(QWidget* root, const QString& name) {
+    auto* label = root->findChild<QLabel*>(name);
+    if (!label) qWarning("no label %s", qPrintable(name));
+    return label;
+}
+
+QAction* Entry(QWidget* frame, const QString& name) {
+    auto* action = frame->findChild<QAction*>(name);
+    if (!action) qWarning("no menu entry %s", qPrintable(name));
+    return action;
+}
+
+// Every caption of the display, to tell whether anything changed.
+QStringList AllCaptions(const frmDisplay* display) {
+    QStringList captions;
+    for (QLabel* label : display->findChildren<QLabel*>()) captions << label->objectName() + "=" + label->text();
+    return captions;
+}
+
+// Records which of the frame's signals fired, in order.
+struct SignalLog {
+    QStringList fired;
+    explicit SignalLog(MDI* frame) {
+        QObject::connect(frame, &MDI::mainFormRequested, [this] { fired << "mainFormRequested"; });
+        QObject::connect(frame, &MDI::exitRequested, [this] { fired << "exitRequested"; });
+        QObject::connect(frame, &MDI::saveAsRequested, [this] { fired << "saveAsRequested"; });
+        QObject::connect(frame, &MDI::saveAsJpegRequested, [this] { fired << "saveAsJpegRequested"; });
+        QObject::connect(frame, &MDI::exportRequested, [this] { fired << "exportRequested"; });
+        QObject::connect(frame, &MDI::printRequested, [this] { fired << "printRequested"; });
+    }
+};
+
+const QStringList kCheckable = {
+    "mnuToolBar",  "mnuStatusBar",     "mnuNorth",         "mnuSouth",       "mnuNatal",
+    "mnuColorOn",  "mnuColorOff",      "mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
+    "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa",
+};
+// In the order of kCheckable.
+const QStringList kInitiallyChecked = {"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff", "mnuChart"};
+
+QStringList CheckedEntries(QWidget* frame) {
+    QStringList checked;
+    for (const QString& name : kCheckable)
+        if (Entry(frame, name)->isChecked()) checked << name;
+    return checked;
+}
+
+}  // namespace
+
+class TestChartWindow : public QObject {
+    Q_OBJECT
+
+    Program program_;
+    QPointer<MDI> frame_;
+
+    // A frame showing the chart of v, as the calculation command leaves it.
+    MDI* Open(const FormValues& v) {
+        RunCalculation(program_, v);
+        frame_ = new MDI(program_);
+        frame_->WriteChart();
+        frame_->show();
+        return frame_;
+    }
+
+    static void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void cleanup() {
+        SetUrlHandler(nullptr);
+        if (frame_) {
+            frame_->disconnect();
+            delete frame_.data();
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void captionsEqualTheComputedChart_data() {
+        QTest::addColumn<FormValues>("record");
+        QTest::addColumn<QStringList>("signs");  // houses 1..12, where the row pins them
+        QTest::newRow("Aries ascendant") << DelhiRecord(9, 5)
+                                         << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+        QTest::newRow("Pisces ascendant") << DelhiRecord(8, 5)
+                                          << QStringList{"12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+        QTest::newRow("Capricorn ascendant") << DelhiRecord(4, 5) << QStringList{"10", "11"};
+        QTest::newRow("midnight 1947") << IndependenceRecord() << QStringList{};
+    }
+    void captionsEqualTheComputedChart() {
+        QFETCH(FormValues, record);
+        QFETCH(QStringList, signs);
+        MDI* frame = Open(record);
+        frmDisplay* display = frame->display();
+        const ChartSummary& s = program_.Summary;
+
+        QCOMPARE(Label(display, "lblAyanamsha")->text(), Q(s.AyanamsaText));
+        QCOMPARE(Label(display, "lblLagna")->text(), Q(s.LagnaSignName));
+        QCOMPARE(Label(display, "lblNakshatra")->text(), Q(s.NakshatraText));
+        QCOMPARE(Label(display, "lblRashi")->text(), Q(s.RashiText));
+        QCOMPARE(Label(display, "lblPada")->text(), Q(s.NakshatraPada));
+        QCOMPARE(Label(display, "lblLord")->text(), Q(s.NakshatraLord));
+        QVERIFY(!s.AyanamsaText.empty() && !s.LagnaSignName.empty() && !s.NakshatraLord.empty());
+        for (int i = 0; i < kChartBodies; ++i) {
+            QLabel* cell = Label(display, QStringLiteral("Planet_%1").arg(i));
+            QCOMPARE(cell->text(), Q(program_.Chart.ChartPositions[static_cast<std::size_t>(i)]));
+            // The ascendant and midheaven are carried but not shown.
+            QCOMPARE(cell->isVisible(), i < 9);
+        }
+        for (int h = 0; h < kHouseCount; ++h) {
+            const auto i = static_cast<std::size_t>(h);
+            QCOMPARE(Label(display, QStringLiteral("lblPlanet_Position_%1").arg(h))->text(),
+                     QString::number(program_.Chart.HouseSigns[i]));
+            QCOMPARE(Label(display, QStringLiteral("lblPlanets_%1").arg(h))->text(), Q(program_.Chart.HouseTexts[i]));
+        }
+        QVERIFY(Label(display, "lblPlanets_0")->text().startsWith("Asc"));
+        for (int h = 0; h < signs.size(); ++h)
+            QCOMPARE(display->lblPlanet_Position(h)->text(), signs[h]);
+
+        // Every planet from the Sun to Ketu sits in exactly one house.
+        const QString houses = [&] {
+            QStringList all;
+            for (int h = 0; h < kHouseCount; ++h) all << display->lblPlanets(h)->text();
+            return all.join("\r\n");
+        }();
+        for (const char* name : {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru", "Shani", "Rahu", "Ketu"})
+            QCOMPARE(houses.count(QString::fromLatin1(name)), 1);
+    }
+
+    void rewritingReplacesEveryHouse() {
+        // A chart written over another leaves nothing of the first, and writing twice
+        // changes nothing.
+        MDI* frame = Open(DelhiRecord(9, 5));
+        RunCalculation(program_, IndependenceRecord());
+        frame->WriteChart();
+        const QStringList once = AllCaptions(frame->display());
+        frame->WriteChart();
+        QCOMPARE(AllCaptions(frame->display()), once);
+        for (int h = 0; h < kHouseCount; ++h)
+            QCOMPARE(frame->display()->lblPlanets(h)->text(),
+                     Q(program_.Chart.HouseTexts[static_cast<std::size_t>(h)]));
+    }
+
+    void houseTextsGrowFromTheirCorner() {
+        // Houses 8 and 9 of this chart hold two planets each; every house text keeps its
+        // top-left corner, its laid-out size at the least, and shows all its lines.
+        MDI* frame = Open(DelhiRecord(17, 40));
+        const int twips[kHouseCount][3] = {{2250, 720, 1095}, {915, 0, 840},    {75, 720, 750},   {915, 1800, 900},
+                                           {60, 3480, 945},   {1020, 4440, 930}, {2445, 3240, 645}, {3780, 4440, 795},
+                                           {4620, 3480, 765}, {3675, 1800, 960}, {4545, 720, 1290}, {3555, 0, 1185}};
+        const QFontMetrics metrics(VerdanaFont(8.25));
+        int tallest = 0;
+        for (int h = 0; h < kHouseCount; ++h) {
+            QLabel* label = frame->display()->lblPlanets(h);
+            const QRect r = label->geometry();
+            QCOMPARE(r.topLeft(), QPoint(TwipsToPixels(twips[h][0]), TwipsToPixels(twips[h][1])));
+            QVERIFY(r.width() >= TwipsToPixels(twips[h][2]));
+            QVERIFY(r.height() >= TwipsToPixels(195));
+            const QStringList lines = label->text().split("\r\n");
+            for (const QString& line : lines) QVERIFY2(metrics.horizontalAdvance(line) <= r.width(), qPrintable(line));
+            // CR LF is one line break, not a line and a glyph of its own.
+            QVERIFY(r.height() >= lines.size() * metrics.height());
+            QVERIFY(r.height() < (lines.size() + 1) * metrics.height());
+            tallest = std::max(tallest, int(lines.size()));
+        }
+        QVERIFY(tallest >= 3);
+    }
+
+    void birthDetails_data() {
+        QTest::addColumn<FormValues>("record");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        FormValues v = DelhiRecord(9, 5);
+        QTest::newRow("time 9:05") << v << "lblTOB" << "Time of Birth: 9 Hour 5 Minute";
+        QTest::newRow("date, month in words") << v << "lblDOB" << "Date of Birth: March 7, 1975";
+        QTest::newRow("latitude") << v << "lblLatitude" << "Latitude: 28 Degree 38 Minute";
+        QTest::newRow("longitude") << v << "lblLongitude" << "Longitude: 77 Degree 12 Minute";
+        QTest::newRow("city") << v << "lblCity" << "City: New Delhi";
+        QTest::newRow("state") << v << "lblState" << "State: Delhi";
+        QTest::newRow("country") << v << "lblCountry" << "Country: India";
+        QTest::newRow("name") << v << "lblName" << "Name: Sample Person";
+        v.Name = "  Asha Rao ";
+        QTest::newRow("name keeps its spaces") << v << "lblName" << "Name:   Asha Rao ";
+        v.City = "  Pune ";
+        QTest::newRow("city is trimmed") << v << "lblCity" << "City: Pune";
+        v = DelhiRecord(24, 0);
+        QTest::newRow("hour 24") << v << "lblTOB" << "Time of Birth: 24 Hour 0 Minute";
+        v.Latitude = Direction::Second;
+        v.LatDeg = "033";
+        v.LatMin = "5";
+        QTest::newRow("south, no direction, no zeros") << v << "lblLatitude" << "Latitude: 33 Degree 5 Minute";
+        v.Longitude = Direction::Second;
+        QTest::newRow("west, no direction") << v << "lblLongitude" << "Longitude: 77 Degree 12 Minute";
+        v.Day = 31;
+        v.Month = 12;
+        v.Year = 2050;
+        QTest::newRow("last day") << v << "lblDOB" << "Date of Birth: December 31, 2050";
+    }
+    void birthDetails() {
+        QFETCH(FormValues, record);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        MDI* frame = Open(record);
+        QLabel* detail = Label(frame->display(), label);
+        QCOMPARE(detail->text(), text);
+        // Sized to its text: nothing of it is cut off.
+        QVERIFY(detail->width() >= detail->sizeHint().width());
+        QCOMPARE(detail->x(), TwipsToPixels(6840));
+    }
+
+    void monthNameFollowsTheUsersLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << QString("Date of Birth: März 7, 1975");
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << QString("Date of Birth: mars 7, 1975");
+    }
+    void monthNameFollowsTheUsersLanguage() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QCOMPARE(Label(frame->display(), "lblDOB")->text(), text);
+    }
+
+    void layout_data() {
+        // Positions and sizes in twips, relative to the container.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");  // width or height 0: sized to the text, not checked
+        QTest::newRow("chart picture") << "picNorth" << QRect(1080, 1680, 5565, 5505);
+        QTest::newRow("house 1 sign") << "lblPlanet_Position_0" << QRect(2730, 2500, 0, 0);
+        QTest::newRow("house 2 sign") << "lblPlanet_Position_1" << QRect(1340, 1120, 0, 0);
+        QTest::newRow("house 4 sign") << "lblPlanet_Position_3" << QRect(2400, 2720, 0, 0);
+        QTest::newRow("house 6 sign") << "lblPlanet_Position_5" << QRect(1360, 4240, 0, 0);
+        QTest::newRow("house 7 sign") << "lblPlanet_Position_6" << QRect(2730, 2900, 0, 0);
+        QTest::newRow("house 8 sign") << "lblPlanet_Position_7" << QRect(4125, 4240, 0, 0);
+        QTest::newRow("house 9 sign") << "lblPlanet_Position_8" << QRect(4280, 4080, 0, 0);
+        QTest::newRow("house 10 sign") << "lblPlanet_Position_9" << QRect(2900, 2720, 0, 0);
+        QTest::newRow("house 11 sign") << "lblPlanet_Position_10" << QRect(4240, 1320, 0, 0);
+        QTest::newRow("house 12 sign") << "lblPlanet_Position_11" << QRect(4020, 1120, 0, 0);
+        QTest::newRow("name") << "lblName" << QRect(6840, 1680, 0, 0);
+        QTest::newRow("country") << "lblCountry" << QRect(6840, 2760, 0, 0);
+        QTest::newRow("longitude") << "lblLongitude" << QRect(6840, 4200, 0, 0);
+        QTest::newRow("Vedic frame") << "fraVedic" << QRect(6840, 4680, 3705, 2565);
+        QTest::newRow("ayanamsa cell") << "lblAyanamsha" << QRect(1860, 300, 1695, 270);
+        QTest::newRow("lagna cell, 5 lower than its caption") << "lblLagna" << QRect(1860, 675, 1695, 270);
+        QTest::newRow("lord cell") << "lblLord" << QRect(1860, 2160, 1695, 270);
+        QTest::newRow("planet frame") << "fraWestern" << QRect(10680, 3930, 3705, 3255);
+        QTest::newRow("Sun name cell") << "PlanetName_0" << QRect(150, 300, 2055, 285);
+        QTest::newRow("Sun cell") << "Planet_0" << QRect(2190, 300, 1365, 285);
+        QTest::newRow("Venus cell") << "Planet_3" << QRect(2190, 1275, 1365, 285);
+        QTest::newRow("Ketu cell") << "Planet_8" << QRect(2190, 2895, 1365, 285);
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        frmDisplay* display = frame->display();
+        QCOMPARE(display->size(), QSize(967, 560));
+        auto* widget = display->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->pos(), QPoint(TwipsToPixels(twips.x()), TwipsToPixels(twips.y())));
+        if (twips.width() > 0)
+            QCOMPARE(widget->size(), QSize(TwipsToPixels(twips.width()), TwipsToPixels(twips.height())));
+    }
+
+    void fixedCaptions() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        frmDisplay* display = frame->display();
+        QCOMPARE(display->findChild<QGroupBox*>("fraVedic")->title(), QString("Other Vedic Details"));
+        QCOMPARE(display->findChild<QGroupBox*>("fraWestern")->title(), QString("Vedic Planetary Position"));
+        const QStringList vedic = {"Ayanamsa", "Lagna / Asc", "Nakshatra", "Rashi/Moon Sign", "Pada", "Lord"};
+        const QStringList names = {"Surya / Sun",      "Chandra / Moon", "Budha / Mercury",
+                                   "Shukra / Venus",   "Mangala / Mars", "Guru / Jupiter",
+                                   "Shani / Saturn",   "Rahu / North Node", "Ketu / South Node"};
+        for (int i = 0; i < vedic.size(); ++i)
+            QCOMPARE(Label(display, QStringLiteral("lblVedicCaption_%1").arg(i))->text(), vedic[i]);
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(Label(display, QStringLiteral("PlanetName_%1").arg(i))->text(), names[i]);
+        // The captions and the longest sign and planet texts fit their cells.
+        for (QLabel* cell : display->findChildren<QLabel*>(QRegularExpression("^(PlanetName|lblVedicCaption)_")))
+            QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) < cell->contentsRect().width(),
+                     qPrintable(cell->text()));
+        QVERIFY(display->Picture1()->isHidden());
+        QVERIFY(display->picture().isNull());
+    }
+
+    void chartPictureReadsAsNorthIndian() {
+        const QImage chart = frmDisplay::NorthChartPicture().toImage();
+        QCOMPARE(chart.size(), QSize(371, 367));
+        // A line passes through a point when a pixel next to it is dark (lines are antialiased).
+        auto dark = [&](int x, int y) {
+            int darkest = 255;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    darkest = std::min(darkest, QColor(chart.pixel(x + dx, y + dy)).lightness());
+            return darkest < 80;
+        };
+        auto orange = [&](int x, int y) {
+            const QColor c(chart.pixel(x, y));
+            return c.red() > 200 && c.green() > 100 && c.green() < 200 && c.blue() < 100;
+        };
+        // Lines: the centre (both diagonals), the diamond's corners on the edges' mid-points,
+        // the points where the diagonals cut the diamond.
+        for (const QPoint p : {QPoint(185, 183), QPoint(185, 1), QPoint(1, 183), QPoint(369, 183), QPoint(185, 365),
+                               QPoint(93, 92), QPoint(278, 92), QPoint(93, 275), QPoint(278, 275)})
+            QVERIFY2(dark(p.x(), p.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        // Inside of the four diamonds and of triangles: the orange ground.
+        for (const QPoint p : {QPoint(185, 90), QPoint(90, 183), QPoint(185, 275), QPoint(280, 183), QPoint(92, 30),
+                               QPoint(30, 92), QPoint(340, 300), QPoint(280, 340)})
+            QVERIFY2(orange(p.x(), p.y()), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+    }
+
+    void frameLayout() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QCOMPARE(frame->windowTitle(), QString("Velakor v1.70"));
+        QStringList keys;
+        for (QAction* button : frame->toolBar()->actions()) keys << button->data().toString();
+        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "Print"}));
+        QCOMPARE(frame->toolBar()->objectName(), QString("TB"));
+        for (QAction* button : frame->toolBar()->actions()) QVERIFY(!button->icon().isNull());
+
+        auto* heading = frame->findChild<QLabel*>("lblHeading");
+        QCOMPARE(heading->text(), QString("Velakor"));
+        QVERIFY(heading->font().bold());
+        auto* top = frame->findChild<QWidget*>("picTop");
+        QCOMPARE(top->height(), TwipsToPixels(820));
+        QCOMPARE(top->palette().color(QPalette::Window), QColor(255, 199, 6));
+        // The heading band lies under the toolbar, the button band at the bottom.
+        QVERIFY(top->mapTo(frame, QPoint()).y() >= frame->toolBar()->geometry().bottom());
+        QWidget* band = frame->findChild<QPushButton*>("cmdExit")->parentWidget();
+        QCOMPARE(band->objectName(), QString("Picture1"));
+        QCOMPARE(band->height(), TwipsToPixels(720));
+        QCOMPARE(band->mapTo(frame, QPoint(0, band->height())).y(), frame->height());
+
+        const struct {
+            const char* name;
+            const char* caption;
+            int width;
+        } buttons[] = {{"cmdSaveAsJPEG", "Save As &JPEG", 1695}, {"cmdBack", "&Back", 1095}, {"cmdExit", "E&xit", 1095}};
+        for (const auto& b : buttons) {
+            auto* button = frame->findChild<QPushButton*>(b.name);
+            QCOMPARE(button->text(), QString(b.caption));
+            QCOMPARE(button->geometry().size(), QSize(TwipsToPixels(b.width), TwipsToPixels(400)));
+            QCOMPARE(button->y(), TwipsToPixels(120));
+        }
+        // The display sits frameless in the top-left corner and shows whole.
+        QVERIFY(frame->displayWindow()->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(frame->display()->mapTo(frame->displayWindow()->mdiArea(), QPoint()), QPoint(0, 0));
+        QVERIFY(frame->displayWindow()->mdiArea()->viewport()->width() >= 967);
+        QVERIFY(frame->displayWindow()->mdiArea()->viewport()->height() >= 560);
+    }
+
+    void resizeKeepsButtonsRight_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("as opened") << 0;
+        QTest::newRow("wider") << 1240;
+        QTest::newRow("narrower") << 700;
+        QTest::newRow("odd width") << 1001;
+    }
+    void resizeKeepsButtonsRight() {
+        QFETCH(int, width);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        if (width > 0) {
+            frame->resize(width, frame->height());
+            QCOMPARE(frame->width(), width);
+        }
+        const int w = frame->frameGeometry().width();
+        auto* exit = frame->findChild<QPushButton*>("cmdExit");
+        auto* back = frame->findChild<QPushButton*>("cmdBack");
+        auto* jpeg = frame->findChild<QPushButton*>("cmdSaveAsJPEG");
+        QCOMPARE(exit->x(), w - exit->width() - TwipsToPixels(300));
+        QCOMPARE(back->x(), exit->x() - back->width() - TwipsToPixels(100));
+        QCOMPARE(jpeg->x(), back->x() - jpeg->width() - TwipsToPixels(100));
+        auto* heading = frame->findChild<QLabel*>("lblHeading");
+        QCOMPARE(heading->x(), (w - heading->width()) / 2);
+        QCOMPARE(heading->y(), TwipsToPixels(-30));
+    }
+
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
+        QTest::newRow("File") << "mnuFile" << "&File"
+                              << QStringList{"mnuNew=&New",    "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
+                                             "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
+                                             "-", "mnuBack=&Back", "-", "mnuExit=E&xit"};
+        QTest::newRow("View") << "mnuView" << "&View"
+                              << QStringList{"mnuToolBar=&Toolbar", "mnuStatusBar=&Status Bar", "-",
+                                             "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
+                                             "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts"};
+        QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
+                                     << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
+                                                    "mnuNatal=&Natal Indian"};
+        QTest::newRow("Colour Style") << "mnuColor" << "Colo&r Style" << QStringList{"mnuColorOn=O&n", "mnuColorOff=O&ff"};
+        QTest::newRow("Divisional Charts")
+            << "mnuDivisionalCharts" << "&Divisional Charts"
+            << QStringList{"mnuSub_Hora=&Hora",       "mnuSub_Drekkana=&Drekkana", "mnuSub_Sapthamsa=&Sapthamsa",
+                           "mnuSub_Navamsa=&Navamsa", "mnuSub_Dasamsa=&D&asamsa",  "mnuSub_Dwadasamsa=D&wadasamsa"};
+        QTest::newRow("Help") << "mnuHelp" << "&Help"
+                              << QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
+                                             "mnuUpdate=Check for Software &Update", "-", "mnuAbout=&About Software",
+                                             "mnuMoney=Make Money &Online"};
+    }
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, entries);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        auto* m = frame->findChild<QMenu*>(menu);
+        QVERIFY(m);
+        QCOMPARE(m->title(), caption);
+        QStringList actual;
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator())
+                actual << "-";
+            else
+                actual << (a->menu() ? a->menu()->objectName() : a->objectName()) + "=" + a->text();
+        }
+        QCOMPARE(actual, entries);
+    }
+
+    void menuBarOrder() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QStringList titles;
+        for (QAction* a : frame->menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, (QStringList{"&File", "&View", "&Help"}));
+    }
+
+    void initialMarks() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QCOMPARE(CheckedEntries(frame), kInitiallyChecked);
+        // Exactly fourteen entries of the menus carry marks.
+        int checkable = 0;
+        for (QMenu* menu : frame->findChildren<QMenu*>(QRegularExpression("^mnu")))
+            for (QAction* a : menu->actions()) checkable += a->isCheckable() ? 1 : 0;
+        QCOMPARE(checkable, kCheckable.size());
+        QVERIFY(frame->toolBar()->isVisible());
+        QVERIFY(frame->display()->isVisible());
+    }
+
+    void groups_data() {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("checked");
+        QTest::newRow("North Indian") << QStringList{"mnuNorth"}
+                                      << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff", "mnuChart"};
+        QTest::newRow("South Indian again stays checked")
+            << QStringList{"mnuSouth"} << kInitiallyChecked;
+        QTest::newRow("Natal after North") << QStringList{"mnuNorth", "mnuNatal"}
+                                           << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNatal", "mnuColorOff",
+                                                          "mnuChart"};
+        QTest::newRow("colour on") << QStringList{"mnuColorOn"}
+                                   << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOn", "mnuChart"};
+        QTest::newRow("colour on, off") << QStringList{"mnuColorOn", "mnuColorOff"} << kInitiallyChecked;
+        QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"}
+                                 << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                                "mnuSub_Navamsa"};
+        QTest::newRow("Hora then Dasamsa") << QStringList{"mnuSub_Hora", "mnuSub_Dasamsa"}
+                                           << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                                          "mnuSub_Dasamsa"};
+        QTest::newRow("Chart again stays checked") << QStringList{"mnuChart"} << kInitiallyChecked;
+        QTest::newRow("Navamsa twice") << QStringList{"mnuSub_Navamsa", "mnuSub_Navamsa"}
+                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                                      "mnuSub_Navamsa"};
+        QTest::newRow("Dwadasamsa then Chart") << QStringList{"mnuSub_Dwadasamsa", "mnuChart"} << kInitiallyChecked;
+        QTest::newRow("groups apart") << QStringList{"mnuNatal", "mnuColorOn", "mnuSub_Drekkana", "mnuSub_Sapthamsa"}
+                                      << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNatal", "mnuColorOn",
+                                                     "mnuSub_Sapthamsa"};
+    }
+    void groups() {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, checked);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        for (const QString& name : chosen) Entry(frame, name)->trigger();
+        QCOMPARE(CheckedEntries(frame), checked);
+    }
+
+    void stylesChangeNothingElse() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        const QStringList before = AllCaptions(frame->display());
+        const QImage look = frame->display()->grab().toImage();
+        for (const char* name : {"mnuNorth", "mnuNatal", "mnuColorOn", "mnuColorOff"}) Entry(frame, name)->trigger();
+        QVERIFY(frame->display()->isVisible());
+        QCOMPARE(AllCaptions(frame->display()), before);
+        QCOMPARE(frame->display()->grab().toImage(), look);
+    }
+
+    void toolbarToggle() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QAction* toolbar = Entry(frame, "mnuToolBar");
+        toolbar->trigger();
+        QVERIFY(!toolbar->isChecked());
+        QVERIFY(!frame->toolBar()->isVisible());
+        toolbar->trigger();
+        QVERIFY(toolbar->isChecked());
+        QVERIFY(frame->toolBar()->isVisible());
+    }
+
+    void statusBarToggleMovesItsMarkOnly() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QAction* status = Entry(frame, "mnuStatusBar");
+        const QSize size = frame->size();
+        status->trigger();
+        QVERIFY(!status->isChecked());
+        QCOMPARE(CheckedEntries(frame), (QStringList{"mnuToolBar", "mnuSouth", "mnuColorOff", "mnuChart"}));
+        QVERIFY(!frame->findChild<QStatusBar*>());
+        QVERIFY(frame->toolBar()->isVisible());
+        QVERIFY(frame->display()->isVisible());
+        QCOMPARE(frame->size(), size);
+        status->trigger();
+        QVERIFY(status->isChecked());
+        QVERIFY(!frame->findChild<QStatusBar*>());
+    }
+
+    void viewSwitch_data() {
+        QTest::addColumn<QString>("divisional");
+        for (const char* name : {"mnuSub_Hora", "mnuSub_Drekkana", "mnuSub_Sapthamsa", "mnuSub_Navamsa",
+                                 "mnuSub_Dasamsa", "mnuSub_Dwadasamsa"})
+            QTest::newRow(name) << QString(name);
+    }
+    void viewSwitch() {
+        QFETCH(QString, divisional);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        const QStringList before = AllCaptions(frame->display());
+        Entry(frame, divisional)->trigger();
+        QVERIFY(!frame->display()->isVisible());
+        QVERIFY(frame->isVisible());
+        QVERIFY(frame->toolBar()->isVisible());
+        QVERIFY(frame->findChild<QWidget*>("picTop")->isVisible());
+        QVERIFY(frame->findChild<QPushButton*>("cmdExit")->isVisible());
+        Entry(frame, "mnuChart")->trigger();
+        QVERIFY(frame->display()->isVisible());
+        QCOMPARE(AllCaptions(frame->display()), before);
+        QCOMPARE(frame->display()->mapTo(frame->displayWindow()->mdiArea(), QPoint()), QPoint(0, 0));
+    }
+
+    void toolbarButtons_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("fired");
+        QTest::addColumn<bool>("frameCloses");
+        QTest::newRow("New") << "New" << QStringList{"mainFormRequested"} << true;
+        QTest::newRow("Open does nothing") << "Open" << QStringList{} << false;
+        QTest::newRow("Save is Save As") << "Save" << QStringList{"saveAsRequested"} << false;
+        QTest::newRow("Print") << "Print" << QStringList{"printRequested"} << false;
+    }
+    void toolbarButtons() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, fired);
+        QFETCH(bool, frameCloses);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        SignalLog log(frame);
+        const QStringList before = AllCaptions(frame->display());
+        const QStringList marks = CheckedEntries(frame);
+        QAction* button = nullptr;
+        for (QAction* a : frame->toolBar()->actions())
+            if (a->data().toString() == key) button = a;
+        QVERIFY(button);
+        QTest::mouseClick(frame->toolBar()->widgetForAction(button), Qt::LeftButton);
+        QCOMPARE(log.fired, fired);
+        FlushDeletes();
+        QCOMPARE(frame_.isNull(), frameCloses);
+        if (!frameCloses) {
+            QVERIFY(frame->isVisible());
+            QCOMPARE(AllCaptions(frame->display()), before);
+            QCOMPARE(CheckedEntries(frame), marks);
+        }
+    }
+
+    void unknownToolbarKeyDoesNothing() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        SignalLog log(frame);
+        for (const char* key : {"Help", "new", "Save ", ""}) frame->TB_ButtonClick(QString::fromLatin1(key));
+        QVERIFY(log.fired.isEmpty());
+        QVERIFY(frame->isVisible());
+    }
+
+    void waysOut_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("fired");
+        QTest::newRow("Back button") << "cmdBack" << "mainFormRequested";
+        QTest::newRow("Back menu") << "mnuBack" << "mainFormRequested";
+        QTest::newRow("New menu") << "mnuNew" << "mainFormRequested";
+        QTest::newRow("Exit button") << "cmdExit" << "exitRequested";
+        QTest::newRow("Exit menu") << "mnuExit" << "exitRequested";
+        QTest::newRow("close box") << "close" << "exitRequested";
+    }
+    void waysOut() {
+        QFETCH(QString, how);
+        QFETCH(QString, fired);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        SignalLog log(frame);
+        QPointer<frmDisplay> display = frame->display();
+        if (how == "close")
+            frame->close();
+        else if (how.startsWith("cmd"))
+            QTest::mouseClick(frame->findChild<QPushButton*>(how), Qt::LeftButton);
+        else
+            Entry(frame, how)->trigger();
+        QCOMPARE(log.fired, QStringList{fired});
+        QVERIFY(!frame->isVisible());
+        FlushDeletes();
+        QVERIFY(frame_.isNull());
+        QVERIFY(display.isNull());
+    }
+
+    void outputCommands_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("fired");
+        QTest::newRow("Save As") << "mnuSaveAs" << "saveAsRequested";
+        QTest::newRow("Save As JPEG menu") << "mnuSaveAsJpeg" << "saveAsJpegRequested";
+        QTest::newRow("Save As JPEG button") << "cmdSaveAsJPEG" << "saveAsJpegRequested";
+        QTest::newRow("Export") << "mnuExport" << "exportRequested";
+        QTest::newRow("Print") << "mnuPrint" << "printRequested";
+    }
+    void outputCommands() {
+        QFETCH(QString, how);
+        QFETCH(QString, fired);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        SignalLog log(frame);
+        if (how.startsWith("cmd"))
+            QTest::mouseClick(frame->findChild<QPushButton*>(how), Qt::LeftButton);
+        else
+            Entry(frame, how)->trigger();
+        QCOMPARE(log.fired, QStringList{fired});
+        FlushDeletes();
+        QVERIFY(frame_ && frame->isVisible());
+    }
+
+    void newFrameStartsAfresh() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        for (const char* name : {"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOn", "mnuSub_Navamsa"})
+            Entry(frame, name)->trigger();
+        QVERIFY(!frame->toolBar()->isVisible());
+        Entry(frame, "mnuBack")->trigger();
+        FlushDeletes();
+        QVERIFY(frame_.isNull());
+
+        frame = Open(IndependenceRecord());
+        QVERIFY(frame->toolBar()->isVisible());
+        QVERIFY(frame->display()->isVisible());
+        QCOMPARE(CheckedEntries(frame), kInitiallyChecked);
+        QCOMPARE(Label(frame->display(), "lblDOB")->text(), QString("Date of Birth: August 15, 1947"));
+    }
+
+    void activationIsAnnounced() {
+        // The picture of the display is taken whenever the frame becomes the active window.
+        MDI* frame = Open(DelhiRecord(9, 5));
+        int activations = 0;
+        connect(frame, &MDI::frameActivated, this, [&] { ++activations; });
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QTRY_VERIFY(activations >= 1);
+    }
+
+    void aboutBoxIsModal() {
+        MDI* frame = Open(DelhiRecord(9, 5));
+        QString title, text;
+        bool modal = false;
+        // Answers the box once it is up; the menu entry returns only when it is closed.
+        QTimer answer;
+        answer.setInterval(10);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            answer.stop();
+            modal = box->isModal() && qobject_cast<AboutBox*>(box);
+            title = box->windowTitle();
+            for (QLabel* label : box->findChildren<QLabel*>()) text += label->text() + "\n";
+            qobject_cast<QDialog*>(box)->accept();
+        });
+        answer.start();
+        Entry(frame, "mnuAbout")->trigger();
+        QVERIFY(modal);
+        QVERIFY(title.contains("Velakor"));
+        QVERIFY(text.contains("Velakor"));
+        QVERIFY(text.contains("1.70"));
+        QVERIFY(text.contains("birth chart"));
+    }
+
+    void helpEntriesOpenTheUserGuide_data() {
+        QTest::addColumn<QString>("entry");
+        for (const char* name : {"mnuOnline", "mnuVisit", "mnuUpdate", "mnuMoney"}) QTest::newRow(name) << QString(name);
+    }
+    void helpEntriesOpenTheUserGuide() {
+        QFETCH(QString, entry);
+        QList<QUrl> opened;
+        SetUrlHandler([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        MDI* frame = Open(DelhiRecord(9, 5));
+        Entry(frame, entry)->trigger();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].isLocalFile());
+        QFile page(opened[0].toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray html = page.readAll();
+        QVERIFY(html.contains("<title>Velakor 1.70 - User Guide</title>"));
+        QVERIFY(html.contains("North Indian"));
+    }
+};
+
+QTEST_MAIN(TestChartWindow)
+#include "test_chart_window.moc"
