@@ -1,6 +1,7 @@
 # make run   builds and starts the program (installing what it needs first)
 # make test  builds and runs every test
 # make bench builds and runs the benchmarks
+# make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 60 seconds
 .PHONY: setup build run test test-asan bench fuzz clean
 
 setup:
@@ -21,8 +22,21 @@ test-asan: setup
 	cmake --build --preset asan
 	ctest --preset asan
 
+# A crash or a broken invariant stops the run and fails the target; the input that caused
+# it is kept in build-fuzz/ as crash-*. New inputs go to build-fuzz/corpus; fuzz/seeds
+# stays as committed.
+fuzz: setup
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_reading
+	mkdir -p build-fuzz/corpus
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
+	  ./build-fuzz/fuzz/fuzz_reading -max_total_time=60 -max_len=20000 -timeout=10 \
+	  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	  build-fuzz/corpus fuzz/seeds
+
 bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:

@@ -6,6 +6,7 @@
 #include "chart/NameTables.h"
 #include "chart/PositionText.h"
 #include "chart/VedicPlanetPosition.h"
+#include "chart/retro/Retrogrades.h"
 
 namespace velakor {
 namespace {
@@ -115,6 +116,7 @@ void ComputeChart(Program& p) {
     ComputeAscendant(p);
     CalculateMoon(p);
     ComputePlanets(p);
+    MarkRetrogrades(p);
 
     ChartSummary& s = p.Summary;
     const ChartState& cs = p.Chart;

@@ -114,11 +114,14 @@ int NakshatraPadaNumber(double s) {
 
 std::string_view NakshatraOrderName(int index) { return kNakshatraOrder[index]; }
 
-void CalculateMoon(Program& p) {
-    const BirthRecord& b = p.Birth;
+double MoonCenturies(const BirthRecord& b) {
     const double ut = BirthUniversalTime(b);
     const double j = JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear);
-    const double T = (j - 2451545.0 + ut / 24.0 - 0.5) / 36525.0;
+    return (j - 2451545.0 + ut / 24.0 - 0.5) / 36525.0;
+}
+
+void CalculateMoon(Program& p) {
+    const double T = MoonCenturies(p.Birth);
 
     const double c = MoonAyanamsa(T);
     const double lambda = MoonTropicalLongitude(T);

@@ -8,6 +8,29 @@ namespace {
 
 constexpr std::string_view kSigns = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
+struct Dms {
+    long long degrees, minutes, seconds;
+};
+
+// Whole degrees, minutes and seconds of a non-negative angle, each truncated.
+Dms Split(double x) {
+    const double whole = std::floor(x);
+    const double minutesExact = 60.0 * (x - whole);
+    const double minutes = std::floor(minutesExact);
+    const double seconds = std::floor(60.0 * (minutesExact - minutes));
+    return {static_cast<long long>(whole), static_cast<long long>(minutes), static_cast<long long>(seconds)};
+}
+
+void AppendDms(std::string& out, long long degrees, const Dms& a) {
+    AppendNumber(out, degrees);
+    out += kDegreeSign;
+    out += ' ';
+    AppendNumber(out, a.minutes);
+    out += "' ";
+    AppendNumber(out, a.seconds);
+    out += '"';
+}
+
 }  // namespace
 
 void AppendNumber(std::string& out, long long n) {
@@ -31,25 +54,14 @@ double Normalize360(double& x) {
 
 std::string FormatPosition(double& x) {
     x = std::fabs(x);
-    const double whole = std::floor(x);
-    const double minutesExact = 60.0 * (x - whole);
-    const double minutes = std::floor(minutesExact);
-    const double seconds = std::floor(60.0 * (minutesExact - minutes));
-    long long degrees = static_cast<long long>(whole);
-    long long sign = degrees / 30;
+    const Dms a = Split(x);
     // A fold can leave exactly 360; that is 0 degrees Aries, not a thirteenth sign.
-    sign %= 12;
-    degrees %= 30;
+    const long long sign = (a.degrees / 30) % 12;
 
     std::string out;
     out.reserve(20);
-    AppendNumber(out, degrees);
-    out += kDegreeSign;
+    AppendDms(out, a.degrees % 30, a);
     out += ' ';
-    AppendNumber(out, static_cast<long long>(minutes));
-    out += "' ";
-    AppendNumber(out, static_cast<long long>(seconds));
-    out += "\" ";
     out += kSigns.substr(static_cast<std::size_t>(3 * sign), 3);
     return out;
 }
@@ -57,20 +69,11 @@ std::string FormatPosition(double& x) {
 std::string FormatAngle(double& x) {
     const long long s = x < 0 ? -1 : 1;
     x = std::fabs(x);
-    const double whole = std::floor(x);
-    const double minutesExact = 60.0 * (x - whole);
-    const double minutes = std::floor(minutesExact);
-    const double seconds = std::floor(60.0 * (minutesExact - minutes));
+    const Dms a = Split(x);
 
     std::string out;
     out.reserve(20);
-    AppendNumber(out, s * static_cast<long long>(whole));
-    out += kDegreeSign;
-    out += ' ';
-    AppendNumber(out, static_cast<long long>(minutes));
-    out += "' ";
-    AppendNumber(out, static_cast<long long>(seconds));
-    out += '"';
+    AppendDms(out, s * a.degrees, a);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/VedicEphemeris.h"
+#include "chart/Calendar.h"
 #include "chart/NameTables.h"
 #include "chart/PositionText.h"
 
@@ -36,34 +37,6 @@ constexpr std::array<ElementRow, 6> kElements{{
 }};
 
 double Sign(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
-
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
-long long DaysFromCivil(long long y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
-long long FloorDiv(long long a, long long b) {
-    long long q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
 
 }  // namespace
 
@@ -139,8 +112,8 @@ void ComputeAscendant(Program& p) {
 }
 
 double DayNumber(int Y, int M, int D, int h, int mi) {
-    const long long y = Y, m = M;
-    const long long whole = 367 * y - FloorDiv(7 * (y + FloorDiv(m + 9, 12)), 4) + FloorDiv(275 * m, 9) + D;
+    const std::int64_t y = Y, m = M;
+    const std::int64_t whole = 367 * y - FloorDiv(7 * (y + FloorDiv(m + 9, 12)), 4) + FloorDiv(275 * m, 9) + D;
     return static_cast<double>(whole) - 730531.5 + (h + mi / 60.0) / 24.0;
 }
 
@@ -210,13 +183,16 @@ double PrecessionSince2000(double d) {
 }
 
 UtcMoment UniversalMoment(const BirthRecord& b) {
-    long long minutes = DaysFromCivil(b.BirthYear, b.BirthMonth, b.BirthDay) * 1440LL +
-                        b.BirthHour * 60LL + b.BirthMinute + b.ZoneHours * 60LL + b.ZoneMinutes;
+    std::int64_t minutes = DaysFromCivil(b.BirthYear, b.BirthMonth, b.BirthDay) * 1440 + b.BirthHour * 60 +
+                           b.BirthMinute + b.ZoneHours * 60 + b.ZoneMinutes;
     if (b.DaylightSaving) minutes -= 60;
-    const long long days = FloorDiv(minutes, 1440);
-    const long long rest = minutes - days * 1440;
+    const std::int64_t days = FloorDiv(minutes, 1440);
+    const std::int64_t rest = minutes - days * 1440;
+    const CivilDate date = CivilFromDays(days);
     UtcMoment u{};
-    CivilFromDays(days, u.year, u.month, u.day);
+    u.year = date.year;
+    u.month = date.month;
+    u.day = date.day;
     u.hour = static_cast<int>(rest / 60);
     u.minute = static_cast<int>(rest % 60);
     return u;

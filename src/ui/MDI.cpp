@@ -8,10 +8,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/WebLinks.h"
@@ -140,6 +142,32 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
 
     MDIForm_Load();
     FitToDisplay();
+
+    connect(this, &MDI::saveAsRequested, this, &MDI::mnuSaveAs_Click);
+    connect(this, &MDI::saveAsJpegRequested, this, &MDI::mnuSaveAsJpeg_Click);
+    connect(this, &MDI::exportRequested, this, &MDI::mnuExport_Click);
+    connect(this, &MDI::printRequested, this, &MDI::mnuPrint_Click);
+    connect(this, &MDI::frameActivated, this, &MDI::MDIForm_Activate);
+}
+
+void MDI::MDIForm_Activate() {
+    // Render the display itself: whatever covers the window on screen never gets in.
+    display_->setPicture(display_->grab());
+}
+
+void MDI::mnuSaveAs_Click() { SaveReadingAs(this, program_); }
+
+void MDI::mnuExport_Click() { ExportReportAs(this, program_); }
+
+void MDI::mnuSaveAsJpeg_Click() {
+    if (display_->picture().isNull()) MDIForm_Activate();
+    SaveChartPictureAs(this, display_->picture());
+}
+
+void MDI::mnuPrint_Click() {
+    if (display_->picture().isNull()) MDIForm_Activate();
+    QPrinter printer(QPrinter::HighResolution);
+    PrintChartPicture(this, display_->picture(), printer);
 }
 
 MDI::~MDI() = default;

@@ -68,6 +68,12 @@ private:
     // Initial check marks of a new frame.
     void MDIForm_Load();
 
+    // Takes the chart display's picture into its store (each time the frame is activated).
+    void MDIForm_Activate();
+    void mnuSaveAs_Click();
+    void mnuSaveAsJpeg_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
     void mnuNew_Click();
     void cmdBack_Click();
     void cmdExit_Click();

@@ -24,6 +24,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/MDI.h"
+#include "ui/Seams.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
 
@@ -131,7 +132,11 @@ class TestChartWindow : public QObject {
     static void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // The output commands behind the signals open dialogs: cancel every one of them.
+        SetDialogHandler([](CommonDialog&, DialogKind, QPrinter*) { return false; });
+    }
 
     void cleanup() {
         SetUrlHandler(nullptr);

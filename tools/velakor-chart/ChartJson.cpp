@@ -7,6 +7,7 @@
 
 #include "app/Calculation.h"
 #include "app/Program.h"
+#include "io/Report.h"
 
 namespace velakor {
 namespace {
@@ -148,6 +149,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["NakshatraPada"] = s.NakshatraPada;
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
+    out["RetroFlags"] = c.RetroFlags;
+    out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
 

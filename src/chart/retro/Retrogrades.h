@@ -1,0 +1,53 @@
+// The retrograde stage: which of Mercury, Venus, Mars, Jupiter and Saturn are retrograde on
+// the local calendar date of birth, looked up in the station tables.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "app/Program.h"
+
+namespace velakor {
+
+// A civil date and clock time, fields in the order of a station text.
+struct CivilMoment {
+    int Month = 1;
+    int Day = 1;
+    int Year = 1900;
+    int Hour = 0;    // 0..23
+    int Minute = 0;  // 0..59
+    bool operator==(const CivilMoment&) const = default;
+};
+
+// One planet's stations, parsed. Row k is one retrograde period: RetroStations[k] is the
+// moment the planet turns retrograde, DirectStations[k] the moment it turns direct again.
+// RetroDays and DirectDays hold the same rows as day numbers of their calendar dates, which
+// is all the retrograde test compares.
+struct StationTable {
+    std::vector<CivilMoment> RetroStations;
+    std::vector<CivilMoment> DirectStations;
+    std::vector<std::int32_t> RetroDays;
+    std::vector<std::int32_t> DirectDays;
+};
+
+// The parsed table of "Mercury", "Venus", "Mars", "Jupiter" or "Saturn"; an empty table for
+// any other name. The texts are parsed on the first call (thread-safely) and kept: later
+// calls only return the kept table.
+const StationTable& LoadStations(std::string_view planetName);
+
+// True when the calendar date of birth lies strictly after the date of a retrograde station
+// and strictly before the date of the direct station that ends it. Clock times are ignored,
+// so both station days count as not retrograde; a date outside the table gives false.
+bool IsRetrograde(const CivilMoment& birth, std::string_view planetName);
+
+// The local civil date and clock time of the birth record; an hour of 24 is 0 o'clock of
+// the following day. No time zone or daylight-saving adjustment.
+CivilMoment BirthMoment(const BirthRecord& b);
+
+// Sets RetroFlags (Mercury, Venus, Mars, Jupiter, Saturn) for the local date of birth and
+// appends " (R) " to the Sanskrit name (rows 2..6) of each retrograde planet. Expects the
+// names freshly loaded, as ComputePlanets leaves them, so the mark is never doubled.
+void MarkRetrogrades(Program& p);
+
+}  // namespace velakor

@@ -1,0 +1,154 @@
+#include "io/gui/OutputCommands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include "bmp2jpeg.h"
+#include "io/JpegNames.h"
+#include "io/ReadingFile.h"
+#include "io/Report.h"
+#include "ui/Seams.h"
+
+namespace velakor {
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr unsigned kSaveFlags = kOverwritePrompt | kHideReadOnly | kPathMustExist | kNoReadOnlyReturn;
+
+void SaveFailed(QWidget* parent, const QString& name) {
+    ShowMessage(parent, Q(kSaveFailedMessage) + name, BoxIcon::Critical, QStringLiteral("Velakor"));
+}
+
+// Asks for a file to save into, starting from LastSaveFileName; on OK remembers the name.
+std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view filter, std::string_view ext,
+                                   std::string_view title) {
+    CommonDialog cd(parent);
+    cd.Filter = Q(filter);
+    cd.DefaultExt = Q(ext);
+    cd.DialogTitle = Q(title);
+    cd.FileName = QString::fromStdString(p.LastSaveFileName);
+    cd.Flags = kSaveFlags;
+    if (!cd.ShowSave() || cd.FileName.isEmpty()) return std::nullopt;
+    p.LastSaveFileName = cd.FileName.toStdString();
+    return cd.FileName;
+}
+
+}  // namespace
+
+bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes) {
+    // Unbuffered, so that a short write (full disk, size limit) shows at once and the file
+    // is never committed: a buffered write can lose the error on its way to the disk.
+    QSaveFile file(name);
+    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                    file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit();
+    if (!ok) {
+        file.cancelWriting();
+        SaveFailed(parent, name);
+    }
+    return ok;
+}
+
+void SaveReadingAs(QWidget* parent, Program& p) {
+    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
+    if (!name) return;
+    const std::string bytes = ReadingFileBytes(p.Birth);
+    WriteFileSafely(parent, *name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
+
+void ExportReportAs(QWidget* parent, Program& p) {
+    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle);
+    if (!name) return;
+    const std::string text = ReportFileBytes(p, LocaleMonthName(p.Birth.BirthMonth).toStdString());
+    WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
+}
+
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current) {
+    CommonDialog cd(parent);
+    cd.Filter = Q(kReadingFilter);
+    cd.DefaultExt = Q(kReadingExtension);
+    cd.DialogTitle = Q(kOpenReadingTitle);
+    cd.FileName.clear();
+    cd.Flags = kFileMustExist | kHideReadOnly | kNoReadOnlyReturn;
+    if (!cd.ShowOpen() || cd.FileName.isEmpty()) return std::nullopt;
+
+    auto refuse = [parent]() -> std::optional<FormValues> {
+        ShowMessage(parent, Q(kCheckFileMessage), BoxIcon::Critical, QStringLiteral("Velakor"));
+        return std::nullopt;
+    };
+    if (!HasReadingExtension(cd.FileName.toStdString())) return refuse();
+    QFile file(cd.FileName);
+    if (!file.open(QIODevice::ReadOnly)) return refuse();
+    // Never more than a reading can hold: a huge or binary file is refused, not loaded.
+    const QByteArray bytes = file.read(static_cast<qint64>(kReadingMaxBytes));
+    if (file.error() != QFileDevice::NoError) return refuse();
+    const auto values = RestoreReading(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current);
+    if (!values) return refuse();
+    return values;
+}
+
+void SaveChartPictureAs(QWidget* parent, const QPixmap& picture) {
+    CommonDialog cd(parent);
+    cd.DefaultExt = Q(kJpegDefaultExtension);
+    cd.Filter = Q(kJpegFilter);
+    if (!cd.ShowSave() || cd.FileName.isEmpty()) return;
+    SaveFormAsJpeg(parent, picture, cd.FileName);
+}
+
+QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& name) {
+    const JpegPathResult target =
+        JpegTargetPath(name.toStdString(), QCoreApplication::applicationDirPath().toStdString());
+    if (target.Path.empty()) {
+        ShowMessage(parent, QString::fromStdString(target.Message), BoxIcon::Critical,
+                    QString::fromStdString(target.Title));
+        return {};
+    }
+    const QString path = QString::fromStdString(target.Path);
+
+    // The converter reads a bitmap file: give it a fresh one of our own, never a name of
+    // the user's, and remove it whatever happens.
+    QTemporaryFile bitmap(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX.bmp")));
+    bool ok = !picture.isNull() && bitmap.open();
+    if (ok) {
+        bitmap.close();
+        ok = picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap.fileName(), "BMP");
+    }
+    if (ok) {
+        ok = BmpToJpeg(QFile::encodeName(bitmap.fileName()).constData(), QFile::encodeName(path).constData(),
+                       kJpegQuality) == 0;
+    }
+    bitmap.remove();
+    if (!ok) {
+        SaveFailed(parent, path);
+        return {};
+    }
+    return path;
+}
+
+bool PrintChartPicture(QWidget* parent, const QPixmap& picture, QPrinter& printer) {
+    CommonDialog cd(parent);
+    cd.Flags = kNoPageNums | kDisablePrintToFile;
+    if (!cd.ShowPrinter(printer)) return false;
+    if (picture.isNull()) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    QSize size = picture.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    const QRect target(page.x() + (page.width() - size.width()) / 2, page.y() + (page.height() - size.height()) / 2,
+                       size.width(), size.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture);
+    return painter.end();
+}
+
+}  // namespace velakor

@@ -1,0 +1,50 @@
+// The file and print commands of the chart window and the open command of the main form:
+// dialogs through the common-dialog seam, messages through the message seam, and every
+// file written so that a failure never leaves a broken file where a good one stood.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <optional>
+
+#include "app/Calculation.h"
+#include "app/Program.h"
+
+class QWidget;
+class QPrinter;
+
+namespace velakor {
+
+// Writes bytes to a temporary file beside name and renames it into place. On failure
+// shows "The file could not be saved: " + name (critical) and returns false; an existing
+// file of that name is then left as it was.
+bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes);
+
+// Save As: asks for a reading file name (starting from LastSaveFileName) and writes the
+// 17 lines of the chart on show. Cancelling writes nothing and keeps LastSaveFileName.
+void SaveReadingAs(QWidget* parent, Program& p);
+
+// Export: asks for a text file name (starting from LastSaveFileName) and writes the report
+// with the month name of the user's locale, in the system's 8-bit encoding.
+void ExportReportAs(QWidget* parent, Program& p);
+
+// Open: asks for a reading file and returns the form with its values restored. Nothing when
+// the user cancels, or when the file is refused ("Please Check The File." has been shown).
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current);
+
+// The month's full name in the user's locale.
+QString LocaleMonthName(int month);
+
+// Save As JPEG: asks for a name with the JPEG dialog and saves the picture under it.
+void SaveChartPictureAs(QWidget* parent, const QPixmap& picture);
+
+// Saves the picture as a JPEG under a free name derived from name (numbered when taken).
+// The bitmap handed to the converter is a fresh temporary file, removed afterwards.
+// Returns the path written, or an empty text when nothing was written.
+QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& name);
+
+// Print: shows the print dialog (no page numbers, no print to file); on OK prints the
+// picture scaled to fit the printable page, centred. Returns true when a page was printed.
+bool PrintChartPicture(QWidget* parent, const QPixmap& picture, QPrinter& printer);
+
+}  // namespace velakor

@@ -1,0 +1,298 @@
+// The file and print commands against real files, with the dialogs and message boxes
+// answered through the seams.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "app/Calculation.h"
+#include "io/ReadingFile.h"
+#include "io/Report.h"
+#include "io/gui/OutputCommands.h"
+#include "ui/Seams.h"
+
+using namespace velakor;
+
+namespace {
+
+struct Message {
+    QString text;
+    BoxIcon icon;
+    QString title;
+};
+
+struct DialogCall {
+    DialogKind kind;
+    QString filter, defaultExt, title, initialName;
+    unsigned flags;
+};
+
+FormValues IndiaForm() {
+    FormValues v;
+    v.Name = "Ravi Kumar";
+    v.Day = 15;
+    v.Month = 8;
+    v.Year = 1947;
+    v.ZoneIndex = 34;
+    v.LatDeg = "28";
+    v.LatMin = "38";
+    v.LonDeg = "77";
+    v.LonMin = "12";
+    v.City = "New Delhi";
+    v.State = "Delhi";
+    v.Country = "India";
+    return v;
+}
+
+QPixmap SamplePicture() {
+    QPixmap pm(967, 560);
+    pm.fill(Qt::white);
+    QPainter painter(&pm);
+    painter.fillRect(QRect(72, 112, 371, 367), QColor(255, 165, 0));
+    painter.drawLine(72, 112, 443, 479);
+    return pm;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class OutputCommandsTest : public QObject {
+    Q_OBJECT
+
+    QList<Message> messages_;
+    QList<DialogCall> dialogs_;
+    QString answer_;  // file name the dialog returns; empty: cancel
+    bool acceptPrinter_ = true;
+
+private slots:
+    void init() {
+        messages_.clear();
+        dialogs_.clear();
+        answer_.clear();
+        SetMessageHandler([this](const QString& text, BoxIcon icon, const QString& title) {
+            messages_.append({text, icon, title});
+        });
+        SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter*) {
+            dialogs_.append({kind, d.Filter, d.DefaultExt, d.DialogTitle, d.FileName, d.Flags});
+            if (kind == DialogKind::Printer) return acceptPrinter_;
+            d.FileName = answer_;
+            return !answer_.isEmpty();
+        });
+    }
+
+    void cleanup() {
+        SetMessageHandler(nullptr);
+        SetDialogHandler(nullptr);
+    }
+
+    void saveAsWritesTheReadingAndRemembersTheName() {
+        QTemporaryDir dir;
+        Program p;
+        RunCalculation(p, IndiaForm());
+        p.LastSaveFileName = "earlier.vlj";
+
+        answer_.clear();  // cancel first: nothing written, the name kept
+        SaveReadingAs(nullptr, p);
+        QCOMPARE(QString::fromStdString(p.LastSaveFileName), QStringLiteral("earlier.vlj"));
+
+        answer_ = dir.filePath("ravi.vlj");
+        SaveReadingAs(nullptr, p);
+        QCOMPARE(dialogs_.size(), 2);
+        const DialogCall& d = dialogs_.last();
+        QCOMPARE(d.filter, QStringLiteral("Velakor (*.vlj)|*.vlj"));
+        QCOMPARE(d.defaultExt, QStringLiteral("vlj"));
+        QCOMPARE(d.title, QStringLiteral("Velakor"));
+        QCOMPARE(d.initialName, QStringLiteral("earlier.vlj"));
+        QCOMPARE(d.flags, unsigned(kOverwritePrompt | kHideReadOnly | kPathMustExist | kNoReadOnlyReturn));
+        QCOMPARE(QString::fromStdString(p.LastSaveFileName), answer_);
+        const std::string expected = ReadingFileBytes(p.Birth);
+        QCOMPARE(ReadAll(answer_), QByteArray(expected.data(), qsizetype(expected.size())));
+        QCOMPARE(ReadAll(answer_).count("\r\n"), 17);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left
+    }
+
+    void exportWritesTheReportAndSaveAsProposesItsName() {
+        QTemporaryDir dir;
+        Program p;
+        RunCalculation(p, IndiaForm());
+        answer_ = dir.filePath("ravi.txt");
+        ExportReportAs(nullptr, p);
+        const DialogCall& d = dialogs_.last();
+        QCOMPARE(d.filter, QStringLiteral("Export Chart As Text (*.txt)|*.txt"));
+        QCOMPARE(d.defaultExt, QStringLiteral("txt"));
+        QCOMPARE(d.title, QStringLiteral("Select the destination text file "));
+        const QByteArray report = ReadAll(answer_);
+        const std::string expected = ReportFileBytes(p, LocaleMonthName(8).toStdString());
+        QCOMPARE(report, QString::fromStdString(expected).toLocal8Bit());
+        QVERIFY(report.contains("Name: Ravi Kumar\r\n"));
+        QVERIFY(report.contains("Minute \r\nCity: New Delhi\r\n"));
+        QCOMPARE(report.count("\r\r\n"), 2);
+
+        answer_.clear();
+        SaveReadingAs(nullptr, p);
+        QCOMPARE(dialogs_.last().initialName, dir.filePath("ravi.txt"));
+    }
+
+    void failedWriteIsReportedAndKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("kept.vlj");
+        const QByteArray old(4096, 'x');
+        QVERIFY(WriteBytes(target, old));
+        Program p;
+        RunCalculation(p, IndiaForm());
+        answer_ = target;
+
+        // A file-size limit makes every write past a few bytes fail, as a full disk would.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 16;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        SaveReadingAs(nullptr, p);
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(ReadAll(target), old);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("The file could not be saved: ") + target);
+        QCOMPARE(messages_[0].icon, BoxIcon::Critical);
+        QCOMPARE(messages_[0].title, QStringLiteral("Velakor"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.vlj")});
+
+        // A folder that does not exist.
+        messages_.clear();
+        answer_ = dir.filePath("missing/folder/x.vlj");
+        SaveReadingAs(nullptr, p);
+        QCOMPARE(messages_.size(), 1);
+    }
+
+    void openRestoresRefusesAndCancels() {
+        QTemporaryDir dir;
+        Program p;
+        RunCalculation(p, IndiaForm());
+        const std::string bytes = ReadingFileBytes(p.Birth);
+        const QString good = dir.filePath("ravi.vlj");
+        QVERIFY(WriteBytes(good, QByteArray(bytes.data(), qsizetype(bytes.size()))));
+
+        FormValues blank;
+        answer_ = good;
+        const auto restored = OpenReading(nullptr, blank);
+        QVERIFY(restored.has_value());
+        QCOMPARE(QString::fromStdString(restored->Name), QStringLiteral("Ravi Kumar"));
+        QCOMPARE(restored->ZoneIndex, 34);
+        QCOMPARE(restored->Month, 8);
+        QCOMPARE(dialogs_.last().title, QStringLiteral("Select the source file"));
+        QCOMPARE(dialogs_.last().initialName, QString());
+        QVERIFY(messages_.isEmpty());
+
+        // The extension is compared with its case.
+        const QString upper = dir.filePath("ravi.VLJ");
+        QVERIFY(QFile::copy(good, upper));
+        answer_ = upper;
+        QVERIFY(!OpenReading(nullptr, blank).has_value());
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("Please Check The File."));
+
+        // A huge file, or one with an overlong line, changes nothing.
+        const QString huge = dir.filePath("huge.vlj");
+        QVERIFY(WriteBytes(huge, QByteArray(8 * 1024 * 1024, '\x41')));
+        answer_ = huge;
+        QVERIFY(!OpenReading(nullptr, blank).has_value());
+        QCOMPARE(messages_.size(), 2);
+
+        // A file that cannot be read.
+        answer_ = dir.filePath("gone.vlj");
+        QVERIFY(!OpenReading(nullptr, blank).has_value());
+        QCOMPARE(messages_.size(), 3);
+
+        // Cancelled: no message.
+        answer_.clear();
+        QVERIFY(!OpenReading(nullptr, blank).has_value());
+        QCOMPARE(messages_.size(), 3);
+    }
+
+    void jpegNamesNumbersAndNoBitmapLeft() {
+        QTemporaryDir dir;
+        const QPixmap picture = SamplePicture();
+        const QString bmpOfTheUser = dir.filePath("chart.bmp");
+        QVERIFY(WriteBytes(bmpOfTheUser, "the user's own bitmap"));
+
+        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart.jpg"));
+        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart.jpg")), dir.filePath("chart_001.jpg"));
+        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart_002.jpg"));
+        QCOMPARE(ReadAll(bmpOfTheUser), QByteArray("the user's own bitmap"));
+        QCOMPARE(QDir(dir.path()).entryList({"*.bmp"}, QDir::Files), QStringList{"chart.bmp"});
+        QVERIFY(QDir::temp().entryList({"velakor-*.bmp"}, QDir::Files).isEmpty());
+
+        QImage decoded(dir.filePath("chart.jpg"));
+        QCOMPARE(decoded.size(), picture.size());
+        const QColor orange = decoded.pixelColor(200, 300);
+        QVERIFY2(orange.red() > 230 && qAbs(orange.green() - 165) < 20 && orange.blue() < 30,
+                 qPrintable(orange.name()));
+
+        QVERIFY(QDir(dir.path()).mkdir("My.Charts"));
+        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("My.Charts/chart")), dir.filePath("My.Charts/chart.jpg"));
+        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("my.chart.jpg")), dir.filePath("my.jpg"));
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void jpegGivesUpAfter999Copies() {
+        QTemporaryDir dir;
+        QVERIFY(WriteBytes(dir.filePath("full.jpg"), "x"));
+        for (int n = 1; n <= 999; ++n) {
+            QVERIFY(WriteBytes(dir.filePath(QStringLiteral("full_%1.jpg").arg(n, 3, 10, QLatin1Char('0'))), "x"));
+        }
+        QCOMPARE(SaveFormAsJpeg(nullptr, SamplePicture(), dir.filePath("full")), QString());
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("There are too many Copies of this file  full.jpg"));
+        QCOMPARE(messages_[0].title, QStringLiteral(" UNABLE  TO  CREATE  NEW  FILE") + QStringLiteral("full.jpg"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1000);
+    }
+
+    void jpegDialogCancelledWritesNothing() {
+        QTemporaryDir dir;
+        answer_.clear();
+        SaveChartPictureAs(nullptr, SamplePicture());
+        QCOMPARE(dialogs_.size(), 1);
+        QCOMPARE(dialogs_[0].filter, QStringLiteral("JPEG Image (*.jpg)|*.jpg"));
+        QCOMPARE(dialogs_[0].defaultExt, QStringLiteral(".JPG"));
+        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void printsOnePageHoldingThePicture() {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("chart.pdf"));
+
+        acceptPrinter_ = false;
+        QVERIFY(!PrintChartPicture(nullptr, SamplePicture(), printer));
+        QVERIFY(!QFile::exists(dir.filePath("chart.pdf")));
+        QCOMPARE(dialogs_.last().flags, unsigned(kNoPageNums | kDisablePrintToFile));
+
+        acceptPrinter_ = true;
+        QVERIFY(PrintChartPicture(nullptr, SamplePicture(), printer));
+        const QByteArray pdf = ReadAll(dir.filePath("chart.pdf"));
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+        QVERIFY(pdf.contains("/Subtype /Image"));
+    }
+};
+
+QTEST_MAIN(OutputCommandsTest)
+#include "test_output_commands.moc"

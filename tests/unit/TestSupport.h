@@ -1,0 +1,54 @@
+// Small builders shared by the core tests.
+#pragma once
+
+#include <string>
+
+#include "app/Calculation.h"
+#include "app/Program.h"
+
+namespace velakor::test {
+
+// "20° 7' 30\" Lib" from its parts.
+inline std::string Pos(int d, int m, int s, const char* sign) {
+    return std::to_string(d) + "\xC2\xB0 " + std::to_string(m) + "' " + std::to_string(s) + "\" " + sign;
+}
+
+// A form that passes every rule; tests change what they need.
+inline FormValues Form(int day, int month, int year, int hour, int minute, int zone,
+                       int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east,
+                       bool dst = false) {
+    FormValues v;
+    v.Name = "Test Person";
+    v.Day = day;
+    v.Month = month;
+    v.Year = year;
+    v.Hour = hour;
+    v.Minute = minute;
+    v.ZoneIndex = zone;
+    v.LatDeg = std::to_string(latDeg);
+    v.LatMin = std::to_string(latMin);
+    v.LonDeg = std::to_string(lonDeg);
+    v.LonMin = std::to_string(lonMin);
+    v.Latitude = south ? Direction::Second : Direction::First;
+    v.Longitude = east ? Direction::First : Direction::Second;
+    v.DaylightSaving = dst;
+    v.City = "City";
+    v.State = "State";
+    v.Country = "Country";
+    return v;
+}
+
+inline constexpr int kGmt = 29;
+inline constexpr int kIndian = 34;
+inline constexpr int kEasternStandard = 27;
+inline constexpr int kBritishSummer = 16;
+inline constexpr int kCentralEuropean = 20;
+
+// A program whose chart has been computed for the form.
+inline Program Computed(const FormValues& v) {
+    Program p;
+    RunCalculation(p, v);
+    return p;
+}
+
+}  // namespace velakor::test

@@ -1,0 +1,104 @@
+// Many random birth records through the whole computation: whatever the form can hold,
+// the chart must come out whole.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string_view>
+
+#include "TestSupport.h"
+#include "chart/NameTables.h"
+
+namespace velakor {
+namespace {
+
+using namespace velakor::test;
+
+// Reads a whole number of 1..maxDigits digits at s[i], advancing i.
+bool Number(std::string_view s, std::size_t& i, std::size_t maxDigits, int& value) {
+    std::size_t start = i;
+    value = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9' && i - start < maxDigits) value = value * 10 + (s[i++] - '0');
+    return i > start;
+}
+
+bool Literal(std::string_view s, std::size_t& i, std::string_view lit) {
+    if (s.substr(i, lit.size()) != lit) return false;
+    i += lit.size();
+    return true;
+}
+
+// "d° m' s\" Sgn" with d < 30, m < 60, s < 60.
+bool IsPositionText(std::string_view t) {
+    std::size_t i = 0;
+    int d, m, s;
+    return Number(t, i, 2, d) && d < 30 && Literal(t, i, "\xC2\xB0 ") && Number(t, i, 2, m) && m < 60 &&
+           Literal(t, i, "' ") && Number(t, i, 2, s) && s < 60 && Literal(t, i, "\" ") &&
+           t.size() == i + 3 && SignIndex(t.substr(i)) >= 0;
+}
+
+// "dd Sgn mm".
+bool IsCompactText(std::string_view t) {
+    if (t.size() != 9 || t[2] != ' ' || t[6] != ' ') return false;
+    std::size_t i = 0;
+    int d, m;
+    if (!Number(t, i, 2, d) || i != 2 || d >= 30) return false;
+    i = 7;
+    return Number(t, i, 2, m) && i == 9 && m < 60 && SignIndex(t.substr(3, 3)) >= 0;
+}
+
+int Occurrences(std::string_view haystack, std::string_view needle) {
+    int n = 0;
+    for (auto pos = haystack.find(needle); pos != std::string_view::npos; pos = haystack.find(needle, pos + 1)) ++n;
+    return n;
+}
+
+TEST(Sweep, RandomRecordsGiveWholeCharts) {
+    std::mt19937_64 rng(1947);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const int daysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    Program p;
+    for (int n = 0; n < 10000; ++n) {
+        const int year = pick(1901, 2050), month = pick(1, 12);
+        const int lastDay = (month == 2 && year % 4 == 0) ? 29 : daysIn[month - 1];
+        const int latDeg = pick(0, 90), lonDeg = pick(0, 180);
+        FormValues v = Form(pick(1, lastDay), month, year, pick(0, 24), pick(0, 59), pick(0, kZoneCount - 1),
+                            latDeg, latDeg == 90 ? 0 : pick(0, 59), pick(0, 1) == 1, lonDeg,
+                            lonDeg == 180 ? 0 : pick(0, 59), pick(0, 1) == 1, pick(0, 1) == 1);
+        ASSERT_FALSE(ValidateInput(v).has_value()) << n;
+        RunCalculation(p, v);
+        const ChartState& c = p.Chart;
+        SCOPED_TRACE(testing::Message() << "record " << n << ": " << v.Day << "/" << v.Month << "/" << v.Year << " "
+                                        << v.Hour << ":" << v.Minute << " zone " << v.ZoneIndex);
+
+        ASSERT_TRUE(std::isfinite(c.AyanamsaCorrection));
+        ASSERT_TRUE(std::isfinite(c.MoonSiderealLongitude));
+        ASSERT_TRUE(IsPositionText(c.MoonLongitudeText)) << c.MoonLongitudeText;
+        ASSERT_TRUE(IsPositionText(c.AscendantText)) << c.AscendantText;
+        ASSERT_TRUE(IsPositionText(c.MidheavenText)) << c.MidheavenText;
+        ASSERT_TRUE(IsPositionText(c.RahuText)) << c.RahuText;
+        ASSERT_TRUE(IsPositionText(c.KetuText)) << c.KetuText;
+        for (const std::string& t : c.PlanetPositionText) ASSERT_TRUE(IsPositionText(t)) << t;
+        for (int i = 0; i < kChartBodies; ++i) ASSERT_TRUE(IsCompactText(c.ChartPositions[i])) << c.ChartPositions[i];
+        ASSERT_EQ(c.AyanamsaCorrectionText.front(), '-');
+
+        const int rahu = SignIndex(std::string_view(c.ChartPositions[7]).substr(3, 3));
+        const int ketu = SignIndex(std::string_view(c.ChartPositions[8]).substr(3, 3));
+        ASSERT_EQ((rahu + 6) % 12, ketu);
+
+        for (int h = 0; h < 12; ++h) ASSERT_EQ(c.HouseSigns[h], (c.HouseSigns[0] - 1 + h) % 12 + 1);
+        ASSERT_EQ(c.HouseTexts[0].rfind("Asc", 0), 0u);
+        std::string all;
+        for (const std::string& t : c.HouseTexts) all += t + "\r\n";
+        for (int planet = 0; planet < 9; ++planet) {
+            const std::string line = "\r\n" + p.Names.PlanetNamesSanskrit[planet] + "\r\n";
+            ASSERT_EQ(Occurrences(all, line), 1) << p.Names.PlanetNamesSanskrit[planet];
+        }
+        ASSERT_FALSE(p.Summary.LagnaSignName.empty());
+        ASSERT_FALSE(p.Summary.NakshatraLord.empty());
+        ASSERT_TRUE(p.Summary.NakshatraPada >= "1" && p.Summary.NakshatraPada <= "4");
+    }
+}
+
+}  // namespace
+}  // namespace velakor
