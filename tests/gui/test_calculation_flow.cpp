@@ -4,12 +4,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/gui/frmMain.h"
+#include "io/ReadingFile.h"
 #include "support/MainFormDriver.h"
 #include "ui/MDI.h"
 
@@ -17,6 +20,24 @@ using namespace velakor;
 using namespace velakor::testing;
 
 Q_DECLARE_METATYPE(velakor::testing::BirthEntry)
+
+namespace {
+
+// Answers the file dialogs with fixed names (empty: the user cancels) and keeps their titles.
+struct Dialogs {
+    QString saveName, openName;
+    QStringList titles;
+    Dialogs() {
+        SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter*) {
+            titles << d.DialogTitle;
+            d.FileName = kind == DialogKind::Save ? saveName : kind == DialogKind::Open ? openName : QString();
+            return !d.FileName.isEmpty();
+        });
+    }
+    ~Dialogs() { SetDialogHandler(nullptr); }
+};
+
+}  // namespace
 
 namespace {
 
@@ -152,6 +173,9 @@ private slots:
     void waysBackKeepTheFields();
     void waysOutEndTheProgram_data();
     void waysOutEndTheProgram();
+    void savedReadingOpensTheSameChart();
+    void openThatDoesNotCalculate_data();
+    void openThatDoesNotCalculate();
 };
 
 void TestCalculationFlow::wholeCalculation_data() {
@@ -289,6 +313,98 @@ void TestCalculationFlow::waysOutEndTheProgram() {
     QVERIFY(!s.form.isVisible());
     QTRY_VERIFY(!s.form.chartWindow());
     QVERIFY(s.log.messages.isEmpty());
+}
+
+// Save As in the chart window, Back, other data typed, then the saved reading opened from
+// the main form: the fields and the chart are those of the reading again.
+void TestCalculationFlow::savedReadingOpensTheSameChart() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Dialogs dialogs;
+    dialogs.saveName = folder.filePath(QStringLiteral("mei.vlj"));
+    dialogs.openName = dialogs.saveName;
+
+    Session s;
+    const BirthEntry saved = SydneyEntry();
+    MDI* chart = s.Calculate(saved);
+    QVERIFY(chart);
+    Child<QAction>(chart, QStringLiteral("mnuSaveAs"))->trigger();
+    QVERIFY(QFileInfo::exists(dialogs.saveName));
+    QTest::mouseClick(Child<QPushButton>(chart, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!s.form.chartWindow());
+    EnterBirthData(&s.form, LondonEntry());
+
+    QTest::mouseClick(Child<QPushButton>(&s.form, QStringLiteral("cmdOpen")), Qt::LeftButton);
+
+    QVERIFY(s.log.messages.isEmpty());
+    QVERIFY(dialogs.titles.contains(QStringLiteral("Select the source file")));
+    MDI* reopened = s.form.chartWindow();
+    QVERIFY(reopened);
+    QVERIFY(!s.form.isVisible());
+    QCOMPARE(ChartCaptions(reopened), ExpectedCaptions(saved));
+    // The file keeps its values without outer spaces.
+    BirthEntry trimmed = saved;
+    trimmed.name = saved.name.trimmed();
+    trimmed.city = saved.city.trimmed();
+    QCOMPARE(Details(reopened), ExpectedDetails(trimmed));
+    const FormValues fields = s.form.CollectFormValues();
+    QCOMPARE(Q(fields.Name), trimmed.name);
+    QCOMPARE(fields.Day, 29);
+    QCOMPARE(fields.Hour, 24);
+    QCOMPARE(fields.ZoneIndex, saved.zone);
+    QVERIFY(fields.Latitude == Direction::Second && fields.Longitude == Direction::First);
+    QVERIFY(fields.DaylightSaving);
+}
+
+void TestCalculationFlow::openThatDoesNotCalculate_data() {
+    QTest::addColumn<QString>("file");      // what the dialog answers; empty: cancelled
+    QTest::addColumn<QByteArray>("bytes");  // what the file holds
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("fieldsChange");
+
+    BirthRecord april;
+    april.BirthName = "Ana";
+    april.BirthDay = 31;
+    april.BirthMonth = 4;
+    april.BirthYear = 1990;
+    april.LatDeg = 10;
+    april.LonDeg = 20;
+    april.BirthCity = "Lima";
+    april.BirthState = "Lima";
+    april.BirthCountry = "Peru";
+    const std::string reading = ReadingFileBytes(april);
+    const QByteArray aprilBytes(reading.data(), qsizetype(reading.size()));
+
+    QTest::newRow("cancelled") << "" << QByteArray() << "" << false;
+    QTest::newRow("not a reading's name") << "notes.txt" << aprilBytes << "Please Check The File." << false;
+    QTest::newRow("upper-case extension") << "ANA.VLJ" << aprilBytes << "Please Check The File." << false;
+    QTest::newRow("reading with 31 April") << "ana.vlj" << aprilBytes << "Please Enter Correct Date Or Month !" << true;
+}
+
+void TestCalculationFlow::openThatDoesNotCalculate() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(bool, fieldsChange);
+    QTemporaryDir folder;
+    Dialogs dialogs;
+    if (!file.isEmpty()) {
+        dialogs.openName = folder.filePath(file);
+        QFile out(dialogs.openName);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    Session s;
+    EnterBirthData(&s.form, DelhiEntry());
+    const Program before = s.program;
+
+    QTest::mouseClick(Child<QPushButton>(&s.form, QStringLiteral("cmdOpen")), Qt::LeftButton);
+
+    QCOMPARE(s.log.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(s.form.isVisible());
+    QVERIFY(!s.form.chartWindow());
+    QCOMPARE(s.program.Birth.BirthName, before.Birth.BirthName);
+    QCOMPARE(Q(s.form.CollectFormValues().Name), fieldsChange ? QStringLiteral("Ana") : DelhiEntry().name);
 }
 
 QTEST_MAIN(TestCalculationFlow)

@@ -6,6 +6,7 @@
 #include <QUrlQuery>
 
 #include "chart/NameTables.h"
+#include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
@@ -76,6 +77,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
 
     connect(ui_->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(ui_->mnuCalculate, &QAction::triggered, this, &frmMain::cmdCalculate_Click);
+    connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui_->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::EndProgram);
     connect(ui_->mnuOnline, &QAction::triggered, this, [] { OpenUserGuide(); });
@@ -218,6 +220,14 @@ void frmMain::cmdCalculate_Click() {
     window->show();
     window->activateWindow();
     hide();
+}
+
+void frmMain::cmdOpen_Click() {
+    // A chart is never restored from a file, only recomputed from its birth data.
+    const std::optional<FormValues> values = OpenReading(this, CollectFormValues());
+    if (!values) return;
+    WriteFormValues(*values);
+    cmdCalculate_Click();
 }
 
 void frmMain::Command1_Click() {

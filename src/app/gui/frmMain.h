@@ -42,6 +42,8 @@ public slots:
     // The calculation command: validate, compute, fill and show the chart window, hide
     // this form.
     void cmdCalculate_Click();
+    // Opens a saved reading: its values go into the fields, then the calculation runs.
+    void cmdOpen_Click();
     // Map search for the birth place in the user's browser.
     void Command1_Click();
 
