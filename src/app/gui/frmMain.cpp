@@ -26,8 +26,9 @@ bool IsLetterCode(int code) {
 bool IsDigitCode(int code) { return (code >= 48 && code <= 57) || code == 8 || code == 127; }
 
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
-// Delete, Home...). Enter and Escape do type codes (13, 27), and are refused like any other. With Ctrl held, some platforms report the letter rather than its
-// control code: Ctrl+C types code 3 whichever way it is reported.
+// Delete, Home...). Enter and Escape do type codes (13, 27) and are refused like any other.
+// With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
+// types code 3 whichever way it is reported.
 int TypedCode(const QKeyEvent& key) {
     // Tab moves between the fields; it types nothing into them.
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return -1;
