@@ -663,6 +663,19 @@ void TestMainForm::writtenValuesReadBack() {
     QCOMPARE(kept.Year, v.Year);
     QCOMPARE(kept.ZoneIndex, kZoneCount - 1);
     QVERIFY(f.log.messages.isEmpty());
+
+    // A reading's number goes in whole, so the rules see it; typing is still held to three.
+    FormValues far = v;
+    far.LonDeg = "1800";
+    f.form.WriteFormValues(far);
+    QCOMPARE(f.form.CollectFormValues().LonDeg, std::string("1800"));
+    QVERIFY(!f.form.ValidateInput());
+    QCOMPARE(f.log.messages.last().text, QStringLiteral("Please Enter Longitude Between 0 And 180 Degrees"));
+    auto* lonDeg = f.form.findChild<QLineEdit*>(QStringLiteral("txtLonDeg"));
+    lonDeg->clear();
+    lonDeg->setFocus();
+    QTest::keyClicks(lonDeg, QStringLiteral("1234"));
+    QCOMPARE(lonDeg->text(), QStringLiteral("123"));
 }
 
 QTEST_MAIN(TestMainForm)

@@ -61,6 +61,15 @@ QUrl MapSearchUrl(const QString& city, const QString& state, const QString& coun
 
 QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+constexpr int kNumberBoxLength = 3;
+
+// The three-digit limit is for typing. A reading's value goes in whole, so that the rules
+// judge what the file holds: cut to three digits, "1800" would pass as 180 degrees.
+void SetNumberText(QLineEdit* box, const QString& text) {
+    if (text.size() > box->maxLength()) box->setMaxLength(static_cast<int>(text.size()));
+    box->setText(text);
+}
+
 }  // namespace
 
 frmMain::frmMain(Program& program, QWidget* parent)
@@ -74,6 +83,13 @@ frmMain::frmMain(Program& program, QWidget* parent)
     for (QLineEdit* box : {ui_->txtLatDeg, ui_->txtLatMin, ui_->txtLonDeg, ui_->txtLonMin}) {
         numberBoxes_.insert(box);
         box->installEventFilter(this);
+        // A longer text put in from a reading is widened to fit (see SetNumberText); once
+        // it is short again, typing is held to three digits as before.
+        connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+            if (box->maxLength() > kNumberBoxLength && text.size() <= kNumberBoxLength) {
+                box->setMaxLength(kNumberBoxLength);
+            }
+        });
     }
 
     connect(ui_->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
@@ -162,10 +178,10 @@ void frmMain::WriteFormValues(const FormValues& v) {
     pick(ui_->cboHour, ui_->cboHour->findText(QString::number(v.Hour)));
     pick(ui_->cboMinute, ui_->cboMinute->findText(QString::number(v.Minute)));
     pick(ui_->cboTimeZone, v.ZoneIndex);
-    ui_->txtLatDeg->setText(QString::fromStdString(v.LatDeg));
-    ui_->txtLatMin->setText(QString::fromStdString(v.LatMin));
-    ui_->txtLonDeg->setText(QString::fromStdString(v.LonDeg));
-    ui_->txtLonMin->setText(QString::fromStdString(v.LonMin));
+    SetNumberText(ui_->txtLatDeg, QString::fromStdString(v.LatDeg));
+    SetNumberText(ui_->txtLatMin, QString::fromStdString(v.LatMin));
+    SetNumberText(ui_->txtLonDeg, QString::fromStdString(v.LonDeg));
+    SetNumberText(ui_->txtLonMin, QString::fromStdString(v.LonMin));
     (v.Latitude == Direction::Second ? ui_->optLat_1 : ui_->optLat_0)->setChecked(true);
     (v.Longitude == Direction::Second ? ui_->optLong_1 : ui_->optLong_0)->setChecked(true);
     ui_->chkDST->setChecked(v.DaylightSaving);
