@@ -352,14 +352,14 @@ void MDI::WriteChart() {
     const ChartSummary& s = program_.Summary;
     const ChartState& c = program_.Chart;
     frmDisplay& d = *display_;
-    d.lblAyanamsha()->setText(QString::fromStdString(s.AyanamsaText));
-    d.lblLagna()->setText(QString::fromStdString(s.LagnaSignName));
-    d.lblNakshatra()->setText(QString::fromStdString(s.NakshatraText));
-    d.lblRashi()->setText(QString::fromStdString(s.RashiText));
-    d.lblPada()->setText(QString::fromStdString(s.NakshatraPada));
-    d.lblLord()->setText(QString::fromStdString(s.NakshatraLord));
+    d.SetCellText(d.lblAyanamsha(), QString::fromStdString(s.AyanamsaText));
+    d.SetCellText(d.lblLagna(), QString::fromStdString(s.LagnaSignName));
+    d.SetCellText(d.lblNakshatra(), QString::fromStdString(s.NakshatraText));
+    d.SetCellText(d.lblRashi(), QString::fromStdString(s.RashiText));
+    d.SetCellText(d.lblPada(), QString::fromStdString(s.NakshatraPada));
+    d.SetCellText(d.lblLord(), QString::fromStdString(s.NakshatraLord));
     for (int i = 0; i < frmDisplay::kPlanetCells; ++i)
-        d.Planet(i)->setText(QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
+        d.SetCellText(d.Planet(i), QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
 
     for (int h = 0; h < kHouseCount; ++h) {
         d.SetHouseSign(h, QString());

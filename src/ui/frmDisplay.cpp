@@ -1,5 +1,6 @@
 #include "ui/frmDisplay.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -7,6 +8,8 @@
 #include <QPainterPath>
 
 #include "ui/Fonts.h"
+
+#include <algorithm>
 #include "ui_frmDisplay.h"
 
 namespace velakor {
@@ -49,7 +52,7 @@ frmDisplay::frmDisplay(const Program& program, QWidget* parent)
                     ui_->Planet_4, ui_->Planet_5, ui_->Planet_6, ui_->Planet_7,
                     ui_->Planet_8, ui_->Planet_9, ui_->Planet_10};
 
-    for (std::size_t h = 0; h < planets_.size(); ++h) houseTextSizes_[h] = planets_[h]->size();
+    for (std::size_t h = 0; h < planets_.size(); ++h) houseTextPlaces_[h] = planets_[h]->geometry();
 
     ui_->picNorth->setPixmap(NorthChartPicture());
     // The ascendant and midheaven are carried in the table but never shown.
@@ -79,7 +82,33 @@ void frmDisplay::setPicture(const QPixmap& picture) {
 void frmDisplay::SetHouseText(int h, const QString& text) {
     QLabel* label = lblPlanets(h);
     label->setText(text);
-    label->resize(label->sizeHint().expandedTo(houseTextSizes_.at(static_cast<std::size_t>(h))));
+    QRect place = houseTextPlaces_.at(static_cast<std::size_t>(h));
+    place.setSize(label->sizeHint().expandedTo(place.size()));
+    // The labels at the right edge reach past the picture: narrow them to the room there
+    // is, so their centred lines stay inside the square, and move one left only when its
+    // text is wider than that room.
+    const int room = ui_->picNorth->width() - kChartInset - place.left();
+    const int needed = label->sizeHint().width();
+    if (place.width() > room) {
+        place.setWidth(std::max(room, needed));
+        if (place.right() > ui_->picNorth->width() - kChartInset) {
+            place.moveRight(ui_->picNorth->width() - kChartInset);
+        }
+    }
+    label->setGeometry(place);
+}
+
+void frmDisplay::SetCellText(QLabel* cell, const QString& text) {
+    // A name longer than its cell ("Poorva Bhadrapada") is set a little smaller rather than
+    // cut off at the cell's edge.
+    QFont font = VerdanaFont(kCellPointSize);
+    const int smallest = VerdanaFont(kSmallestCellPointSize).pixelSize();
+    cell->setText(text);
+    const int room = cell->contentsRect().width() - 2 * cell->margin() - 2;
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pixelSize() > smallest) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    cell->setFont(font);
 }
 
 void frmDisplay::SetHouseSign(int h, const QString& text) { SetSizedText(lblPlanet_Position(h), text); }
@@ -88,7 +117,7 @@ void frmDisplay::ApplyFonts() {
     // Designer files keep whole point sizes only; the display's faces are 8.25 and 9.75 pt.
     const QFont regular = VerdanaFont(8.25);
     const QFont bold = VerdanaFont(8.25, true);
-    const QFont cells = VerdanaFont(9.75);
+    const QFont cells = VerdanaFont(kCellPointSize);
     setFont(regular);
     for (QLabel* label : planets_) label->setFont(regular);
     for (QLabel* label : positions_) label->setFont(bold);

@@ -56,6 +56,9 @@ public:
     // size at the least, and grows right and down when the lines need more room; the lines
     // are centred in it.
     void SetHouseText(int h, const QString& text);
+    // Writes a value cell of the two tables in the cells' font, made smaller if the text
+    // would not fit the cell otherwise.
+    void SetCellText(QLabel* cell, const QString& text);
     // Rewrites the sign number of house h; the label takes the size of its text.
     void SetHouseSign(int h, const QString& text);
 
@@ -70,7 +73,10 @@ private:
 
     std::unique_ptr<Ui::frmDisplay> ui_;
     std::array<QLabel*, kHouseCount> planets_{};
-    std::array<QSize, kHouseCount> houseTextSizes_{};  // as laid out, before any text
+    static constexpr double kCellPointSize = 9.75;
+    static constexpr double kSmallestCellPointSize = 7.0;
+    static constexpr int kChartInset = 2;  // keep house texts off the square's border
+    std::array<QRect, kHouseCount> houseTextPlaces_{};  // as laid out, before any text
     std::array<QLabel*, kHouseCount> positions_{};
     std::array<QLabel*, kPlanetCells> planetCells_{};
     QPixmap picture_;
