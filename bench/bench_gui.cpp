@@ -21,7 +21,12 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
+#include "io/gui/OutputCommands.h"
 #include "ui/MDI.h"
+#include "ui/frmDisplay.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -134,6 +139,52 @@ void BM_CalculateClickToChartShown(benchmark::State& state) {
     }
 }
 
+// Save As JPEG of the chart display: the picture store written as a bitmap, converted at
+// quality 100 under a free name, the bitmap removed. The first variant starts from the
+// stored picture, the second also takes the picture from the display.
+void SaveJpeg(benchmark::State& state, bool capture) {
+    velakor::Program program;
+    velakor::RunCalculation(program, [] {
+        velakor::FormValues v;
+        v.Name = "Ravi Kumar";
+        v.Day = 15;
+        v.Month = 8;
+        v.Year = 1947;
+        v.ZoneIndex = 34;
+        v.LatDeg = "28";
+        v.LatMin = "38";
+        v.LonDeg = "77";
+        v.LonMin = "12";
+        v.City = "New Delhi";
+        v.State = "Delhi";
+        v.Country = "India";
+        return v;
+    }());
+    velakor::MDI chart(program);
+    chart.WriteChart();
+    chart.show();
+    WaitShown(chart);
+    QPixmap picture = chart.display()->grab();
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("chart"));
+    for (auto _ : state) {
+        if (capture) picture = chart.display()->grab();
+        const QString written = velakor::SaveFormAsJpeg(nullptr, picture, name);
+        state.PauseTiming();
+        if (written.isEmpty()) {
+            state.SkipWithError("nothing written");
+            break;
+        }
+        QFile::remove(written);
+        state.ResumeTiming();
+    }
+}
+
+void BM_SaveAsJpeg_FromStore(benchmark::State& state) { SaveJpeg(state, false); }
+void BM_SaveAsJpeg_CaptureAndSave(benchmark::State& state) { SaveJpeg(state, true); }
+
+BENCHMARK(BM_SaveAsJpeg_FromStore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAsJpeg_CaptureAndSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShown_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_StartToShown_TextWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_StartToShown_MainForm)->Unit(benchmark::kMillisecond)->Iterations(5);
