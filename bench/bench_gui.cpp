@@ -21,6 +21,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
+#include "TestSupport.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/MDI.h"
 #include "ui/frmDisplay.h"
@@ -104,20 +105,7 @@ void BM_ShowInProcess_MainForm(benchmark::State& state) {
 void BM_CalculateClickToChartShown(benchmark::State& state) {
     velakor::Program program;
     velakor::frmMain form(program);
-    velakor::FormValues v;
-    v.Name = "Ravi Kumar";
-    v.Day = 15;
-    v.Month = 8;
-    v.Year = 1947;
-    v.ZoneIndex = 34;
-    v.LatDeg = "28";
-    v.LatMin = "38";
-    v.LonDeg = "77";
-    v.LonMin = "12";
-    v.City = "New Delhi";
-    v.State = "Delhi";
-    v.Country = "India";
-    form.WriteFormValues(v);
+    form.WriteFormValues(velakor::test::DelhiForm());
     form.show();
     WaitShown(form);
     auto* button = form.findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
@@ -144,22 +132,7 @@ void BM_CalculateClickToChartShown(benchmark::State& state) {
 // stored picture, the second also takes the picture from the display.
 void SaveJpeg(benchmark::State& state, bool capture) {
     velakor::Program program;
-    velakor::RunCalculation(program, [] {
-        velakor::FormValues v;
-        v.Name = "Ravi Kumar";
-        v.Day = 15;
-        v.Month = 8;
-        v.Year = 1947;
-        v.ZoneIndex = 34;
-        v.LatDeg = "28";
-        v.LatMin = "38";
-        v.LonDeg = "77";
-        v.LonMin = "12";
-        v.City = "New Delhi";
-        v.State = "Delhi";
-        v.Country = "India";
-        return v;
-    }());
+    velakor::RunCalculation(program, velakor::test::DelhiForm());
     velakor::MDI chart(program);
     chart.WriteChart();
     chart.show();

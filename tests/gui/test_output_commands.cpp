@@ -10,6 +10,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "TestSupport.h"
 #include "app/Calculation.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
@@ -31,23 +32,6 @@ struct DialogCall {
     QString filter, defaultExt, title, initialName;
     unsigned flags;
 };
-
-FormValues IndiaForm() {
-    FormValues v;
-    v.Name = "Ravi Kumar";
-    v.Day = 15;
-    v.Month = 8;
-    v.Year = 1947;
-    v.ZoneIndex = 34;
-    v.LatDeg = "28";
-    v.LatMin = "38";
-    v.LonDeg = "77";
-    v.LonMin = "12";
-    v.City = "New Delhi";
-    v.State = "Delhi";
-    v.Country = "India";
-    return v;
-}
 
 QPixmap SamplePicture() {
     QPixmap pm(967, 560);
@@ -102,7 +86,7 @@ private slots:
     void saveAsWritesTheReadingAndRemembersTheName() {
         QTemporaryDir dir;
         Program p;
-        RunCalculation(p, IndiaForm());
+        RunCalculation(p, test::DelhiForm());
         p.LastSaveFileName = "earlier.vlj";
 
         answer_.clear();  // cancel first: nothing written, the name kept
@@ -129,7 +113,7 @@ private slots:
     void exportWritesTheReportAndSaveAsProposesItsName() {
         QTemporaryDir dir;
         Program p;
-        RunCalculation(p, IndiaForm());
+        RunCalculation(p, test::DelhiForm());
         answer_ = dir.filePath("ravi.txt");
         ExportReportAs(nullptr, p);
         const DialogCall& d = dialogs_.last();
@@ -154,7 +138,7 @@ private slots:
         const QByteArray old(4096, 'x');
         QVERIFY(WriteBytes(target, old));
         Program p;
-        RunCalculation(p, IndiaForm());
+        RunCalculation(p, test::DelhiForm());
         answer_ = target;
 
         // A file-size limit makes every write past a few bytes fail, as a full disk would.
@@ -184,7 +168,7 @@ private slots:
     void openRestoresRefusesAndCancels() {
         QTemporaryDir dir;
         Program p;
-        RunCalculation(p, IndiaForm());
+        RunCalculation(p, test::DelhiForm());
         const std::string bytes = ReadingFileBytes(p.Birth);
         const QString good = dir.filePath("ravi.vlj");
         QVERIFY(WriteBytes(good, QByteArray(bytes.data(), qsizetype(bytes.size()))));

@@ -13,6 +13,12 @@ inline std::string Pos(int d, int m, int s, const char* sign) {
     return std::to_string(d) + "\xC2\xB0 " + std::to_string(m) + "' " + std::to_string(s) + "\" " + sign;
 }
 
+inline constexpr int kGmt = 29;
+inline constexpr int kIndian = 34;
+inline constexpr int kEasternStandard = 27;
+inline constexpr int kBritishSummer = 16;
+inline constexpr int kCentralEuropean = 20;
+
 // A form that passes every rule; tests change what they need.
 inline FormValues Form(int day, int month, int year, int hour, int minute, int zone,
                        int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east,
@@ -38,11 +44,17 @@ inline FormValues Form(int day, int month, int year, int hour, int minute, int z
     return v;
 }
 
-inline constexpr int kGmt = 29;
-inline constexpr int kIndian = 34;
-inline constexpr int kEasternStandard = 27;
-inline constexpr int kBritishSummer = 16;
-inline constexpr int kCentralEuropean = 20;
+
+// The sample record used across the tests and benchmarks: New Delhi, 15 August 1947,
+// 00:00 Indian time, 28 N 38, 77 E 12.
+inline FormValues DelhiForm(const char* name = "Ravi Kumar") {
+    FormValues v = Form(15, 8, 1947, 0, 0, kIndian, 28, 38, false, 77, 12, true);
+    v.Name = name;
+    v.City = "New Delhi";
+    v.State = "Delhi";
+    v.Country = "India";
+    return v;
+}
 
 // A program whose chart has been computed for the form.
 inline Program Computed(const FormValues& v) {
