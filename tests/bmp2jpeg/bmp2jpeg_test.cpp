@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bmp2jpeg.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -70,30 +71,7 @@ std::vector<unsigned char> MakeBmp(int width, int height, int bits) {
     return out;
 }
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device seed;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = fs::temp_directory_path() / ("velakor_bmp2jpeg_" + std::to_string(seed()));
-            if (fs::create_directory(path_)) return;
-        }
-        throw std::runtime_error("no temporary folder");
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
+using velakor::test::TempFolder;
 
 void WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),

@@ -9,41 +9,14 @@
 #include <vector>
 
 #include "io/JpegNames.h"
+#include "TempFolder.h"
 
 namespace velakor {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device seed;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = fs::temp_directory_path() / ("velakor_jpeg_" + std::to_string(seed()));
-            if (fs::create_directory(path_)) return;
-        }
-        throw std::runtime_error("no temporary folder");
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string str() const { return path_.string(); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-    void Touch(const std::string& name) const { std::ofstream(path_ / name) << "x"; }
-
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
+using test::TempFolder;
 
 TEST(JpegNames, SplitPathAtTheLastSeparator) {
     struct Row {
