@@ -292,7 +292,7 @@ std::vector<LostCharacters> FindLostCharacters(const BirthRecord& b) {
 }
 
 std::string LostCharactersQuestion(const std::vector<LostCharacters>& lost) {
-    std::string text = "The reading file cannot keep some characters; saved, they are lost:\n";
+    std::string text = "These characters cannot be kept in the reading file and would be lost:\n";
     for (const LostCharacters& l : lost) {
         text += '\n';
         text += FieldLabel(l.Line);

@@ -270,7 +270,7 @@ TEST(ReadingWrite, NamesWhatTheFileCannotKeep) {
             EXPECT_TRUE(FindLostCharacters(b).empty()) << question;
         } else {
             EXPECT_EQ(question,
-                      "The reading file cannot keep some characters; saved, they are lost:\n\n" + r.question +
+                      "These characters cannot be kept in the reading file and would be lost:\n\n" + r.question +
                           "\n\nSave the reading without them?");
         }
     }
