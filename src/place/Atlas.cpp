@@ -4,6 +4,7 @@
 #include <libintl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
@@ -164,6 +165,23 @@ std::string FoldPlaceName(std::string_view utf8) {
     }
     if (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
+}
+
+PlaceFields FieldsForPlace(const Place& place) {
+    PlaceFields f;
+    f.City = FoldPlaceName(place.Name);
+    f.State = FoldPlaceName(place.State);
+    f.Country = FoldPlaceName(place.Country);
+    const long long lat = std::llround(std::fabs(place.Latitude) * 60.0);
+    const long long lon = std::llround(std::fabs(place.Longitude) * 60.0);
+    f.LatDeg = static_cast<int>(lat / 60);
+    f.LatMin = static_cast<int>(lat % 60);
+    f.LonDeg = static_cast<int>(lon / 60);
+    f.LonMin = static_cast<int>(lon % 60);
+    // Rounded to 0 minutes, a place just south of the equator is on it: call it North.
+    f.South = place.Latitude < 0 && lat > 0;
+    f.East = !(place.Longitude < 0 && lon > 0);
+    return f;
 }
 
 Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {

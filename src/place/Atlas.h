@@ -28,6 +28,17 @@ struct Place {
 // dropped, runs of spaces become one. Letters the folding does not know are dropped too.
 std::string FoldPlaceName(std::string_view utf8);
 
+// What picking a place puts into the main form: names the letter filter lets through, and
+// the coordinates in whole degrees and minutes, rounded to the nearest minute.
+struct PlaceFields {
+    std::string City, State, Country;
+    int LatDeg = 0, LatMin = 0;
+    bool South = false;
+    int LonDeg = 0, LonMin = 0;
+    bool East = true;
+};
+PlaceFields FieldsForPlace(const Place& place);
+
 class Atlas {
 public:
     static constexpr std::size_t kSuggestionLimit = 12;

@@ -14,20 +14,20 @@ namespace {
 
 using Seconds = cctz::time_point<cctz::seconds>;
 
-struct Reading {
+struct ZoneState {
     int offset = 0;  // seconds east of Greenwich
     bool dst = false;
     std::string abbr;
 };
 
-Reading ReadingAt(const cctz::time_zone& tz, const Seconds& t) {
+ZoneState StateAt(const cctz::time_zone& tz, const Seconds& t) {
     const cctz::time_zone::absolute_lookup a = tz.lookup(t);
-    return Reading{a.offset, a.is_dst, a.abbr ? a.abbr : ""};
+    return ZoneState{a.offset, a.is_dst, a.abbr ? a.abbr : ""};
 }
 
 // The standard time nearest before (or else after) a moment of daylight saving: its
 // offset and abbreviation. Transitions are few; a handful of steps finds it.
-std::optional<Reading> StandardTimeAround(const cctz::time_zone& tz, Seconds t) {
+std::optional<ZoneState> StandardTimeAround(const cctz::time_zone& tz, Seconds t) {
     constexpr int kSteps = 16;
     Seconds back = t;
     for (int i = 0; i < kSteps; ++i) {
@@ -36,7 +36,7 @@ std::optional<Reading> StandardTimeAround(const cctz::time_zone& tz, Seconds t) 
         const Seconds at = tz.lookup(tr.to).trans;
         if (at >= back) break;  // no progress: give up rather than loop
         back = at - cctz::seconds(1);
-        const Reading r = ReadingAt(tz, back);
+        const ZoneState r = StateAt(tz, back);
         if (!r.dst) return r;
     }
     Seconds ahead = t;
@@ -46,7 +46,7 @@ std::optional<Reading> StandardTimeAround(const cctz::time_zone& tz, Seconds t) 
         const Seconds at = tz.lookup(tr.to).trans;
         if (at <= ahead) break;
         ahead = at;
-        const Reading r = ReadingAt(tz, ahead);
+        const ZoneState r = StateAt(tz, ahead);
         if (!r.dst) return r;
     }
     return std::nullopt;
@@ -114,12 +114,12 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
 
     // Hour 24 rolls over into the next day, as everywhere in the program.
     const cctz::time_zone::civil_lookup cl = tz.lookup(cctz::civil_second(year, month, day, hour, minute, 0));
-    Reading r;
+    ZoneState r;
     if (cl.kind == cctz::time_zone::civil_lookup::UNIQUE) {
-        r = ReadingAt(tz, cl.pre);
+        r = StateAt(tz, cl.pre);
     } else {
         // The offset in force just before the change.
-        r = ReadingAt(tz, cl.trans - cctz::seconds(1));
+        r = StateAt(tz, cl.trans - cctz::seconds(1));
         c.clock = cl.kind == cctz::time_zone::civil_lookup::SKIPPED ? ZoneChoice::Clock::Skipped
                                                                     : ZoneChoice::Clock::Repeated;
     }
@@ -127,8 +127,9 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
     c.InDaylightSaving = r.dst;
 
     const bool meanTime = r.abbr == "LMT" || r.offset % 60 != 0;
-    std::string note = when + ": " + OffsetText(r.offset) + ", " +
-                       (meanTime ? "local mean time" : r.dst ? "daylight saving time" : "standard time");
+    c.Reading = when + ": " + OffsetText(r.offset) + ", " +
+                (meanTime ? "local mean time" : r.dst ? "daylight saving time" : "standard time");
+    std::string note = c.Reading;
     if (c.clock == ZoneChoice::Clock::Skipped) {
         note += "; that clock time never happened (the clocks went forward), the earlier reading is used";
     } else if (c.clock == ZoneChoice::Clock::Repeated) {
@@ -148,7 +149,7 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
         };
         // Daylight saving of one hour: the zone's standard row, box ticked.
         if (r.dst) {
-            if (const std::optional<Reading> standard = StandardTimeAround(tz, cl.pre);
+            if (const std::optional<ZoneState> standard = StandardTimeAround(tz, cl.pre);
                 standard && standard->offset == r.offset - 3600) {
                 row = standard->abbr.empty() ? -1 : firstRow(offset - 60, standard->abbr);
                 if (row < 0) row = firstRow(offset - 60, {});

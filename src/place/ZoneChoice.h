@@ -28,7 +28,11 @@ struct ZoneChoice {
     int UtcOffsetSeconds = 0;     // local clock minus universal time, as the database has it
     bool InDaylightSaving = false;  // daylight saving in force, as the database has it
     Clock clock = Clock::Once;
-    // One line for the user: what was found, or why the zone was left alone.
+    // What the database says: "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard
+    // time" (Chosen and NoRow).
+    std::string Reading;
+    // One line for the user: the reading and what became of it, or why the zone was left
+    // alone.
     std::string Note;
 
     bool chosen() const { return outcome == Outcome::Chosen; }
