@@ -102,13 +102,13 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
                              TwoDigits(minute);
     if (!IsRealDate(year, month, day)) {
         c.outcome = ZoneChoice::Outcome::NoSuchDate;
-        c.Note = DateText(year, month, day) + " is not a date; the time zone was left alone";
+        c.Note = DateText(year, month, day) + " is not a date, zone not changed";
         return c;
     }
     cctz::time_zone tz;
     if (zoneName.empty() || !cctz::load_time_zone(zoneName, &tz)) {
         c.outcome = ZoneChoice::Outcome::UnknownZone;
-        c.Note = "Time zone " + zoneName + " is not known on this computer; the time zone was left alone";
+        c.Note = "Time zone " + zoneName + " is not known on this computer, zone not changed";
         return c;
     }
 
@@ -131,9 +131,9 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
                 (meanTime ? "local mean time" : r.dst ? "daylight saving time" : "standard time");
     std::string note = c.Reading;
     if (c.clock == ZoneChoice::Clock::Skipped) {
-        note += "; that clock time never happened (the clocks went forward), the earlier reading is used";
+        note += "; this clock time never happened (clocks went forward), the earlier reading is used";
     } else if (c.clock == ZoneChoice::Clock::Repeated) {
-        note += "; that clock time happened twice (the clocks went back), the earlier is used";
+        note += "; this clock time happened twice (clocks went back), the earlier is used";
     }
 
     int row = -1;
@@ -167,7 +167,7 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
 
     if (row < 0) {
         c.outcome = ZoneChoice::Outcome::NoRow;
-        c.Note = note + "; no zone in the list gives it, so the time zone was left alone";
+        c.Note = note + "; no zone in the list fits, zone not changed";
         return c;
     }
     c.outcome = ZoneChoice::Outcome::Chosen;

@@ -54,19 +54,19 @@ const ZoneRow kZoneRows[] = {
     {"Sydney in January", "Australia/Sydney", 1990, 1, 15, 12, 0, "1990-01-15 01:00", 8, true,
      "Australia/Sydney on 15 January 1990 at 12:00: UTC+11:00, daylight saving time"},
     {"Kathmandu, +5:45: no row", "Asia/Kathmandu", 1990, 1, 1, 12, 0, "", -1, false,
-     "Asia/Kathmandu on 1 January 1990 at 12:00: UTC+5:45, standard time; no zone in the list gives it, so the "
-     "time zone was left alone"},
+     "Asia/Kathmandu on 1 January 1990 at 12:00: UTC+5:45, standard time; no zone in the list fits, zone not "
+     "changed"},
     {"Chennai in 1901, local mean time: no row", "Asia/Kolkata", 1901, 1, 1, 12, 0, "", -1, false,
-     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+5:21:10, local mean time; no zone in the list gives it, so "
-     "the time zone was left alone"},
+     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+5:21:10, local mean time; no zone in the list fits, zone "
+     "not changed"},
     {"clocks went forward over 2:30", "America/New_York", 1976, 4, 25, 2, 30, "1976-04-25 07:30",
      test::kEasternStandard, false,
-     "America/New_York on 25 April 1976 at 2:30: UTC-5:00, standard time; that clock time never happened (the "
-     "clocks went forward), the earlier reading is used"},
+     "America/New_York on 25 April 1976 at 2:30: UTC-5:00, standard time; this clock time never happened (clocks "
+     "went forward), the earlier reading is used"},
     {"clocks went back over 1:30", "America/New_York", 1976, 10, 31, 1, 30, "1976-10-31 05:30",
      test::kEasternStandard, true,
-     "America/New_York on 31 October 1976 at 1:30: UTC-4:00, daylight saving time; that clock time happened "
-     "twice (the clocks went back), the earlier is used"},
+     "America/New_York on 31 October 1976 at 1:30: UTC-4:00, daylight saving time; this clock time happened "
+     "twice (clocks went back), the earlier is used"},
 };
 
 TEST(ZoneChoiceTest, RowAndBoxGiveTheDatabasesUniversalTime) {
@@ -102,7 +102,7 @@ TEST(ZoneChoiceTest, NothingChosenForAnUnknownZoneOrAMissingDate) {
     EXPECT_EQ(unknown.ZoneIndex, -1);
     const ZoneChoice april31 = ChooseZone(p.Names, "Asia/Kolkata", 1990, 4, 31, 0, 0);
     EXPECT_EQ(april31.outcome, ZoneChoice::Outcome::NoSuchDate);
-    EXPECT_EQ(april31.Note, "31 April 1990 is not a date; the time zone was left alone");
+    EXPECT_EQ(april31.Note, "31 April 1990 is not a date, zone not changed");
 }
 
 TEST(AtlasTest, FoldedNamesPassTheLetterFilter) {

@@ -1,5 +1,6 @@
 #include "app/gui/StartUp.h"
 
+#include "app/gui/PlaceSuggestions.h"
 #include "app/gui/SingleInstance.h"
 #include "app/gui/frmMain.h"
 #include "ui/Seams.h"
@@ -14,6 +15,8 @@ std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance) {
     }
     auto form = std::make_unique<frmMain>(program);
     form->show();
+    // The atlas of birth places is read behind the form, not before it.
+    form->placeSuggestions()->LoadAtlasInBackground();
     return form;
 }
 

@@ -19,6 +19,7 @@ class frmMain;
 namespace velakor {
 
 class MDI;
+class PlaceSuggestions;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -37,6 +38,9 @@ public:
 
     // The chart window of the last calculation, while it is open.
     MDI* chartWindow() const;
+
+    // The City box's suggestions from the atlas of birth places.
+    PlaceSuggestions* placeSuggestions() const { return suggestions_; }
 
 public slots:
     // The calculation command: validate, compute, fill and show the chart window, hide
@@ -68,6 +72,7 @@ private:
     QSet<QObject*> letterBoxes_;
     QSet<QObject*> numberBoxes_;
     QPointer<MDI> chartWindow_;
+    PlaceSuggestions* suggestions_ = nullptr;
     bool ending_ = false;
 };
 
