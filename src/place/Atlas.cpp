@@ -1,11 +1,13 @@
 #include "place/Atlas.h"
 
 #include <geonames.h>
+#include <gmodule.h>
 #include <libintl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -107,15 +109,64 @@ void KeepPlaceNamesInEnglish() {
 
 std::string Text(const gchar* s) { return s ? std::string(s) : std::string(); }
 
-Place RecordByGetters(GeonamesCity* city) {
+// The gazetteer library, opened when the atlas is first read rather than linked: it brings
+// GIO and its companions along, whose loading would otherwise lengthen every start of the
+// program, also of those that never read the atlas.
+struct Gazetteer {
+    decltype(&geonames_get_n_cities) count = nullptr;
+    decltype(&geonames_get_city) city = nullptr;
+    decltype(&geonames_city_free) free = nullptr;
+    decltype(&geonames_city_get_name) name = nullptr;
+    decltype(&geonames_city_get_state) state = nullptr;
+    decltype(&geonames_city_get_country) country = nullptr;
+    decltype(&geonames_city_get_timezone) timeZone = nullptr;
+    decltype(&geonames_city_get_latitude) latitude = nullptr;
+    decltype(&geonames_city_get_longitude) longitude = nullptr;
+    decltype(&geonames_city_get_population) population = nullptr;
+};
+
+template <typename F>
+bool Symbol(GModule* module, const char* name, F& function) {
+    return g_module_symbol(module, name, reinterpret_cast<gpointer*>(&function)) && function != nullptr;
+}
+
+// Null when the library is not installed.
+const Gazetteer* OpenGazetteer() {
+    static const std::optional<Gazetteer> gazetteer = []() -> std::optional<Gazetteer> {
+        for (const char* file : {"libgeonames.so.0", "libgeonames.0.dylib", "libgeonames-0.dll"}) {
+            GModule* module = g_module_open(file, G_MODULE_BIND_LAZY);
+            if (!module) continue;
+            Gazetteer g;
+            const bool all = Symbol(module, "geonames_get_n_cities", g.count) &&
+                             Symbol(module, "geonames_get_city", g.city) &&
+                             Symbol(module, "geonames_city_free", g.free) &&
+                             Symbol(module, "geonames_city_get_name", g.name) &&
+                             Symbol(module, "geonames_city_get_state", g.state) &&
+                             Symbol(module, "geonames_city_get_country", g.country) &&
+                             Symbol(module, "geonames_city_get_timezone", g.timeZone) &&
+                             Symbol(module, "geonames_city_get_latitude", g.latitude) &&
+                             Symbol(module, "geonames_city_get_longitude", g.longitude) &&
+                             Symbol(module, "geonames_city_get_population", g.population);
+            if (all) {
+                g_module_make_resident(module);  // its records are read for the program's life
+                return g;
+            }
+            g_module_close(module);
+        }
+        return std::nullopt;
+    }();
+    return gazetteer ? &*gazetteer : nullptr;
+}
+
+Place RecordByGetters(const Gazetteer& g, GeonamesCity* city) {
     Place p;
-    p.Name = Text(geonames_city_get_name(city));
-    p.State = Text(geonames_city_get_state(city));
-    p.Country = Text(geonames_city_get_country(city));
-    p.TimeZone = Text(geonames_city_get_timezone(city));
-    p.Latitude = geonames_city_get_latitude(city);
-    p.Longitude = geonames_city_get_longitude(city);
-    p.Population = geonames_city_get_population(city);
+    p.Name = Text(g.name(city));
+    p.State = Text(g.state(city));
+    p.Country = Text(g.country(city));
+    p.TimeZone = Text(g.timeZone(city));
+    p.Latitude = g.latitude(city);
+    p.Longitude = g.longitude(city);
+    p.Population = g.population(city);
     return p;
 }
 
@@ -135,18 +186,18 @@ Place WholeRecord(GeonamesCity* city) {
 
 // The record's layout is the library's own business: use it only where it gives what the
 // getters give for the fields they never translate.
-bool RecordLayoutKnown(gint index) {
-    GeonamesCity* city = geonames_get_city(index);
+bool RecordLayoutKnown(const Gazetteer& g, gint index) {
+    GeonamesCity* city = g.city(index);
     if (!city) return false;
     bool known = false;
     if (g_variant_is_of_type(city, G_VARIANT_TYPE(kRecordType))) {
         const Place whole = WholeRecord(city);
-        const Place byGetters = RecordByGetters(city);
+        const Place byGetters = RecordByGetters(g, city);
         known = whole.TimeZone == byGetters.TimeZone && whole.Population == byGetters.Population &&
                 whole.Latitude == byGetters.Latitude && whole.Longitude == byGetters.Longitude &&
                 whole.State == byGetters.State;
     }
-    geonames_city_free(city);
+    g.free(city);
     return known;
 }
 
@@ -248,17 +299,20 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
 }
 
 std::unique_ptr<Atlas> LoadSystemAtlas(const std::atomic<bool>* cancel) {
-    const gint count = geonames_get_n_cities();
+    const Gazetteer* g = OpenGazetteer();
+    if (!g) return std::make_unique<Atlas>(std::vector<Place>{});
+    if (cancel && cancel->load(std::memory_order_relaxed)) return nullptr;
+    const gint count = g->count();
     std::vector<Place> places;
     places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
-    const bool whole = count > 0 && RecordLayoutKnown(0) && RecordLayoutKnown(count - 1);
+    const bool whole = count > 0 && RecordLayoutKnown(*g, 0) && RecordLayoutKnown(*g, count - 1);
     if (!whole) KeepPlaceNamesInEnglish();
     for (gint i = 0; i < count; ++i) {
         if (cancel && (i & 0xff) == 0 && cancel->load(std::memory_order_relaxed)) return nullptr;
-        GeonamesCity* city = geonames_get_city(i);
+        GeonamesCity* city = g->city(i);
         if (!city) continue;
-        places.push_back(whole ? WholeRecord(city) : RecordByGetters(city));
-        geonames_city_free(city);
+        places.push_back(whole ? WholeRecord(city) : RecordByGetters(*g, city));
+        g->free(city);
     }
     if (cancel && cancel->load(std::memory_order_relaxed)) return nullptr;
     return std::make_unique<Atlas>(std::move(places));

@@ -51,17 +51,7 @@ const QString kSetByHand =
 }  // namespace
 
 PlaceSuggestions::PlaceSuggestions(const NameTables& names, const Controls& controls, QObject* parent)
-    : QObject(parent), names_(names), c_(controls), completer_(new QCompleter(this)),
-      model_(new QStringListModel(this)) {
-    completer_->setModel(model_);
-    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    completer_->setMaxVisibleItems(static_cast<int>(Atlas::kSuggestionLimit));
-    completer_->setWidget(c_.city);
-    // After the completer's own filter, so this one sees the popup's keys first.
-    completer_->popup()->installEventFilter(this);
-    connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { Pick(index.row()); });
-
+    : QObject(parent), names_(names), c_(controls) {
     connect(c_.city, &QLineEdit::textEdited, this, &PlaceSuggestions::CityEdited);
     for (QComboBox* list : {c_.day, c_.month, c_.year, c_.hour, c_.minute}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
@@ -80,7 +70,22 @@ PlaceSuggestions::~PlaceSuggestions() {
     }
 }
 
-QAbstractItemView* PlaceSuggestions::popup() const { return completer_->popup(); }
+QAbstractItemView* PlaceSuggestions::popup() {
+    // Made when first wanted: the list and its model cost the form's start something.
+    if (!completer_) {
+        completer_ = new QCompleter(this);
+        model_ = new QStringListModel(completer_);
+        completer_->setModel(model_);
+        completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer_->setMaxVisibleItems(static_cast<int>(Atlas::kSuggestionLimit));
+        completer_->setWidget(c_.city);
+        // After the completer's own filter, so this one sees the list's keys first.
+        completer_->popup()->installEventFilter(this);
+        connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+                [this](const QModelIndex& index) { Pick(index.row()); });
+    }
+    return completer_->popup();
+}
 
 void PlaceSuggestions::LoadAtlasInBackground() {
     if (atlas_ || loader_) return;
@@ -102,7 +107,7 @@ void PlaceSuggestions::setAtlas(std::shared_ptr<const Atlas> atlas) {
 }
 
 void PlaceSuggestions::Forget() {
-    completer_->popup()->hide();
+    if (completer_) completer_->popup()->hide();
     EndPlace();
 }
 
@@ -119,13 +124,13 @@ void PlaceSuggestions::CityEdited(const QString& text) {
 }
 
 void PlaceSuggestions::ShowSuggestions(const QString& text) {
-    QAbstractItemView* list = completer_->popup();
     shown_.clear();
     if (atlas_ && LetterCount(text) >= 2) shown_ = atlas_->Suggest(text.toStdString());
     if (shown_.empty()) {
-        list->hide();
+        if (completer_) completer_->popup()->hide();
         return;
     }
+    QAbstractItemView* list = popup();
     QStringList rows;
     for (const Place* p : shown_) rows << SuggestionText(*p);
     model_->setStringList(rows);
@@ -155,7 +160,7 @@ void PlaceSuggestions::Pick(int row) {
     picked_ = place;
     pickedCity_ = c_.city->text();
     following_ = true;
-    completer_->popup()->hide();
+    popup()->hide();
     ChooseZoneForBirth();
 }
 
@@ -180,7 +185,7 @@ void PlaceSuggestions::ZoneSetByHand() {
 }
 
 bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != completer_->popup() || event->type() != QEvent::KeyPress) return false;
+    if (!completer_ || watched != completer_->popup() || event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Up:

@@ -53,7 +53,8 @@ public:
     // the atlas's, and the note goes.
     void Forget();
 
-    QAbstractItemView* popup() const;
+    // The list of suggestions under the City box.
+    QAbstractItemView* popup();
 
 signals:
     void atlasReady();
@@ -71,8 +72,8 @@ private:
 
     const NameTables& names_;
     Controls c_;
-    QCompleter* completer_;
-    QStringListModel* model_;
+    QCompleter* completer_ = nullptr;
+    QStringListModel* model_ = nullptr;
     std::shared_ptr<const Atlas> atlas_;
     std::vector<const Place*> shown_;
     std::optional<Place> picked_;  // while the place's fields are the atlas's
