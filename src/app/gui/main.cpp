@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
+#include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     // The program ends when the main form is closed or the chart window's Exit is chosen,
     // not when no window is visible: the main form hides while a chart is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    velakor::EndOnTerminationSignals();
 
     velakor::SingleInstance instance;
     velakor::Program program;
