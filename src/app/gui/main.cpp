@@ -6,6 +6,7 @@
 #include "app/gui/StartUp.h"
 #include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
+#include "ui/DesktopIcons.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     // The program ends when the main form is closed or the chart window's Exit is chosen,
     // not when no window is visible: the main form hides while a chart is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    velakor::UseProgramIcon();
     velakor::EndOnTerminationSignals();
 
     velakor::SingleInstance instance;
