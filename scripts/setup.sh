@@ -10,6 +10,7 @@ packages=(
   nlohmann-json3-dev libturbojpeg0-dev libnova-dev
   fonts-dejavu-core xvfb xauth imagemagick
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
