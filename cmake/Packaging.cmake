@@ -32,5 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The JPEG library is the package's own; dpkg-shlibdeps looks for it in the build tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/bmp2jpeg)
+# What dpkg-shlibdeps cannot see: the place atlas opens the gazetteer library when it is
+# first needed, not at start-up, and the zone choice reads the system's time-zone database.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata")
 
 include(CPack)
