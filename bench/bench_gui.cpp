@@ -59,6 +59,7 @@ int RunProbe(int argc, char** argv, Probe probe) {
     // program does not turn the probe away.
     velakor::SingleInstance instance(QDir::temp().filePath(
         QStringLiteral("velakor-bench-%1.lock").arg(QCoreApplication::applicationPid())));
+    velakor::PrepareApplication();
     velakor::Program program;
     std::unique_ptr<velakor::frmMain> form = velakor::StartUp(program, instance);
     if (!form) return 1;

@@ -1,10 +1,13 @@
 #include "app/gui/StartUp.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include "app/gui/PlaceSuggestions.h"
 #include "app/gui/SingleInstance.h"
+#include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
+#include "ui/DesktopIcons.h"
 #include "ui/Seams.h"
 
 namespace velakor {
@@ -13,6 +16,13 @@ namespace {
 constexpr int kAtlasLoadDelayMs = 250;
 
 }  // namespace
+
+void PrepareApplication() {
+    QApplication::setApplicationName(QStringLiteral("Velakor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    UseProgramIcon();
+    EndOnTerminationSignals();
+}
 
 std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance) {
     if (!instance.TryAcquire()) {

@@ -10,6 +10,11 @@ namespace velakor {
 class frmMain;
 class SingleInstance;
 
+// What the program sets up before any window: its name, its icon, that it ends when the
+// main form closes (not when no window is visible: the main form hides while a chart is
+// shown), and a clean end on the system's termination signals.
+void PrepareApplication();
+
 // When another copy of the program is running, tells the user so and returns null: this
 // copy is to end. Otherwise loads the main form (its lists filled) and shows it.
 std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance);
