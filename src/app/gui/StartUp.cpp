@@ -8,6 +8,7 @@
 #include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
 #include "ui/DesktopIcons.h"
+#include "ui/ProgramStyle.h"
 #include "ui/Seams.h"
 
 namespace velakor {
@@ -19,6 +20,7 @@ constexpr int kAtlasLoadDelayMs = 250;
 
 void PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Velakor"));
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setQuitOnLastWindowClosed(false);
     UseProgramIcon();
     EndOnTerminationSignals();
