@@ -7,6 +7,7 @@
 
 #include "app/Calculation.h"
 #include "app/Program.h"
+#include "chart/DivisionalCharts.h"
 #include "io/Report.h"
 
 namespace velakor {
@@ -150,6 +151,9 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;
+    ordered_json divisional;
+    for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
+    out["DivisionalSigns"] = divisional;
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
