@@ -148,12 +148,12 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["RashiText"] = s.RashiText;
     out["NakshatraLord"] = s.NakshatraLord;
     out["NakshatraPada"] = s.NakshatraPada;
-    out["HouseSigns"] = c.HouseSigns;
-    out["HouseTexts"] = c.HouseTexts;
-    out["RetroFlags"] = c.RetroFlags;
     ordered_json divisional;
     for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
     out["DivisionalSigns"] = divisional;
+    out["HouseSigns"] = c.HouseSigns;
+    out["HouseTexts"] = c.HouseTexts;
+    out["RetroFlags"] = c.RetroFlags;
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
