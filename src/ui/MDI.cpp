@@ -10,8 +10,13 @@
 #include <QPainterPath>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
@@ -50,6 +55,8 @@ QPushButton* MakeButton(const QString& name, const QString& caption, int widthTw
     auto* button = new QPushButton(caption, band);
     button->setObjectName(name);
     button->setGeometry(0, TwipsToPixels(kButtonTop), TwipsToPixels(widthTwips), TwipsToPixels(kButtonHeight));
+    // Return and Enter press the button that has the focus, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -308,11 +315,47 @@ void MDI::BuildBands() {
     setCentralWidget(client);
 }
 
-void MDI::FitToDisplay() {
-    // Large enough to show the whole chart display under the bars and bands.
-    const int height = menuBar()->sizeHint().height() + TB_->sizeHint().height() + picTop_->height() +
-                       frmDisplay::kHeight + buttonBand_->height();
-    resize(frmDisplay::kWidth, height);
+QSize MDI::WholeDisplaySize() const {
+    // Large enough to show the whole chart display under the bars and between the bands.
+    int height = menuBar()->sizeHint().height() + picTop_->height() + frmDisplay::kHeight + buttonBand_->height();
+    if (!TB_->isHidden()) height += TB_->sizeHint().height();
+    if (const auto* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly); status && !status->isHidden())
+        height += status->sizeHint().height();
+    return {frmDisplay::kWidth, height};
+}
+
+void MDI::FitToDisplay() { resize(WholeDisplaySize()); }
+
+QRect MDI::FrameGeometryFor(QSize wanted, QMargins decoration, const QRect& available, int scrollBarExtent) {
+    const QSize room(std::max(1, available.width() - decoration.left() - decoration.right()),
+                     std::max(1, available.height() - decoration.top() - decoration.bottom()));
+    QSize size = wanted;
+    // Cut short in one direction, the client area scrolls that way, and its scroll bar takes
+    // room from the other: give that back where the screen has it.
+    if (size.height() > room.height()) size.rwidth() += scrollBarExtent;
+    if (size.width() > room.width()) size.rheight() += scrollBarExtent;
+    size = size.boundedTo(room);
+    const QSize outer(size.width() + decoration.left() + decoration.right(),
+                      size.height() + decoration.top() + decoration.bottom());
+    const QPoint outerTopLeft(available.x() + (available.width() - outer.width()) / 2,
+                              available.y() + (available.height() - outer.height()) / 2);
+    return {outerTopLeft + QPoint(decoration.left(), decoration.top()), size};
+}
+
+void MDI::PlaceOnScreenOf(const QWidget* reference) {
+    const QScreen* screen = reference && reference->screen() ? reference->screen() : this->screen();
+    if (!screen) return;
+    // The window manager's frame is not known before the frame is shown: the main form's
+    // tells how large it will be.
+    QMargins decoration;
+    if (reference && reference->isVisible()) {
+        const QRect outer = reference->frameGeometry();
+        const QRect inner = reference->geometry();
+        decoration = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_);
+    setGeometry(FrameGeometryFor(WholeDisplaySize(), decoration, screen->availableGeometry(), scrollBar));
 }
 
 void MDI::MDIForm_Load() {
@@ -394,10 +437,10 @@ void MDI::mnuNew_Click() {
 }
 
 void MDI::cmdBack_Click() {
-    // The main form is asked for before the frame goes, so that the program is never left
-    // without a window on screen (which would end it).
-    emit mainFormRequested();
+    // The frame goes first, then the main form comes back: shown while the frame was still
+    // on screen, a window manager would place it out of the frame's way.
     LeaveForMainForm();
+    emit mainFormRequested();
 }
 
 void MDI::cmdExit_Click() { close(); }

@@ -39,6 +39,14 @@ public:
     QToolBar* toolBar() const { return TB_; }
     QMdiSubWindow* displayWindow() const { return displayWindow_; }
 
+    // Sizes the frame to show the whole chart display, but never larger than the available
+    // area of the screen that shows reference (the main form), and centres it there.
+    void PlaceOnScreenOf(const QWidget* reference);
+    // The frame's geometry (without the window manager's decoration) for a wanted client
+    // size on a screen's available area; decoration is the frame the window manager adds.
+    static QRect FrameGeometryFor(QSize wanted, QMargins decoration, const QRect& available,
+                                  int scrollBarExtent);
+
 signals:
     // Back or New: the frame closes itself (it is deleted on close); the main form shows.
     void mainFormRequested();
@@ -62,6 +70,7 @@ private:
     void BuildToolBar();
     void BuildBands();
     void FitToDisplay();
+    QSize WholeDisplaySize() const;
 
     // Places the buttons of the bottom band right-aligned and centres the heading.
     void MDIForm_Resize();

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <optional>
 
 #include "app/gui/frmMain.h"
 #include "io/ReadingFile.h"
@@ -61,6 +63,23 @@ struct Session {
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdCalculate")), Qt::LeftButton);
         return form.chartWindow();
     }
+};
+
+// Calls back when a widget receives an event of a type.
+class EventWatch : public QObject {
+public:
+    EventWatch(QWidget* widget, QEvent::Type type, std::function<void()> then)
+        : type_(type), then_(std::move(then)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) then_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> then_;
 };
 
 QString Caption(QWidget* window, const QString& name) {
@@ -167,6 +186,7 @@ class TestCalculationFlow : public QObject {
 private slots:
     void wholeCalculation_data();
     void wholeCalculation();
+    void returnPressesTheFocusedButton();
     void sameDataTwiceSameCaptions();
     void backThenOtherData();
     void waysBackKeepTheFields_data();
@@ -212,6 +232,16 @@ void TestCalculationFlow::wholeCalculation() {
     QCOMPARE(b.DaylightSaving, entry.dst);
 }
 
+void TestCalculationFlow::returnPressesTheFocusedButton() {
+    Session s;
+    EnterBirthData(&s.form, DelhiEntry());
+    auto* calculate = Child<QPushButton>(&s.form, QStringLiteral("cmdCalculate"));
+    calculate->setFocus();
+    QTest::keyClick(calculate, Qt::Key_Return);
+    QVERIFY(s.form.chartWindow());
+    QCOMPARE(ChartCaptions(s.form.chartWindow()), ExpectedCaptions(DelhiEntry()));
+}
+
 void TestCalculationFlow::sameDataTwiceSameCaptions() {
     Session s;
     MDI* first = s.Calculate(DelhiEntry());
@@ -250,26 +280,40 @@ void TestCalculationFlow::backThenOtherData() {
 
 void TestCalculationFlow::waysBackKeepTheFields_data() {
     QTest::addColumn<QString>("way");
-    QTest::newRow("Back button") << "cmdBack";
-    QTest::newRow("File > Back") << "mnuBack";
-    QTest::newRow("File > New") << "mnuNew";
-    QTest::newRow("toolbar New") << "TB_New";
+    QTest::addColumn<bool>("chartGoneFirst");  // closed before the main form is shown
+    QTest::newRow("Back button") << "cmdBack" << true;
+    QTest::newRow("Back button, Return key") << "cmdBack+Return" << true;
+    QTest::newRow("File > Back") << "mnuBack" << true;
+    QTest::newRow("File > New") << "mnuNew" << false;
+    QTest::newRow("toolbar New") << "TB_New" << false;
 }
 
 void TestCalculationFlow::waysBackKeepTheFields() {
     QFETCH(QString, way);
+    QFETCH(bool, chartGoneFirst);
     Session s;
+    const QPoint place = s.form.pos();
     MDI* chart = s.Calculate(SydneyEntry());
     QVERIFY(chart);
     const FormValues before = s.form.CollectFormValues();
 
-    if (auto* button = chart->findChild<QPushButton*>(way)) {
+    // Whether the chart window was still on screen when the main form came back.
+    std::optional<bool> chartShownAtReturn;
+    EventWatch watch(&s.form, QEvent::Show, [&] { chartShownAtReturn = chart->isVisible(); });
+    if (way.endsWith(QLatin1String("+Return"))) {
+        auto* button = Child<QPushButton>(chart, way.section(QLatin1Char('+'), 0, 0));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+    } else if (auto* button = chart->findChild<QPushButton*>(way)) {
         QTest::mouseClick(button, Qt::LeftButton);
     } else {
         Child<QAction>(chart, way)->trigger();
     }
 
     QVERIFY(s.form.isVisible());
+    QCOMPARE(chartShownAtReturn, std::optional<bool>(!chartGoneFirst));
+    QCOMPARE(s.form.pos(), place);  // back where it was
+    QCOMPARE(s.form.focusWidget(), Child<QWidget>(&s.form, QStringLiteral("txtName")));  // ready for typing
     QTRY_VERIFY(!s.form.chartWindow());  // the chart window closed itself
     QCOMPARE(s.ended.count(), 0);
     const FormValues after = s.form.CollectFormValues();

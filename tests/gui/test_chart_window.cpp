@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -437,6 +439,36 @@ private slots:
         QCOMPARE(frame->display()->mapTo(frame->displayWindow()->mdiArea(), QPoint()), QPoint(0, 0));
         QVERIFY(frame->displayWindow()->mdiArea()->viewport()->width() >= 967);
         QVERIFY(frame->displayWindow()->mdiArea()->viewport()->height() >= 560);
+    }
+
+    void frameFitsALaptopScreen() {
+        // 1366 x 768 with a 40-pixel panel; the window manager adds a title bar and borders.
+        const QRect available(0, 0, 1366, 728);
+        const QMargins decoration(1, 24, 1, 1);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        const QSize whole = frame->size();  // as opened: the whole chart display in view
+        const int scrollBar = frame->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QRect inner = MDI::FrameGeometryFor(whole, decoration, available, scrollBar);
+        const QRect outer = inner.marginsAdded(decoration);
+        QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y())
+                                                             .arg(outer.width()).arg(outer.height())));
+        QVERIFY(whole.height() + decoration.top() + decoration.bottom() > available.height());  // it is cut
+        QCOMPARE(outer.center().x(), available.center().x());
+        QVERIFY(qAbs(outer.center().y() - available.center().y()) <= 1);
+
+        // Cut short, the client area scrolls down to the display's lower edge; the button band
+        // stays in view.
+        frame->setGeometry(inner);
+        QMdiArea* area = frame->displayWindow()->mdiArea();
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        const QPoint displayBottom = frame->display()->mapTo(area->viewport(), QPoint(0, frmDisplay::kHeight));
+        QVERIFY(displayBottom.y() <= area->viewport()->height());
+        auto* exit = frame->findChild<QPushButton*>("cmdExit");
+        QVERIFY(frame->rect().contains(exit->mapTo(frame, exit->rect().bottomRight())));
+
+        // On a screen with room to spare the frame is not cut.
+        QCOMPARE(MDI::FrameGeometryFor(whole, decoration, QRect(0, 0, 1920, 1080), scrollBar).size(), whole);
     }
 
     void resizeKeepsButtonsRight_data() {

@@ -1,6 +1,7 @@
 // The main form on its own: what it shows after loading, its key filters, its rules as the
 // user meets them, the map search button, the help menu and closing.
 #include <QAction>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
+#include "ui/ListPopups.h"
 
 using namespace velakor;
 using namespace velakor::testing;
@@ -129,6 +131,17 @@ void TestMainForm::listsAfterLoad() {
     // The last entry can be chosen.
     combo->setCurrentIndex(count - 1);
     QCOMPARE(combo->currentText(), last);
+
+    // The list opens as a short scrolling pop-up with the chosen entry in view, not as a
+    // column as tall as the screen.
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const int rowHeight = view->sizeHintForRow(0);
+    QVERIFY2(view->viewport()->height() <= kListPopupRows * rowHeight + rowHeight / 2,
+             qPrintable(QStringLiteral("%1 px for rows of %2 px").arg(view->viewport()->height()).arg(rowHeight)));
+    QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+    combo->hidePopup();
 }
 
 void TestMainForm::zoneListIsTheTable() {
@@ -216,7 +229,8 @@ void TestMainForm::tabOrder() {
     const QStringList expected{"txtName",   "cboDate",   "cboMonth",  "cboYear", "cboHour",
                                "cboMinute", "cboTimeZone", "txtLatDeg", "txtLatMin", "txtLonDeg",
                                "txtLonMin", "txtCity",   "txtState",  "txtCountry", "cmdCalculate"};
-    f.edit("txtName")->setFocus();
+    // Loaded, the form is ready for typing the name.
+    QVERIFY(f.active);
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

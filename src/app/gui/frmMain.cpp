@@ -8,6 +8,7 @@
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
+#include "ui/ListPopups.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
 #include "ui/WebLinks.h"
@@ -103,6 +104,9 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
     Form_Load();
+    UseScrollingListPopups(this);
+    // Typing starts in the name box, the first field of the form.
+    ui_->txtName->setFocus();
 }
 
 frmMain::~frmMain() {
@@ -226,17 +230,25 @@ void frmMain::cmdCalculate_Click() {
         // Created after the birth record is complete: the window composes the birth
         // details from it.
         window = new MDI(program_, nullptr);
-        connect(window, &MDI::mainFormRequested, this, [this] {
-            show();
-            activateWindow();
-        });
+        connect(window, &MDI::mainFormRequested, this, &frmMain::ShowAgain);
         connect(window, &MDI::exitRequested, this, &frmMain::EndProgram);
+        window->PlaceOnScreenOf(this);
         chartWindow_ = window;
     }
     window->WriteChart();
     window->show();
     window->activateWindow();
+    placeBeforeHiding_ = pos();
     hide();
+}
+
+void frmMain::ShowAgain() {
+    // Asked for where it stood: a window manager would otherwise place the window anew, as
+    // if it had never been on screen.
+    if (placeBeforeHiding_) move(*placeBeforeHiding_);
+    show();
+    activateWindow();
+    ui_->txtName->setFocus();
 }
 
 void frmMain::cmdOpen_Click() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSet>
 #include <memory>
+#include <optional>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
@@ -58,6 +59,8 @@ protected:
 
 private:
     void Form_Load();
+    // Back or New of the chart window: the form comes back where it was, ready for typing.
+    void ShowAgain();
     void mnuAbout_Click();
     void EndProgram();
     void FinishEnding();
@@ -69,6 +72,7 @@ private:
     QSet<QObject*> numberBoxes_;
     QPointer<MDI> chartWindow_;
     bool ending_ = false;
+    std::optional<QPoint> placeBeforeHiding_;  // where the form stood when a chart replaced it
 };
 
 }  // namespace velakor
