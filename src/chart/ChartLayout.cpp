@@ -188,6 +188,73 @@ bool BoxesOverlap(const Box& a, const Box& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+namespace {
+
+// The part of the polygon where dot(u, p) >= limit.
+Polygon KeepBeyond(const Polygon& polygon, double ux, double uy, double limit) {
+    Polygon out;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Point a = polygon[i];
+        const Point b = polygon[(i + 1) % polygon.size()];
+        const double da = ux * a.x + uy * a.y - limit;
+        const double db = ux * b.x + uy * b.y - limit;
+        if (da >= 0) out.push_back(a);
+        if ((da >= 0) != (db >= 0)) {
+            const double t = da / (da - db);
+            out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+        }
+    }
+    return out.size() >= 3 ? out : polygon;
+}
+
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(Rgb c) { return 0.2126 * Linear(c.r) + 0.7152 * Linear(c.g) + 0.0722 * Linear(c.b); }
+
+}  // namespace
+
+Polygon CutByLine(const Polygon& polygon, Point a, Point b) {
+    double ux = b.y - a.y, uy = a.x - b.x;
+    const Point middle = Centroid(polygon);
+    if (ux * (middle.x - a.x) + uy * (middle.y - a.y) < 0) {
+        ux = -ux;
+        uy = -uy;
+    }
+    return KeepBeyond(polygon, ux, uy, ux * a.x + uy * a.y);
+}
+
+ChartPalette PaletteFor(bool colour) {
+    if (!colour) {
+        const Rgb black{0, 0, 0};
+        return {{255, 176, 64}, {255, 140, 0}, {255, 176, 64}, {96, 32, 0}, black,
+                {black, black, black, black, black, black, black, black, black}};
+    }
+    return {{255, 251, 240},
+            {255, 244, 222},
+            {255, 224, 160},
+            {120, 60, 20},
+            {0, 0, 0},
+            {{
+                {170, 51, 0},    // Sun: orange-red
+                {62, 84, 110},   // Moon: blue-grey
+                {20, 110, 40},   // Mercury: green
+                {160, 20, 120},  // Venus: magenta
+                {180, 0, 0},     // Mars: red
+                {130, 85, 0},    // Jupiter: gold-brown
+                {25, 35, 130},   // Saturn: dark blue
+                {80, 80, 80},    // Rahu: grey
+                {90, 90, 90},    // Ketu: grey
+            }}};
+}
+
+double ContrastRatio(Rgb a, Rgb b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 Polygon CutAway(const Polygon& polygon, const Box& obstacle) {
     const Point middle = Centroid(polygon);
     const Point centre{obstacle.left + obstacle.width / 2, obstacle.top + obstacle.height / 2};
@@ -202,19 +269,7 @@ Polygon CutAway(const Polygon& polygon, const Box& obstacle) {
                                Point{obstacle.right(), obstacle.bottom()}, Point{obstacle.left, obstacle.bottom()}}) {
         limit = std::max(limit, ux * corner.x + uy * corner.y);
     }
-    Polygon out;
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-        const Point a = polygon[i];
-        const Point b = polygon[(i + 1) % polygon.size()];
-        const double da = ux * a.x + uy * a.y - limit;
-        const double db = ux * b.x + uy * b.y - limit;
-        if (da >= 0) out.push_back(a);
-        if ((da >= 0) != (db >= 0)) {
-            const double t = da / (da - db);
-            out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
-        }
-    }
-    return out.size() >= 3 ? out : polygon;
+    return KeepBeyond(polygon, ux, uy, limit);
 }
 
 std::array<Polygon, 12> ChartCells(ChartStyle style, double w, double h) {

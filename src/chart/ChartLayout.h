@@ -81,6 +81,29 @@ bool BoxesOverlap(const Box& a, const Box& b);
 // The part of the polygon on the far side of the obstacle, seen from the polygon's middle:
 // cut by the line across the direction from the obstacle to the middle that just clears it.
 Polygon CutAway(const Polygon& polygon, const Box& obstacle);
+// The part of the polygon on its middle's side of the line through a and b.
+Polygon CutByLine(const Polygon& polygon, Point a, Point b);
+
+// Colours of a chart, as red, green, blue.
+struct Rgb {
+    int r, g, b;
+};
+
+struct ChartPalette {
+    Rgb ground;      // the chart's fill, shaded from ground to groundEnd
+    Rgb groundEnd;
+    Rgb lagna;       // the fill of the ascendant's house
+    Rgb lines;
+    Rgb text;        // sign numbers, "Asc", the chart's name
+    std::array<Rgb, 9> bodies;  // Sun .. Ketu
+};
+
+// The colour style: off, the chart in black on its orange ground; on, each body in a colour
+// of its own on a light ground, the ascendant's house tinted.
+ChartPalette PaletteFor(bool colour);
+
+// Contrast of two colours as the web's accessibility rules define it: 1 (none) to 21.
+double ContrastRatio(Rgb a, Rgb b);
 
 // What the fitting needs to know of the text's font.
 struct TextMeasure {
