@@ -174,6 +174,11 @@ const HouseTextLayout& ChartCanvas::HouseLayout(int h) const {
 
 void ChartCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    Paint(painter);
+}
+
+void ChartCanvas::Paint(QPainter& painter) const {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const ChartPalette palette = PaletteFor(colour_);
@@ -246,6 +251,7 @@ void ChartCanvas::paintEvent(QPaintEvent*) {
         }
         painter.restore();
     }
+    painter.restore();
 }
 
 }  // namespace velakor

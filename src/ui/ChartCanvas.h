@@ -13,6 +13,8 @@
 #include "app/Program.h"
 #include "chart/ChartLayout.h"
 
+class QPainter;
+
 namespace velakor {
 
 class ChartCanvas : public QWidget {
@@ -29,6 +31,8 @@ public:
     // House h (0..11): the number of its sign (1..12; 0 leaves it blank) and its caption
     // (bodies on lines of their own, "Asc" first in house 0).
     void SetHouse(int h, int sign, const QString& caption);
+    int HouseSign(int h) const { return signs_.at(static_cast<std::size_t>(h)); }
+    QString HouseCaption(int h) const { return captions_.at(static_cast<std::size_t>(h)); }
     // The chart's name, written in the middle of the South and East Indian charts.
     void SetName(const QString& name);
 
@@ -40,6 +44,10 @@ public:
     // The text of house h as drawn: its size in pixels and the box of each entry.
     const HouseTextLayout& HouseLayout(int h) const;
     std::vector<std::string> HouseEntriesOf(int h) const;
+
+    // Draws the chart onto any painter, in this widget's coordinates (the printer's page
+    // scales them).
+    void Paint(QPainter& painter) const;
 
     // The pixel sizes of house texts: the usual one, and the smallest one still read with ease.
     static constexpr int kTextSize = 11;

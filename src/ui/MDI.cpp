@@ -201,8 +201,10 @@ void MDI::CapturePicture() {
 
 QWidget* MDI::viewOnShow() const { return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_; }
 
-QString MDI::ViewTitle() const {
-    const std::string_view chart = view_ < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view_)).Title;
+QString MDI::ViewTitle() const { return TitleOf(view_); }
+
+QString MDI::TitleOf(int view) const {
+    const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
     return FromView(chart) + QStringLiteral(", ") + StyleName(style_);
 }
 
@@ -553,10 +555,9 @@ void MDI::RefreshView() {
     }
     display_->chart()->SetName(FromView(kRashiTitle));
     if (view_ >= 0) divisional_->ShowDivision(program_, view_);
-    const QString title = ViewTitle();
-    display_->SetChartName(title);
-    divisional_->SetChartName(title);
-    statusView_->setText(title);
+    display_->SetChartName(TitleOf(-1));
+    if (view_ >= 0) divisional_->SetChartName(TitleOf(view_));
+    statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.
     divisionalWindow_->setVisible(view_ >= 0);
     displayWindow_->setVisible(view_ < 0);

@@ -114,6 +114,7 @@ private:
     void SetColourStyle(bool on);
     // Brings the views, the band, the status bar and the picture store up to the choices.
     void RefreshView();
+    QString TitleOf(int view) const;
     void CapturePicture();
     // Closes the frame on the way back to the main form (Back and New).
     void LeaveForMainForm();

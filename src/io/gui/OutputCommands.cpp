@@ -19,6 +19,7 @@
 #include "io/ReadingFile.h"
 #include "io/Report.h"
 #include "ui/Seams.h"
+#include "ui/ViewPainter.h"
 
 namespace velakor {
 namespace {
@@ -162,13 +163,13 @@ bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QSt
     };
     QPainter painter;
     if (!painter.begin(&printer)) return failed();
-    // The view paints itself again with lines and text, now in the printer's dots.
+    // The view is drawn again with lines and text, now in the printer's dots.
     const QRect page = painter.viewport();
     const double scale = std::min(page.width() / double(view->width()), page.height() / double(view->height()));
     painter.translate(page.x() + (page.width() - view->width() * scale) / 2,
                       page.y() + (page.height() - view->height() * scale) / 2);
     painter.scale(scale, scale);
-    view->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    PaintViewAsVectors(painter, *view);
     if (!painter.end()) return failed();
     return true;
 }
