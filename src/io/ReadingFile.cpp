@@ -1,7 +1,9 @@
 #include "io/ReadingFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "chart/PositionText.h"
 
@@ -83,6 +85,81 @@ std::optional<int> ListEntry(std::string_view text, int low, int high) {
     }
     if (n < low || n > high || std::to_string(n) != text) return std::nullopt;
     return n;
+}
+
+// The lines that go into text boxes as they stand.
+bool IsTextBoxLine(int line) {
+    return line == kLineName || line == kLineLonDeg || line == kLineLonMin || line == kLineLatDeg ||
+           line == kLineLatMin || line == kLineCity || line == kLineState || line == kLineCountry;
+}
+
+// The label of a text value's field on the form.
+std::string_view FieldLabel(ReadingLine line) {
+    switch (line) {
+        case kLineCity: return "City";
+        case kLineState: return "State";
+        case kLineCountry: return "Country";
+        default: return "Name";
+    }
+}
+
+constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
+
+// The code point of the UTF-8 sequence at text[i], moving i past it. A byte that does not
+// start a well-formed sequence reads as U+FFFD and is passed alone.
+std::uint32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, code = lead & 0x07;
+    }
+    if (length == 0 || i + length > text.size()) {
+        ++i;
+        return kReplacementCharacter;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            ++i;
+            return kReplacementCharacter;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        ++i;
+        return kReplacementCharacter;
+    }
+    i += length;
+    return code;
+}
+
+// "U+0009": a control character named, as it cannot be shown.
+std::string ControlName(std::uint32_t code) {
+    const char* const digits = "0123456789ABCDEF";
+    std::string out = "U+00";
+    out += digits[(code >> 4) & 0xF];
+    out += digits[code & 0xF];
+    return out;
+}
+
+// Every character the file can hold, without outer spaces; not yet cut to a line's length.
+std::string KeptText(std::string_view utf8) {
+    std::string kept;
+    kept.reserve(utf8.size());
+    for (char ch : Utf8ToLatin1(utf8)) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!IsControlCode(c) && c + kReadingShift <= 255) kept.push_back(ch);
+    }
+    return std::string(TrimSpaces(kept));
 }
 
 }  // namespace
@@ -171,12 +248,75 @@ ReadingTexts ReadingValues(const BirthRecord& b) {
     return v;
 }
 
+std::string FileText(std::string_view utf8) {
+    const std::string kept = KeptText(utf8);
+    if (kept.size() <= kReadingMaxLineLength) return kept;
+    return std::string(TrimSpaces(std::string_view(kept).substr(0, kReadingMaxLineLength)));
+}
+
 std::string ReadingFileBytes(const BirthRecord& b) {
     std::string out;
     for (const std::string& value : ReadingValues(b)) {
-        out += EncodeText(TrimSpaces(Utf8ToLatin1(value)));
+        out += EncodeText(FileText(value));
         out += kLineEnd;
     }
+    return out;
+}
+
+std::vector<LostCharacters> FindLostCharacters(const BirthRecord& b) {
+    const ReadingTexts values = ReadingValues(b);
+    std::vector<LostCharacters> out;
+    for (const ReadingLine line : {kLineName, kLineCity, kLineState, kLineCountry}) {
+        LostCharacters lost{line, {}, false};
+        std::vector<std::uint32_t> seen;
+        const std::string_view value = values[line];
+        for (std::size_t i = 0; i < value.size();) {
+            const std::size_t start = i;
+            const std::uint32_t code = NextCodePoint(value, i);
+            if (code <= 255 && !IsControlCode(code) && code + kReadingShift <= 255) continue;
+            if (std::find(seen.begin(), seen.end(), code) != seen.end()) continue;
+            seen.push_back(code);
+            if (!lost.Characters.empty()) lost.Characters += ' ';
+            if (IsControlCode(code)) {
+                lost.Characters += ControlName(code);
+            } else if (code == kReplacementCharacter) {
+                lost.Characters += "\xEF\xBF\xBD";
+            } else {
+                lost.Characters.append(value.substr(start, i - start));
+            }
+        }
+        lost.Cut = KeptText(value).size() > kReadingMaxLineLength;
+        if (!lost.Characters.empty() || lost.Cut) out.push_back(std::move(lost));
+    }
+    return out;
+}
+
+std::string LostCharactersQuestion(const std::vector<LostCharacters>& lost) {
+    std::string text = "These characters cannot be kept in the reading file and would be lost:\n";
+    for (const LostCharacters& l : lost) {
+        text += '\n';
+        text += FieldLabel(l.Line);
+        text += ": ";
+        text += l.Characters;
+        if (l.Cut) {
+            if (!l.Characters.empty()) text += ", and ";
+            text += "everything after the first " + std::to_string(kReadingMaxLineLength) + " characters";
+        }
+    }
+    text += "\n\nSave the reading without them?";
+    return text;
+}
+
+std::string WithExtension(std::string_view fileName, std::string_view extension) {
+    if (fileName.empty()) return {};
+    const std::size_t folderEnd = fileName.find_last_of("/\\");
+    const std::size_t nameStart = folderEnd == std::string_view::npos ? 0 : folderEnd + 1;
+    const std::size_t dot = fileName.rfind('.');
+    // A dot that starts the name (".vlj") or belongs to a folder is no extension.
+    const std::size_t baseEnd = (dot != std::string_view::npos && dot > nameStart) ? dot : fileName.size();
+    std::string out(fileName.substr(0, baseEnd));
+    out += '.';
+    out.append(extension);
     return out;
 }
 
@@ -186,15 +326,22 @@ bool HasReadingExtension(std::string_view fileName) {
 }
 
 std::optional<ReadingTexts> DecodeReadingFile(std::string_view fileBytes) {
+    if (fileBytes.size() > kReadingMaxBytes) return std::nullopt;
+    if (fileBytes.find_first_not_of("\r\n") == std::string_view::npos) return std::nullopt;
+    if (fileBytes.find('\0') != std::string_view::npos) return std::nullopt;
     ReadingTexts lines;
     std::size_t pos = 0;
     for (int n = 0; n < kReadingLineCount && pos < fileBytes.size(); ++n) {
-        // Look no further than one character past the longest line allowed.
-        const std::string_view window = fileBytes.substr(pos, kReadingMaxLineLength + 1);
-        std::size_t length = window.find_first_of("\r\n");
-        if (length == std::string_view::npos) length = window.size();
+        std::size_t length = fileBytes.substr(pos).find_first_of("\r\n");
+        if (length == std::string_view::npos) length = fileBytes.size() - pos;
         if (length > kReadingMaxLineLength) return std::nullopt;
-        lines[n] = Latin1ToUtf8(DecodeText(window.substr(0, length)));
+        const std::string latin1 = DecodeText(fileBytes.substr(pos, length));
+        if (IsTextBoxLine(n) && std::any_of(latin1.begin(), latin1.end(), [](char c) {
+                return IsControlCode(static_cast<unsigned char>(c));
+            })) {
+            return std::nullopt;
+        }
+        lines[n] = Latin1ToUtf8(latin1);
         pos += length;
         if (pos < fileBytes.size() && fileBytes[pos] == '\r') ++pos;
         if (pos < fileBytes.size() && fileBytes[pos] == '\n') ++pos;

@@ -7,9 +7,10 @@
 //
 // Saving:   bytes = ReadingFileBytes(program.Birth), written with QSaveFile (or a temporary
 //           name renamed into place).
-// Opening:  refuse names without HasReadingExtension; read at most kReadingMaxBytes bytes;
-//           RestoreReading(bytes, formNow) gives the new form values, or nothing when the
-//           file is unreadable (show kCheckFileMessage and change nothing).
+// Opening:  refuse names without HasReadingExtension and anything that is not a regular
+//           file; read at most kReadingMaxBytes + 1 bytes; RestoreReading(bytes, formNow)
+//           gives the new form values, or nothing when the file is not a reading (show
+//           kCheckFileMessage and change nothing).
 #pragma once
 
 #include <array>
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
@@ -30,8 +32,8 @@ inline constexpr int kReadingShift = 17;
 inline constexpr int kReadingLineCount = 17;
 // Longest line a reader accepts, line end not counted. Our own lines are far shorter.
 inline constexpr std::size_t kReadingMaxLineLength = 1024;
-// The most bytes a reader needs: 17 lines at full length, each with CR LF. Reading only this
-// many bytes of a longer file gives the same verdict as the whole file (see RestoreReading).
+// The largest file that can be a reading: 17 lines at full length, each with CR LF. A larger
+// file is refused, so a reader needs at most one byte more than this to judge any file.
 inline constexpr std::size_t kReadingMaxBytes = kReadingLineCount * (kReadingMaxLineLength + 2);
 
 // Dialog texts of the reading commands, and the one message of the open command.
@@ -71,19 +73,46 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // as "True" or "False", every value without leading and trailing spaces.
 ReadingTexts ReadingValues(const BirthRecord& b);
 
-// The whole file: for each value, EncodeText of its Latin-1 form followed by CR LF. A
-// character the file cannot hold is dropped before the outer spaces are trimmed.
+// A control character (code below 32, or 127): no text box of a reading holds one.
+inline constexpr bool IsControlCode(unsigned code) { return code < 32 || code == 127; }
+
+// What the file keeps of a value (UTF-8 in, Latin-1 out, before the shift): the characters
+// that have a Latin-1 code, are no control character and survive the shift (code + S at
+// most 255), without outer spaces, cut to kReadingMaxLineLength. So every file written
+// opens again.
+std::string FileText(std::string_view utf8);
+
+// The whole file: for each value, EncodeText of its FileText followed by CR LF.
 std::string ReadingFileBytes(const BirthRecord& b);
+
+// What a text value (name, city, state, country) of the chart on show loses in the file.
+struct LostCharacters {
+    ReadingLine Line;
+    std::string Characters;  // UTF-8, each lost character once, in order of appearance
+    bool Cut = false;        // the value is longer than a line may be: only its beginning is kept
+};
+std::vector<LostCharacters> FindLostCharacters(const BirthRecord& b);
+
+// The question Save As asks before writing such a file: one line per field, naming the field
+// by its label on the form and the characters it loses (a control character as U+0009).
+std::string LostCharactersQuestion(const std::vector<LostCharacters>& lost);
+
+// The name the Save As and Export dialogs propose: LastSaveFileName with its folder and base
+// name, but the dialog's own extension ("asha.vlj" -> "asha.txt"); empty stays empty.
+std::string WithExtension(std::string_view fileName, std::string_view extension);
 
 // True when the name's last three characters are exactly "vlj" (letter case counts: a name
 // ending in "VLJ" is refused although the dialog lists it).
 bool HasReadingExtension(std::string_view fileName);
 
-// Splits the file into its first 17 lines and decodes them (UTF-8 out). A line ends at
-// CR LF, a lone LF or a lone CR; lines after the 17th are not looked at; a missing line reads
-// as empty. Nothing when a line is longer than kReadingMaxLineLength: a huge or binary file
-// is refused without being held line by line. Only the first kReadingMaxBytes bytes are ever
-// examined, so a caller may read just that many.
+// Checks the whole file, splits it into its first 17 lines and decodes them (UTF-8 out). A
+// line ends at CR LF, a lone LF or a lone CR; lines after the 17th are not decoded; a missing
+// line reads as empty. Nothing when the file is not a reading:
+//   - larger than kReadingMaxBytes, empty, or nothing but line ends;
+//   - holding a NUL byte anywhere;
+//   - one of its first 17 lines longer than kReadingMaxLineLength;
+//   - a text-box line (name, degrees, minutes, city, state, country) whose decoded text holds
+//     a control character.
 std::optional<ReadingTexts> DecodeReadingFile(std::string_view fileBytes);
 
 // How a flag line reads: "True"/"False" in any letter case, "0" (any number equal to zero)
@@ -100,7 +129,7 @@ bool ReadTruthValue(std::string_view text);
 // A month, list entry or zone that cannot be taken over leaves that field as it was.
 FormValues RestoreFormValues(const ReadingTexts& values, const FormValues& current);
 
-// DecodeReadingFile then RestoreFormValues. Nothing when the file is unreadable; the
+// DecodeReadingFile then RestoreFormValues. Nothing when the file is not a reading; the
 // caller then shows kCheckFileMessage and keeps the form as it is.
 std::optional<FormValues> RestoreReading(std::string_view fileBytes, const FormValues& current);
 

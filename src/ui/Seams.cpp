@@ -16,6 +16,11 @@ MessageHandler& MessageOverride() {
     return handler;
 }
 
+QuestionHandler& QuestionOverride() {
+    static QuestionHandler handler;
+    return handler;
+}
+
 DialogHandler& DialogOverride() {
     static DialogHandler handler;
     return handler;
@@ -62,11 +67,21 @@ void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon, const QStri
     QMessageBox::Icon qtIcon = QMessageBox::Information;
     if (icon == BoxIcon::Critical) qtIcon = QMessageBox::Critical;
     if (icon == BoxIcon::Exclamation) qtIcon = QMessageBox::Warning;
+    if (icon == BoxIcon::Question) qtIcon = QMessageBox::Question;
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 void SetMessageHandler(MessageHandler handler) { MessageOverride() = std::move(handler); }
+
+bool AskQuestion(QWidget* parent, const QString& text, const QString& title) {
+    if (QuestionOverride()) return QuestionOverride()(text, title);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHandler(QuestionHandler handler) { QuestionOverride() = std::move(handler); }
 
 void SetDialogHandler(DialogHandler handler) { DialogOverride() = std::move(handler); }
 

@@ -11,7 +11,7 @@ class QPrinter;
 
 namespace velakor {
 
-enum class BoxIcon { Critical, Information, Exclamation };
+enum class BoxIcon { Critical, Information, Exclamation, Question };
 
 // Shows a modal message box with an OK button. The title defaults to the program title.
 void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon,
@@ -20,6 +20,14 @@ void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon,
 // Replaces the message box (tests). Pass nullptr to restore the real one.
 using MessageHandler = std::function<void(const QString& text, BoxIcon icon, const QString& title)>;
 void SetMessageHandler(MessageHandler handler);
+
+// Asks a question in a modal message box with the question icon and the buttons Yes and No
+// (No the default, so that Enter loses nothing). True when the user answers Yes.
+bool AskQuestion(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Velakor"));
+
+// Replaces the question box (tests): the handler answers, true for Yes. nullptr restores it.
+using QuestionHandler = std::function<bool(const QString& text, const QString& title)>;
+void SetQuestionHandler(QuestionHandler handler);
 
 // Flags of the common dialog that the program uses.
 enum DialogFlag : unsigned {

@@ -3,6 +3,7 @@
 // from the chart window.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +15,12 @@
 #include <QTest>
 #include <functional>
 #include <optional>
+#include <random>
+#include <sys/stat.h>
 
 #include "app/gui/frmMain.h"
 #include "io/ReadingFile.h"
+#include "io/Report.h"
 #include "support/MainFormDriver.h"
 #include "ui/MDI.h"
 
@@ -196,8 +200,8 @@ private slots:
     void waysOutEndTheProgram_data();
     void waysOutEndTheProgram();
     void savedReadingOpensTheSameChart();
-    void openThatDoesNotCalculate_data();
-    void openThatDoesNotCalculate();
+    void openChecksTheWholeFileFirst_data();
+    void openChecksTheWholeFileFirst();
     void toolbarOpenReplacesTheChartOnShow();
 };
 
@@ -403,55 +407,121 @@ void TestCalculationFlow::savedReadingOpensTheSameChart() {
     QVERIFY(fields.DaylightSaving);
 }
 
-void TestCalculationFlow::openThatDoesNotCalculate_data() {
-    QTest::addColumn<QString>("file");      // what the dialog answers; empty: cancelled
-    QTest::addColumn<QByteArray>("bytes");  // what the file holds
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("fieldsChange");
-
-    BirthRecord april;
-    april.BirthName = "Ana";
-    april.BirthDay = 31;
-    april.BirthMonth = 4;
-    april.BirthYear = 1990;
-    april.LatDeg = 10;
-    april.LonDeg = 20;
-    april.BirthCity = "Lima";
-    april.BirthState = "Lima";
-    april.BirthCountry = "Peru";
-    const std::string reading = ReadingFileBytes(april);
-    const QByteArray aprilBytes(reading.data(), qsizetype(reading.size()));
-
-    QTest::newRow("cancelled") << "" << QByteArray() << "" << false;
-    QTest::newRow("not a reading's name") << "notes.txt" << aprilBytes << "Please Check The File." << false;
-    QTest::newRow("upper-case extension") << "ANA.VLJ" << aprilBytes << "Please Check The File." << false;
-    QTest::newRow("reading with 31 April") << "ana.vlj" << aprilBytes << "Please Enter Correct Date Or Month !" << true;
+// Every field of the form, to show that a refused file changed none of them.
+QStringList Fields(const frmMain& form) {
+    const FormValues v = form.CollectFormValues();
+    return {Q(v.Name),   QString::number(v.Day),    QString::number(v.Month), QString::number(v.Year),
+            QString::number(v.Hour), QString::number(v.Minute), QString::number(v.ZoneIndex), Q(v.LatDeg),
+            Q(v.LatMin), Q(v.LonDeg), Q(v.LonMin), QString::number(int(v.Latitude)),
+            QString::number(int(v.Longitude)), QString::number(v.DaylightSaving), Q(v.City), Q(v.State),
+            Q(v.Country)};
 }
 
-void TestCalculationFlow::openThatDoesNotCalculate() {
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+// What the open dialog answers with a file of one kind; false when this system cannot make it.
+bool MakeFile(const QString& path, const QString& kind, const QByteArray& bytes) {
+    if (kind == QLatin1String("fifo")) return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == QLatin1String("folder")) return QDir().mkdir(path);
+    if (kind == QLatin1String("device link")) return QFile::link(QStringLiteral("/dev/zero"), path);
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+}
+
+void TestCalculationFlow::openChecksTheWholeFileFirst_data() {
+    QTest::addColumn<QString>("file");      // what the dialog answers; empty: cancelled
+    QTest::addColumn<QString>("kind");      // "" a regular file holding bytes, "fifo", "folder", "device link"
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("opens");  // the fields are the file's; otherwise every field is kept
+
+    BirthRecord ana;
+    ana.BirthName = "Ana";
+    ana.BirthDay = 30;
+    ana.BirthMonth = 4;
+    ana.BirthYear = 1990;
+    ana.ZoneIndex = 27;
+    ana.LatDeg = 10;
+    ana.LonDeg = 20;
+    ana.BirthCity = "Lima";
+    ana.BirthState = "Lima";
+    ana.BirthCountry = "Peru";
+    const QByteArray reading = Bytes(ReadingFileBytes(ana));
+    BirthRecord april31 = ana;
+    april31.BirthDay = 31;
+
+    QByteArray random(4096, '\0');
+    std::mt19937 generator(10);
+    for (char& c : random) c = char(generator() % 8 == 0 ? '\n' : generator());
+    QByteArray withNul = reading;
+    withNul.insert(1, '\0');
+    QByteArray tabInName = reading;
+    tabInName.replace(0, 3, Bytes(EncodeText("A\tna")));
+    qsizetype thirteenLines = 0;
+    for (int line = 0; line < 13; ++line) thirteenLines = reading.indexOf("\r\n", thirteenLines) + 2;
+    const QByteArray tooLarge = reading + QByteArray(qsizetype(kReadingMaxBytes) + 1 - reading.size(), 'x');
+    Program delhi;
+    RunCalculation(delhi, ToFormValues(DelhiEntry()));
+    const QByteArray report = QString::fromStdString(ReportFileBytes(delhi, "August")).toLocal8Bit();
+
+    const QString refused = QStringLiteral("Please Check The File.");
+    QTest::newRow("cancelled") << "" << "" << QByteArray() << "" << false;
+    QTest::newRow("not a reading's name") << "notes.txt" << "" << reading << refused << false;
+    QTest::newRow("upper-case extension") << "ANA.VLJ" << "" << reading << refused << false;
+    QTest::newRow("random bytes with line breaks") << "junk.vlj" << "" << random << refused << false;
+    QTest::newRow("the report renamed") << "report.vlj" << "" << report << refused << false;
+    QTest::newRow("empty") << "empty.vlj" << "" << QByteArray() << refused << false;
+    QTest::newRow("only line ends") << "blank.vlj" << "" << QByteArray(10000, '\n').replace("\n\n", "\r\n")
+                                    << refused << false;
+    QTest::newRow("a NUL byte") << "nul.vlj" << "" << withNul << refused << false;
+    QTest::newRow("a control character in the name") << "tab.vlj" << "" << tabInName << refused << false;
+    QTest::newRow("a byte larger than a reading can be") << "large.vlj" << "" << tooLarge << refused << false;
+    QTest::newRow("FIFO") << "pipe.vlj" << "fifo" << QByteArray() << refused << false;
+    QTest::newRow("folder") << "folder.vlj" << "folder" << QByteArray() << refused << false;
+    QTest::newRow("link to a device") << "zero.vlj" << "device link" << QByteArray() << refused << false;
+    QTest::newRow("13 lines: no place") << "short.vlj" << "" << reading.left(thirteenLines)
+                                        << "Please Enter Your City name" << true;
+    QTest::newRow("reading with 31 April") << "ana.vlj" << "" << Bytes(ReadingFileBytes(april31))
+                                           << "Please Enter Correct Date Or Month !" << true;
+    QTest::newRow("written by Velakor") << "ana.vlj" << "" << reading << "" << true;
+}
+
+void TestCalculationFlow::openChecksTheWholeFileFirst() {
     QFETCH(QString, file);
+    QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    QFETCH(bool, fieldsChange);
+    QFETCH(bool, opens);
     QTemporaryDir folder;
     Dialogs dialogs;
     if (!file.isEmpty()) {
         dialogs.openName = folder.filePath(file);
-        QFile out(dialogs.openName);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
+        if (!MakeFile(dialogs.openName, kind, bytes)) QSKIP("this system cannot make such a file");
     }
     Session s;
     EnterBirthData(&s.form, DelhiEntry());
-    const Program before = s.program;
+    const QStringList before = Fields(s.form);
 
     QTest::mouseClick(Child<QPushButton>(&s.form, QStringLiteral("cmdOpen")), Qt::LeftButton);
 
     QCOMPARE(s.log.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(s.form.isVisible());
-    QVERIFY(!s.form.chartWindow());
-    QCOMPARE(s.program.Birth.BirthName, before.Birth.BirthName);
-    QCOMPARE(Q(s.form.CollectFormValues().Name), fieldsChange ? QStringLiteral("Ana") : DelhiEntry().name);
+    if (!message.isEmpty() && !opens) {
+        QCOMPARE(s.log.messages[0].icon, BoxIcon::Critical);
+        QCOMPARE(s.log.messages[0].title, QStringLiteral("Velakor"));
+    }
+    const bool chart = opens && message.isEmpty();
+    QCOMPARE(s.form.chartWindow() != nullptr, chart);
+    QCOMPARE(s.form.isVisible(), !chart);
+    if (!opens) {
+        QCOMPARE(Fields(s.form), before);
+        return;
+    }
+    const FormValues after = s.form.CollectFormValues();
+    QCOMPARE(Q(after.Name), QStringLiteral("Ana"));
+    QCOMPARE(after.ZoneIndex, 27);
+    // A short file has no daylight-saving line: it counts as true; the place is empty.
+    QCOMPARE(after.DaylightSaving, file == QLatin1String("short.vlj"));
+    QCOMPARE(Q(after.City), file == QLatin1String("short.vlj") ? QString() : QStringLiteral("Lima"));
 }
 
 // The chart window's toolbar Open: the main form's dialog, checks and messages; a reading

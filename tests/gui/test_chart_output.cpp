@@ -108,9 +108,9 @@ private slots:
         QVERIFY(report.startsWith("Name: Asha Rao\r\nDate of Birth: "));
         QCOMPARE(report.count("\r\n"), 26);
 
-        // The toolbar's Save proposes the name last chosen, here the report's.
+        // The toolbar's Save proposes the name last chosen, as a reading.
         frame_->TB_ButtonClick(QStringLiteral("Save"));
-        QCOMPARE(initialNames_.last(), dir_.filePath("asha.txt"));
+        QCOMPARE(initialNames_.last(), dir_.filePath("asha.vlj"));
         QVERIFY(messages_.isEmpty());
     }
 

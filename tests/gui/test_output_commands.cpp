@@ -64,6 +64,7 @@ class OutputCommandsTest : public QObject {
     QList<DialogCall> dialogs_;
     QString answer_;  // file name the dialog returns; empty: cancel
     bool acceptPrinter_ = true;
+    bool answerYes_ = true;  // what a question is answered
 
 private slots:
     void init() {
@@ -72,6 +73,10 @@ private slots:
         answer_.clear();
         SetMessageHandler([this](const QString& text, BoxIcon icon, const QString& title) {
             messages_.append({text, icon, title});
+        });
+        SetQuestionHandler([this](const QString& text, const QString& title) {
+            messages_.append({text, BoxIcon::Question, title});
+            return answerYes_;
         });
         SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter*) {
             dialogs_.append({kind, d.Filter, d.DefaultExt, d.DialogTitle, d.FileName, d.Flags});
@@ -83,6 +88,7 @@ private slots:
 
     void cleanup() {
         SetMessageHandler(nullptr);
+        SetQuestionHandler(nullptr);
         SetDialogHandler(nullptr);
     }
 
@@ -113,7 +119,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left
     }
 
-    void exportWritesTheReportAndSaveAsProposesItsName() {
+    void exportWritesTheReportAndEachDialogProposesItsOwnName() {
         QTemporaryDir dir;
         Program p;
         RunCalculation(p, test::DelhiForm());
@@ -130,9 +136,68 @@ private slots:
         QVERIFY(report.contains("Minute \r\nCity: New Delhi\r\n"));
         QCOMPARE(report.count("\r\r\n"), 2);
 
+        // Each dialog proposes the last name with its own extension.
         answer_.clear();
         SaveReadingAs(nullptr, p);
-        QCOMPARE(dialogs_.last().initialName, dir.filePath("ravi.txt"));
+        QCOMPARE(dialogs_.last().initialName, dir.filePath("ravi.vlj"));
+        answer_ = dir.filePath("asha.vlj");
+        SaveReadingAs(nullptr, p);
+        answer_.clear();
+        ExportReportAs(nullptr, p);
+        QCOMPARE(dialogs_.last().initialName, dir.filePath("asha.txt"));
+        QCOMPARE(ReadAll(dir.filePath("asha.vlj")).count("\r\n"), 17);  // not replaced by a report
+    }
+
+    void saveAsAsksBeforeLosingCharacters_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("question");  // empty: none asked
+        QTest::addColumn<QString>("saved");     // name and city as the file keeps them; empty: not written
+        const QString deva = QStringLiteral("\u0930\u093E\u092E \u0928\u0917\u0930");
+        QTest::newRow("plain value") << "Zo\u00EB Rao" << "Pune" << true << "" << "Zo\u00EB Rao|Pune";
+        QTest::newRow("lost, Yes") << "Zo\u00EB M\u00FCller" << deva << true
+                                   << "Name: \u00FC\nCity: \u0930 \u093E \u092E \u0928 \u0917"
+                                   << "Zo\u00EB Mller|";
+        QTest::newRow("lost, No") << "Zo\u00EB M\u00FCller" << "Pune" << false << "Name: \u00FC" << "";
+    }
+
+    void saveAsAsksBeforeLosingCharacters() {
+        QFETCH(QString, name);
+        QFETCH(QString, city);
+        QFETCH(bool, yes);
+        QFETCH(QString, question);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        FormValues typed = test::DelhiForm();
+        typed.Name = name.toStdString();
+        typed.City = city.toStdString();
+        Program p;
+        RunCalculation(p, typed);
+        answer_ = dir.filePath("zoe.vlj");
+        const QByteArray before("what stood here before");
+        QVERIFY(WriteBytes(answer_, before));
+        answerYes_ = yes;
+
+        SaveReadingAs(nullptr, p);
+
+        if (question.isEmpty()) {
+            QVERIFY(messages_.isEmpty());
+        } else {
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].icon, BoxIcon::Question);
+            QCOMPARE(messages_[0].title, QStringLiteral("Velakor"));
+            QVERIFY2(messages_[0].text.contains(QLatin1Char('\n') + question + QLatin1Char('\n')),
+                     qPrintable(messages_[0].text));
+        }
+        const QByteArray file = ReadAll(answer_);
+        if (saved.isEmpty()) {
+            QCOMPARE(file, before);
+            return;
+        }
+        const auto opened = RestoreReading(std::string_view(file.constData(), std::size_t(file.size())), FormValues());
+        QVERIFY(opened.has_value());
+        QCOMPARE(QString::fromStdString(opened->Name + "|" + opened->City), saved);
     }
 
     void failedWriteIsReportedAndKeepsTheOldFile() {

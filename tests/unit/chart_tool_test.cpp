@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "TestSupport.h"
@@ -117,14 +120,23 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     json noName = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     noName["BirthName"] = "";
     const json good = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
+    // Integers just beyond 64 bits, either way, and a bracket more than a record can nest.
+    auto withText = [&](const std::string& from, const std::string& to) {
+        std::string line = good.dump();
+        return line.replace(line.find(from), from.size(), to);
+    };
+    const std::string dayBeyond = withText("\"BirthDay\":1", "\"BirthDay\":18446744073709551616");
+    const std::string minutesBeyond = withText("\"LatMin\":0", "\"LatMin\":-9223372036854775809");
+    const std::string dayFraction = withText("\"BirthDay\":1", "\"BirthDay\":1.0");
+    const std::string deep = std::string(9, '[') + std::string(9, ']');
 
     const std::string input = "not json\n[1,2]\n" + missing.dump() + "\n" + wrongType.dump() + "\n" +
                               invalid.dump() + "\n" + farNorth.dump() + "\n" + badZone.dump() + "\n" +
-                              huge.dump() + "\n" + noName.dump() + "\n{\"BirthName\": \"\xff\"}\n" +
-                              good.dump() + "\n";
+                              huge.dump() + "\n" + noName.dump() + "\n{\"BirthName\": \"\xff\"}\n" + dayBeyond +
+                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + good.dump() + "\n";
     const ToolRun run = RunTool(input);
     EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), 11u);
+    ASSERT_EQ(run.lines.size(), 15u);
     const std::vector<std::string> errors = {
         "the line is not valid JSON",
         "the line is not a JSON object",
@@ -136,13 +148,79 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
         "Please Enter Longitude Between 0 And 180 Degrees",
         "Please Enter Your Name",
         "the line is not valid JSON",
+        "key BirthDay must lie between 1 and 31",
+        "Please Enter Minutes of Latitude Between 0 And 59",
+        "key BirthDay must be an integer",
+        "the line nests deeper than a birth record",
     };
     for (std::size_t i = 0; i < errors.size(); ++i) {
         ASSERT_TRUE(run.lines[i].contains("error")) << i;
         EXPECT_EQ(run.lines[i]["error"], errors[i]) << i;
         EXPECT_EQ(run.lines[i].size(), 1u) << i;
     }
-    EXPECT_FALSE(run.lines[10].contains("error"));
+    EXPECT_FALSE(run.lines.back().contains("error"));
+}
+
+// Runs the tool with its standard input fed through a pipe: first, then `fill` bytes of one
+// line written a piece at a time, then last. Gives its output lines and its peak memory.
+struct PipedRun {
+    std::vector<json> lines;
+    long peakKiB = -1;
+};
+
+PipedRun RunToolThroughPipe(const std::string& first, std::size_t fill, const std::string& last) {
+    PipedRun run;
+    int in[2], out[2];
+    if (::pipe(in) != 0 || ::pipe(out) != 0) return run;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(in[0], 0);
+        ::dup2(out[1], 1);
+        for (int fd : {in[0], in[1], out[0], out[1]}) ::close(fd);
+        ::execl(VELAKOR_CHART_TOOL, VELAKOR_CHART_TOOL, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(in[0]);
+    ::close(out[1]);
+    auto writeAll = [&](const std::string& bytes) {
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(in[1], bytes.data() + done, bytes.size() - done);
+            if (n <= 0) return;
+            done += static_cast<std::size_t>(n);
+        }
+    };
+    // The tool's whole output is a few kilobytes: the pipe holds it until it is read below.
+    writeAll(first);
+    const std::string piece(std::size_t{1} << 20, 'x');
+    for (std::size_t done = 0; done < fill; done += piece.size()) writeAll(piece.substr(0, fill - done));
+    writeAll(last);
+    ::close(in[1]);
+    std::string text;
+    char buf[4096];
+    for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;) text.append(buf, static_cast<std::size_t>(n));
+    ::close(out[0]);
+    rusage usage{};
+    int status = 0;
+    if (::wait4(pid, &status, 0, &usage) != pid) return run;
+    run.peakKiB = usage.ru_maxrss;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) run.lines.push_back(json::parse(line));
+    return run;
+}
+
+TEST(ChartTool, OverlongLineIsSkippedWithoutBeingHeld) {
+    std::signal(SIGPIPE, SIG_IGN);  // a tool that dies early fails the test, not the test binary
+    const std::string good = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false).dump();
+    const PipedRun plain = RunToolThroughPipe(good + "\n", 0, good + "\n");
+    const PipedRun overlong = RunToolThroughPipe(good + "\n{\"BirthName\": \"", std::size_t{64} << 20, "\"}\n" + good);
+    ASSERT_EQ(plain.lines.size(), 2u);
+    ASSERT_EQ(overlong.lines.size(), 3u);
+    EXPECT_EQ(overlong.lines[0], plain.lines[0]);
+    EXPECT_EQ(overlong.lines[1], json({{"error", "the line is longer than 1048576 bytes"}}));
+    EXPECT_EQ(overlong.lines[2], plain.lines[1]);
+    // The 64 MiB line costs at most a few MiB over a run without it.
+    ASSERT_GT(plain.peakKiB, 0);
+    EXPECT_LT(overlong.peakKiB, plain.peakKiB + 8 * 1024) << "peak " << overlong.peakKiB << " KiB";
 }
 
 }  // namespace

@@ -224,6 +224,10 @@ TEST(ReadingWrite, TrimsOuterSpacesAndDropsWhatTheFileCannotHold) {
         {"Latin-1 letter kept", "Ren\xC3\xA9", "Ren\xE9"},
         {"beyond Latin-1, then trimmed", "\xCE\xA9 Bob", "Bob"},
         {"code above 255 - S dropped by the shift", "Bo\xC3\xBF", "Bo"},
+        {"dropped by the shift, then trimmed", "\xC3\xBF Bob", "Bob"},
+        {"control characters dropped", "Ann\tLee\x7F", "AnnLee"},
+        {"cut to a line's length", std::string(kReadingMaxLineLength - 1, 'a') + " bc",
+         std::string(kReadingMaxLineLength - 1, 'a')},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -235,8 +239,67 @@ TEST(ReadingWrite, TrimsOuterSpacesAndDropsWhatTheFileCannotHold) {
     }
 }
 
+TEST(ReadingWrite, NamesWhatTheFileCannotKeep) {
+    const std::string longName = std::string(kReadingMaxLineLength, 'a') + "b";
+    struct Row {
+        const char* name;
+        std::string birthName, city;  // UTF-8
+        std::string question;         // empty: none
+    };
+    const std::vector<Row> rows = {
+        {"plain values", "Asha Rao", "Pune", ""},
+        {"Latin-1 letters the shift keeps", "Zo\xC3\xAB \xC3\x89mile", "Pune", ""},
+        {"outer spaces are never saved", "  Asha  ", " Pune ", ""},
+        {"above 255 - S, each named once", "Zo\xC3\xAB M\xC3\xBCller M\xC3\xB6\xC3\xBCr", "Pune",
+         "Name: \xC3\xBC \xC3\xB6"},
+        {"beyond Latin-1, in the city",
+         "Asha", "\xE0\xA4\xB0\xE0\xA4\xBE\xE0\xA4\xAE \xE0\xA4\xA8\xE0\xA4\x97\xE0\xA4\xB0",
+         "City: \xE0\xA4\xB0 \xE0\xA4\xBE \xE0\xA4\xAE \xE0\xA4\xA8 \xE0\xA4\x97"},
+        {"a control character", "Asha\tRao", "Pune", "Name: U+0009"},
+        {"longer than a line", longName, "Pune", "Name: everything after the first 1024 characters"},
+        {"lost and cut", longName + "\xE2\x82\xAC", "Pune\x7F",
+         "Name: \xE2\x82\xAC, and everything after the first 1024 characters\nCity: U+007F"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        BirthRecord b = SampleRecord();
+        b.BirthName = r.birthName;
+        b.BirthCity = r.city;
+        const std::string question = LostCharactersQuestion(FindLostCharacters(b));
+        if (r.question.empty()) {
+            EXPECT_TRUE(FindLostCharacters(b).empty()) << question;
+        } else {
+            EXPECT_EQ(question,
+                      "These characters cannot be kept in the reading file and would be lost:\n\n" + r.question +
+                          "\n\nSave the reading without them?");
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // The file name
+
+TEST(ReadingExtension, ProposedNameKeepsFolderAndBaseName) {
+    struct Row {
+        const char* last;
+        const char* vlj;
+        const char* txt;
+    };
+    const std::vector<Row> rows = {
+        {"", "", ""},
+        {"/home/u/asha.vlj", "/home/u/asha.vlj", "/home/u/asha.txt"},
+        {"/home/u/asha.txt", "/home/u/asha.vlj", "/home/u/asha.txt"},
+        {"/home/u/asha", "/home/u/asha.vlj", "/home/u/asha.txt"},
+        {"/home/u/my.charts/asha", "/home/u/my.charts/asha.vlj", "/home/u/my.charts/asha.txt"},
+        {"/home/u/asha.rao.VLJ", "/home/u/asha.rao.vlj", "/home/u/asha.rao.txt"},
+        {"/home/u/.vlj", "/home/u/.vlj.vlj", "/home/u/.vlj.txt"},
+        {"C:\\Charts\\asha.vlj", "C:\\Charts\\asha.vlj", "C:\\Charts\\asha.txt"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(WithExtension(r.last, "vlj"), r.vlj) << r.last;
+        EXPECT_EQ(WithExtension(r.last, "txt"), r.txt) << r.last;
+    }
+}
 
 TEST(ReadingExtension, MustEndInLowerCaseVlj) {
     struct Row {
@@ -412,8 +475,11 @@ TEST(ReadingRestore, ThirteenLineFileChecksDaylightSavingAndEmptiesThePlace) {
     EXPECT_EQ(v->Longitude, Direction::First);  // line 12 "True": East
 }
 
-TEST(ReadingRestore, EmptyFileEmptiesTextBoxesAndKeepsLists) {
-    const auto v = RestoreReading("", PreviousForm());
+TEST(ReadingRestore, LinesOfDroppedCharactersEmptyTextBoxesAndKeepLists) {
+    // Codes below the shift decode to nothing: 17 such lines are 17 empty values.
+    std::string bytes;
+    for (int n = 0; n < kReadingLineCount; ++n) bytes += std::string(1, static_cast<char>(1 + n % 16)) + "\r\n";
+    const auto v = RestoreReading(bytes, PreviousForm());
     ASSERT_TRUE(v);
     FormValues want = PreviousForm();
     want.Name = want.LatDeg = want.LatMin = want.LonDeg = want.LonMin = "";
@@ -454,61 +520,45 @@ TEST(ReadingRestore, AcceptsEveryLineEndAndIgnoresLinesAfterTheSeventeenth) {
     EXPECT_EQ(shifted->Month, 9);  // line 2 is the empty line: the month is kept
 }
 
-TEST(ReadingRestore, OverlongOrHugeFilesChangeNothing) {
+TEST(ReadingRestore, WhatIsNotAReadingIsRefusedWhole) {
     const ReadingTexts texts = SampleTexts();
-    std::mt19937 random(5);
-    std::string binary(1 << 20, '\0');
-    for (char& c : binary) {
-        do c = static_cast<char>(random()); while (c == '\r' || c == '\n');
-    }
-    struct Row {
-        const char* name;
-        std::vector<std::string> lines;  // before the shift; ignored when bytes is set
-        std::string bytes;
-        bool readable;
-    };
     auto withLine = [&](int n, std::string text) {
         std::vector<std::string> lines(texts.begin(), texts.end());
         lines[n] = std::move(text);
-        return lines;
+        return FileOf(lines);
     };
-    const std::vector<Row> rows = {
-        {"first line at the limit", withLine(0, std::string(kReadingMaxLineLength, 'a')), {}, true},
-        {"first line one past the limit", withLine(0, std::string(kReadingMaxLineLength + 1, 'a')), {}, false},
-        {"last line one past the limit", withLine(16, std::string(kReadingMaxLineLength + 1, 'a')), {}, false},
-        {"binary without line ends", {}, binary, false},
-        {"one huge line", {}, std::string(8'000'000, 'A'), false},
-    };
-    for (const Row& r : rows) {
-        const std::string bytes = r.bytes.empty() ? FileOf(r.lines) : r.bytes;
-        EXPECT_EQ(RestoreReading(bytes, PreviousForm()).has_value(), r.readable) << r.name;
-        EXPECT_EQ(DecodeReadingFile(bytes).has_value(), r.readable) << r.name;
-    }
-}
-
-TEST(ReadingRestore, FirstMaxBytesGiveTheSameVerdictAsTheWholeFile) {
-    auto lines = [](std::size_t length, std::size_t lastLength) {
-        std::vector<std::string> out(16, std::string(length, 'a'));
-        out.push_back(std::string(lastLength, 'b'));
-        return out;
-    };
+    const std::string sample = FileOf(texts);
+    std::string nulInName = sample;
+    nulInName.insert(2, 1, '\0');
+    auto padded = [&](std::size_t size) { return sample + std::string(size - sample.size(), 'x'); };
     struct Row {
         const char* name;
         std::string bytes;
+        bool readable;
     };
     const std::vector<Row> rows = {
-        {"every line at the limit", FileOf(lines(kReadingMaxLineLength, kReadingMaxLineLength)) + "tail"},
-        {"long last line", FileOf(lines(kReadingMaxLineLength, 100000))},
-        {"short lines, long last line", FileOf(lines(3, 100000))},
-        {"long last line with LF ends", FileOf(lines(kReadingMaxLineLength, 5000), "\n")},
+        {"empty", "", false},
+        {"only line ends", "\r\n\r\n\n\r\r", false},
+        {"a NUL byte in the name", nulInName, false},
+        {"a NUL byte after the seventeenth line", sample + std::string(1, '\0'), false},
+        {"a tab in the name", withLine(kLineName, "Ravi\tKumar"), false},
+        {"code 31 in the city", withLine(kLineCity, "A\x1F"), false},
+        {"code 127 in the country", withLine(kLineCountry, "\x7F"), false},
+        {"a control character in the degrees", withLine(kLineLatDeg, "2\t"), false},
+        {"a control character in the minutes", withLine(kLineLonMin, "\x1F"), false},
+        {"a control character in the month line", withLine(kLineMonth, "\t"), true},
+        {"a control character in a flag line", withLine(kLineLonEast, "\t"), true},
+        {"codes 32, 126 and 128 in the name", withLine(kLineName, " ~\x80"), true},
+        {"a code below the shift is dropped", "\x01" + sample, true},
+        {"a line at the limit", withLine(kLineName, std::string(kReadingMaxLineLength, 'a')), true},
+        {"a line one past the limit", withLine(kLineCountry, std::string(kReadingMaxLineLength + 1, 'a')), false},
+        {"the eighteenth line longer than a line may be", sample + std::string(5000, 'x'), true},
+        {"as large as a reading can be", padded(kReadingMaxBytes), true},
+        {"one byte larger", padded(kReadingMaxBytes + 1), false},
+        {"one huge line", std::string(8'000'000, 'A'), false},
     };
     for (const Row& r : rows) {
-        const auto whole = DecodeReadingFile(r.bytes);
-        const auto prefix = DecodeReadingFile(std::string_view(r.bytes).substr(0, kReadingMaxBytes));
-        ASSERT_EQ(whole.has_value(), prefix.has_value()) << r.name;
-        if (whole) {
-            EXPECT_EQ(*whole, *prefix) << r.name;
-        }
+        EXPECT_EQ(RestoreReading(r.bytes, PreviousForm()).has_value(), r.readable) << r.name;
     }
 }
 

@@ -61,6 +61,50 @@ long long Integer(const json& v) {
     return n < -kBound ? -kBound : (n > kBound ? kBound : n);
 }
 
+// The standard parser, with two differences. An integer too large for 64 bits stays an
+// integer, held at the 64-bit bound: the range checks then report it out of range, where a
+// floating-point number would read as "must be an integer". And nesting stops early: a
+// record is one flat object, and a line of a million brackets would take a hundred times
+// its size in memory.
+class RecordParser : public nlohmann::detail::json_sax_dom_parser<json> {
+public:
+    static constexpr int kMaxDepth = 8;
+    bool tooDeep = false;
+
+    using json_sax_dom_parser::json_sax_dom_parser;
+    bool number_float(json::number_float_t value, const json::string_t& text) {
+        if (text.find_first_of(".eE") != json::string_t::npos) return json_sax_dom_parser::number_float(value, text);
+        if (text.front() == '-') return number_integer(std::numeric_limits<json::number_integer_t>::min());
+        return number_unsigned(std::numeric_limits<json::number_unsigned_t>::max());
+    }
+    bool start_object(std::size_t size) { return Deeper() && json_sax_dom_parser::start_object(size); }
+    bool start_array(std::size_t size) { return Deeper() && json_sax_dom_parser::start_array(size); }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
+
+private:
+    int depth_ = 0;
+    bool Deeper() {
+        tooDeep = ++depth_ > kMaxDepth;
+        return !tooDeep;
+    }
+};
+
+// The line's JSON value; discarded when it is not valid JSON or nests too deep.
+json ParseRecord(const std::string& line, bool& tooDeep) {
+    json record;
+    RecordParser parser(record, false);
+    const bool ok = json::sax_parse(line, &parser);
+    tooDeep = parser.tooDeep;
+    return ok ? record : json(json::value_t::discarded);
+}
+
 std::string Dump(const ordered_json& j) {
     return j.dump(-1, ' ', false, json::error_handler_t::replace);
 }
@@ -83,7 +127,9 @@ constexpr std::array<RangeCheck, 6> kRanges{{
 }  // namespace
 
 ChartLineResult ChartForJsonLine(const std::string& line) {
-    const json in = json::parse(line, nullptr, false);
+    bool tooDeep = false;
+    const json in = ParseRecord(line, tooDeep);
+    if (tooDeep) return Error("the line nests deeper than a birth record");
     if (in.is_discarded()) return Error("the line is not valid JSON");
     if (!in.is_object()) return Error("the line is not a JSON object");
     for (const Key& k : kKeys) {

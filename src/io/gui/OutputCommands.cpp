@@ -32,14 +32,15 @@ void SaveFailed(QWidget* parent, const QString& name) {
     ShowMessage(parent, Q(kSaveFailedMessage) + name, BoxIcon::Critical, QStringLiteral("Velakor"));
 }
 
-// Asks for a file to save into, starting from LastSaveFileName; on OK remembers the name.
+// Asks for a file to save into, starting from LastSaveFileName with the dialog's own
+// extension (a report is never proposed over a reading); on OK remembers the name.
 std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view filter, std::string_view ext,
                                    std::string_view title) {
     CommonDialog cd(parent);
     cd.Filter = Q(filter);
     cd.DefaultExt = Q(ext);
     cd.DialogTitle = Q(title);
-    cd.FileName = QString::fromStdString(p.LastSaveFileName);
+    cd.FileName = QString::fromStdString(WithExtension(p.LastSaveFileName, ext));
     cd.Flags = kSaveFlags;
     if (!cd.ShowSave() || cd.FileName.isEmpty()) return std::nullopt;
     p.LastSaveFileName = cd.FileName.toStdString();
@@ -64,6 +65,9 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
 bool SaveReadingAs(QWidget* parent, Program& p) {
     const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
     if (!name) return false;
+    // Text pasted into the form can hold what the file cannot keep: say what would be lost.
+    const std::vector<LostCharacters> lost = FindLostCharacters(p.Birth);
+    if (!lost.empty() && !AskQuestion(parent, QString::fromStdString(LostCharactersQuestion(lost)))) return false;
     const std::string bytes = ReadingFileBytes(p.Birth);
     return WriteFileSafely(parent, *name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
@@ -91,10 +95,13 @@ std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current
         return std::nullopt;
     };
     if (!HasReadingExtension(cd.FileName.toStdString())) return refuse();
+    // Only a regular file is opened: opening a FIFO would wait for a writer, and a device or
+    // a link to one never ends. The check follows links, as opening does.
+    if (!QFileInfo(cd.FileName).isFile()) return refuse();
     QFile file(cd.FileName);
-    if (!file.open(QIODevice::ReadOnly)) return refuse();
-    // Never more than a reading can hold: a huge or binary file is refused, not loaded.
-    const QByteArray bytes = file.read(static_cast<qint64>(kReadingMaxBytes));
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return refuse();
+    // One byte more than a reading can hold, so that a larger file is seen and refused.
+    const QByteArray bytes = file.read(static_cast<qint64>(kReadingMaxBytes) + 1);
     if (file.error() != QFileDevice::NoError) return refuse();
     const auto values = RestoreReading(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current);
     if (!values) return refuse();

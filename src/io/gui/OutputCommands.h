@@ -20,18 +20,21 @@ namespace velakor {
 // file of that name is then left as it was.
 bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes);
 
-// Save As: asks for a reading file name (starting from LastSaveFileName) and writes the
-// 17 lines of the chart on show. Cancelling writes nothing and keeps LastSaveFileName.
-// Returns true when the reading was written (under LastSaveFileName).
+// Save As: asks for a reading file name (LastSaveFileName, proposed as a .vlj) and writes the
+// 17 lines of the chart on show. Cancelling writes nothing and keeps LastSaveFileName. When
+// the file cannot keep some characters of the name or the place, asks first whether to save
+// without them; No writes nothing. Returns true when the reading was written (under
+// LastSaveFileName).
 bool SaveReadingAs(QWidget* parent, Program& p);
 
-// Export: asks for a text file name (starting from LastSaveFileName) and writes the report
+// Export: asks for a text file name (LastSaveFileName, proposed as a .txt) and writes the report
 // with the month name of the user's locale, in the system's 8-bit encoding.
 void ExportReportAs(QWidget* parent, Program& p);
 
-// Open: asks for a reading file and returns the form with its values restored. Nothing when
-// the user cancels, or when the file is refused ("Please Check The File." has been shown).
-// The chosen file's name goes to fileName when one is given.
+// Open: asks for a reading file, checks all of it and returns the form with its values
+// restored. Nothing when the user cancels, or when the file is refused (anything but a
+// regular file, or not a reading: "Please Check The File." has been shown). The chosen
+// file's name goes to fileName when one is given.
 std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName = nullptr);
 
 // The month's full name in the user's locale.

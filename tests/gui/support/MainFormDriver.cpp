@@ -14,9 +14,16 @@ MessageLog::MessageLog() {
     SetMessageHandler([this](const QString& text, BoxIcon icon, const QString& title) {
         messages.append({text, icon, title});
     });
+    SetQuestionHandler([this](const QString& text, const QString& title) {
+        messages.append({text, BoxIcon::Question, title});
+        return answer;
+    });
 }
 
-MessageLog::~MessageLog() { SetMessageHandler(nullptr); }
+MessageLog::~MessageLog() {
+    SetMessageHandler(nullptr);
+    SetQuestionHandler(nullptr);
+}
 
 QStringList MessageLog::texts() const {
     QStringList out;

@@ -18,10 +18,12 @@ struct ShownMessage {
     QString title;
 };
 
-// Answers every message box with OK and keeps what it said. Restores the real boxes when
-// it goes out of scope.
+// Answers every message box with OK, and every question with `answer`, and keeps what each
+// said (a question with the icon BoxIcon::Question). Restores the real boxes when it goes
+// out of scope.
 class MessageLog {
 public:
+    bool answer = true;  // Yes
     MessageLog();
     ~MessageLog();
     MessageLog(const MessageLog&) = delete;
