@@ -398,6 +398,7 @@ void TestCalculationFlow::savedReadingOpensTheSameChart() {
     trimmed.name = saved.name.trimmed();
     trimmed.city = saved.city.trimmed();
     QCOMPARE(Details(reopened), ExpectedDetails(trimmed));
+    QCOMPARE(Caption(reopened, QStringLiteral("lblStatusFile")), QStringLiteral("mei.vlj"));
     const FormValues fields = s.form.CollectFormValues();
     QCOMPARE(Q(fields.Name), trimmed.name);
     QCOMPARE(fields.Day, 29);
