@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "io/Report.h"
 
 namespace velakor {
 namespace {
@@ -221,6 +222,54 @@ TEST(ChartTool, OverlongLineIsSkippedWithoutBeingHeld) {
     // The 64 MiB line costs at most a few MiB over a run without it.
     ASSERT_GT(plain.peakKiB, 0);
     EXPECT_LT(overlong.peakKiB, plain.peakKiB + 8 * 1024) << "peak " << overlong.peakKiB << " KiB";
+}
+
+TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
+    json pune{{"BirthName", "Ravi Kumar"}, {"BirthDay", 15}, {"BirthMonth", 8}, {"BirthYear", 1947},
+              {"BirthHour", 0}, {"BirthMinute", 0}, {"Place", "Pun"}};
+    json london = pune;
+    london["Place"] = "london, united kingdom";
+    london["BirthMonth"] = 7;
+    london["BirthYear"] = 1990;
+    london["BirthCity"] = "Home";
+    json kathmandu = pune;
+    kathmandu["Place"] = "Kathmandu";
+    kathmandu["BirthYear"] = 1990;
+    json nowhere = pune;
+    nowhere["Place"] = "Xqzvw";
+    json both = pune;
+    both["ZoneIndex"] = test::kIndian;
+    const ToolRun run = RunTool(pune.dump() + "\n" + london.dump() + "\n" + kathmandu.dump() + "\n" +
+                                nowhere.dump() + "\n" + both.dump() + "\n");
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 5u);
+
+    // The chart is the one of the same record typed by hand: 18 N 31, 73 E 51, Indian time.
+    FormValues byHand = test::Form(15, 8, 1947, 0, 0, test::kIndian, 18, 31, false, 73, 51, true);
+    byHand.Name = "Ravi Kumar";
+    byHand.City = "Pune";
+    byHand.State = "Maharashtra";
+    byHand.Country = "India";
+    const Program p = test::Computed(byHand);
+    const json& out = run.lines[0];
+    EXPECT_EQ(out["AscendantText"], p.Chart.AscendantText);
+    EXPECT_EQ(out["Report"], json(ReportLines(p, "August")));
+    EXPECT_EQ(out["PlaceFound"],
+              json::parse(R"({"City": "Pune", "State": "Maharashtra", "Country": "India",
+                  "TimeZone": "Asia/Kolkata", "UtcOffsetMinutes": 330, "ZoneIndex": 34, "DaylightSaving": false,
+                  "Note": "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time"})"));
+
+    // Summer in London: Greenwich time and the box; a city given stays as given.
+    EXPECT_EQ(run.lines[1]["PlaceFound"]["ZoneIndex"], test::kGmt);
+    EXPECT_EQ(run.lines[1]["PlaceFound"]["DaylightSaving"], true);
+    EXPECT_EQ(run.lines[1]["PlaceFound"]["UtcOffsetMinutes"], 60);
+    EXPECT_EQ(run.lines[1]["Report"][5], "City: Home");
+    EXPECT_EQ(run.lines[1]["Report"][7], "Country: United Kingdom");
+
+    EXPECT_EQ(run.lines[2]["error"],
+              "no row of the zone list fits Asia/Kathmandu on 15 August 1990 at 0:00: UTC+5:45, standard time");
+    EXPECT_EQ(run.lines[3]["error"], "place not found: Xqzvw");
+    EXPECT_EQ(run.lines[4]["error"], "key ZoneIndex cannot be given with Place");
 }
 
 }  // namespace

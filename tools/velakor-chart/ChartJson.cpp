@@ -2,13 +2,17 @@
 
 #include <array>
 #include <limits>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
 #include "chart/DivisionalCharts.h"
+#include "chart/NameTables.h"
 #include "io/Report.h"
+#include "place/Atlas.h"
+#include "place/ZoneChoice.h"
 
 namespace velakor {
 namespace {
@@ -22,6 +26,28 @@ struct Key {
     std::string_view name;
     Kind kind;
 };
+
+// "Place" stands for these keys; it may not come with them.
+constexpr std::array<std::string_view, 8> kPlaceKeys{
+    "LatDeg", "LatMin", "LonDeg", "LonMin", "LatSouth", "LonEast", "ZoneIndex", "DaylightSaving"};
+// With "Place", these default to the place's own names.
+constexpr std::array<std::string_view, 3> kPlaceNameKeys{"BirthCity", "BirthState", "BirthCountry"};
+
+bool Among(std::string_view key, const auto& keys) {
+    for (std::string_view k : keys) {
+        if (k == key) return true;
+    }
+    return false;
+}
+
+// Read once, on the first line that names a place.
+const Atlas& PlaceAtlas() {
+    static const std::unique_ptr<Atlas> atlas = [] {
+        std::unique_ptr<Atlas> a = LoadSystemAtlas();
+        return a ? std::move(a) : std::make_unique<Atlas>(std::vector<Place>{});
+    }();
+    return *atlas;
+}
 
 constexpr std::array<Key, 17> kKeys{{
     {"BirthName", Kind::String},   {"BirthCity", Kind::String},   {"BirthState", Kind::String},
@@ -132,8 +158,16 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     if (tooDeep) return Error("the line nests deeper than a birth record");
     if (in.is_discarded()) return Error("the line is not valid JSON");
     if (!in.is_object()) return Error("the line is not a JSON object");
+    const auto placeKey = in.find("Place");
+    const bool byPlace = placeKey != in.end();
+    if (byPlace && !placeKey->is_string()) return Error("key Place must be a string");
     for (const Key& k : kKeys) {
         const auto it = in.find(std::string(k.name));
+        if (byPlace && Among(k.name, kPlaceKeys)) {
+            if (it != in.end()) return Error("key " + std::string(k.name) + " cannot be given with Place");
+            continue;
+        }
+        if (it == in.end() && byPlace && Among(k.name, kPlaceNameKeys)) continue;
         if (it == in.end()) return Error("missing key: " + std::string(k.name));
         if (!HasKind(*it, k.kind)) {
             return Error("key " + std::string(k.name) + " must be " + std::string(KindName(k.kind)));
@@ -142,9 +176,11 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
+        known = known || item.key() == "Place";
         if (!known) return Error("unknown key: " + item.key());
     }
     for (const RangeCheck& r : kRanges) {
+        if (!in.contains(std::string(r.key))) continue;  // given by the place
         const long long n = Integer(in[std::string(r.key)]);
         if (n < r.low || n > r.high) {
             return Error("key " + std::string(r.key) + " must lie between " + std::to_string(r.low) +
@@ -154,31 +190,67 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
-    v.City = in["BirthCity"].get<std::string>();
-    v.State = in["BirthState"].get<std::string>();
-    v.Country = in["BirthCountry"].get<std::string>();
     v.Day = static_cast<int>(Integer(in["BirthDay"]));
     v.Month = static_cast<int>(Integer(in["BirthMonth"]));
     v.Year = static_cast<int>(Integer(in["BirthYear"]));
     v.Hour = static_cast<int>(Integer(in["BirthHour"]));
     v.Minute = static_cast<int>(Integer(in["BirthMinute"]));
-    v.ZoneIndex = static_cast<int>(Integer(in["ZoneIndex"]));
-    v.LatDeg = std::to_string(Integer(in["LatDeg"]));
-    v.LatMin = std::to_string(Integer(in["LatMin"]));
-    v.LonDeg = std::to_string(Integer(in["LonDeg"]));
-    v.LonMin = std::to_string(Integer(in["LonMin"]));
-    v.Latitude = in["LatSouth"].get<bool>() ? Direction::Second : Direction::First;
-    v.Longitude = in["LonEast"].get<bool>() ? Direction::First : Direction::Second;
-    v.DaylightSaving = in["DaylightSaving"].get<bool>();
+    const Place* place = nullptr;
+    if (byPlace) {
+        const std::string typed = placeKey->get<std::string>();
+        const std::vector<const Place*> found = PlaceAtlas().Suggest(typed, 1);
+        if (found.empty()) return Error("place not found: " + typed);
+        place = found.front();
+        const PlaceFields f = FieldsForPlace(*place);
+        v.City = in.value("BirthCity", f.City);
+        v.State = in.value("BirthState", f.State);
+        v.Country = in.value("BirthCountry", f.Country);
+        v.LatDeg = std::to_string(f.LatDeg);
+        v.LatMin = std::to_string(f.LatMin);
+        v.LonDeg = std::to_string(f.LonDeg);
+        v.LonMin = std::to_string(f.LonMin);
+        v.Latitude = f.South ? Direction::Second : Direction::First;
+        v.Longitude = f.East ? Direction::First : Direction::Second;
+    } else {
+        v.City = in["BirthCity"].get<std::string>();
+        v.State = in["BirthState"].get<std::string>();
+        v.Country = in["BirthCountry"].get<std::string>();
+        v.ZoneIndex = static_cast<int>(Integer(in["ZoneIndex"]));
+        v.LatDeg = std::to_string(Integer(in["LatDeg"]));
+        v.LatMin = std::to_string(Integer(in["LatMin"]));
+        v.LonDeg = std::to_string(Integer(in["LonDeg"]));
+        v.LonMin = std::to_string(Integer(in["LonMin"]));
+        v.Latitude = in["LatSouth"].get<bool>() ? Direction::Second : Direction::First;
+        v.Longitude = in["LonEast"].get<bool>() ? Direction::First : Direction::Second;
+        v.DaylightSaving = in["DaylightSaving"].get<bool>();
+    }
 
     if (const auto failure = ValidateInput(v)) return Error(failure->Message);
 
     Program p;
+    ordered_json found;
+    if (place) {
+        LoadNameTables(p);
+        const ZoneChoice zone = ChooseZone(p.Names, place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute);
+        if (zone.outcome == ZoneChoice::Outcome::NoRow) return Error("no row of the zone list fits " + zone.Reading);
+        if (!zone.chosen()) return Error(zone.Note);
+        v.ZoneIndex = zone.ZoneIndex;
+        v.DaylightSaving = zone.DaylightSaving;
+        found["City"] = place->Name;
+        found["State"] = place->State;
+        found["Country"] = place->Country;
+        found["TimeZone"] = place->TimeZone;
+        found["UtcOffsetMinutes"] = zone.UtcOffsetSeconds / 60;
+        found["ZoneIndex"] = zone.ZoneIndex;
+        found["DaylightSaving"] = zone.DaylightSaving;
+        found["Note"] = zone.Note;
+    }
     RunCalculation(p, v);
     const ChartState& c = p.Chart;
     const ChartSummary& s = p.Summary;
 
     ordered_json out;
+    if (place) out["PlaceFound"] = found;
     out["ChartPositions"] = std::vector<std::string>(c.ChartPositions.begin(), c.ChartPositions.begin() + kChartBodies);
     out["PlanetPositionText"] = c.PlanetPositionText;
     out["MoonLongitudeText"] = c.MoonLongitudeText;

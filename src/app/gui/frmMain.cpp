@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QUrlQuery>
 
+#include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
@@ -104,6 +105,14 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
     Form_Load();
+
+    suggestions_ = new PlaceSuggestions(
+        program_.Names,
+        PlaceSuggestions::Controls{ui_->txtCity, ui_->txtState, ui_->txtCountry, ui_->txtLatDeg, ui_->txtLatMin,
+                                   ui_->txtLonDeg, ui_->txtLonMin, ui_->optLat_0, ui_->optLat_1, ui_->optLong_0,
+                                   ui_->optLong_1, ui_->cboDate, ui_->cboMonth, ui_->cboYear, ui_->cboHour,
+                                   ui_->cboMinute, ui_->cboTimeZone, ui_->chkDST, ui_->lblZoneNote},
+        this);
     UseScrollingListPopups(this);
     // Typing starts in the name box, the first field of the form.
     ui_->txtName->setFocus();
@@ -171,6 +180,9 @@ FormValues frmMain::CollectFormValues() const {
 }
 
 void frmMain::WriteFormValues(const FormValues& v) {
+    // The values are the file's (or the caller's), not the atlas's: nothing of a picked
+    // place may change them.
+    suggestions_->Forget();
     // A value the list does not offer leaves the list as it was.
     auto pick = [](QComboBox* list, int index) {
         if (index >= 0 && index < list->count()) list->setCurrentIndex(index);

@@ -20,6 +20,7 @@ class frmMain;
 namespace velakor {
 
 class MDI;
+class PlaceSuggestions;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -38,6 +39,9 @@ public:
 
     // The chart window of the last calculation, while it is open.
     MDI* chartWindow() const;
+
+    // The City box's suggestions from the atlas of birth places.
+    PlaceSuggestions* placeSuggestions() const { return suggestions_; }
 
 public slots:
     // The calculation command: validate, compute, fill and show the chart window, hide
@@ -71,6 +75,7 @@ private:
     QSet<QObject*> letterBoxes_;
     QSet<QObject*> numberBoxes_;
     QPointer<MDI> chartWindow_;
+    PlaceSuggestions* suggestions_ = nullptr;
     bool ending_ = false;
     std::optional<QPoint> placeBeforeHiding_;  // where the form stood when a chart replaced it
 };

@@ -1,0 +1,321 @@
+#include "place/Atlas.h"
+
+#include <geonames.h>
+#include <gmodule.h>
+#include <libintl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace velakor {
+namespace {
+
+// Letters the system's transliteration leaves as "?" although they have a plain Latin
+// reading (Azerbaijani, Turkish, Croatian, Maltese and Vietnamese names use them).
+struct ExtraFold {
+    gunichar letter;
+    const char* ascii;
+};
+constexpr ExtraFold kExtraFolds[] = {
+    {0x018E, "E"}, {0x018F, "E"}, {0x01DD, "e"}, {0x0259, "e"}, {0x0131, "i"}, {0x00D0, "D"},
+    {0x00F0, "d"}, {0x0110, "D"}, {0x0111, "d"}, {0x0126, "H"}, {0x0127, "h"},
+    // Read as "oe" by the system; people type the plain vowel ("Tromso").
+    {0x00D8, "O"}, {0x00F8, "o"},
+};
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Signs that separate words in a place's name ("Winston-Salem", "Biel/Bienne").
+bool IsSeparator(char c) {
+    return c == ' ' || c == '-' || c == '/' || c == '_' || c == ',' || c == '(' || c == ')' || c == '&' ||
+           c == '\t';
+}
+
+// Plain ASCII for a UTF-8 text: accents stripped, known letters spelled out. Bytes that
+// are not UTF-8 are skipped.
+std::string ToAscii(std::string_view utf8) {
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii) return std::string(utf8);
+    std::string prepared;
+    prepared.reserve(utf8.size());
+    const char* p = utf8.data();
+    const char* end = p + utf8.size();
+    while (p < end) {
+        if ((*p & 0x80) == 0) {
+            prepared += *p++;
+            continue;
+        }
+        const gunichar c = g_utf8_get_char_validated(p, end - p);
+        if (c == static_cast<gunichar>(-1) || c == static_cast<gunichar>(-2)) {
+            ++p;  // not UTF-8: dropped
+            continue;
+        }
+        const char* next = g_utf8_next_char(p);
+        const ExtraFold* extra =
+            std::find_if(std::begin(kExtraFolds), std::end(kExtraFolds), [c](const ExtraFold& f) { return f.letter == c; });
+        if (extra != std::end(kExtraFolds)) {
+            prepared += extra->ascii;
+        } else {
+            prepared.append(p, next);
+        }
+        p = next;
+    }
+    // "C": the same spelling whatever the user's language ("u" for "ü", never "ue").
+    gchar* folded = g_str_to_ascii(prepared.c_str(), "C");
+    std::string out = folded ? folded : "";
+    g_free(folded);
+    return out;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
+// What a typed text is compared with: the folded name in lower case. A separator typed
+// last is kept as one space, so that "New " finds "New Delhi" and not "Newark".
+std::string SearchKey(std::string_view typed) {
+    std::string key = Lower(FoldPlaceName(typed));
+    const std::string ascii = ToAscii(typed);
+    if (!key.empty() && !ascii.empty() && IsSeparator(ascii.back())) key += ' ';
+    return key;
+}
+
+std::vector<std::string_view> SplitAtCommas(std::string_view s) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = s.find(',', start);
+        parts.push_back(s.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return parts;
+}
+
+// The program speaks English. The gazetteer's getters translate names into the user's
+// language unless the program has named a message domain of its own (which has no
+// translations): name one before the first getter is called.
+void KeepPlaceNamesInEnglish() {
+    const char* domain = textdomain(nullptr);
+    if (domain == nullptr || std::strcmp(domain, "messages") == 0) textdomain("velakor");
+}
+
+std::string Text(const gchar* s) { return s ? std::string(s) : std::string(); }
+
+// The gazetteer library, opened when the atlas is first read rather than linked: it brings
+// GIO and its companions along, whose loading would otherwise lengthen every start of the
+// program, also of those that never read the atlas.
+struct Gazetteer {
+    decltype(&geonames_get_n_cities) count = nullptr;
+    decltype(&geonames_get_city) city = nullptr;
+    decltype(&geonames_city_free) free = nullptr;
+    decltype(&geonames_city_get_name) name = nullptr;
+    decltype(&geonames_city_get_state) state = nullptr;
+    decltype(&geonames_city_get_country) country = nullptr;
+    decltype(&geonames_city_get_timezone) timeZone = nullptr;
+    decltype(&geonames_city_get_latitude) latitude = nullptr;
+    decltype(&geonames_city_get_longitude) longitude = nullptr;
+    decltype(&geonames_city_get_population) population = nullptr;
+};
+
+template <typename F>
+bool Symbol(GModule* module, const char* name, F& function) {
+    return g_module_symbol(module, name, reinterpret_cast<gpointer*>(&function)) && function != nullptr;
+}
+
+// Null when the library is not installed.
+const Gazetteer* OpenGazetteer() {
+    static const std::optional<Gazetteer> gazetteer = []() -> std::optional<Gazetteer> {
+        for (const char* file : {"libgeonames.so.0", "libgeonames.0.dylib", "libgeonames-0.dll"}) {
+            GModule* module = g_module_open(file, G_MODULE_BIND_LAZY);
+            if (!module) continue;
+            Gazetteer g;
+            const bool all = Symbol(module, "geonames_get_n_cities", g.count) &&
+                             Symbol(module, "geonames_get_city", g.city) &&
+                             Symbol(module, "geonames_city_free", g.free) &&
+                             Symbol(module, "geonames_city_get_name", g.name) &&
+                             Symbol(module, "geonames_city_get_state", g.state) &&
+                             Symbol(module, "geonames_city_get_country", g.country) &&
+                             Symbol(module, "geonames_city_get_timezone", g.timeZone) &&
+                             Symbol(module, "geonames_city_get_latitude", g.latitude) &&
+                             Symbol(module, "geonames_city_get_longitude", g.longitude) &&
+                             Symbol(module, "geonames_city_get_population", g.population);
+            if (all) {
+                g_module_make_resident(module);  // its records are read for the program's life
+                return g;
+            }
+            g_module_close(module);
+        }
+        return std::nullopt;
+    }();
+    return gazetteer ? &*gazetteer : nullptr;
+}
+
+Place RecordByGetters(const Gazetteer& g, GeonamesCity* city) {
+    Place p;
+    p.Name = Text(g.name(city));
+    p.State = Text(g.state(city));
+    p.Country = Text(g.country(city));
+    p.TimeZone = Text(g.timeZone(city));
+    p.Latitude = g.latitude(city);
+    p.Longitude = g.longitude(city);
+    p.Population = g.population(city);
+    return p;
+}
+
+// A place's record read in one go: (id, name, state code, state, country code, country,
+// time zone, population, latitude, longitude). Five times faster than one getter per
+// field, and the names come untranslated.
+constexpr const char* kRecordType = "(sssssssudd)";
+
+Place WholeRecord(GeonamesCity* city) {
+    const gchar *id, *name, *stateCode, *state, *countryCode, *country, *zone;
+    guint32 population = 0;
+    gdouble latitude = 0, longitude = 0;
+    g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &id, &name, &stateCode, &state, &countryCode, &country, &zone,
+                  &population, &latitude, &longitude);
+    return Place{name, state, country, zone, latitude, longitude, population};
+}
+
+// The record's layout is the library's own business: use it only where it gives what the
+// getters give for the fields they never translate.
+bool RecordLayoutKnown(const Gazetteer& g, gint index) {
+    GeonamesCity* city = g.city(index);
+    if (!city) return false;
+    bool known = false;
+    if (g_variant_is_of_type(city, G_VARIANT_TYPE(kRecordType))) {
+        const Place whole = WholeRecord(city);
+        const Place byGetters = RecordByGetters(g, city);
+        known = whole.TimeZone == byGetters.TimeZone && whole.Population == byGetters.Population &&
+                whole.Latitude == byGetters.Latitude && whole.Longitude == byGetters.Longitude &&
+                whole.State == byGetters.State;
+    }
+    g.free(city);
+    return known;
+}
+
+}  // namespace
+
+std::string FoldPlaceName(std::string_view utf8) {
+    const std::string ascii = ToAscii(utf8);
+    std::string out;
+    out.reserve(ascii.size());
+    for (const char c : ascii) {
+        if (IsAsciiLetter(c)) {
+            out += c;
+        } else if (IsSeparator(c) && !out.empty() && out.back() != ' ') {
+            out += ' ';
+        }
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+PlaceFields FieldsForPlace(const Place& place) {
+    PlaceFields f;
+    f.City = FoldPlaceName(place.Name);
+    f.State = FoldPlaceName(place.State);
+    f.Country = FoldPlaceName(place.Country);
+    const long long lat = std::llround(std::fabs(place.Latitude) * 60.0);
+    const long long lon = std::llround(std::fabs(place.Longitude) * 60.0);
+    f.LatDeg = static_cast<int>(lat / 60);
+    f.LatMin = static_cast<int>(lat % 60);
+    f.LonDeg = static_cast<int>(lon / 60);
+    f.LonMin = static_cast<int>(lon % 60);
+    // Rounded to 0 minutes, a place just south of the equator is on it: call it North.
+    f.South = place.Latitude < 0 && lat > 0;
+    f.East = !(place.Longitude < 0 && lon > 0);
+    return f;
+}
+
+Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
+    index_.reserve(places_.size());
+    std::unordered_map<std::string, std::uint32_t> areas;
+    auto area = [&](const std::string& name) {
+        const auto [it, added] = areas.try_emplace(name, static_cast<std::uint32_t>(areaKeys_.size()));
+        if (added) areaKeys_.push_back(Lower(FoldPlaceName(name)));
+        return it->second;
+    };
+    for (std::size_t i = 0; i < places_.size(); ++i) {
+        const Place& p = places_[i];
+        std::string key = Lower(FoldPlaceName(p.Name));
+        // A name with no letter the form could take cannot be typed: leave it out.
+        if (key.empty()) continue;
+        index_.push_back(Entry{std::move(key), area(p.State), area(p.Country), static_cast<std::uint32_t>(i)});
+    }
+    std::sort(index_.begin(), index_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
+}
+
+std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t limit) const {
+    const std::vector<std::string_view> parts = SplitAtCommas(typed);
+    const std::string key = SearchKey(parts.front());
+    if (key.empty() || limit == 0) return {};
+    std::vector<std::string> narrowing;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        std::string k = Lower(FoldPlaceName(parts[i]));
+        if (!k.empty()) narrowing.push_back(std::move(k));
+    }
+
+    std::vector<const Entry*> found;
+    auto it = std::lower_bound(index_.begin(), index_.end(), key,
+                               [](const Entry& e, const std::string& k) { return e.key < k; });
+    for (; it != index_.end() && std::string_view(it->key).substr(0, key.size()) == key; ++it) {
+        const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& n) {
+            return areaKeys_[it->state].starts_with(n) || areaKeys_[it->country].starts_with(n);
+        });
+        if (fits) found.push_back(&*it);
+    }
+
+    const auto before = [this](const Entry* a, const Entry* b) {
+        const Place& pa = places_[a->place];
+        const Place& pb = places_[b->place];
+        if (pa.Population != pb.Population) return pa.Population > pb.Population;
+        if (a->key != b->key) return a->key < b->key;
+        return a->place < b->place;
+    };
+    // Only the first few are wanted; a few more are ordered in case some are repeats.
+    std::size_t ordered = std::min(found.size(), limit + 8);
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(ordered), found.end(), before);
+
+    std::vector<const Place*> out;
+    std::unordered_set<std::string> seen;
+    for (std::size_t i = 0; i < found.size() && out.size() < limit; ++i) {
+        if (i == ordered) {
+            // Too many repeats among the first: order the rest too.
+            std::sort(found.begin() + static_cast<std::ptrdiff_t>(i), found.end(), before);
+            ordered = found.size();
+        }
+        const Place& p = places_[found[i]->place];
+        if (seen.insert(p.Name + '\n' + p.State + '\n' + p.Country).second) out.push_back(&p);
+    }
+    return out;
+}
+
+std::unique_ptr<Atlas> LoadSystemAtlas(const std::atomic<bool>* cancel) {
+    const Gazetteer* g = OpenGazetteer();
+    if (!g) return std::make_unique<Atlas>(std::vector<Place>{});
+    if (cancel && cancel->load(std::memory_order_relaxed)) return nullptr;
+    const gint count = g->count();
+    std::vector<Place> places;
+    places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
+    const bool whole = count > 0 && RecordLayoutKnown(*g, 0) && RecordLayoutKnown(*g, count - 1);
+    if (!whole) KeepPlaceNamesInEnglish();
+    for (gint i = 0; i < count; ++i) {
+        if (cancel && (i & 0xff) == 0 && cancel->load(std::memory_order_relaxed)) return nullptr;
+        GeonamesCity* city = g->city(i);
+        if (!city) continue;
+        places.push_back(whole ? WholeRecord(city) : RecordByGetters(*g, city));
+        g->free(city);
+    }
+    if (cancel && cancel->load(std::memory_order_relaxed)) return nullptr;
+    return std::make_unique<Atlas>(std::move(places));
+}
+
+}  // namespace velakor
