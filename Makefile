@@ -2,7 +2,8 @@
 # make test  builds and runs every test
 # make bench builds and runs the benchmarks
 # make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 60 seconds
-.PHONY: setup build run test test-asan bench fuzz clean
+# make package builds Release and writes the Debian package build-release/velakor_*.deb
+.PHONY: setup build run test test-asan bench fuzz package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -34,10 +35,14 @@ fuzz: setup
 	  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	  build-fuzz/corpus fuzz/seeds
 
+package: setup
+	cmake --preset release
+	cmake --build --preset release --target package
+
 bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-release

@@ -11,6 +11,7 @@ packages=(
   libgeonames-dev libcctz-dev tzdata
   fonts-dejavu-core xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

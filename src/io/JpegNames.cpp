@@ -34,6 +34,14 @@ std::string ZeroPadded(int n, std::size_t width) {
     return digits;
 }
 
+// "_007." for the seventh copy: the mark that goes in place of every dot of the name.
+std::string CopyMark(int n) {
+    std::string mark = ZeroPadded(n, 3);
+    mark.insert(mark.begin(), '_');
+    mark.push_back('.');
+    return mark;
+}
+
 }  // namespace
 
 PathParts SplitPath(std::string_view path) {
@@ -82,7 +90,7 @@ JpegPathResult UniqueJpegPath(std::string_view folder, std::string_view file, st
 
     if (!FileExists(dir + name)) return {dir + name, {}, {}};
     for (int n = 1; n <= kMaxJpegCopies; ++n) {
-        const std::string candidate = dir + ReplaceAll(name, ".", "_" + ZeroPadded(n, 3) + ".");
+        const std::string candidate = dir + ReplaceAll(name, ".", CopyMark(n));
         if (!FileExists(candidate)) return {candidate, {}, {}};
     }
     return {{}, "There are too many Copies of this file  " + name, " UNABLE  TO  CREATE  NEW  FILE" + name};

@@ -24,6 +24,7 @@
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
 #include "ui/ChartCanvas.h"
+#include "ui/DesktopIcons.h"
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/WebLinks.h"
@@ -335,7 +336,7 @@ void MDI::BuildToolBar() {
     TB_->setIconSize(QSize(24, 24));
     for (const char* key : {"New", "Open", "Save", "Print"}) {
         const QString name = QString::fromLatin1(key);
-        QAction* button = TB_->addAction(ToolIcon(name), name);
+        QAction* button = TB_->addAction(ToolbarIcon(name, ToolIcon(name)), name);
         button->setObjectName(QStringLiteral("TB_") + name);
         button->setData(name);
     }

@@ -22,14 +22,7 @@ UrlHandler& UrlOverride() {
 
 const QString kGuideName = QStringLiteral("userguide.html");
 
-QString InstalledGuide() {
-    const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {dir + QStringLiteral("/../share/velakor/") + kGuideName,
-                                     dir + QStringLiteral("/docs/") + kGuideName}) {
-        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath();
-    }
-    return {};
-}
+QString InstalledGuide() { return UserGuideFileIn(QCoreApplication::applicationDirPath()); }
 
 // Writes the built-in guide to the temporary folder (replacing any earlier copy whole).
 QString ExtractedGuide() {
@@ -48,6 +41,18 @@ QString ExtractedGuide() {
 }
 
 }  // namespace
+
+QString UserGuideFileIn(const QString& programFolder) {
+    // The program's data folder under the same prefix as its bin folder, where the install
+    // puts it and where the build tree mirrors it; then a docs folder beside the program,
+    // where a program copied by hand may keep it.
+    for (const QString& candidate :
+         {programFolder + QStringLiteral("/" VELAKOR_GUIDE_FOLDER "/") + kGuideName,
+          programFolder + QStringLiteral("/docs/") + kGuideName}) {
+        if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();
+    }
+    return {};
+}
 
 bool OpenUrl(const QUrl& url) {
     if (UrlOverride()) return UrlOverride()(url);

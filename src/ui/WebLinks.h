@@ -20,6 +20,9 @@ void SetUrlHandler(UrlHandler handler);
 // Empty when neither can be had.
 QUrl UserGuideUrl();
 
+// The installed guide of a program that lives in programFolder (absolute), or empty.
+QString UserGuideFileIn(const QString& programFolder);
+
 // Opens the user guide in the browser.
 bool OpenUserGuide();
 

@@ -21,7 +21,7 @@
 
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
-#include "ui/ListPopups.h"
+#include "ui/ListBox.h"
 
 using namespace velakor;
 using namespace velakor::testing;

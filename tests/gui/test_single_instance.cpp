@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
@@ -35,6 +36,8 @@ private slots:
     void startUp_data();
     void startUp();
     void secondProgramLeavesTheFirstAlone();
+    void signalEndsTheProgramCleanly_data();
+    void signalEndsTheProgramCleanly();
     void acquiringTwiceKeepsTheLock();
 
 private:
@@ -153,6 +156,26 @@ void TestSingleInstance::secondProgramLeavesTheFirstAlone() {
     QCOMPARE(first->state(), QProcess::Running);
     QVERIFY2(second->state() == QProcess::Running || second->exitStatus() == QProcess::NormalExit,
              "the second copy did not crash");
+}
+
+void TestSingleInstance::signalEndsTheProgramCleanly_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("session ends (TERM)") << int(SIGTERM);
+    QTest::newRow("Ctrl+C (INT)") << int(SIGINT);
+    QTest::newRow("terminal closed (HUP)") << int(SIGHUP);
+}
+
+// The windows close, the program returns 0 and gives its lock back, as when the user
+// closes the main form.
+void TestSingleInstance::signalEndsTheProgramCleanly() {
+    QFETCH(int, signal);
+    QProcess* program = processes_.emplace_back(new QProcess);
+    QVERIFY(StartProgram(*program));
+    QCOMPARE(::kill(static_cast<pid_t>(program->processId()), signal), 0);
+    QVERIFY(program->waitForFinished(15000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(SingleInstance::DefaultLockPath()));
 }
 
 void TestSingleInstance::acquiringTwiceKeepsTheLock() {

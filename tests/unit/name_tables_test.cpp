@@ -31,7 +31,7 @@ TEST(LookupNakshatraLord, FirstMatchingRowWins) {
 TEST(LookupNakshatraLord, NoMatchKeepsPreviousValues) {
     Program p;
     p.Summary.NakshatraLord = "Venus";
-    p.Summary.NakshatraPada = "2";
+    p.Summary.NakshatraPada = std::string("2");
     p.Summary.NakshatraText = "swati";  // case matters
     LookupNakshatraLord(p);
     EXPECT_EQ(p.Summary.NakshatraLord, "Venus");

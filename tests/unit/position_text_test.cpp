@@ -17,6 +17,8 @@ struct PositionCase {
     std::string compact;
 };
 
+void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
+
 class FormatPositionTest : public ::testing::TestWithParam<PositionCase> {};
 
 TEST_P(FormatPositionTest, TextAndCompactForm) {

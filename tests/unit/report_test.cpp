@@ -102,7 +102,7 @@ TEST(Report, LinesReadTheirOwnFields) {
     p.Birth.BirthCity = "C";
     p.Birth.BirthState = "";
     p.Birth.BirthCountry = "K";
-    for (int i = 0; i < kChartBodies; ++i) p.Chart.ChartPositions[i] = "P" + std::to_string(i);
+    for (int i = 0; i < kChartBodies; ++i) p.Chart.ChartPositions[i] = std::string("P").append(std::to_string(i));
     p.Names.PlanetNamesSanskrit[2] += " (R) ";  // the retrograde mark never reaches the report
     p.Summary.AyanamsaText = "A";
     p.Summary.LagnaSignName = "L";

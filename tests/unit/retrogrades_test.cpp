@@ -89,7 +89,7 @@ TEST_P(StationTableShape, RowsInTimeOrderWithoutOverlap) {
     }
 }
 
-TEST_P(StationTableShape, EveryRetrogradeSpellLastsAsLongAsThePlanetsDo) {
+TEST_P(StationTableShape, SpellsLastAsLongAsThePlanetsDo) {
     const TableShape& s = GetParam();
     const StationTable& t = LoadStations(s.planet);
     for (std::size_t k = 0; k < t.RetroStations.size(); ++k) {
@@ -297,7 +297,7 @@ const MarkCase kMarkCases[] = {
 
 class MarkRetrogradesTest : public ::testing::TestWithParam<MarkCase> {};
 
-TEST_P(MarkRetrogradesTest, SetsFlagsAndMarksSanskritNames) {
+TEST_P(MarkRetrogradesTest, FlagsAndSanskritMarks) {
     const MarkCase& c = GetParam();
     Program p;
     LoadPlanetNames(p);

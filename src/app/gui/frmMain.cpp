@@ -9,7 +9,6 @@
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
-#include "ui/ListPopups.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
 #include "ui/WebLinks.h"
@@ -113,7 +112,6 @@ frmMain::frmMain(Program& program, QWidget* parent)
                                    ui_->optLong_1, ui_->cboDate, ui_->cboMonth, ui_->cboYear, ui_->cboHour,
                                    ui_->cboMinute, ui_->cboTimeZone, ui_->chkDST, ui_->lblZoneNote},
         this);
-    UseScrollingListPopups(this);
     // Typing starts in the name box, the first field of the form.
     ui_->txtName->setFocus();
 }

@@ -4,7 +4,9 @@
 #include "app/Program.h"
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
+#include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
+#include "ui/DesktopIcons.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
     // The program ends when the main form is closed or the chart window's Exit is chosen,
     // not when no window is visible: the main form hides while a chart is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    velakor::UseProgramIcon();
+    velakor::EndOnTerminationSignals();
 
     velakor::SingleInstance instance;
     velakor::Program program;
