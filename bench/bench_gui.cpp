@@ -1,11 +1,13 @@
 // The desktop program's response times, headless: program start to main form shown against
-// a bare Qt window, and the calculate click to the chart window shown.
+// a bare Qt window, the calculate click to the chart window shown, and a change of the
+// chart window's view.
 //
 // "Start" is measured twice: as whole processes (this executable started again in a probe
 // mode that shows one window and exits), which is what a user waits for, and inside one
 // process (window construction, loading and first paint only).
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include "app/gui/frmMain.h"
 #include "TestSupport.h"
 #include "io/gui/OutputCommands.h"
+#include "ui/ChartCanvas.h"
 #include "ui/MDI.h"
 #include "ui/frmDisplay.h"
 
@@ -154,9 +157,56 @@ void SaveJpeg(benchmark::State& state, bool capture) {
     }
 }
 
+// Counts the paints a widget receives.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// A choice in the View menu, to the chart window showing it: the choice, the view on show
+// drawn and painted on the screen, the picture store refreshed. Each iteration is one
+// switch, back and forth between two choices.
+void SwitchViews(benchmark::State& state, const char* one, const char* other) {
+    velakor::Program program;
+    velakor::RunCalculation(program, velakor::test::DelhiForm());
+    velakor::MDI chart(program);
+    chart.WriteChart();
+    chart.show();
+    WaitShown(chart);
+    QAction* entries[] = {chart.findChild<QAction*>(QString::fromLatin1(one)),
+                          chart.findChild<QAction*>(QString::fromLatin1(other))};
+    if (!entries[0] || !entries[1]) {
+        state.SkipWithError("no such menu entry");
+        return;
+    }
+    int next = 1;
+    for (auto _ : state) {
+        entries[next]->trigger();
+        PaintCount painted(chart.viewOnShow()->findChild<velakor::ChartCanvas*>());
+        QCoreApplication::processEvents();
+        if (painted.paints == 0) {
+            state.SkipWithError("the chart was not painted");
+            break;
+        }
+        next = 1 - next;
+    }
+}
+
+void BM_SwitchView_ChartAndNavamsa(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuSub_Navamsa"); }
+void BM_SwitchView_NorthAndSouth(benchmark::State& state) { SwitchViews(state, "mnuNorth", "mnuSouth"); }
+void BM_SwitchView_ColourOffAndOn(benchmark::State& state) { SwitchViews(state, "mnuColorOff", "mnuColorOn"); }
+
 void BM_SaveAsJpeg_FromStore(benchmark::State& state) { SaveJpeg(state, false); }
 void BM_SaveAsJpeg_CaptureAndSave(benchmark::State& state) { SaveJpeg(state, true); }
 
+BENCHMARK(BM_SwitchView_ChartAndNavamsa)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchView_NorthAndSouth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchView_ColourOffAndOn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_FromStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_CaptureAndSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShown_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libturbojpeg0-dev libnova-dev
   libgeonames-dev libcctz-dev tzdata
-  fonts-dejavu-core xvfb xauth imagemagick
+  fonts-dejavu-core xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream lintian
 )

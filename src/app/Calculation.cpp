@@ -1,8 +1,11 @@
 #include "app/Calculation.h"
 
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "astro/VedicEphemeris.h"
+#include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "chart/PositionText.h"
 #include "chart/VedicPlanetPosition.h"
@@ -131,26 +134,18 @@ void ComputeChart(Program& p) {
     // The pada shown is the Moon's own quarter of its nakshatra.
     s.NakshatraPada = cs.MoonPada;
 
-    // Houses: house 1 holds the ascendant's sign, the others follow in zodiac order.
+    // Houses: house 1 holds the ascendant's sign, the others follow in zodiac order; each
+    // body goes to the house of the sign its text names.
     ChartState& out = p.Chart;
-    for (auto& t : out.HouseTexts) t.clear();
-    int k = SignIndex(s.LagnaSignAbbrev);
-    if (k < 0) k = 0;
-    for (int h = 0; h < kHouseCount; ++h) out.HouseSigns[h] = ((k + h) % 12) + 1;
-    out.HouseTexts[0] = "Asc";
-    for (int planet = 0; planet < 9; ++planet) {
+    std::array<int, kPlacedBodies> signs{};
+    for (std::size_t planet = 0; planet < signs.size(); ++planet) {
         const std::string& text = cs.ChartPositions[planet];
-        if (text.size() < 6) continue;
-        const int m = SignIndex(std::string_view(text).substr(3, 3));
-        if (m < 0) continue;
-        for (int h = 0; h < kHouseCount; ++h) {
-            if (out.HouseSigns[h] == m + 1) {
-                out.HouseTexts[h] += "\r\n";
-                out.HouseTexts[h] += p.Names.PlanetNamesSanskrit[planet];
-                break;
-            }
-        }
+        signs[planet] = text.size() < 6 ? -1 : SignIndex(std::string_view(text).substr(3, 3));
     }
+    HouseCaptions houses = PlaceInHouses(SignIndex(s.LagnaSignAbbrev), signs, p.Names.PlanetNamesSanskrit);
+    out.HouseSigns = houses.Signs;
+    out.HouseTexts = std::move(houses.Texts);
+    ComputeDivisionalSigns(out);
 }
 
 void RunCalculation(Program& p, const FormValues& v) {

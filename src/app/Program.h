@@ -15,6 +15,9 @@ inline constexpr int kNakshatraRows = 36;
 inline constexpr int kChartBodies = 11;  // Sun .. Ketu, Ascendant, Midheaven
 inline constexpr int kHouseCount = 12;
 inline constexpr int kRetroPlanets = 5;  // Mercury, Venus, Mars, Jupiter, Saturn
+inline constexpr int kPlacedBodies = 9;     // Sun .. Ketu: the bodies written into the houses
+inline constexpr int kDivisionalPoints = 10;  // Sun .. Ketu and the ascendant
+inline constexpr int kDivisionCount = 6;      // D2, D3, D7, D9, D10, D12
 
 // What the calculation command copied from the main form. Integers are 16-bit as in the
 // original; flags are plain bools.
@@ -80,6 +83,11 @@ struct ChartState {
     // House captions the chart display shows: sign number and planets of houses 1..12
     std::array<int, kHouseCount> HouseSigns{};
     std::array<std::string, kHouseCount> HouseTexts;
+
+    // Sidereal longitudes in degrees of Sun .. Ketu and the ascendant, exactly as they went
+    // into their position texts, and their signs (1..12) in the six divisional charts.
+    std::array<double, kDivisionalPoints> SiderealLongitudes{};
+    std::array<std::array<int, kDivisionalPoints>, kDivisionCount> DivisionalSigns{};
 };
 
 // The fixed vocabulary. The constant tables are views on static text (refilling them is

@@ -130,6 +130,7 @@ void CalculateMoon(Program& p) {
 
     ChartState& cs = p.Chart;
     cs.MoonSiderealLongitude = ls;
+    cs.SiderealLongitudes[1] = ls;
     cs.MoonLongitudeText = FormatPosition(ls);
     cs.MoonNakshatra.assign(kNakshatraOrder[NakshatraIndex(ls)]);
     cs.MoonPada.assign(1, static_cast<char>('0' + NakshatraPadaNumber(ls)));

@@ -107,6 +107,7 @@ void ComputeAscendant(Program& p) {
     mc += cs.AyanamsaCorrection;
     Normalize360(asc);
     Normalize360(mc);
+    cs.SiderealLongitudes[9] = asc;
     cs.AscendantText = FormatPosition(asc);
     cs.MidheavenText = FormatPosition(mc);
 }
@@ -207,10 +208,13 @@ void ComputePlanets(Program& p) {
     // The elements are referred to the equinox of 2000; the ayanamsa to that of date.
     const double precession = PrecessionSince2000(d);
 
+    // Chart order (Sun 0, Mercury 2 ..) of each element row.
+    constexpr std::array<int, 6> kChartIndex{2, 3, 0, 4, 5, 6};
     for (int i = 0; i < 6; ++i) {
         double s = GeocentricLongitude(i, d) + precession - ayanamsa;
         while (s < 0) s += 360.0;
         while (s >= 360) s -= 360.0;
+        cs.SiderealLongitudes[static_cast<std::size_t>(kChartIndex[static_cast<std::size_t>(i)])] = s;
         cs.PlanetPositionText[i] = FormatPosition(s);
     }
 
@@ -220,6 +224,8 @@ void ComputePlanets(Program& p) {
     while (rahu < 0) rahu += 360.0;
     double ketu = rahu + 180.0;
     while (ketu > 360) ketu -= 360.0;
+    cs.SiderealLongitudes[7] = rahu;
+    cs.SiderealLongitudes[8] = ketu;
     cs.RahuText = FormatPosition(rahu);
     cs.KetuText = FormatPosition(ketu);
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,9 +20,12 @@
 
 #include <algorithm>
 
+#include "chart/DivisionalCharts.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
+#include "ui/ChartCanvas.h"
 #include "ui/DesktopIcons.h"
+#include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
@@ -76,6 +81,19 @@ void MakeCheckGroup(const QList<QAction*>& entries) {
             for (QAction* other : entries) other->setChecked(other == entry);
         });
     }
+}
+
+QString StyleName(ChartStyle style) {
+    switch (style) {
+        case ChartStyle::North: return QStringLiteral("North Indian");
+        case ChartStyle::South: return QStringLiteral("South Indian");
+        case ChartStyle::East: return QStringLiteral("East Indian");
+    }
+    return {};
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QMenu* AddMenu(QWidget* owner, const QString& name, const QString& caption) {
@@ -148,7 +166,24 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     displayWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
     displayWindow_->show();
 
+    // The divisional charts take the natal display's place when one is chosen.
+    divisional_ = new DivisionalView;
+    divisional_->setObjectName(QStringLiteral("DivisionalView"));
+    divisionalWindow_ = area_->addSubWindow(divisional_, Qt::FramelessWindowHint);
+    divisionalWindow_->setObjectName(QStringLiteral("DivisionalWindow"));
+    divisionalWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
+    divisionalWindow_->hide();
+
+    statusView_ = new QLabel(this);
+    statusView_->setObjectName(QStringLiteral("lblStatusView"));
+    statusFile_ = new QLabel(this);
+    statusFile_->setObjectName(QStringLiteral("lblStatusFile"));
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(statusView_, 1);
+    statusBar()->addPermanentWidget(statusFile_);
+
     MDIForm_Load();
+    RefreshView();
     FitToDisplay();
 
     connect(this, &MDI::saveAsRequested, this, &MDI::mnuSaveAs_Click);
@@ -158,24 +193,48 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     connect(this, &MDI::frameActivated, this, &MDI::MDIForm_Activate);
 }
 
-void MDI::MDIForm_Activate() {
-    // Render the display itself: whatever covers the window on screen never gets in.
-    display_->setPicture(display_->grab());
+void MDI::MDIForm_Activate() { CapturePicture(); }
+
+void MDI::CapturePicture() {
+    // Render the view itself: whatever covers the window on screen never gets in.
+    display_->setPicture(viewOnShow()->grab());
 }
 
-void MDI::mnuSaveAs_Click() { SaveReadingAs(this, program_); }
+QWidget* MDI::viewOnShow() const { return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_; }
+
+QString MDI::ViewTitle() const { return TitleOf(view_); }
+
+QString MDI::TitleOf(int view) const {
+    const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
+    return FromView(chart) + QStringLiteral(", ") + StyleName(style_);
+}
+
+void MDI::SetReadingFileName(const QString& name) {
+    readingFileName_ = name;
+    statusFile_->setText(QFileInfo(name).fileName());
+    statusFile_->setToolTip(QDir::toNativeSeparators(name));
+}
+
+void MDI::mnuSaveAs_Click() {
+    if (SaveReadingAs(this, program_)) SetReadingFileName(QString::fromStdString(program_.LastSaveFileName));
+}
 
 void MDI::mnuExport_Click() { ExportReportAs(this, program_); }
 
 void MDI::mnuSaveAsJpeg_Click() {
-    if (display_->picture().isNull()) MDIForm_Activate();
+    if (display_->picture().isNull()) CapturePicture();
     SaveChartPictureAs(this, display_->picture());
 }
 
 void MDI::mnuPrint_Click() {
-    if (display_->picture().isNull()) MDIForm_Activate();
+    // Drawn afresh at the printer's resolution from the view on show.
     QPrinter printer(QPrinter::HighResolution);
-    PrintChartPicture(this, display_->picture(), printer);
+    QString pdfName;
+    if (!readingFileName_.isEmpty()) {
+        const QFileInfo reading(readingFileName_);
+        pdfName = reading.dir().filePath(reading.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    PrintChartView(this, viewOnShow(), printer, pdfName);
 }
 
 MDI::~MDI() = default;
@@ -214,18 +273,23 @@ void MDI::BuildMenus() {
     connect(mnuStatusBar_, &QAction::triggered, this, &MDI::mnuStatusBar_Click);
     view->addSeparator();
 
-    // Chart style and colour style keep their check marks only; the chart stays as it is.
+    // Chart style and colour style redraw whichever chart is on show.
     QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QStringLiteral("&Chart Style"));
-    QAction* north = AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"));
-    mnuSouth_ = AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian"));
+    mnuNorth_ = AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"));
+    QAction* south = AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian"));
     QAction* natal = AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"));
-    MakeCheckGroup({north, mnuSouth_, natal});
+    MakeCheckGroup({mnuNorth_, south, natal});
+    connect(mnuNorth_, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::North); });
+    connect(south, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::South); });
+    connect(natal, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::East); });
     view->addMenu(style);
 
     QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QStringLiteral("Colo&r Style"));
     QAction* colourOn = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
     mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QStringLiteral("O&ff"));
     MakeCheckGroup({colourOn, mnuColorOff_});
+    connect(colourOn, &QAction::triggered, this, [this] { SetColourStyle(true); });
+    connect(mnuColorOff_, &QAction::triggered, this, [this] { SetColourStyle(false); });
     view->addMenu(colour);
     view->addSeparator();
 
@@ -237,10 +301,12 @@ void MDI::BuildMenus() {
         {"mnuSub_Hora", "&Hora"},         {"mnuSub_Drekkana", "&Drekkana"}, {"mnuSub_Sapthamsa", "&Sapthamsa"},
         {"mnuSub_Navamsa", "&Navamsa"},   {"mnuSub_Dasamsa", "&D&asamsa"},  {"mnuSub_Dwadasamsa", "D&wadasamsa"},
     };
+    int d = 0;
     for (const auto& [name, caption] : divisionalEntries) {
         QAction* entry = AddEntry(divisional, QString::fromLatin1(name), QString::fromLatin1(caption));
         views << entry;
-        connect(entry, &QAction::triggered, this, &MDI::ShowDivisionalChart);
+        connect(entry, &QAction::triggered, this, [this, d] { ShowDivisionalChart(d); });
+        ++d;
     }
     view->addMenu(divisional);
     MakeCheckGroup(views);
@@ -364,7 +430,9 @@ void MDI::MDIForm_Load() {
     mnuStatusBar_->setChecked(true);
     mnuColorOff_->setChecked(true);
     mnuChart_->setChecked(true);
-    mnuSouth_->setChecked(true);
+    // The North Indian chart is the one on show when the frame opens, so its entry is the
+    // one checked.
+    mnuNorth_->setChecked(true);
 }
 
 void MDI::MDIForm_Resize() {
@@ -415,11 +483,15 @@ void MDI::WriteChart() {
         if (c.HouseSigns[i] > 0) d.SetHouseSign(h, QString::number(c.HouseSigns[i]));
         d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
     }
+    d.ComposeBirthDetails(program_);
+    RefreshView();
 }
 
 void MDI::TB_ButtonClick(const QString& key) {
     if (key == QLatin1String("New")) {
         mnuNew_Click();
+    } else if (key == QLatin1String("Open")) {
+        emit openRequested();
     } else if (key == QLatin1String("Save")) {
         emit saveAsRequested();
     } else if (key == QLatin1String("Print")) {
@@ -452,17 +524,47 @@ void MDI::mnuToolBar_Click() {
 }
 
 void MDI::mnuStatusBar_Click() {
-    // There is no status bar: the entry keeps its check mark and nothing else.
+    // The entry has already flipped its own mark.
+    statusBar()->setVisible(mnuStatusBar_->isChecked());
 }
 
 void MDI::mnuChart_Click() {
     // The view entries' marks are kept by their check group.
-    displayWindow_->show();
+    view_ = -1;
+    RefreshView();
 }
 
-void MDI::ShowDivisionalChart() {
-    // No divisional chart is drawn: the natal chart steps aside and keeps its contents.
-    displayWindow_->hide();
+void MDI::ShowDivisionalChart(int d) {
+    view_ = d;
+    RefreshView();
+}
+
+void MDI::SetChartStyle(ChartStyle style) {
+    style_ = style;
+    RefreshView();
+}
+
+void MDI::SetColourStyle(bool on) {
+    colour_ = on;
+    RefreshView();
+}
+
+void MDI::RefreshView() {
+    for (ChartCanvas* chart : {display_->chart(), divisional_->chart()}) {
+        chart->SetStyle(style_);
+        chart->SetColour(colour_);
+    }
+    display_->chart()->SetName(FromView(kRashiTitle));
+    if (view_ >= 0) divisional_->ShowDivision(program_, view_);
+    display_->SetChartName(TitleOf(-1));
+    if (view_ >= 0) divisional_->SetChartName(TitleOf(view_));
+    statusView_->setText(ViewTitle());
+    // The natal display keeps its contents while a divisional chart stands in its place.
+    divisionalWindow_->setVisible(view_ >= 0);
+    displayWindow_->setVisible(view_ < 0);
+    // The picture store holds what is on show; before the frame is first shown, its first
+    // activation takes it.
+    if (isVisible()) CapturePicture();
 }
 
 }  // namespace velakor

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "app/Program.h"
+#include "chart/ChartLayout.h"
 
 class QAction;
 class QLabel;
@@ -15,6 +16,7 @@ class QToolBar;
 
 namespace velakor {
 
+class DivisionalView;
 class frmDisplay;
 
 class MDI : public QMainWindow {
@@ -28,12 +30,28 @@ public:
     frmDisplay* display() const { return display_; }
 
     // Writes every caption the calculation command fills: the summary cells, the planet
-    // table and the sign number and planets of each house.
+    // table and the sign number and planets of each house; the birth details and the view on
+    // show follow (a reading opened in the frame replaces the chart).
     void WriteChart();
 
-    // The toolbar command of the button with this key: "New", "Save" or "Print"; any other
-    // key does nothing.
+    // The toolbar command of the button with this key: "New", "Open", "Save" or "Print";
+    // any other key does nothing.
     void TB_ButtonClick(const QString& key);
+
+    // What the View menu has chosen: the chart (-1 for the natal chart, 0..5 for the
+    // divisional charts D2 .. D12), its style and whether it is in colour.
+    int view() const { return view_; }
+    ChartStyle chartStyle() const { return style_; }
+    bool colourStyle() const { return colour_; }
+    // The view on show: the natal chart display or the divisional chart.
+    QWidget* viewOnShow() const;
+    DivisionalView* divisionalView() const { return divisional_; }
+    // "Rashi (D1), North Indian": the chart on show and its style.
+    QString ViewTitle() const;
+
+    // The reading's file, once saved or opened: named in the status bar.
+    void SetReadingFileName(const QString& name);
+    QString readingFileName() const { return readingFileName_; }
 
     // The frame's parts, for the output commands and for tests.
     QToolBar* toolBar() const { return TB_; }
@@ -57,6 +75,8 @@ signals:
     void saveAsJpegRequested();
     void exportRequested();
     void printRequested();
+    // The toolbar's Open: a reading is to be opened the way the main form opens one.
+    void openRequested();
     // The frame has become the active window (the chart display's picture is taken then).
     void frameActivated();
 
@@ -89,7 +109,13 @@ private:
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuChart_Click();
-    void ShowDivisionalChart();
+    void ShowDivisionalChart(int d);
+    void SetChartStyle(ChartStyle style);
+    void SetColourStyle(bool on);
+    // Brings the views, the band, the status bar and the picture store up to the choices.
+    void RefreshView();
+    QString TitleOf(int view) const;
+    void CapturePicture();
     // Closes the frame on the way back to the main form (Back and New).
     void LeaveForMainForm();
 
@@ -107,9 +133,18 @@ private:
 
     QAction* mnuToolBar_ = nullptr;
     QAction* mnuStatusBar_ = nullptr;
-    QAction* mnuSouth_ = nullptr;
+    QAction* mnuNorth_ = nullptr;
     QAction* mnuColorOff_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    QLabel* statusView_ = nullptr;
+    QLabel* statusFile_ = nullptr;
+
+    DivisionalView* divisional_ = nullptr;
+    QMdiSubWindow* divisionalWindow_ = nullptr;
+    int view_ = -1;
+    ChartStyle style_ = ChartStyle::North;
+    bool colour_ = false;
+    QString readingFileName_;
 
     bool leaving_ = false;  // closing for Back or New, not ending the program
 };

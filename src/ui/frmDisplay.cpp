@@ -4,12 +4,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
-#include <QPainterPath>
 
+#include "ui/ChartCanvas.h"
 #include "ui/Fonts.h"
-
-#include <algorithm>
 #include "ui_frmDisplay.h"
 
 namespace velakor {
@@ -25,6 +22,22 @@ void SetSizedText(QLabel* label, const QString& text) {
 }
 
 }  // namespace
+
+QStringList BirthDetailTexts(const BirthRecord& b) {
+    const QString month = QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat);
+    return {QStringLiteral("Name: ") + FromUtf8(b.BirthName),
+            QStringLiteral("City: ") + FromUtf8(b.BirthCity),
+            QStringLiteral("State: ") + FromUtf8(b.BirthState),
+            QStringLiteral("Country: ") + FromUtf8(b.BirthCountry),
+            QStringLiteral("Date of Birth: ") + month + QLatin1Char(' ') + Number(b.BirthDay) + QStringLiteral(", ") +
+                Number(b.BirthYear),
+            QStringLiteral("Time of Birth: ") + Number(b.BirthHour) + QStringLiteral(" Hour ") + Number(b.BirthMinute) +
+                QStringLiteral(" Minute"),
+            QStringLiteral("Latitude: ") + Number(b.LatDeg) + QStringLiteral(" Degree ") + Number(b.LatMin) +
+                QStringLiteral(" Minute"),
+            QStringLiteral("Longitude: ") + Number(b.LonDeg) + QStringLiteral(" Degree ") + Number(b.LonMin) +
+                QStringLiteral(" Minute")};
+}
 
 frmDisplay::frmDisplay(const Program& program, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::frmDisplay>()) {
@@ -52,9 +65,9 @@ frmDisplay::frmDisplay(const Program& program, QWidget* parent)
                     ui_->Planet_4, ui_->Planet_5, ui_->Planet_6, ui_->Planet_7,
                     ui_->Planet_8, ui_->Planet_9, ui_->Planet_10};
 
-    for (std::size_t h = 0; h < planets_.size(); ++h) houseTextPlaces_[h] = planets_[h]->geometry();
-
-    ui_->picNorth->setPixmap(NorthChartPicture());
+    // The captions stay with the labels; the chart draws them where they fit.
+    for (QLabel* label : planets_) label->hide();
+    for (QLabel* label : positions_) label->hide();
     // The ascendant and midheaven are carried in the table but never shown.
     ui_->Planet_9->hide();
     ui_->Planet_10->hide();
@@ -80,23 +93,15 @@ void frmDisplay::setPicture(const QPixmap& picture) {
 }
 
 void frmDisplay::SetHouseText(int h, const QString& text) {
-    QLabel* label = lblPlanets(h);
-    label->setText(text);
-    QRect place = houseTextPlaces_.at(static_cast<std::size_t>(h));
-    place.setSize(label->sizeHint().expandedTo(place.size()));
-    // The labels at the right edge reach past the picture: narrow them to the room there
-    // is, so their centred lines stay inside the square, and move one left only when its
-    // text is wider than that room.
-    const int room = ui_->picNorth->width() - kChartInset - place.left();
-    const int needed = label->sizeHint().width();
-    if (place.width() > room) {
-        place.setWidth(std::max(room, needed));
-        if (place.right() > ui_->picNorth->width() - kChartInset) {
-            place.moveRight(ui_->picNorth->width() - kChartInset);
-        }
-    }
-    label->setGeometry(place);
+    lblPlanets(h)->setText(text);
+    ui_->picNorth->SetHouse(h, lblPlanet_Position(h)->text().toInt(), text);
 }
+
+ChartCanvas* frmDisplay::chart() const { return ui_->picNorth; }
+
+void frmDisplay::SetChartName(const QString& name) { ui_->lblChartName->setText(name); }
+
+QLabel* frmDisplay::lblChartName() const { return ui_->lblChartName; }
 
 void frmDisplay::SetCellText(QLabel* cell, const QString& text) {
     // A name longer than its cell ("Poorva Bhadrapada") is set a little smaller rather than
@@ -111,7 +116,10 @@ void frmDisplay::SetCellText(QLabel* cell, const QString& text) {
     cell->setFont(font);
 }
 
-void frmDisplay::SetHouseSign(int h, const QString& text) { SetSizedText(lblPlanet_Position(h), text); }
+void frmDisplay::SetHouseSign(int h, const QString& text) {
+    SetSizedText(lblPlanet_Position(h), text);
+    ui_->picNorth->SetHouse(h, text.toInt(), lblPlanets(h)->text());
+}
 
 void frmDisplay::ApplyFonts() {
     // Designer files keep whole point sizes only; the display's faces are 8.25 and 9.75 pt.
@@ -124,6 +132,7 @@ void frmDisplay::ApplyFonts() {
     for (QLabel* label : {ui_->lblName, ui_->lblCity, ui_->lblState, ui_->lblCountry, ui_->lblDOB,
                           ui_->lblTOB, ui_->lblLatitude, ui_->lblLongitude})
         label->setFont(bold);
+    ui_->lblChartName->setFont(VerdanaFont(12, true));
     for (QGroupBox* frame : {ui_->fraVedic, ui_->fraWestern}) {
         frame->setFont(bold);
         for (QLabel* cell : frame->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
@@ -132,52 +141,10 @@ void frmDisplay::ApplyFonts() {
 }
 
 void frmDisplay::ComposeBirthDetails(const Program& program) {
-    const BirthRecord& b = program.Birth;
-    const QString month = QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat);
-    SetSizedText(ui_->lblName, QStringLiteral("Name: ") + FromUtf8(b.BirthName));
-    SetSizedText(ui_->lblDOB, QStringLiteral("Date of Birth: ") + month + QLatin1Char(' ') +
-                                  Number(b.BirthDay) + QStringLiteral(", ") + Number(b.BirthYear));
-    SetSizedText(ui_->lblTOB, QStringLiteral("Time of Birth: ") + Number(b.BirthHour) +
-                                  QStringLiteral(" Hour ") + Number(b.BirthMinute) + QStringLiteral(" Minute"));
-    SetSizedText(ui_->lblLatitude, QStringLiteral("Latitude: ") + Number(b.LatDeg) +
-                                       QStringLiteral(" Degree ") + Number(b.LatMin) + QStringLiteral(" Minute"));
-    SetSizedText(ui_->lblLongitude, QStringLiteral("Longitude: ") + Number(b.LonDeg) +
-                                        QStringLiteral(" Degree ") + Number(b.LonMin) + QStringLiteral(" Minute"));
-    SetSizedText(ui_->lblCity, QStringLiteral("City: ") + FromUtf8(b.BirthCity));
-    SetSizedText(ui_->lblState, QStringLiteral("State: ") + FromUtf8(b.BirthState));
-    SetSizedText(ui_->lblCountry, QStringLiteral("Country: ") + FromUtf8(b.BirthCountry));
-}
-
-QPixmap frmDisplay::NorthChartPicture() {
-    QPixmap pixmap(kChartWidth, kChartHeight);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-
-    // The square fills the picture; half a pixel in so that its 1-pixel edges land on pixels.
-    const QRectF square(0.5, 0.5, kChartWidth - 1.0, kChartHeight - 1.0);
-    QLinearGradient shade(square.topLeft(), square.bottomRight());
-    shade.setColorAt(0.0, QColor(255, 176, 64));
-    shade.setColorAt(1.0, QColor(255, 140, 0));
-    painter.fillRect(square, shade);
-
-    const QColor line(96, 32, 0);
-    painter.setPen(QPen(line, 1.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square);
-    painter.drawLine(square.topLeft(), square.bottomRight());
-    painter.drawLine(square.topRight(), square.bottomLeft());
-
-    const QPointF top((square.left() + square.right()) / 2, square.top());
-    const QPointF right(square.right(), (square.top() + square.bottom()) / 2);
-    const QPointF bottom(top.x(), square.bottom());
-    const QPointF left(square.left(), right.y());
-    painter.drawPolygon(QPolygonF({top, right, bottom, left}));
-
-    // A second, inner rule along the outer edge frames the chart.
-    painter.setPen(QPen(line, 2.0));
-    painter.drawRect(square.adjusted(0.5, 0.5, -0.5, -0.5));
-    return pixmap;
+    const QStringList texts = BirthDetailTexts(program.Birth);
+    const std::array<QLabel*, 8> labels{ui_->lblName, ui_->lblCity,  ui_->lblState,    ui_->lblCountry,
+                                        ui_->lblDOB,  ui_->lblTOB,   ui_->lblLatitude, ui_->lblLongitude};
+    for (std::size_t i = 0; i < labels.size(); ++i) SetSizedText(labels[i], texts[static_cast<qsizetype>(i)]);
 }
 
 }  // namespace velakor

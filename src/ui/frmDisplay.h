@@ -1,9 +1,10 @@
-// The chart display: the North Indian chart with the sign number and the planets of each
-// house written over a fixed picture of the grid, the birth details, the planet table and the
-// other Vedic details. It lives, frameless, inside the chart window MDI.
+// The chart display: the natal chart with the sign number and the planets of each house, the
+// birth details, the planet table and the other Vedic details, under a band that names the
+// chart. It lives, frameless, inside the chart window MDI.
 #pragma once
 
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -18,13 +19,21 @@ class frmDisplay;
 
 namespace velakor {
 
+class ChartCanvas;
+
+// The eight birth details as the display writes them: name, city, state, country, date,
+// time, latitude, longitude.
+QStringList BirthDetailTexts(const BirthRecord& b);
+
 class frmDisplay : public QWidget {
     Q_OBJECT
 public:
     // Size of the client area in pixels (14505 x 8400 twips).
     static constexpr int kWidth = 967;
     static constexpr int kHeight = 560;
-    // Size of the chart picture in pixels.
+    // Size and place of the chart in pixels.
+    static constexpr int kChartLeft = 72;
+    static constexpr int kChartTop = 112;
     static constexpr int kChartWidth = 371;
     static constexpr int kChartHeight = 367;
     // Elements of the planet table, the ascendant and midheaven included (not shown).
@@ -34,7 +43,8 @@ public:
     explicit frmDisplay(const Program& program, QWidget* parent = nullptr);
     ~frmDisplay() override;
 
-    // House h (0..11): its planets ("Asc" first in house 0) and the number of its sign.
+    // House h (0..11): its planets ("Asc" first in house 0) and the number of its sign. The
+    // labels keep the captions; the chart draws them, fitted into their houses.
     QLabel* lblPlanets(int h) const { return planets_.at(static_cast<std::size_t>(h)); }
     QLabel* lblPlanet_Position(int h) const { return positions_.at(static_cast<std::size_t>(h)); }
     // Planet table cell i (0..10, chart order); 9 and 10 are never shown.
@@ -52,31 +62,30 @@ public:
     QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
 
-    // Rewrites the planets of house h. The label keeps its top-left corner and its laid-out
-    // size at the least, and grows right and down when the lines need more room; the lines
-    // are centred in it.
+    // Rewrites the planets of house h.
     void SetHouseText(int h, const QString& text);
     // Writes a value cell of the two tables in the cells' font, made smaller if the text
     // would not fit the cell otherwise.
     void SetCellText(QLabel* cell, const QString& text);
-    // Rewrites the sign number of house h; the label takes the size of its text.
+    // Rewrites the sign number of house h.
     void SetHouseSign(int h, const QString& text);
 
-    // The fixed picture of the North Indian grid: an orange square, its diagonals and the
-    // diamond through the mid-points of its sides.
-    static QPixmap NorthChartPicture();
+    // The drawing of the chart (its style and colour are set there).
+    ChartCanvas* chart() const;
+    // The name of the chart on show, in the band above the chart.
+    void SetChartName(const QString& name);
+    QLabel* lblChartName() const;
+
+    // Form_Load: the eight birth-detail labels (again when another reading is opened).
+    void ComposeBirthDetails(const Program& program);
 
 private:
-    // Form_Load: the eight birth-detail labels.
-    void ComposeBirthDetails(const Program& program);
     void ApplyFonts();
 
     std::unique_ptr<Ui::frmDisplay> ui_;
     std::array<QLabel*, kHouseCount> planets_{};
     static constexpr double kCellPointSize = 9.75;
     static constexpr double kSmallestCellPointSize = 7.0;
-    static constexpr int kChartInset = 2;  // keep house texts off the square's border
-    std::array<QRect, kHouseCount> houseTextPlaces_{};  // as laid out, before any text
     std::array<QLabel*, kHouseCount> positions_{};
     std::array<QLabel*, kPlanetCells> planetCells_{};
     QPixmap picture_;

@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTest>
 #include <functional>
 #include <optional>
@@ -200,6 +202,7 @@ private slots:
     void savedReadingOpensTheSameChart();
     void openChecksTheWholeFileFirst_data();
     void openChecksTheWholeFileFirst();
+    void toolbarOpenReplacesTheChartOnShow();
 };
 
 void TestCalculationFlow::wholeCalculation_data() {
@@ -395,6 +398,7 @@ void TestCalculationFlow::savedReadingOpensTheSameChart() {
     trimmed.name = saved.name.trimmed();
     trimmed.city = saved.city.trimmed();
     QCOMPARE(Details(reopened), ExpectedDetails(trimmed));
+    QCOMPARE(Caption(reopened, QStringLiteral("lblStatusFile")), QStringLiteral("mei.vlj"));
     const FormValues fields = s.form.CollectFormValues();
     QCOMPARE(Q(fields.Name), trimmed.name);
     QCOMPARE(fields.Day, 29);
@@ -519,6 +523,73 @@ void TestCalculationFlow::openChecksTheWholeFileFirst() {
     // A short file has no daylight-saving line: it counts as true; the place is empty.
     QCOMPARE(after.DaylightSaving, file == QLatin1String("short.vlj"));
     QCOMPARE(Q(after.City), file == QLatin1String("short.vlj") ? QString() : QStringLiteral("Lima"));
+}
+
+// The chart window's toolbar Open: the main form's dialog, checks and messages; a reading
+// that opens replaces the chart on show in the same window and view, one that does not
+// leaves chart and fields as they were.
+void TestCalculationFlow::toolbarOpenReplacesTheChartOnShow() {
+    QTemporaryDir folder;
+    Dialogs dialogs;
+    Session s;
+    const BirthEntry saved = SydneyEntry();
+    MDI* chart = s.Calculate(saved);
+    QVERIFY(chart);
+    dialogs.saveName = folder.filePath(QStringLiteral("mei.vlj"));
+    Child<QAction>(chart, QStringLiteral("mnuSaveAs"))->trigger();
+    QTest::mouseClick(Child<QPushButton>(chart, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!s.form.chartWindow());
+
+    chart = s.Calculate(DelhiEntry());
+    Child<QAction>(chart, QStringLiteral("mnuSub_Navamsa"))->trigger();
+    auto clickOpen = [&] {
+        QAction* open = Child<QAction>(chart, QStringLiteral("TB_Open"));
+        QTest::mouseClick(chart->toolBar()->widgetForAction(open), Qt::LeftButton);
+    };
+
+    // Not a reading: the main form's message, nothing changes.
+    dialogs.openName = folder.filePath(QStringLiteral("notes.txt"));
+    clickOpen();
+    QCOMPARE(s.log.texts(), QStringList{QStringLiteral("Please Check The File.")});
+    QCOMPARE(ChartCaptions(chart), ExpectedCaptions(DelhiEntry()));
+
+    // A reading whose date cannot be: its message; the chart and the fields stay Delhi's.
+    BirthRecord april;
+    april.BirthName = "Ana";
+    april.BirthDay = 31;
+    april.BirthMonth = 4;
+    april.BirthYear = 1990;
+    april.LatDeg = 10;
+    april.LonDeg = 20;
+    april.BirthCity = "Lima";
+    april.BirthState = "Lima";
+    april.BirthCountry = "Peru";
+    dialogs.openName = folder.filePath(QStringLiteral("ana.vlj"));
+    QFile out(dialogs.openName);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QByteArray::fromStdString(ReadingFileBytes(april)));
+    out.close();
+    s.log.clear();
+    clickOpen();
+    QCOMPARE(s.log.texts(), QStringList{QStringLiteral("Please Enter Correct Date Or Month !")});
+    QCOMPARE(ChartCaptions(chart), ExpectedCaptions(DelhiEntry()));
+    QCOMPARE(Q(s.form.CollectFormValues().Name), DelhiEntry().name);
+
+    // The saved reading: the same window shows its chart, its birth details, its navamsa.
+    s.log.clear();
+    dialogs.openName = dialogs.saveName;
+    clickOpen();
+    QVERIFY(s.log.messages.isEmpty());
+    QCOMPARE(s.form.chartWindow(), chart);
+    QVERIFY(!s.form.isVisible());
+    QCOMPARE(ChartCaptions(chart), ExpectedCaptions(saved));
+    BirthEntry trimmed = saved;
+    trimmed.name = saved.name.trimmed();
+    QCOMPARE(Details(chart), ExpectedDetails(trimmed));
+    QCOMPARE(chart->view(), 3);
+    QVERIFY(Caption(chart, QStringLiteral("lblDivisionalDetail_0")).contains(QStringLiteral("Mei Ling")));
+    QCOMPARE(Caption(chart, QStringLiteral("lblStatusFile")), QStringLiteral("mei.vlj"));
+    QCOMPARE(Q(s.form.CollectFormValues().Name), trimmed.name);
 }
 
 QTEST_MAIN(TestCalculationFlow)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include "app/Calculation.h"
+#include "support/PdfPages.h"
 #include "io/ReadingFile.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
@@ -97,6 +99,8 @@ private slots:
         Action("mnuSaveAs")->trigger();
         const std::string expected = ReadingFileBytes(program_.Birth);
         QCOMPARE(ReadAll(dir_.filePath("asha.vlj")), QByteArray::fromStdString(expected));
+        // The status bar names the reading once it is saved.
+        QCOMPARE(frame_->findChild<QLabel*>(QStringLiteral("lblStatusFile"))->text(), QStringLiteral("asha.vlj"));
 
         answers_ << dir_.filePath("asha.txt");
         Action("mnuExport")->trigger();
@@ -129,18 +133,49 @@ private slots:
         QVERIFY(QFile::exists(dir_.filePath("asha_001.jpg")));
     }
 
-    void printMenuPrintsOnePage() {
+    void printAndPictureTakeTheViewOnShow_data() {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("natal chart") << QStringList{} << "Rashi (D1), North Indian";
+        QTest::newRow("navamsa, South Indian, in colour")
+            << QStringList{"mnuSouth", "mnuColorOn", "mnuSub_Navamsa"} << "Navamsa (D9), South Indian";
+    }
+    void printAndPictureTakeTheViewOnShow() {
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, title);
+        QTemporaryDir dir;
         emit frame_->frameActivated();
-        answers_ << dir_.filePath("chart.pdf");
+        for (const QString& name : chosen) frame_->findChild<QAction*>(name)->trigger();
+
+        // The page: one, drawn with its text, the birth details and the chart's name on it.
+        answers_ << dir.filePath("chart.pdf");
         Action("mnuPrint")->trigger();
-        const QByteArray pdf = ReadAll(dir_.filePath("chart.pdf"));
-        QVERIFY(pdf.startsWith("%PDF"));
-        QVERIFY(pdf.contains("/Subtype /Image"));
-        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+        const testing::PdfSummary pdf = testing::ReadPdf(dir.filePath("chart.pdf"));
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(pdf.pageSize.width() > pdf.pageSize.height());
+        for (const QString& text : {QStringLiteral("Name: Asha Rao"), QStringLiteral("City: Bangalore"),
+                                    QStringLiteral("Date of Birth: March 1, 2000"), title})
+            QVERIFY2(pdf.text.contains(text), qPrintable(text + " not in:\n" + pdf.text));
+        QVERIFY(messages_.isEmpty());
+
+        // The picture: the view on show, not the natal display behind it.
+        answers_ << dir.filePath("chart.jpg");
+        Action("mnuSaveAsJpeg")->trigger();
+        const QImage jpeg = QImage(dir.filePath("chart.jpg")).convertToFormat(QImage::Format_RGB32);
+        auto distance = [&](QWidget* view) {
+            const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            qint64 sum = 0;
+            for (int y = 0; y < jpeg.height(); y += 3)
+                for (int x = 0; x < jpeg.width(); x += 3)
+                    sum += qAbs(qGray(jpeg.pixel(x, y)) - qGray(shown.pixel(x, y)));
+            return sum;
+        };
+        QCOMPARE(jpeg.size(), frame_->viewOnShow()->size());
+        if (!chosen.isEmpty()) QVERIFY(distance(frame_->viewOnShow()) * 4 < distance(frame_->display()));
 
         // Cancelled: nothing printed.
         frame_->TB_ButtonClick(QStringLiteral("Print"));
-        QCOMPARE(QDir(dir_.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
     }
 };
 

@@ -1,6 +1,8 @@
 // The chart window: captions written from a computed chart, the birth details, the layout,
-// the menus with their check marks, the toolbar, the view switch and the ways out.
+// the house texts fitted into their houses, the menus with their check marks, the styles,
+// colour and divisional charts they show, the status bar, the toolbar and the ways out.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -23,7 +25,10 @@
 #include <memory>
 
 #include "app/Calculation.h"
+#include "chart/DivisionalCharts.h"
 #include "ui/AboutBox.h"
+#include "ui/ChartCanvas.h"
+#include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
@@ -79,10 +84,12 @@ QAction* Entry(QWidget* frame, const QString& name) {
     return action;
 }
 
-// Every caption of the display, to tell whether anything changed.
+// Every caption of the display, to tell whether anything changed; the band that names the
+// chart on show is checked on its own.
 QStringList AllCaptions(const frmDisplay* display) {
     QStringList captions;
-    for (QLabel* label : display->findChildren<QLabel*>()) captions << label->objectName() + "=" + label->text();
+    for (QLabel* label : display->findChildren<QLabel*>())
+        if (label != display->lblChartName()) captions << label->objectName() + "=" + label->text();
     return captions;
 }
 
@@ -96,6 +103,7 @@ struct SignalLog {
         QObject::connect(frame, &MDI::saveAsJpegRequested, [this] { fired << "saveAsJpegRequested"; });
         QObject::connect(frame, &MDI::exportRequested, [this] { fired << "exportRequested"; });
         QObject::connect(frame, &MDI::printRequested, [this] { fired << "printRequested"; });
+        QObject::connect(frame, &MDI::openRequested, [this] { fired << "openRequested"; });
     }
 };
 
@@ -105,7 +113,8 @@ const QStringList kCheckable = {
     "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa",
 };
 // In the order of kCheckable.
-const QStringList kInitiallyChecked = {"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff", "mnuChart"};
+// "&North Indian", not "&South Indian": the North Indian chart is the one on show.
+const QStringList kInitiallyChecked = {"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff", "mnuChart"};
 
 QStringList CheckedEntries(QWidget* frame) {
     QStringList checked;
@@ -225,36 +234,97 @@ private slots:
         QCOMPARE(cell->font().pixelSize(), VerdanaFont(9.75).pixelSize());
     }
 
-    void houseTextsGrowFromTheirCorner() {
-        // Houses 8 and 9 of this chart hold two planets each; every house text keeps its
-        // top-left corner, its laid-out size at the least, and shows all its lines. House 11
-        // is laid out past the square's right edge: it is held inside the square instead.
-        MDI* frame = Open(DelhiRecord(17, 40));
-        const int twips[kHouseCount][3] = {{2250, 720, 1095}, {915, 0, 840},    {75, 720, 750},   {915, 1800, 900},
-                                           {60, 3480, 945},   {1020, 4440, 930}, {2445, 3240, 645}, {3780, 4440, 795},
-                                           {4620, 3480, 765}, {3675, 1800, 960}, {4545, 720, 1290}, {3555, 0, 1185}};
-        const QFontMetrics metrics(VerdanaFont(8.25));
-        int tallest = 0;
-        for (int h = 0; h < kHouseCount; ++h) {
-            QLabel* label = frame->display()->lblPlanets(h);
-            const QRect r = label->geometry();
-            const int square = frame->display()->findChild<QLabel*>(QStringLiteral("picNorth"))->width();
-            if (TwipsToPixels(twips[h][0] + twips[h][2]) <= square) {
-                QCOMPARE(r.topLeft(), QPoint(TwipsToPixels(twips[h][0]), TwipsToPixels(twips[h][1])));
-                QVERIFY(r.width() >= TwipsToPixels(twips[h][2]));
-            } else {
-                QCOMPARE(r.top(), TwipsToPixels(twips[h][1]));
-                QVERIFY(r.right() < square);
+    void houseTextsStayInTheirHouses_data() {
+        QTest::addColumn<int>("style");
+        QTest::newRow("North Indian") << int(ChartStyle::North);
+        QTest::newRow("South Indian") << int(ChartStyle::South);
+        QTest::newRow("East Indian") << int(ChartStyle::East);
+    }
+    void houseTextsStayInTheirHouses() {
+        // Every house with 1 to 10 entries, the longest there are: inside its own house, clear
+        // of every sign number and of each other, at a size still read with ease. South and
+        // East: every cell both as the ascendant's (its corner cut by the stroke) and not.
+        QFETCH(int, style);
+        // The ten entries a house can hold, widest first, and their order in a caption.
+        const QStringList widest = {"Mangala (R) ", "Shukra (R) ", "Budha (R) ", "Shani (R) ", "Guru (R) ",
+                                    "Chandra",      "Surya",       "Rahu",       "Ketu",      "Asc"};
+        const QStringList order = {"Asc",        "Surya",     "Chandra",  "Budha (R) ", "Shukra (R) ",
+                                   "Mangala (R) ", "Guru (R) ", "Shani (R) ", "Rahu",   "Ketu"};
+        auto caption = [&](int n) {
+            QString text;
+            for (const QString& entry : order) {
+                if (widest.indexOf(entry) >= n) continue;
+                text += entry == "Asc" ? entry : "\r\n" + entry;
             }
-            QVERIFY(r.height() >= TwipsToPixels(195));
-            const QStringList lines = label->text().split("\r\n");
-            for (const QString& line : lines) QVERIFY2(metrics.horizontalAdvance(line) <= r.width(), qPrintable(line));
-            // CR LF is one line break, not a line and a glyph of its own.
-            QVERIFY(r.height() >= lines.size() * metrics.height());
-            QVERIFY(r.height() < (lines.size() + 1) * metrics.height());
-            tallest = std::max(tallest, int(lines.size()));
+            return text;
+        };
+        ChartCanvas chart;
+        chart.resize(frmDisplay::kChartWidth, frmDisplay::kChartHeight);
+        chart.SetStyle(ChartStyle(style));
+        auto toBox = [](const QRectF& r) { return Box{r.left(), r.top(), r.width(), r.height()}; };
+        auto toPolygon = [](const QPolygonF& q) {
+            Polygon p;
+            for (const QPointF& c : q) p.push_back({c.x(), c.y()});
+            return p;
+        };
+        int shrunk = 0;
+        for (int first = 0; first < kHouseCount; ++first) {
+            for (int n = 1; n <= 10; ++n) {
+                // North: house `first` holds the text; South and East: the ascendant's sign is
+                // `first`, and the ascendant's house and the one opposite hold it.
+                const QList<int> tested = style == int(ChartStyle::North) ? QList<int>{first} : QList<int>{0, 6};
+                for (int h = 0; h < kHouseCount; ++h) {
+                    const int sign = style == int(ChartStyle::North) ? h + 1 : (first + h) % 12 + 1;
+                    chart.SetHouse(h, sign, tested.contains(h) ? caption(n) : QString());
+                }
+                for (int h : tested) {
+                    const QString where = QStringLiteral("house %1, first %2, %3 entries").arg(h + 1).arg(first).arg(n);
+                    const HouseTextLayout& layout = chart.HouseLayout(h);
+                    QVERIFY2(layout.fits, qPrintable(where));
+                    QVERIFY2(layout.size >= ChartCanvas::kSmallestTextSize, qPrintable(where));
+                    QCOMPARE(int(layout.entries.size()), n);
+                    shrunk += layout.size < ChartCanvas::kTextSize ? 1 : 0;
+                    const Polygon house = toPolygon(chart.CellShape(chart.CellOfHouse(h)));
+                    for (const PlacedEntry& e : layout.entries) {
+                        QVERIFY2(BoxInside(e.box, house, 1.0), qPrintable(where));
+                        if (style == int(ChartStyle::North)) {
+                            for (int other = 0; other < kHouseCount; ++other)
+                                QVERIFY2(!BoxesOverlap(e.box, toBox(chart.SignBox(other))), qPrintable(where));
+                        }
+                        for (const PlacedEntry& f : layout.entries)
+                            QVERIFY2(e.entry == f.entry || !BoxesOverlap(e.box, f.box), qPrintable(where));
+                    }
+                }
+            }
         }
-        QVERIFY(tallest >= 3);
+        // Crowded houses do take smaller type; most do not need to.
+        QVERIFY(shrunk > 0);
+    }
+
+    void fewPlanetsSitWhereTheyAlwaysDid() {
+        // One to three short names in a North Indian house: the usual size, a line each, on
+        // the middle of the house text's place, from its top or a few pixels lower where the
+        // lines would touch the house's edges there.
+        ChartCanvas chart;
+        chart.resize(frmDisplay::kChartWidth, frmDisplay::kChartHeight);
+        const QStringList names = {"Surya", "Rahu", "Ketu"};
+        for (int h = 0; h < kHouseCount; ++h) {
+            for (int n = 1; n <= 3; ++n) {
+                chart.SetHouse(h, h + 1, "\r\n" + names.mid(0, n).join("\r\n"));
+                const HouseTextLayout& layout = chart.HouseLayout(h);
+                const QString where = QStringLiteral("house %1, %2 names").arg(h + 1).arg(n);
+                QVERIFY2(layout.size == ChartCanvas::kTextSize, qPrintable(where));
+                const TwipsPlace place = kNorthTextPlaces[std::size_t(h)];
+                const double middle = TwipsToPixels(place.left) + TwipsToPixels(place.width) / 2.0;
+                QVERIFY2(qAbs(layout.entries[0].box.top - TwipsToPixels(place.top)) <= 8.0, qPrintable(where));
+                for (int i = 0; i < n; ++i) {
+                    const Box& box = layout.entries[std::size_t(i)].box;
+                    QVERIFY2(qAbs(box.left + box.width / 2 - middle) <= 1.0, qPrintable(where));
+                    QCOMPARE(box.top, layout.entries[0].box.top + i * box.height);
+                }
+            }
+            chart.SetHouse(h, h + 1, QString());
+        }
     }
 
     void birthDetails_data() {
@@ -376,7 +446,9 @@ private slots:
     }
 
     void chartPictureReadsAsNorthIndian() {
-        const QImage chart = frmDisplay::NorthChartPicture().toImage();
+        ChartCanvas canvas;
+        canvas.resize(frmDisplay::kChartWidth, frmDisplay::kChartHeight);
+        const QImage chart = canvas.grab().toImage();
         QCOMPARE(chart.size(), QSize(371, 367));
         // A line passes through a point when a pixel next to it is dark (lines are antialiased).
         auto dark = [&](int x, int y) {
@@ -421,7 +493,7 @@ private slots:
         QWidget* band = frame->findChild<QPushButton*>("cmdExit")->parentWidget();
         QCOMPARE(band->objectName(), QString("Picture1"));
         QCOMPARE(band->height(), TwipsToPixels(720));
-        QCOMPARE(band->mapTo(frame, QPoint(0, band->height())).y(), frame->height());
+        QCOMPARE(band->mapTo(frame, QPoint(0, band->height())).y(), frame->statusBar()->geometry().top());
 
         const struct {
             const char* name;
@@ -562,25 +634,24 @@ private slots:
     void groups_data() {
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<QStringList>("checked");
-        QTest::newRow("North Indian") << QStringList{"mnuNorth"}
-                                      << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff", "mnuChart"};
-        QTest::newRow("South Indian again stays checked")
-            << QStringList{"mnuSouth"} << kInitiallyChecked;
-        QTest::newRow("Natal after North") << QStringList{"mnuNorth", "mnuNatal"}
+        QTest::newRow("North Indian again stays checked") << QStringList{"mnuNorth"} << kInitiallyChecked;
+        QTest::newRow("South Indian") << QStringList{"mnuSouth"}
+                                      << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff", "mnuChart"};
+        QTest::newRow("Natal after South") << QStringList{"mnuSouth", "mnuNatal"}
                                            << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNatal", "mnuColorOff",
                                                           "mnuChart"};
         QTest::newRow("colour on") << QStringList{"mnuColorOn"}
-                                   << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOn", "mnuChart"};
+                                   << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOn", "mnuChart"};
         QTest::newRow("colour on, off") << QStringList{"mnuColorOn", "mnuColorOff"} << kInitiallyChecked;
         QTest::newRow("Navamsa") << QStringList{"mnuSub_Navamsa"}
-                                 << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                 << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff",
                                                 "mnuSub_Navamsa"};
         QTest::newRow("Hora then Dasamsa") << QStringList{"mnuSub_Hora", "mnuSub_Dasamsa"}
-                                           << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                           << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff",
                                                           "mnuSub_Dasamsa"};
         QTest::newRow("Chart again stays checked") << QStringList{"mnuChart"} << kInitiallyChecked;
         QTest::newRow("Navamsa twice") << QStringList{"mnuSub_Navamsa", "mnuSub_Navamsa"}
-                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuSouth", "mnuColorOff",
+                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff",
                                                       "mnuSub_Navamsa"};
         QTest::newRow("Dwadasamsa then Chart") << QStringList{"mnuSub_Dwadasamsa", "mnuChart"} << kInitiallyChecked;
         QTest::newRow("groups apart") << QStringList{"mnuNatal", "mnuColorOn", "mnuSub_Drekkana", "mnuSub_Sapthamsa"}
@@ -595,16 +666,47 @@ private slots:
         QCOMPARE(CheckedEntries(frame), checked);
     }
 
-    void stylesChangeNothingElse() {
-        MDI* frame = Open(DelhiRecord(9, 5));
-        const QStringList before = AllCaptions(frame->display());
-        const QImage look = frame->display()->grab().toImage();
-        for (const char* name : {"mnuNorth", "mnuNatal", "mnuColorOn", "mnuColorOff"}) Entry(frame, name)->trigger();
-        QVERIFY(frame->display()->isVisible());
-        QCOMPARE(AllCaptions(frame->display()), before);
-        QCOMPARE(frame->display()->grab().toImage(), look);
+    void choicesRedrawTheChartOnShow_data() {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<QString>("title");  // in the band above the chart and in the status bar
+        const int north = int(ChartStyle::North), south = int(ChartStyle::South), east = int(ChartStyle::East);
+        QTest::newRow("South Indian") << QStringList{"mnuSouth"} << south << false << "Rashi (D1), South Indian";
+        QTest::newRow("Natal Indian draws the East Indian chart")
+            << QStringList{"mnuNatal"} << east << false << "Rashi (D1), East Indian";
+        QTest::newRow("North again") << QStringList{"mnuNatal", "mnuNorth"} << north << false
+                                     << "Rashi (D1), North Indian";
+        QTest::newRow("colour on, off") << QStringList{"mnuColorOn", "mnuColorOff"} << north << false
+                                        << "Rashi (D1), North Indian";
+        QTest::newRow("Navamsa, then South, colour")
+            << QStringList{"mnuSub_Navamsa", "mnuSouth", "mnuColorOn"} << south << true << "Navamsa (D9), South Indian";
+        QTest::newRow("East, then Hora") << QStringList{"mnuNatal", "mnuColorOn", "mnuSub_Hora"} << east << true
+                                         << "Hora (D2), East Indian";
     }
-
+    void choicesRedrawTheChartOnShow() {
+        QFETCH(QStringList, chosen);
+        QFETCH(int, style);
+        QFETCH(bool, colour);
+        QFETCH(QString, title);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        const QStringList captions = AllCaptions(frame->display());
+        for (const QString& name : chosen) {
+            const QImage before = frame->viewOnShow()->grab().toImage();
+            Entry(frame, name)->trigger();
+            QVERIFY2(frame->viewOnShow()->grab().toImage() != before, qPrintable(name));
+            // The picture store follows every choice.
+            QCOMPARE(frame->display()->picture().toImage(), frame->viewOnShow()->grab().toImage());
+        }
+        QVERIFY(frame->viewOnShow()->isVisible());
+        ChartCanvas* chart = frame->view() < 0 ? frame->display()->chart() : frame->divisionalView()->chart();
+        QCOMPARE(int(chart->chartStyle()), style);
+        QCOMPARE(chart->colour(), colour);
+        QLabel* band = frame->view() < 0 ? frame->display()->lblChartName() : frame->divisionalView()->lblChartName();
+        QCOMPARE(band->text(), title);
+        QCOMPARE(Label(frame, "lblStatusView")->text(), title);
+        QCOMPARE(AllCaptions(frame->display()), captions);
+    }
     void toolbarToggle() {
         MDI* frame = Open(DelhiRecord(9, 5));
         QAction* toolbar = Entry(frame, "mnuToolBar");
@@ -616,41 +718,73 @@ private slots:
         QVERIFY(frame->toolBar()->isVisible());
     }
 
-    void statusBarToggleMovesItsMarkOnly() {
+    void statusBarShowsTheChartAndTheReading() {
         MDI* frame = Open(DelhiRecord(9, 5));
+        auto* bar = frame->findChild<QStatusBar*>();
+        QVERIFY(bar && bar->isVisible());
+        QCOMPARE(Label(frame, "lblStatusView")->text(), QString("Rashi (D1), North Indian"));
+        QCOMPARE(Label(frame, "lblStatusFile")->text(), QString());
+        frame->SetReadingFileName(QDir::temp().filePath("asha.vlj"));
+        QCOMPARE(Label(frame, "lblStatusFile")->text(), QString("asha.vlj"));
+
         QAction* status = Entry(frame, "mnuStatusBar");
-        const QSize size = frame->size();
         status->trigger();
         QVERIFY(!status->isChecked());
-        QCOMPARE(CheckedEntries(frame), (QStringList{"mnuToolBar", "mnuSouth", "mnuColorOff", "mnuChart"}));
-        QVERIFY(!frame->findChild<QStatusBar*>());
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(CheckedEntries(frame), (QStringList{"mnuToolBar", "mnuNorth", "mnuColorOff", "mnuChart"}));
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->display()->isVisible());
-        QCOMPARE(frame->size(), size);
         status->trigger();
         QVERIFY(status->isChecked());
-        QVERIFY(!frame->findChild<QStatusBar*>());
+        QVERIFY(bar->isVisible());
     }
 
     void viewSwitch_data() {
-        QTest::addColumn<QString>("divisional");
-        for (const char* name : {"mnuSub_Hora", "mnuSub_Drekkana", "mnuSub_Sapthamsa", "mnuSub_Navamsa",
-                                 "mnuSub_Dasamsa", "mnuSub_Dwadasamsa"})
-            QTest::newRow(name) << QString(name);
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("division");
+        QTest::addColumn<QString>("title");
+        const char* entries[] = {"mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
+                                 "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
+        const char* titles[] = {"Hora (D2)", "Drekkana (D3)", "Saptamsa (D7)",
+                                "Navamsa (D9)", "Dasamsa (D10)", "Dwadasamsa (D12)"};
+        for (int d = 0; d < 6; ++d) QTest::newRow(entries[d]) << QString(entries[d]) << d << QString(titles[d]);
     }
     void viewSwitch() {
-        QFETCH(QString, divisional);
-        MDI* frame = Open(DelhiRecord(9, 5));
+        // A divisional entry puts that chart in the natal display's place; "&Chart" brings the
+        // natal display back as it was.
+        QFETCH(QString, entry);
+        QFETCH(int, division);
+        QFETCH(QString, title);
+        MDI* frame = Open(IndependenceRecord());
         const QStringList before = AllCaptions(frame->display());
-        Entry(frame, divisional)->trigger();
+        const QImage look = frame->display()->grab().toImage();
+        Entry(frame, entry)->trigger();
         QVERIFY(!frame->display()->isVisible());
-        QVERIFY(frame->isVisible());
+        DivisionalView* view = frame->divisionalView();
+        QVERIFY(view->isVisible());
+        QCOMPARE(frame->viewOnShow(), view);
+        QCOMPARE(view->lblChartName()->text(), title + ", North Indian");
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->findChild<QWidget*>("picTop")->isVisible());
         QVERIFY(frame->findChild<QPushButton*>("cmdExit")->isVisible());
+        // Houses from the divisional ascendant, the bodies with their marks, and the table.
+        const HouseCaptions houses = DivisionalHouses(program_, division);
+        for (int h = 0; h < kHouseCount; ++h) {
+            QCOMPARE(view->chart()->HouseSign(h), houses.Signs[std::size_t(h)]);
+            QCOMPARE(view->chart()->HouseCaption(h), Q(houses.Texts[std::size_t(h)]));
+        }
+        QVERIFY(view->chart()->HouseCaption(0).startsWith("Asc"));
+        for (int i = 0; i < kDivisionalPoints; ++i) {
+            const int sign = program_.Chart.DivisionalSigns[std::size_t(division)][std::size_t(i)];
+            QVERIFY(view->SignCell(i)->text().startsWith(QString::number(sign) + " "));
+        }
+        QVERIFY(Label(view, "lblDivisionalDetail_0")->text().startsWith("Name: "));
+
         Entry(frame, "mnuChart")->trigger();
         QVERIFY(frame->display()->isVisible());
+        QVERIFY(!view->isVisible());
         QCOMPARE(AllCaptions(frame->display()), before);
+        QCOMPARE(frame->display()->grab().toImage(), look);
         QCOMPARE(frame->display()->mapTo(frame->displayWindow()->mdiArea(), QPoint()), QPoint(0, 0));
     }
 
@@ -659,7 +793,7 @@ private slots:
         QTest::addColumn<QStringList>("fired");
         QTest::addColumn<bool>("frameCloses");
         QTest::newRow("New") << "New" << QStringList{"mainFormRequested"} << true;
-        QTest::newRow("Open does nothing") << "Open" << QStringList{} << false;
+        QTest::newRow("Open asks for a reading") << "Open" << QStringList{"openRequested"} << false;
         QTest::newRow("Save is Save As") << "Save" << QStringList{"saveAsRequested"} << false;
         QTest::newRow("Print") << "Print" << QStringList{"printRequested"} << false;
     }

@@ -4,13 +4,16 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QLabel>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 
 #include "TestSupport.h"
+#include "support/PdfPages.h"
 #include "app/Calculation.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
@@ -323,23 +326,45 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
 
-    void printsOnePageHoldingThePicture() {
+    void printDrawsTheViewOnOnePageOrSaysWhyNot() {
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("chart.pdf"));
+        // A view of the chart display's shape: wider than tall, with a line of text.
+        QWidget view;
+        view.resize(967, 560);
+        auto* line = new QLabel(QStringLiteral("Name: Printed Person"), &view);
+        line->move(456, 112);
+        const bool printers = !QPrinterInfo::availablePrinters().isEmpty();
 
+        // Where there is no printer the dialog offers a PDF file; the page lies on its side.
+        QPrinter printer(QPrinter::HighResolution);
         acceptPrinter_ = false;
-        QVERIFY(!PrintChartPicture(nullptr, SamplePicture(), printer));
+        QVERIFY(!PrintChartView(nullptr, &view, printer, dir.filePath("chart.pdf")));
+        QCOMPARE(dialogs_.last().flags, printers ? unsigned(kNoPageNums | kDisablePrintToFile) : unsigned(kNoPageNums));
+        if (!printers) {
+            QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+            QCOMPARE(printer.outputFileName(), dir.filePath("chart.pdf"));
+        }
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
         QVERIFY(!QFile::exists(dir.filePath("chart.pdf")));
-        QCOMPARE(dialogs_.last().flags, unsigned(kNoPageNums | kDisablePrintToFile));
 
         acceptPrinter_ = true;
-        QVERIFY(PrintChartPicture(nullptr, SamplePicture(), printer));
-        const QByteArray pdf = ReadAll(dir.filePath("chart.pdf"));
-        QVERIFY(pdf.startsWith("%PDF"));
-        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
-        QVERIFY(pdf.contains("/Subtype /Image"));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("chart.pdf"));
+        QVERIFY(PrintChartView(nullptr, &view, printer));
+        const testing::PdfSummary pdf = testing::ReadPdf(dir.filePath("chart.pdf"));
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(pdf.pageSize.width() > pdf.pageSize.height());
+        QVERIFY2(pdf.text.contains("Name: Printed Person"), qPrintable(pdf.text));
+        // Drawn, not a picture of the screen.
+        QVERIFY(!ReadAll(dir.filePath("chart.pdf")).contains("/Subtype /Image"));
+        QVERIFY(messages_.isEmpty());
+
+        // A page that cannot be printed is reported.
+        printer.setOutputFileName(dir.filePath("no such folder/chart.pdf"));
+        QVERIFY(!PrintChartView(nullptr, &view, printer));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("The chart could not be printed."));
+        QVERIFY(messages_[0].icon == BoxIcon::Critical);
     }
 };
 

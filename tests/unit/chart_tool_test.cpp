@@ -1,6 +1,7 @@
 // velakor-chart end to end: JSON lines in, JSON lines out, exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -78,6 +79,15 @@ TEST(ChartTool, GoodLinesMatchTheCore) {
     EXPECT_EQ(out["LagnaSignName"], "Vrishabha");
     EXPECT_EQ(out["AyanamsaText"], p.Summary.AyanamsaText);
     EXPECT_EQ(run.lines[1]["RahuText"], test::Pos(10, 16, 6, "Can"));
+    // Divisional signs 1..12 in body order, the ascendant last; the navamsa as published.
+    const json& divisional = out["DivisionalSigns"];
+    std::vector<std::string> keys;
+    for (const auto& item : divisional.items()) keys.push_back(item.key());
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"D10", "D12", "D2", "D3", "D7", "D9"}));
+    for (const auto& item : divisional.items()) EXPECT_EQ(item.value().size(), 10u) << item.key();
+    EXPECT_EQ(divisional["D9"], (std::vector<int>{12, 5, 8, 10, 9, 2, 10, 11, 5, 12}));
+    EXPECT_EQ(divisional["D2"], (std::vector<int>{5, 4, 4, 5, 5, 4, 5, 4, 4, 4}));
     for (const char* key : {"ChartPositions", "PlanetPositionText", "MoonLongitudeText", "AscendantText",
                             "MidheavenText", "RahuText", "KetuText", "AyanamsaCorrectionText", "AyanamsaText",
                             "LagnaSignAbbrev", "LagnaSignName", "NakshatraText", "RashiText", "NakshatraLord",

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "TestSupport.h"
+#include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 
 namespace velakor {
@@ -86,6 +87,12 @@ TEST(Sweep, RandomRecordsGiveWholeCharts) {
         const int ketu = SignIndex(std::string_view(c.ChartPositions[8]).substr(3, 3));
         ASSERT_EQ((rahu + 6) % 12, ketu);
 
+        // The longitudes kept for the divisional charts are those the texts were made from.
+        for (int i = 0; i < kDivisionalPoints; ++i) {
+            ASSERT_EQ(DivisionalSign(c.SiderealLongitudes[i], 1),
+                      SignIndex(std::string_view(c.ChartPositions[i]).substr(3, 3)))
+                << i << " " << c.SiderealLongitudes[i];
+        }
         for (int h = 0; h < 12; ++h) ASSERT_EQ(c.HouseSigns[h], (c.HouseSigns[0] - 1 + h) % 12 + 1);
         ASSERT_EQ(c.HouseTexts[0].rfind("Asc", 0), 0u);
         std::string all;

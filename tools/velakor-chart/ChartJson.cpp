@@ -8,6 +8,7 @@
 
 #include "app/Calculation.h"
 #include "app/Program.h"
+#include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "io/Report.h"
 #include "place/Atlas.h"
@@ -265,6 +266,9 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["RashiText"] = s.RashiText;
     out["NakshatraLord"] = s.NakshatraLord;
     out["NakshatraPada"] = s.NakshatraPada;
+    ordered_json divisional;
+    for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
+    out["DivisionalSigns"] = divisional;
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;

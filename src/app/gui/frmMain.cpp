@@ -242,6 +242,7 @@ void frmMain::cmdCalculate_Click() {
         window = new MDI(program_, nullptr);
         connect(window, &MDI::mainFormRequested, this, &frmMain::ShowAgain);
         connect(window, &MDI::exitRequested, this, &frmMain::EndProgram);
+        connect(window, &MDI::openRequested, this, &frmMain::cmdOpen_Click);
         window->PlaceOnScreenOf(this);
         chartWindow_ = window;
     }
@@ -262,11 +263,22 @@ void frmMain::ShowAgain() {
 }
 
 void frmMain::cmdOpen_Click() {
-    // A chart is never restored from a file, only recomputed from its birth data.
-    const std::optional<FormValues> values = OpenReading(this, CollectFormValues());
+    // A chart is never restored from a file, only recomputed from its birth data. Opened
+    // from the chart window's toolbar, the dialog belongs to that window, and a reading that
+    // cannot be charted leaves the fields those of the chart on show.
+    MDI* frame = chartWindow_ && chartWindow_->isVisible() ? chartWindow_.data() : nullptr;
+    const FormValues before = CollectFormValues();
+    QString fileName;
+    const std::optional<FormValues> values =
+        OpenReading(frame ? static_cast<QWidget*>(frame) : this, before, &fileName);
     if (!values) return;
     WriteFormValues(*values);
+    if (frame && !ValidateInput()) {
+        WriteFormValues(before);
+        return;
+    }
     cmdCalculate_Click();
+    if (chartWindow_ && !isVisible()) chartWindow_->SetReadingFileName(fileName);
 }
 
 void frmMain::Command1_Click() {

@@ -7,14 +7,19 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <QWidget>
+
+#include <algorithm>
 
 #include "bmp2jpeg.h"
 #include "io/JpegNames.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
 #include "ui/Seams.h"
+#include "ui/ViewPainter.h"
 
 namespace velakor {
 namespace {
@@ -57,14 +62,14 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
     return ok;
 }
 
-void SaveReadingAs(QWidget* parent, Program& p) {
+bool SaveReadingAs(QWidget* parent, Program& p) {
     const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
-    if (!name) return;
+    if (!name) return false;
     // Text pasted into the form can hold what the file cannot keep: say what would be lost.
     const std::vector<LostCharacters> lost = FindLostCharacters(p.Birth);
-    if (!lost.empty() && !AskQuestion(parent, QString::fromStdString(LostCharactersQuestion(lost)))) return;
+    if (!lost.empty() && !AskQuestion(parent, QString::fromStdString(LostCharactersQuestion(lost)))) return false;
     const std::string bytes = ReadingFileBytes(p.Birth);
-    WriteFileSafely(parent, *name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return WriteFileSafely(parent, *name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
@@ -76,7 +81,7 @@ void ExportReportAs(QWidget* parent, Program& p) {
     WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
 }
 
-std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current) {
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName) {
     CommonDialog cd(parent);
     cd.Filter = Q(kReadingFilter);
     cd.DefaultExt = Q(kReadingExtension);
@@ -100,6 +105,7 @@ std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current
     if (file.error() != QFileDevice::NoError) return refuse();
     const auto values = RestoreReading(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current);
     if (!values) return refuse();
+    if (fileName) *fileName = cd.FileName;
     return values;
 }
 
@@ -141,21 +147,38 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
     return path;
 }
 
-bool PrintChartPicture(QWidget* parent, const QPixmap& picture, QPrinter& printer) {
+bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
     CommonDialog cd(parent);
     cd.Flags = kNoPageNums | kDisablePrintToFile;
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // Nothing to print to: offer a PDF file rather than a dialog that can only fail.
+        cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        if (printer.outputFileName().isEmpty())
+            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(QStringLiteral("chart.pdf")) : pdfName);
+    }
+    if (view) {
+        printer.setPageOrientation(view->width() > view->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
     if (!cd.ShowPrinter(printer)) return false;
-    if (picture.isNull()) return false;
+    if (!view) return false;
+
+    auto failed = [parent] {
+        ShowMessage(parent, QStringLiteral("The chart could not be printed."), BoxIcon::Critical,
+                    QStringLiteral("Velakor"));
+        return false;
+    };
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&printer)) return failed();
+    // The view is drawn again with lines and text, now in the printer's dots.
     const QRect page = painter.viewport();
-    QSize size = picture.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    const QRect target(page.x() + (page.width() - size.width()) / 2, page.y() + (page.height() - size.height()) / 2,
-                       size.width(), size.height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(target, picture);
-    return painter.end();
+    const double scale = std::min(page.width() / double(view->width()), page.height() / double(view->height()));
+    painter.translate(page.x() + (page.width() - view->width() * scale) / 2,
+                      page.y() + (page.height() - view->height() * scale) / 2);
+    painter.scale(scale, scale);
+    PaintViewAsVectors(painter, *view);
+    if (!painter.end()) return failed();
+    return true;
 }
 
 }  // namespace velakor

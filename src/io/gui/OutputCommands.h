@@ -23,8 +23,9 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
 // Save As: asks for a reading file name (LastSaveFileName, proposed as a .vlj) and writes the
 // 17 lines of the chart on show. Cancelling writes nothing and keeps LastSaveFileName. When
 // the file cannot keep some characters of the name or the place, asks first whether to save
-// without them; No writes nothing.
-void SaveReadingAs(QWidget* parent, Program& p);
+// without them; No writes nothing. Returns true when the reading was written (under
+// LastSaveFileName).
+bool SaveReadingAs(QWidget* parent, Program& p);
 
 // Export: asks for a text file name (LastSaveFileName, proposed as a .txt) and writes the report
 // with the month name of the user's locale, in the system's 8-bit encoding.
@@ -32,8 +33,9 @@ void ExportReportAs(QWidget* parent, Program& p);
 
 // Open: asks for a reading file, checks all of it and returns the form with its values
 // restored. Nothing when the user cancels, or when the file is refused (anything but a
-// regular file, or not a reading: "Please Check The File." has been shown).
-std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current);
+// regular file, or not a reading: "Please Check The File." has been shown). The chosen
+// file's name goes to fileName when one is given.
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName = nullptr);
 
 // The month's full name in the user's locale.
 QString LocaleMonthName(int month);
@@ -46,8 +48,11 @@ void SaveChartPictureAs(QWidget* parent, const QPixmap& picture);
 // Returns the path written, or an empty text when nothing was written.
 QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& name);
 
-// Print: shows the print dialog (no page numbers, no print to file); on OK prints the
-// picture scaled to fit the printable page, centred. Returns true when a page was printed.
-bool PrintChartPicture(QWidget* parent, const QPixmap& picture, QPrinter& printer);
+// Print: shows the print dialog (no page numbers; no print to file where there are
+// printers; where there are none, the dialog offers a PDF file, pdfName at first), the page
+// turned to the view's shape. On OK draws the view onto one page at the printer's own
+// resolution, as large as the page allows and centred. A page that cannot be printed is
+// reported. Returns true when a page was printed.
+bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
 
 }  // namespace velakor

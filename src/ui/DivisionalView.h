@@ -1,0 +1,43 @@
+// A divisional chart in the chart window's client area, in place of the natal display: the
+// chart's name, the chart with its houses counted from the divisional ascendant, the birth
+// details, and a table of the ten divisional signs. Laid out like the natal display, so that
+// switching views keeps the chart where it was.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "app/Program.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace velakor {
+
+class ChartCanvas;
+
+class DivisionalView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DivisionalView(QWidget* parent = nullptr);
+
+    // Shows divisional chart d (0..5, D2 .. D12) of the program's chart.
+    void ShowDivision(const Program& program, int d);
+    int division() const { return division_; }
+
+    ChartCanvas* chart() const { return chart_; }
+    void SetChartName(const QString& name);
+    QLabel* lblChartName() const { return name_; }
+    // The sign cell of point i (Sun .. Ketu, then the ascendant).
+    QLabel* SignCell(int i) const { return signCells_.at(static_cast<std::size_t>(i)); }
+
+private:
+    int division_ = -1;
+    QLabel* name_ = nullptr;
+    ChartCanvas* chart_ = nullptr;
+    std::array<QLabel*, 8> details_{};
+    QGroupBox* table_ = nullptr;
+    std::array<QLabel*, kDivisionalPoints> signCells_{};
+};
+
+}  // namespace velakor
