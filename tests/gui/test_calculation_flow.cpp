@@ -184,6 +184,22 @@ BirthEntry QuitoEntry() {
     return e;
 }
 
+// A reading's birth data: Lima, 30 April 1990, Eastern Standard Time.
+BirthRecord AnaRecord() {
+    BirthRecord ana;
+    ana.BirthName = "Ana";
+    ana.BirthDay = 30;
+    ana.BirthMonth = 4;
+    ana.BirthYear = 1990;
+    ana.ZoneIndex = 27;
+    ana.LatDeg = 10;
+    ana.LonDeg = 20;
+    ana.BirthCity = "Lima";
+    ana.BirthState = "Lima";
+    ana.BirthCountry = "Peru";
+    return ana;
+}
+
 }  // namespace
 
 class TestCalculationFlow : public QObject {
@@ -436,17 +452,7 @@ void TestCalculationFlow::openChecksTheWholeFileFirst_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("opens");  // the fields are the file's; otherwise every field is kept
 
-    BirthRecord ana;
-    ana.BirthName = "Ana";
-    ana.BirthDay = 30;
-    ana.BirthMonth = 4;
-    ana.BirthYear = 1990;
-    ana.ZoneIndex = 27;
-    ana.LatDeg = 10;
-    ana.LonDeg = 20;
-    ana.BirthCity = "Lima";
-    ana.BirthState = "Lima";
-    ana.BirthCountry = "Peru";
+    const BirthRecord ana = AnaRecord();
     const QByteArray reading = Bytes(ReadingFileBytes(ana));
     BirthRecord april31 = ana;
     april31.BirthDay = 31;
@@ -554,16 +560,8 @@ void TestCalculationFlow::toolbarOpenReplacesTheChartOnShow() {
     QCOMPARE(ChartCaptions(chart), ExpectedCaptions(DelhiEntry()));
 
     // A reading whose date cannot be: its message; the chart and the fields stay Delhi's.
-    BirthRecord april;
-    april.BirthName = "Ana";
+    BirthRecord april = AnaRecord();
     april.BirthDay = 31;
-    april.BirthMonth = 4;
-    april.BirthYear = 1990;
-    april.LatDeg = 10;
-    april.LonDeg = 20;
-    april.BirthCity = "Lima";
-    april.BirthState = "Lima";
-    april.BirthCountry = "Peru";
     dialogs.openName = folder.filePath(QStringLiteral("ana.vlj"));
     QFile out(dialogs.openName);
     QVERIFY(out.open(QIODevice::WriteOnly));
