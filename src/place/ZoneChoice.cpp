@@ -70,14 +70,24 @@ int RowOffsetMinutes(const NameTables& names, int row) {
     return -(names.ZoneHourTable[row] * 60 + names.ZoneMinuteTable[row]);
 }
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+// Appends 0..99 with two digits.
+void AppendTwoDigits(std::string& out, int n) {
+    out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+}
 
 // "UTC+5:30", "UTC-5:00", "UTC+5:21:10".
 std::string OffsetText(int seconds) {
     const int a = std::abs(seconds);
-    std::string s = std::string("UTC") + (seconds < 0 ? "-" : "+") + std::to_string(a / 3600) + ":" +
-                    TwoDigits(a / 60 % 60);
-    if (a % 60 != 0) s += ":" + TwoDigits(a % 60);
+    std::string s = "UTC";
+    s += seconds < 0 ? '-' : '+';
+    s += std::to_string(a / 3600);
+    s += ':';
+    AppendTwoDigits(s, a / 60 % 60);
+    if (a % 60 != 0) {
+        s += ':';
+        AppendTwoDigits(s, a % 60);
+    }
     return s;
 }
 
@@ -98,8 +108,8 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
                       int minute) {
     ZoneChoice c;
     const std::string zoneName(timeZone);
-    const std::string when = zoneName + " on " + DateText(year, month, day) + " at " + std::to_string(hour) + ":" +
-                             TwoDigits(minute);
+    std::string when = zoneName + " on " + DateText(year, month, day) + " at " + std::to_string(hour) + ":";
+    AppendTwoDigits(when, minute);
     if (!IsRealDate(year, month, day)) {
         c.outcome = ZoneChoice::Outcome::NoSuchDate;
         c.Note = DateText(year, month, day) + " is not a date, zone not changed";
