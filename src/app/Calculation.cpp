@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <utility>
 
 #include "astro/VedicEphemeris.h"
 #include "chart/DivisionalCharts.h"
@@ -142,9 +141,7 @@ void ComputeChart(Program& p) {
         const std::string& text = cs.ChartPositions[planet];
         signs[planet] = text.size() < 6 ? -1 : SignIndex(std::string_view(text).substr(3, 3));
     }
-    HouseCaptions houses = PlaceInHouses(SignIndex(s.LagnaSignAbbrev), signs, p.Names.PlanetNamesSanskrit);
-    out.HouseSigns = houses.Signs;
-    out.HouseTexts = std::move(houses.Texts);
+    PlaceInHouses(SignIndex(s.LagnaSignAbbrev), signs, p.Names.PlanetNamesSanskrit, out.HouseSigns, out.HouseTexts);
     ComputeDivisionalSigns(out);
 }
 

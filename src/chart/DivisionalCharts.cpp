@@ -10,14 +10,33 @@ constexpr int kAscendantPoint = 9;  // the ascendant's row among the divisional 
 
 }  // namespace
 
-int DivisionalSign(double longitude, int parts) {
-    double x = std::fmod(longitude, 360.0);
-    if (x < 0) x += 360.0;
-    if (!(x < 360.0)) x = 0.0;  // a tiny negative remainder rounds up to 360
-    const int s = std::clamp(static_cast<int>(std::floor(x / 30.0)), 0, 11);
-    const double d = x - 30.0 * s;
+namespace {
+
+// A longitude folded into [0, 360), as its sign (0 = Aries) and the degrees within it.
+struct SignAndDegrees {
+    int Sign;
+    double Degrees;
+};
+
+SignAndDegrees Fold(double longitude) {
+    double x = longitude;
+    // The stages leave their longitudes in [0, 360] already; only others need the division.
+    if (!(x >= 0.0 && x < 360.0)) {
+        x = std::fmod(x, 360.0);
+        if (x < 0) x += 360.0;
+        if (!(x < 360.0)) x = 0.0;  // 360 itself, or a tiny negative remainder rounded up to it
+    }
+    // x is not negative here, so truncation is the floor.
+    const int s = std::clamp(static_cast<int>(x / 30.0), 0, 11);
+    return {s, x - 30.0 * s};
+}
+
+int SignInDivision(SignAndDegrees at, int parts) {
+    const int s = at.Sign;
     const int n = parts > 0 ? parts : 1;
-    const int k = std::clamp(static_cast<int>(std::floor(d * n / 30.0)), 0, n - 1);
+    // Degrees within the sign may fall a hair below 0 by rounding: truncation and the clamp
+    // then give part 0, as the floor would.
+    const int k = std::clamp(static_cast<int>(at.Degrees * n / 30.0), 0, n - 1);
     // Aries, Gemini, Leo .. are the odd signs: even numbers counting Aries as 0.
     const bool odd = s % 2 == 0;
     int sign = s;
@@ -46,27 +65,41 @@ int DivisionalSign(double longitude, int parts) {
     return sign % 12;
 }
 
+}  // namespace
+
+int DivisionalSign(double longitude, int parts) { return SignInDivision(Fold(longitude), parts); }
+
 void ComputeDivisionalSigns(ChartState& cs) {
-    for (std::size_t d = 0; d < kDivisions.size(); ++d) {
-        for (std::size_t i = 0; i < cs.SiderealLongitudes.size(); ++i) {
-            cs.DivisionalSigns[d][i] = DivisionalSign(cs.SiderealLongitudes[i], kDivisions[d].Parts) + 1;
-        }
+    // Each longitude is folded once for all six divisions.
+    for (std::size_t i = 0; i < cs.SiderealLongitudes.size(); ++i) {
+        const SignAndDegrees at = Fold(cs.SiderealLongitudes[i]);
+        for (std::size_t d = 0; d < kDivisions.size(); ++d)
+            cs.DivisionalSigns[d][i] = SignInDivision(at, kDivisions[d].Parts) + 1;
+    }
+}
+
+void PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
+                   const std::array<std::string, kChartBodies>& names, std::array<int, kHouseCount>& houseSigns,
+                   std::array<std::string, kHouseCount>& houseTexts) {
+    const int k = asc >= 0 && asc < kSignCount ? asc : 0;
+    for (int house = 0; house < kHouseCount; ++house) {
+        houseSigns[static_cast<std::size_t>(house)] = (k + house) % 12 + 1;
+        houseTexts[static_cast<std::size_t>(house)].clear();  // keeps its room for the next chart
+    }
+    houseTexts[0] = "Asc";
+    for (std::size_t body = 0; body < signs.size(); ++body) {
+        const int m = signs[body];
+        if (m < 0 || m >= kSignCount) continue;
+        std::string& text = houseTexts[static_cast<std::size_t>((m - k + 12) % 12)];
+        text += "\r\n";
+        text += names[body];
     }
 }
 
 HouseCaptions PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
                             const std::array<std::string, kChartBodies>& names) {
     HouseCaptions h;
-    const int k = asc >= 0 && asc < kSignCount ? asc : 0;
-    for (int house = 0; house < kHouseCount; ++house) h.Signs[static_cast<std::size_t>(house)] = (k + house) % 12 + 1;
-    h.Texts[0] = "Asc";
-    for (std::size_t body = 0; body < signs.size(); ++body) {
-        const int m = signs[body];
-        if (m < 0 || m >= kSignCount) continue;
-        std::string& text = h.Texts[static_cast<std::size_t>((m - k + 12) % 12)];
-        text += "\r\n";
-        text += names[body];
-    }
+    PlaceInHouses(asc, signs, names, h.Signs, h.Texts);
     return h;
 }
 

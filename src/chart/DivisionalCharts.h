@@ -48,6 +48,11 @@ struct HouseCaptions {
 // is added to the house of its sign on a new line (CR LF), in body order, under its name.
 HouseCaptions PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
                             const std::array<std::string, kChartBodies>& names);
+// The same into a chart's own captions, whose texts keep their room from one chart to the
+// next.
+void PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
+                   const std::array<std::string, kChartBodies>& names, std::array<int, kHouseCount>& houseSigns,
+                   std::array<std::string, kHouseCount>& houseTexts);
 
 // The houses of divisional chart d (0..5, in the order of kDivisions), the bodies under
 // their Sanskrit names with their retrograde marks.
