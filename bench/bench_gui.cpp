@@ -162,16 +162,23 @@ void BM_CalculateClickToChartShown(benchmark::State& state) {
     }
 }
 
+// The chart window of the sample record, created, filled, shown and painted.
+std::unique_ptr<velakor::MDI> ShowDelhiChart(velakor::Program& program) {
+    velakor::RunCalculation(program, velakor::test::DelhiForm());
+    auto chart = std::make_unique<velakor::MDI>(program);
+    chart->WriteChart();
+    chart->show();
+    WaitShown(*chart);
+    return chart;
+}
+
 // Save As JPEG of the chart display: the picture store written as a bitmap, converted at
 // quality 100 under a free name, the bitmap removed. The first variant starts from the
 // stored picture, the second also takes the picture from the display.
 void SaveJpeg(benchmark::State& state, bool capture) {
     velakor::Program program;
-    velakor::RunCalculation(program, velakor::test::DelhiForm());
-    velakor::MDI chart(program);
-    chart.WriteChart();
-    chart.show();
-    WaitShown(chart);
+    const std::unique_ptr<velakor::MDI> window = ShowDelhiChart(program);
+    velakor::MDI& chart = *window;
     QPixmap picture = chart.display()->grab();
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("chart"));
@@ -204,11 +211,8 @@ public:
 // switch, back and forth between two choices.
 void SwitchViews(benchmark::State& state, const char* one, const char* other) {
     velakor::Program program;
-    velakor::RunCalculation(program, velakor::test::DelhiForm());
-    velakor::MDI chart(program);
-    chart.WriteChart();
-    chart.show();
-    WaitShown(chart);
+    const std::unique_ptr<velakor::MDI> window = ShowDelhiChart(program);
+    velakor::MDI& chart = *window;
     QAction* entries[] = {chart.findChild<QAction*>(QString::fromLatin1(one)),
                           chart.findChild<QAction*>(QString::fromLatin1(other))};
     if (!entries[0] || !entries[1]) {
