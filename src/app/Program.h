@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "sky/Sky.h"
+
 namespace velakor {
 
 inline constexpr int kZoneCount = 71;
@@ -111,6 +113,7 @@ struct Program {
     ChartState Chart;
     NameTables Names;
     std::string LastSaveFileName;  // shared by Save As and Export
+    SkyChoice SkyInUse;            // which sky the chart is computed from
 };
 
 }  // namespace velakor

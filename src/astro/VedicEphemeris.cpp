@@ -114,6 +114,10 @@ int NakshatraPadaNumber(double s) {
 
 std::string_view NakshatraOrderName(int index) { return kNakshatraOrder[index]; }
 
+double BirthJulianDayUt(const BirthRecord& b) {
+    return JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear) + BirthUniversalTime(b) / 24.0 - 0.5;
+}
+
 double MoonCenturies(const BirthRecord& b) {
     const double ut = BirthUniversalTime(b);
     const double j = JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear);

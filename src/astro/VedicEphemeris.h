@@ -15,6 +15,9 @@ double JulianDayNumber(double month, double day, double year);
 // less with daylight saving. Not folded into a day (may be negative or 24 and above).
 double BirthUniversalTime(const BirthRecord& b);
 
+// Julian day (universal time) of the birth moment.
+double BirthJulianDayUt(const BirthRecord& b);
+
 // Julian centuries from J2000.0 of the birth moment.
 double MoonCenturies(const BirthRecord& b);
 

@@ -1,0 +1,15 @@
+// The built-in formulas as a Sky: the same expressions the chart stages use for the birth
+// moment, evaluated at any moment.
+#pragma once
+
+#include "sky/Sky.h"
+
+namespace velakor {
+
+class BuiltinSky final : public Sky {
+public:
+    double SiderealLongitude(SkyBody body, double jdUt) const override;
+    SkyChoice Choice() const override { return SkyChoice{}; }
+};
+
+}  // namespace velakor

@@ -1,0 +1,45 @@
+// The sky a chart is computed from: where each body stands, as a sidereal ecliptic
+// longitude in degrees, at a moment given as a Julian day in universal time.
+//
+// Two skies exist: the built-in formulas (mean elements, the truncated lunar series, the
+// program's own ayanamsa and node rule; the default) and the precise one (tables made from a
+// JPL ephemeris, a choice of ayanamsa and node). Everything that needs a longitude at a
+// moment other than the birth (panchanga end times, sunrise, the retrograde test of the
+// precise sky) asks a Sky; the chart stages ask the sky in use for the birth moment.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace velakor {
+
+enum class SkyBody { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu };
+inline constexpr int kSkyBodyCount = 9;
+
+enum class SkyPositions { Builtin, Precise };
+enum class SkyAyanamsa { Lahiri, Raman, Krishnamurti, TrueChitra };
+enum class SkyNode { Mean, True };
+
+// What the user chose; the defaults are the program as it always was.
+struct SkyChoice {
+    SkyPositions Positions = SkyPositions::Builtin;
+    SkyAyanamsa Ayanamsa = SkyAyanamsa::Lahiri;
+    SkyNode Node = SkyNode::Mean;
+    friend bool operator==(const SkyChoice&, const SkyChoice&) = default;
+};
+
+class Sky {
+public:
+    virtual ~Sky() = default;
+    // Sidereal longitude of a body, degrees in [0, 360), at jdUt (Julian day, universal time).
+    virtual double SiderealLongitude(SkyBody body, double jdUt) const = 0;
+    virtual SkyChoice Choice() const = 0;
+};
+
+// The sky of a choice. The built-in sky costs nothing to make.
+std::unique_ptr<Sky> MakeSky(const SkyChoice& choice);
+
+// "Built-in formulas", or for example "Precise (JPL ephemeris), Lahiri, mean node".
+std::string DescribeSky(const SkyChoice& choice);
+
+}  // namespace velakor
