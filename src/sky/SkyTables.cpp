@@ -1,0 +1,144 @@
+#include "sky/SkyTables.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace velakor {
+namespace {
+
+constexpr std::size_t kMaxFileBytes = 8u << 20;
+
+template <typename T>
+bool Take(std::string_view& in, T& v) {
+    if (in.size() < sizeof(T)) return false;
+    std::memcpy(&v, in.data(), sizeof(T));
+    in.remove_prefix(sizeof(T));
+    return true;
+}
+
+}  // namespace
+
+std::uint32_t SkyTablesChecksum(std::string_view bytes) {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
+    return h;
+}
+
+SkyTables SkyTables::Parse(std::string_view bytes) {
+    SkyTables t;
+    if (bytes.size() < kSkyTablesMagic.size() + 8 || bytes.substr(0, kSkyTablesMagic.size()) != kSkyTablesMagic)
+        return t;
+    std::string_view tail = bytes.substr(bytes.size() - 4);
+    std::uint32_t sum = 0;
+    Take(tail, sum);
+    if (sum != SkyTablesChecksum(bytes.substr(0, bytes.size() - 4))) return t;
+
+    std::string_view in = bytes.substr(kSkyTablesMagic.size(), bytes.size() - kSkyTablesMagic.size() - 4);
+    std::uint32_t count = 0;
+    if (!Take(in, count) || count != kSkySeriesCount) return t;
+    std::vector<double> units(count);
+    bool seen[kSkySeriesCount] = {};
+    std::uint32_t order[kSkySeriesCount] = {};
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t id = 0;
+        Series s;
+        if (!Take(in, id) || id >= count || seen[id] || !Take(in, s.segments) || !Take(in, s.coefficients) ||
+            !Take(in, s.start) || !Take(in, s.length) || !Take(in, units[i]))
+            return t;
+        if (s.segments == 0 || s.segments > 100000 || s.coefficients < 2 || s.coefficients > 32 ||
+            !(s.length > 0) || !std::isfinite(s.start) || !(units[i] > 0))
+            return t;
+        seen[id] = true;
+        order[i] = id;
+        t.series_[id] = std::move(s);
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        Series& s = t.series_[order[i]];
+        const std::size_t n = std::size_t{s.segments} * s.coefficients;
+        if (in.size() < n * 4) return t;
+        s.c.resize(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            std::int32_t v = 0;
+            Take(in, v);
+            s.c[k] = v * units[i];
+        }
+    }
+    if (!in.empty()) return t;
+    t.first_ = t.series_[0].start;
+    t.last_ = t.series_[0].start + t.series_[0].segments * t.series_[0].length;
+    t.valid_ = true;
+    return t;
+}
+
+SkyTables SkyTables::Load(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxFileBytes) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return {};
+    return Parse(bytes);
+}
+
+std::string SkyTables::DefaultPath() {
+    if (const char* named = std::getenv("VELAKOR_SKY_TABLES"); named && *named) return named;
+    // The program's data folder under the same prefix as its bin folder, where the install
+    // puts the tables and the build tree mirrors them.
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return "sky.tables";
+    return (self.parent_path() / VELAKOR_SKY_FOLDER / "sky.tables").lexically_normal().string();
+}
+
+const SkyTables* SkyTables::Shared() {
+    static const SkyTables tables = Load(DefaultPath());
+    return tables.Valid() ? &tables : nullptr;
+}
+
+const double* SkyTables::Segment(const Series& s, double jd, double& x) const {
+    double k = std::floor((jd - s.start) / s.length);
+    if (k < 0) k = 0;
+    if (k > s.segments - 1.0) k = s.segments - 1.0;
+    const double a = s.start + k * s.length;
+    x = 2.0 * (jd - a) / s.length - 1.0;
+    return s.c.data() + static_cast<std::size_t>(k) * s.coefficients;
+}
+
+double SkyTables::Value(SkySeries which, double jd) const {
+    const Series& s = series_[static_cast<int>(which)];
+    double x = 0;
+    const double* c = Segment(s, jd, x);
+    // Clenshaw's recurrence.
+    double b1 = 0, b2 = 0;
+    for (std::uint32_t j = s.coefficients - 1; j >= 1; --j) {
+        const double b0 = 2.0 * x * b1 - b2 + c[j];
+        b2 = b1;
+        b1 = b0;
+    }
+    return x * b1 - b2 + c[0];
+}
+
+double SkyTables::Value(SkySeries which, double jd, double& perDay) const {
+    const Series& s = series_[static_cast<int>(which)];
+    double x = 0;
+    const double* c = Segment(s, jd, x);
+    // T_j and its derivative U_{j-1} * j, by their recurrences.
+    double t0 = 1, t1 = x, u0 = 1, u1 = 2 * x;
+    double value = c[0] + c[1] * t1, slope = c[1];
+    for (std::uint32_t j = 2; j < s.coefficients; ++j) {
+        const double t2 = 2 * x * t1 - t0;
+        value += c[j] * t2;
+        slope += c[j] * j * u1;
+        const double u2 = 2 * x * u1 - u0;
+        t0 = t1, t1 = t2, u0 = u1, u1 = u2;
+    }
+    perDay = slope * 2.0 / s.length;
+    return value;
+}
+
+}  // namespace velakor
