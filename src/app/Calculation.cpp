@@ -9,6 +9,7 @@
 #include "chart/PositionText.h"
 #include "chart/VedicPlanetPosition.h"
 #include "chart/retro/Retrogrades.h"
+#include "sky/PreciseChart.h"
 
 namespace velakor {
 namespace {
@@ -115,10 +116,15 @@ void CopyFormToRecord(Program& p, const FormValues& v) {
 }
 
 void ComputeChart(Program& p) {
-    ComputeAscendant(p);
-    CalculateMoon(p);
-    ComputePlanets(p);
-    MarkRetrogrades(p);
+    const SkyTables* tables = p.SkyInUse.Positions == SkyPositions::Precise ? SkyTables::Shared() : nullptr;
+    if (tables) {
+        ComputePreciseStages(p, PreciseSky(*tables, p.SkyInUse));
+    } else {
+        ComputeAscendant(p);
+        CalculateMoon(p);
+        ComputePlanets(p);
+        MarkRetrogrades(p);
+    }
 
     ChartSummary& s = p.Summary;
     const ChartState& cs = p.Chart;

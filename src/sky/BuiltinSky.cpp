@@ -5,6 +5,7 @@
 
 #include "astro/VedicEphemeris.h"
 #include "chart/VedicPlanetPosition.h"
+#include "sky/PreciseSky.h"
 
 namespace velakor {
 namespace {
@@ -47,9 +48,15 @@ double BuiltinSky::SiderealLongitude(SkyBody body, double jdUt) const {
 }
 
 std::unique_ptr<Sky> MakeSky(const SkyChoice& choice) {
-    // The precise sky joins here when its tables exist; until then every choice is built-in.
-    (void)choice;
+    // Without its tables the precise sky cannot be had; the sky's Choice() then says so.
+    if (choice.Positions == SkyPositions::Precise) {
+        if (const SkyTables* tables = SkyTables::Shared()) return std::make_unique<PreciseSky>(*tables, choice);
+    }
     return std::make_unique<BuiltinSky>();
+}
+
+bool SkyAvailable(const SkyChoice& choice) {
+    return choice.Positions == SkyPositions::Builtin || SkyTables::Shared() != nullptr;
 }
 
 std::string DescribeSky(const SkyChoice& choice) {

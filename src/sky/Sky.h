@@ -39,6 +39,10 @@ public:
 // The sky of a choice. The built-in sky costs nothing to make.
 std::unique_ptr<Sky> MakeSky(const SkyChoice& choice);
 
+// False only for the precise sky when its tables cannot be read: the chart then falls back
+// to the built-in formulas.
+bool SkyAvailable(const SkyChoice& choice);
+
 // "Built-in formulas", or for example "Precise (JPL ephemeris), Lahiri, mean node".
 std::string DescribeSky(const SkyChoice& choice);
 

@@ -1,6 +1,6 @@
 // Writes the precise sky's tables: Chebyshev coefficients, per quantity and per time segment,
 // of the apparent geocentric longitudes (light time, aberration; referred to the mean equinox
-// of date), both lunar nodes, the nutation in longitude, the true obliquity, four mean
+// of date; no light deflection), both lunar nodes, the nutation in longitude, the true obliquity, four mean
 // ayanamsas and Delta T, over 1900-2051. The source is the JPL ephemeris (DE431) as
 // compressed for and read by libswe; only this tool links libswe, the program reads the
 // tables.
@@ -49,7 +49,10 @@ struct Quantity {
 double Body(int planet, double jdTt) {
     double x[6];
     char err[AS_MAXCH] = "";
-    const int32 flags = SEFLG_SWIEPH | SEFLG_NONUT;
+    // Light bent by the Sun's gravity is left out: it is a spike of a few arcseconds over a
+    // few hours while a planet passes behind the Sun, which no smooth table follows, and
+    // under an arcsecond a degree away from it.
+    const int32 flags = SEFLG_SWIEPH | SEFLG_NONUT | SEFLG_NOGDEFL;
     const int32 got = swe_calc(jdTt, planet, flags, x, err);
     if (got < 0 || (planet != SE_MEAN_NODE && (got & SEFLG_SWIEPH) == 0)) Fail(std::string("ephemeris: ") + err);
     return x[0];

@@ -1,0 +1,57 @@
+// The precise sky: apparent positions from the tables made from a JPL ephemeris, universal
+// time carried to terrestrial time by Delta T, the chosen ayanamsa and node. Positions and
+// ayanamsa are both referred to the mean equinox of date, so nutation cancels.
+#pragma once
+
+#include <array>
+
+#include "sky/Sky.h"
+#include "sky/SkyTables.h"
+
+namespace velakor {
+
+class PreciseSky final : public Sky {
+public:
+    PreciseSky(const SkyTables& tables, const SkyChoice& choice) : tables_(tables), choice_(choice) {
+        choice_.Positions = SkyPositions::Precise;
+    }
+
+    double SiderealLongitude(SkyBody body, double jdUt) const override;
+    SkyChoice Choice() const override { return choice_; }
+
+    // Sidereal longitude and its motion in degrees per day (negative: retrograde).
+    double SiderealLongitude(SkyBody body, double jdUt, double& perDay) const;
+    // The chosen ayanamsa in degrees (mean equinox of date).
+    double Ayanamsa(double jdUt) const;
+    // Delta T (terrestrial less universal time) in days.
+    double DeltaT(double jdUt) const;
+
+    struct Angles {
+        double Ascendant;  // sidereal, degrees in [0, 360)
+        double Midheaven;
+    };
+    // The ascendant and midheaven at a place: latitude in degrees (north positive),
+    // longitude in degrees west positive, as the birth record counts it.
+    Angles SiderealAngles(double jdUt, double latDeg, double lonWestDeg) const;
+
+    // Everything a chart takes, for one moment and place, with Delta T and the ayanamsa
+    // evaluated once. Indexed by SkyBody.
+    struct ChartValues {
+        std::array<double, kSkyBodyCount> Longitude;
+        std::array<double, kSkyBodyCount> PerDay;
+        double Ayanamsa;
+        Angles Points;
+    };
+    ChartValues Chart(double jdUt, double latDeg, double lonWestDeg) const;
+
+private:
+    Angles AnglesAt(double jdUt, double tt, double ayanamsa, double latDeg, double lonWestDeg) const;
+    const SkyTables& tables_;
+    SkyChoice choice_;
+};
+
+// Greenwich mean sidereal time in degrees [0, 360): the IAU 2006 expression on the Earth
+// rotation angle.
+double MeanSiderealTime(double jdUt, double jdTt);
+
+}  // namespace velakor
