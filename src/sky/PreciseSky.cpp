@@ -61,8 +61,8 @@ double PreciseSky::Ayanamsa(double jdUt) const {
 double PreciseSky::SiderealLongitude(SkyBody body, double jdUt, double& perDay) const {
     const double tt = jdUt + DeltaT(jdUt);
     const double tropical = tables_.Value(SeriesOf(body, choice_.Node), tt, perDay);
-    const double shift = body == SkyBody::Ketu ? 180.0 : 0.0;
-    return Fold360(tropical + shift - tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt));
+    const double sidereal = Fold360(tropical - tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt));
+    return body == SkyBody::Ketu ? Fold360(sidereal + 180.0) : sidereal;
 }
 
 double PreciseSky::SiderealLongitude(SkyBody body, double jdUt) const {

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "astro/VedicEphemeris.h"
 #include "sky/BuiltinSky.h"
+#include "sky/PreciseSky.h"
 
 namespace velakor {
 namespace {
@@ -36,6 +37,57 @@ TEST(BuiltinSky, AgreesWithTheChartStagesAtTheBirth) {
             EXPECT_LT(ArcDistance(sky.SiderealLongitude(kOrder[i], jd), p.Chart.SiderealLongitudes[i]), 1e-7)
                 << "body " << i << " of " << v.Day << "/" << v.Month << "/" << v.Year;
         }
+    }
+}
+
+// The precise sky's chart: every stage takes its longitude from the sky, the retrograde marks
+// its motion, whatever ayanamsa and node are chosen; the summary follows the texts.
+TEST(PreciseSky, ChartStagesTakeTheChosenSky) {
+    const SkyTables* tables = SkyTables::Shared();
+    ASSERT_NE(tables, nullptr) << SkyTables::DefaultPath();
+    const struct {
+        const char* name;
+        FormValues form;
+        SkyChoice choice;
+    } rows[] = {
+        {"DelhiLahiriMean", DelhiForm(), {SkyPositions::Precise, SkyAyanamsa::Lahiri, SkyNode::Mean}},
+        {"LondonRamanTrue", Form(1, 1, 1901, 0, 0, kGmt, 51, 30, false, 0, 7, false),
+         {SkyPositions::Precise, SkyAyanamsa::Raman, SkyNode::True}},
+        {"NewYorkKpMean", Form(31, 12, 2050, 24, 0, kEasternStandard, 40, 43, false, 74, 0, false),
+         {SkyPositions::Precise, SkyAyanamsa::Krishnamurti, SkyNode::Mean}},
+        {"SydneyChitraTrue", Form(29, 2, 1984, 13, 37, kCentralEuropean, 33, 52, true, 151, 12, true, true),
+         {SkyPositions::Precise, SkyAyanamsa::TrueChitra, SkyNode::True}},
+    };
+    for (const auto& row : rows) {
+        Program p;
+        p.SkyInUse = row.choice;
+        RunCalculation(p, row.form);
+        const Program builtin = Computed(row.form);
+        const PreciseSky sky(*tables, row.choice);
+        const double jd = BirthJulianDayUt(p.Birth);
+        const BirthRecord& b = p.Birth;
+        const double lat = (b.LatDeg + b.LatMin / 60.0) * (b.LatSouthFlag ? -1 : 1);
+        const double lonWest = (b.LonDeg + b.LonMin / 60.0) * (b.LonEastFlag ? -1 : 1);
+        for (int i = 0; i < kSkyBodyCount; ++i) {
+            double perDay = 0;
+            EXPECT_EQ(p.Chart.SiderealLongitudes[i], sky.SiderealLongitude(static_cast<SkyBody>(i), jd, perDay))
+                << row.name << " body " << i;
+            if (i >= 2 && i <= 6) {
+                EXPECT_EQ(p.Chart.RetroFlags[i - 2], perDay < 0) << row.name << " body " << i;
+            }
+            // Measured from the equinox, the two skies' Sun, Moon and planets stand within
+            // minutes of arc of each other.
+            if (i <= 6) {
+                EXPECT_LT(ArcDistance(p.Chart.SiderealLongitudes[i] - p.Chart.AyanamsaCorrection,
+                                      builtin.Chart.SiderealLongitudes[i] - builtin.Chart.AyanamsaCorrection),
+                          0.5)
+                    << row.name << " body " << i;
+            }
+        }
+        EXPECT_EQ(p.Chart.SiderealLongitudes[9], sky.SiderealAngles(jd, lat, lonWest).Ascendant) << row.name;
+        EXPECT_EQ(p.Chart.AyanamsaCorrection, -sky.Ayanamsa(jd)) << row.name;
+        EXPECT_EQ(p.Summary.LagnaSignAbbrev, p.Chart.ChartPositions[9].substr(3, 3)) << row.name;
+        EXPECT_EQ(p.Summary.NakshatraText, NakshatraOrderName(NakshatraIndex(p.Chart.SiderealLongitudes[1]))) << row.name;
     }
 }
 

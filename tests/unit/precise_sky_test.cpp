@@ -1,0 +1,91 @@
+// The precise sky against sources its tables were not made from: libnova's VSOP87 and
+// ELP 2000-82B for the positions, published values for the ayanamsas.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "sky/PreciseSky.h"
+#include "sky/SkyTables.h"
+
+#ifdef VELAKOR_HAVE_LIBNOVA
+#include "LibnovaReference.h"
+#endif
+
+namespace velakor {
+namespace {
+
+const SkyTables& Tables() {
+    static const SkyTables tables = SkyTables::Load(VELAKOR_SKY_TABLES_FILE);
+    return tables;
+}
+
+double ArcSeconds(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)) * 3600.0; }
+
+#ifdef VELAKOR_HAVE_LIBNOVA
+TEST(PreciseSky, TablesAgreeWithVsop87AndElp) {
+    using namespace velakor::reference;
+    struct Row {
+        const char* name;
+        SkySeries series;
+        double (*reference)(double jdTt);
+        double toleranceArcsec;
+    };
+    // VSOP87 and ELP agree with the JPL ephemeris to a few tenths of an arcsecond over these
+    // years. Published mean nodes differ from each other by up to 15": the mean node is
+    // a definition (a polynomial), not an observation.
+    const Row rows[] = {
+        {"Sun", SkySeries::Sun, [](double t) { return PlanetLongitude(nullptr, t); }, 1.0},
+        {"Moon", SkySeries::Moon, MoonLongitude, 1.5},
+        {"Mercury", SkySeries::Mercury, [](double t) { return PlanetLongitude(ln_get_mercury_helio_coords, t); }, 1.0},
+        {"Venus", SkySeries::Venus, [](double t) { return PlanetLongitude(ln_get_venus_helio_coords, t); }, 1.0},
+        {"Mars", SkySeries::Mars, [](double t) { return PlanetLongitude(ln_get_mars_helio_coords, t); }, 1.0},
+        {"Jupiter", SkySeries::Jupiter, [](double t) { return PlanetLongitude(ln_get_jupiter_helio_coords, t); }, 1.0},
+        {"Saturn", SkySeries::Saturn, [](double t) { return PlanetLongitude(ln_get_saturn_helio_coords, t); }, 1.0},
+        {"TrueNode", SkySeries::TrueNode, TrueNodeLongitude, 1.0},
+        {"MeanNode", SkySeries::MeanNode, ln_get_lunar_long_asc_node, 20.0},
+    };
+    ASSERT_TRUE(Tables().Valid());
+    for (const Row& row : rows) {
+        // 1901 January 1 to 2050 December 31, every 367.37 days: every season and hour.
+        for (double jd = 2415385.5; jd < 2469807.5; jd += 367.37) {
+            const double got = Tables().Value(row.series, jd);
+            const double want = row.reference(jd);
+            ASSERT_FALSE(std::isnan(got)) << row.name << " at JD " << jd;
+            EXPECT_LE(ArcSeconds(got, want), row.toleranceArcsec)
+                << row.name << " at JD " << std::to_string(jd) << ": tables " << got << ", reference " << want;
+        }
+    }
+}
+#endif
+
+TEST(PreciseSky, AyanamsasAgreeWithPublishedValues) {
+    struct Row {
+        const char* name;
+        SkyAyanamsa ayanamsa;
+        double jdUt;
+        double published;    // degrees
+        bool withNutation;   // the value is stated for the true equinox
+    };
+    constexpr double kChennai1996 = 2450424.5 + (5.0 + 4.0 / 60.0) / 24.0;  // 7 December 1996, 10:34 IST
+    const Row rows[] = {
+        // The definition: 23 deg 15' 00.658" on 21 March 1956, counted from the true equinox.
+        {"Lahiri1956", SkyAyanamsa::Lahiri, 2435553.5, 23.0 + 15.0 / 60.0 + 0.658 / 3600.0, true},
+        // Values other programs publish for the same moment.
+        {"Lahiri1996", SkyAyanamsa::Lahiri, kChennai1996, 23.814256, false},
+        {"Krishnamurti1996", SkyAyanamsa::Krishnamurti, kChennai1996, 23.717404, false},
+        {"Raman1996", SkyAyanamsa::Raman, kChennai1996, 22.367955, false},
+        {"TrueChitra1996", SkyAyanamsa::TrueChitra, kChennai1996, 23.795019, false},
+    };
+    ASSERT_TRUE(Tables().Valid());
+    for (const Row& row : rows) {
+        SkyChoice choice{SkyPositions::Precise, row.ayanamsa, SkyNode::Mean};
+        const PreciseSky sky(Tables(), choice);
+        double got = sky.Ayanamsa(row.jdUt);
+        if (row.withNutation) got += Tables().Value(SkySeries::Nutation, row.jdUt + sky.DeltaT(row.jdUt));
+        EXPECT_LE(ArcSeconds(got, row.published), 1.0) << row.name << ": " << std::to_string(got);
+    }
+}
+
+}  // namespace
+}  // namespace velakor
