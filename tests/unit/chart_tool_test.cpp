@@ -108,6 +108,59 @@ TEST(ChartTool, ShowsTheMendedSky) {
     EXPECT_EQ(run.lines[1]["LagnaSignAbbrev"], "Tau");
 }
 
+TEST(ChartTool, SkyKeysChooseTheSky) {
+    const json base = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false);
+    const struct {
+        const char* name;
+        json keys;
+        std::string error;  // empty: a chart of that sky, which the answer names
+        SkyChoice choice;
+    } rows[] = {
+        {"Builtin", {{"Positions", "builtin"}}, "", {}},
+        {"Precise", {{"Positions", "precise"}}, "", {SkyPositions::Precise, SkyAyanamsa::Lahiri, SkyNode::Mean}},
+        {"PreciseKpTrue", {{"Positions", "precise"}, {"Ayanamsa", "KP"}, {"Node", "True"}}, "",
+         {SkyPositions::Precise, SkyAyanamsa::Krishnamurti, SkyNode::True}},
+        {"PreciseRaman", {{"Positions", "precise"}, {"Ayanamsa", "Raman"}, {"Node", "Mean"}}, "",
+         {SkyPositions::Precise, SkyAyanamsa::Raman, SkyNode::Mean}},
+        {"PreciseChitra", {{"Positions", "precise"}, {"Ayanamsa", "TrueChitra"}}, "",
+         {SkyPositions::Precise, SkyAyanamsa::TrueChitra, SkyNode::Mean}},
+        {"UnknownPositions", {{"Positions", "jpl"}}, "key Positions must be one of \"builtin\", \"precise\"", {}},
+        {"UnknownAyanamsa", {{"Positions", "precise"}, {"Ayanamsa", "Lahiri "}},
+         "key Ayanamsa must be one of \"Lahiri\", \"Raman\", \"KP\", \"TrueChitra\"", {}},
+        {"NodeNotText", {{"Positions", "precise"}, {"Node", true}}, "key Node must be one of \"Mean\", \"True\"", {}},
+        {"AyanamsaOfBuiltin", {{"Ayanamsa", "Lahiri"}}, "key Ayanamsa needs \"Positions\": \"precise\"", {}},
+        {"NodeOfBuiltin", {{"Positions", "builtin"}, {"Node", "Mean"}}, "key Node needs \"Positions\": \"precise\"", {}},
+    };
+    std::string input;
+    for (const auto& row : rows) {
+        json line = base;
+        line.update(row.keys);
+        input += line.dump() + "\n";
+    }
+    const ToolRun run = RunTool(input);
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& row = rows[i];
+        const json& out = run.lines[i];
+        if (!row.error.empty()) {
+            EXPECT_EQ(out, json({{"error", row.error}})) << row.name;
+            continue;
+        }
+        Program p;
+        p.SkyInUse = row.choice;
+        RunCalculation(p, test::Form(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true));
+        EXPECT_EQ(out["ChartPositions"][1], p.Chart.ChartPositions[1]) << row.name;
+        EXPECT_EQ(out["RahuText"], p.Chart.RahuText) << row.name;
+        EXPECT_EQ(out["AyanamsaText"], p.Summary.AyanamsaText) << row.name;
+        EXPECT_EQ(out["Sky"]["Positions"], row.choice.Positions == SkyPositions::Precise ? "precise" : "builtin") << row.name;
+        if (row.choice.Positions == SkyPositions::Precise) {
+            EXPECT_EQ(out["Sky"]["Ayanamsa"], row.keys.value("Ayanamsa", "Lahiri")) << row.name;
+            EXPECT_EQ(out["Sky"]["Node"], row.keys.value("Node", "Mean")) << row.name;
+        }
+    }
+}
+
 TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     json missing = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     missing.erase("LonMin");

@@ -1,5 +1,6 @@
 #include "ChartJson.h"
 
+#include "SkyKeys.h"
 #include <array>
 #include <limits>
 #include <memory>
@@ -176,7 +177,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
-        known = known || item.key() == "Place";
+        known = known || item.key() == "Place" || IsSkyKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     for (const RangeCheck& r : kRanges) {
@@ -226,8 +227,11 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     }
 
     if (const auto failure = ValidateInput(v)) return Error(failure->Message);
+    const SkyKeys sky = ReadSkyKeys(in);
+    if (!sky.Error.empty()) return Error(sky.Error);
 
     Program p;
+    p.SkyInUse = sky.Choice;
     ordered_json found;
     if (place) {
         LoadNameTables(p);
@@ -251,6 +255,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
 
     ordered_json out;
     if (place) out["PlaceFound"] = found;
+    if (sky.Given) out["Sky"] = SkyAnswer(sky.Choice);
     out["ChartPositions"] = std::vector<std::string>(c.ChartPositions.begin(), c.ChartPositions.begin() + kChartBodies);
     out["PlanetPositionText"] = c.PlanetPositionText;
     out["MoonLongitudeText"] = c.MoonLongitudeText;

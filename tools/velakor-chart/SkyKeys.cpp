@@ -1,0 +1,81 @@
+#include "SkyKeys.h"
+
+#include <array>
+#include <utility>
+
+namespace velakor {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, SkyAyanamsa>, 4> kAyanamsas{{
+    {"Lahiri", SkyAyanamsa::Lahiri},
+    {"Raman", SkyAyanamsa::Raman},
+    {"KP", SkyAyanamsa::Krishnamurti},
+    {"TrueChitra", SkyAyanamsa::TrueChitra},
+}};
+constexpr std::array<std::pair<std::string_view, SkyNode>, 2> kNodes{{{"Mean", SkyNode::Mean}, {"True", SkyNode::True}}};
+constexpr std::array<std::pair<std::string_view, SkyPositions>, 2> kPositions{
+    {{"builtin", SkyPositions::Builtin}, {"precise", SkyPositions::Precise}}};
+
+// Reads one key into value; false (with the error written) for a value not in the list.
+template <typename T, std::size_t N>
+bool ReadOne(const nlohmann::json& record, std::string_view key,
+             const std::array<std::pair<std::string_view, T>, N>& values, T& value, SkyKeys& out) {
+    const auto it = record.find(std::string(key));
+    if (it == record.end()) return true;
+    out.Given = true;
+    if (it->is_string()) {
+        for (const auto& [name, v] : values) {
+            if (name == it->get<std::string>()) {
+                value = v;
+                return true;
+            }
+        }
+    }
+    std::string list;
+    for (const auto& [name, v] : values) list += (list.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+    out.Error = "key " + std::string(key) + " must be one of " + list;
+    return false;
+}
+
+template <typename T, std::size_t N>
+std::string_view NameOf(const std::array<std::pair<std::string_view, T>, N>& values, T value) {
+    for (const auto& [name, v] : values) {
+        if (v == value) return name;
+    }
+    return {};
+}
+
+}  // namespace
+
+bool IsSkyKey(std::string_view key) { return key == "Positions" || key == "Ayanamsa" || key == "Node"; }
+
+SkyKeys ReadSkyKeys(const nlohmann::json& record) {
+    SkyKeys out;
+    if (!ReadOne(record, "Positions", kPositions, out.Choice.Positions, out) ||
+        !ReadOne(record, "Ayanamsa", kAyanamsas, out.Choice.Ayanamsa, out) ||
+        !ReadOne(record, "Node", kNodes, out.Choice.Node, out))
+        return out;
+    if (out.Choice.Positions == SkyPositions::Builtin) {
+        for (std::string_view key : {"Ayanamsa", "Node"}) {
+            if (record.contains(std::string(key))) {
+                out.Error = "key " + std::string(key) + " needs \"Positions\": \"precise\"";
+                return out;
+            }
+        }
+    } else if (!SkyAvailable(out.Choice)) {
+        out.Error = "the precise sky's tables cannot be read";
+    }
+    return out;
+}
+
+nlohmann::ordered_json SkyAnswer(const SkyChoice& choice) {
+    nlohmann::ordered_json sky;
+    sky["Positions"] = NameOf(kPositions, choice.Positions);
+    if (choice.Positions == SkyPositions::Precise) {
+        sky["Ayanamsa"] = NameOf(kAyanamsas, choice.Ayanamsa);
+        sky["Node"] = NameOf(kNodes, choice.Node);
+    }
+    return sky;
+}
+
+}  // namespace velakor
