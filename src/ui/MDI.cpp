@@ -20,6 +20,7 @@
 
 #include <algorithm>
 
+#include "app/Calculation.h"
 #include "chart/DivisionalCharts.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
@@ -27,6 +28,8 @@
 #include "ui/DesktopIcons.h"
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
+#include "ui/ProgramSettings.h"
+#include "ui/SkyMenus.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
 
@@ -206,7 +209,11 @@ QString MDI::ViewTitle() const { return TitleOf(view_); }
 
 QString MDI::TitleOf(int view) const {
     const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
-    return FromView(chart) + QStringLiteral(", ") + StyleName(style_);
+    QString title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
+    // The precise sky is named wherever the chart is: band, status bar, picture, printout.
+    if (program_.SkyInUse.Positions == SkyPositions::Precise)
+        title += QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
+    return title;
 }
 
 void MDI::SetReadingFileName(const QString& name) {
@@ -291,6 +298,11 @@ void MDI::BuildMenus() {
     connect(colourOn, &QAction::triggered, this, [this] { SetColourStyle(true); });
     connect(mnuColorOff_, &QAction::triggered, this, [this] { SetColourStyle(false); });
     view->addMenu(colour);
+    view->addSeparator();
+
+    // The sky recomputes the chart and redraws whatever is on show.
+    skyMenus_ = new SkyMenus(view, this);
+    connect(skyMenus_, &SkyMenus::chosen, this, &MDI::SetSky);
     view->addSeparator();
 
     mnuChart_ = AddEntry(view, QStringLiteral("mnuChart"), QStringLiteral("&Chart"));
@@ -433,6 +445,30 @@ void MDI::MDIForm_Load() {
     // The North Indian chart is the one on show when the frame opens, so its entry is the
     // one checked.
     mnuNorth_->setChecked(true);
+
+    // What the user chose last time, where the program keeps settings.
+    const ViewSettings saved = ProgramSettings::LoadView();
+    style_ = saved.Style;
+    colour_ = saved.Colour;
+    const char* styleEntry = style_ == ChartStyle::South ? "mnuSouth" : (style_ == ChartStyle::East ? "mnuNatal" : "mnuNorth");
+    for (const char* name : {"mnuNorth", "mnuSouth", "mnuNatal"})
+        findChild<QAction*>(QLatin1String(name))->setChecked(qstrcmp(name, styleEntry) == 0);
+    mnuColorOff_->setChecked(!colour_);
+    findChild<QAction*>(QStringLiteral("mnuColorOn"))->setChecked(colour_);
+    mnuStatusBar_->setChecked(saved.StatusBar);
+    statusBar()->setVisible(saved.StatusBar);
+    skyMenus_->Show(program_.SkyInUse);
+}
+
+void MDI::SaveSettings() const {
+    ProgramSettings::SaveView({program_.SkyInUse, style_, colour_, mnuStatusBar_->isChecked()});
+}
+
+void MDI::SetSky(const SkyChoice& choice) {
+    program_.SkyInUse = choice;
+    ComputeChart(program_);
+    WriteChart();
+    SaveSettings();
 }
 
 void MDI::MDIForm_Resize() {
@@ -526,6 +562,7 @@ void MDI::mnuToolBar_Click() {
 void MDI::mnuStatusBar_Click() {
     // The entry has already flipped its own mark.
     statusBar()->setVisible(mnuStatusBar_->isChecked());
+    SaveSettings();
 }
 
 void MDI::mnuChart_Click() {
@@ -542,11 +579,13 @@ void MDI::ShowDivisionalChart(int d) {
 void MDI::SetChartStyle(ChartStyle style) {
     style_ = style;
     RefreshView();
+    SaveSettings();
 }
 
 void MDI::SetColourStyle(bool on) {
     colour_ = on;
     RefreshView();
+    SaveSettings();
 }
 
 void MDI::RefreshView() {

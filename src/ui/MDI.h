@@ -17,6 +17,7 @@ class QToolBar;
 namespace velakor {
 
 class DivisionalView;
+class SkyMenus;
 class frmDisplay;
 
 class MDI : public QMainWindow {
@@ -112,6 +113,9 @@ private:
     void ShowDivisionalChart(int d);
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
+    // Another sky: the chart is computed again and everything on show redrawn.
+    void SetSky(const SkyChoice& choice);
+    void SaveSettings() const;
     // Brings the views, the band, the status bar and the picture store up to the choices.
     void RefreshView();
     QString TitleOf(int view) const;
@@ -136,6 +140,7 @@ private:
     QAction* mnuNorth_ = nullptr;
     QAction* mnuColorOff_ = nullptr;
     QAction* mnuChart_ = nullptr;
+    SkyMenus* skyMenus_ = nullptr;
     QLabel* statusView_ = nullptr;
     QLabel* statusFile_ = nullptr;
 

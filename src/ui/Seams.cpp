@@ -1,10 +1,13 @@
 #include "ui/Seams.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
+
+#include "ui/ProgramSettings.h"
 
 namespace velakor {
 namespace {
@@ -48,12 +51,16 @@ bool RunFileDialog(CommonDialog& d, bool save) {
     dialog.setDefaultSuffix(ext);
     if (!(d.Flags & kOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (d.Flags & kNoReadOnlyReturn) dialog.setOption(QFileDialog::ReadOnly, false);
+    // A bare file name opens in the folder the user last chose a file in.
+    const QString lastFolder = ProgramSettings::LastFolder();
+    if (!lastFolder.isEmpty() && QFileInfo(d.FileName).path() == QLatin1String(".")) dialog.setDirectory(lastFolder);
     if (!d.FileName.isEmpty()) dialog.selectFile(d.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         d.FileName.clear();
         return false;
     }
     d.FileName = dialog.selectedFiles().constFirst();
+    ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath());
     return !d.FileName.isEmpty();
 }
 

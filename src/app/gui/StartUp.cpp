@@ -8,6 +8,7 @@
 #include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
 #include "ui/DesktopIcons.h"
+#include "ui/ProgramSettings.h"
 #include "ui/ProgramStyle.h"
 #include "ui/Seams.h"
 
@@ -20,6 +21,8 @@ constexpr int kAtlasLoadDelayMs = 250;
 
 void PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Velakor"));
+    // The settings' place: ~/.config/Velakor/Velakor.conf on Linux.
+    QApplication::setOrganizationName(QStringLiteral("Velakor"));
     QApplication::setStyle(new ProgramStyle);
     QApplication::setQuitOnLastWindowClosed(false);
     UseProgramIcon();
@@ -32,6 +35,9 @@ std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance) {
                     QStringLiteral("Velakor"));
         return nullptr;
     }
+    // The sky chosen last time; the precise one only while its tables can be read.
+    program.SkyInUse = ProgramSettings::LoadView().Sky;
+    if (!SkyAvailable(program.SkyInUse)) program.SkyInUse = SkyChoice{};
     auto form = std::make_unique<frmMain>(program);
     form->show();
     // The atlas of birth places is read behind the form once it has settled on the screen,

@@ -1,4 +1,5 @@
-// The desktop program. It reads no command line, settings or environment of its own.
+// The desktop program. It reads no command line or environment of its own; its settings
+// are read at start-up.
 #include <QApplication>
 
 #include "app/Program.h"
