@@ -120,6 +120,12 @@ private slots:
         const Run run = RunProgram(root + QStringLiteral("/bin/velakor-chart"), {}, elsewhere.path(), sampleRecord_);
         QVERIFY2(run.exitCode == 0, qPrintable(Explain(run)));
         QCOMPARE(run.out, buildChart_);
+        // The precise sky's tables are installed with the program and found from its folder.
+        QByteArray precise = sampleRecord_.trimmed();
+        precise.chop(1);
+        precise += ",\"Positions\":\"precise\"}\n";
+        const Run sky = RunProgram(root + QStringLiteral("/bin/velakor-chart"), {}, elsewhere.path(), precise);
+        QVERIFY2(sky.exitCode == 0 && sky.out.contains("\"Sky\":{\"Positions\":\"precise\""), qPrintable(Explain(sky)));
     }
 
     // Starts offscreen from another folder with its own JPEG library, and ends cleanly on
