@@ -29,6 +29,7 @@
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
+#include "ui/Seams.h"
 #include "ui/SkyMenus.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
@@ -465,6 +466,13 @@ void MDI::SaveSettings() const {
 }
 
 void MDI::SetSky(const SkyChoice& choice) {
+    // The tables are read on the first precise chart, not before: the window opens as fast.
+    if (!SkyAvailable(choice)) {
+        ShowMessage(this, QStringLiteral("The precise positions cannot be read; the built-in formulas stay in use."),
+                    BoxIcon::Critical);
+        skyMenus_->Show(program_.SkyInUse);
+        return;
+    }
     program_.SkyInUse = choice;
     ComputeChart(program_);
     WriteChart();

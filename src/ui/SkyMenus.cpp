@@ -49,9 +49,6 @@ void SkyMenus::Show(const SkyChoice& choice) {
     check(positions_, static_cast<int>(choice.Positions));
     check(ayanamsas_, static_cast<int>(choice.Ayanamsa));
     check(nodes_, static_cast<int>(choice.Node));
-    SkyChoice precise = choice;
-    precise.Positions = SkyPositions::Precise;
-    positions_[1]->setEnabled(SkyAvailable(precise));
     const bool isPrecise = choice.Positions == SkyPositions::Precise;
     for (QMenu* menu : {ayanamsaMenu_, nodeMenu_}) {
         menu->setEnabled(isPrecise);

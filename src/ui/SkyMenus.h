@@ -19,7 +19,7 @@ public:
     SkyMenus(QMenu* view, QObject* parent);
 
     // Checks the entries of a choice; the ayanamsa and node entries are enabled for the
-    // precise sky, and the precise sky's entry only when its tables can be read.
+    // precise sky only.
     void Show(const SkyChoice& choice);
 
 signals:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "sky/PreciseSky.h"
@@ -85,6 +87,33 @@ TEST(PreciseSky, AyanamsasAgreeWithPublishedValues) {
         if (row.withNutation) got += Tables().Value(SkySeries::Nutation, row.jdUt + sky.DeltaT(row.jdUt));
         EXPECT_LE(ArcSeconds(got, row.published), 1.0) << row.name << ": " << std::to_string(got);
     }
+}
+
+// A damaged or foreign file is refused whole, never read in part.
+TEST(SkyTables, RefusesDamagedFiles) {
+    std::string good;
+    {
+        std::ifstream in(VELAKOR_SKY_TABLES_FILE, std::ios::binary);
+        good.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_TRUE(SkyTables::Parse(good).Valid());
+    std::string flipped = good;
+    flipped[flipped.size() / 2] ^= 0x10;
+    std::string otherMagic = good;
+    otherMagic[7] = '2';
+    const struct {
+        const char* name;
+        std::string bytes;
+    } rows[] = {
+        {"empty", ""},
+        {"magic only", std::string(kSkyTablesMagic)},
+        {"truncated", good.substr(0, good.size() - 100)},
+        {"one byte more", good + "x"},
+        {"a bit flipped", flipped},
+        {"another format", otherMagic},
+    };
+    for (const auto& row : rows) EXPECT_FALSE(SkyTables::Parse(row.bytes).Valid()) << row.name;
+    EXPECT_FALSE(SkyTables::Load("no-such-folder/sky.tables").Valid());
 }
 
 }  // namespace
