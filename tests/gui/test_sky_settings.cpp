@@ -16,6 +16,7 @@
 #include "app/gui/frmMain.h"
 #include "ui/DivisionalView.h"
 #include "ui/MDI.h"
+#include "ui/ProgramSettings.h"
 #include "ui/frmDisplay.h"
 
 using namespace velakor;
@@ -144,6 +145,16 @@ private slots:
         QCOMPARE(again->frame->findChild<QAction*>(sky.Positions == SkyPositions::Precise ? "mnuPreciseSky" : "mnuBuiltinSky")
                      ->isChecked(),
                  true);
+    }
+
+    // The file dialogs open where the user last chose a file, while that folder exists.
+    void lastFolderIsRemembered() {
+        const test::TempFolder folder;
+        QCOMPARE(ProgramSettings::LastFolder(), QString());
+        ProgramSettings::SetLastFolder(QString::fromStdString(folder.str()));
+        QCOMPARE(ProgramSettings::LastFolder(), QString::fromStdString(folder.str()));
+        ProgramSettings::SetLastFolder(QString::fromStdString(folder / "gone"));
+        QCOMPARE(ProgramSettings::LastFolder(), QString());
     }
 
     void corruptSettingsGiveTheDefaults_data() {
