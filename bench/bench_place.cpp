@@ -30,7 +30,7 @@ void BM_AtlasSuggest(benchmark::State& state, const char* typed) {
 void BM_ChooseZone(benchmark::State& state) {
     velakor::Program p;
     velakor::LoadNameTables(p);
-    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(p.Names, "Europe/London", 1990, 7, 1, 12, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(p.Names, "Europe/London", 1990, 7, 1, 12, 0, 0));
 }
 
 BENCHMARK(BM_AtlasLoad)->Unit(benchmark::kMillisecond);

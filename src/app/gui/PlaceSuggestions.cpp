@@ -13,6 +13,7 @@
 #include <QStringListModel>
 #include <QThread>
 
+#include "chart/NameTables.h"
 #include "place/ZoneChoice.h"
 
 namespace velakor {
@@ -166,9 +167,11 @@ void PlaceSuggestions::Pick(int row) {
 
 void PlaceSuggestions::ChooseZoneForBirth() {
     if (!picked_ || !following_) return;
+    const PlaceFields f = FieldsForPlace(*picked_);
     const ZoneChoice z = ChooseZone(names_, picked_->TimeZone, c_.year->currentText().toInt(),
                                     c_.month->currentIndex() + 1, c_.day->currentText().toInt(),
-                                    c_.hour->currentText().toInt(), c_.minute->currentText().toInt());
+                                    c_.hour->currentText().toInt(), c_.minute->currentText().toInt(),
+                                    LocalMeanTimeMinutes(f.LonDeg, f.LonMin, f.East));
     if (z.chosen()) {
         writing_ = true;
         c_.zone->setCurrentIndex(z.ZoneIndex);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QUrlQuery>
 
+#include "app/ZoneWarning.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
@@ -233,7 +234,19 @@ bool frmMain::ValidateInput() {
 
 void frmMain::cmdCalculate_Click() {
     if (!ValidateInput()) return;
-    RunCalculation(program_, CollectFormValues());
+    const FormValues values = CollectFormValues();
+    {
+        // Asked before anything changes: a zone far from the birth place's own clock is
+        // most often the list's first row left as it was.
+        Program probe;
+        LoadNameTables(probe);
+        CopyFormToRecord(probe, values);
+        if (const auto warning = ZoneWarning(probe.Birth); warning && !AskQuestion(this, FromStd(*warning))) {
+            ui_->cboTimeZone->setFocus();
+            return;
+        }
+    }
+    RunCalculation(program_, values);
 
     MDI* window = chartWindow_;
     if (!window) {
