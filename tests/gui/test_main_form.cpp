@@ -104,8 +104,8 @@ void TestMainForm::listsAfterLoad_data() {
     QTest::newRow("years") << "cboYear" << 150 << "1901" << "2050";
     QTest::newRow("hours, 24 included") << "cboHour" << 25 << "0" << "24";
     QTest::newRow("minutes") << "cboMinute" << 60 << "0" << "59";
-    QTest::newRow("zones") << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
-                           << "Yukon War Time,YWT,-8.0";
+    QTest::newRow("zones") << "cboTimeZone" << kZoneCount << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
+                           << "Local Mean Time";
 }
 
 void TestMainForm::listsAfterLoad() {

@@ -21,15 +21,6 @@ namespace {
 
 QString FromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// "New Delhi, National Capital Territory of Delhi, India", as the atlas spells it.
-QString SuggestionText(const Place& p) {
-    QStringList parts;
-    for (const std::string* s : {&p.Name, &p.State, &p.Country}) {
-        if (!s->empty()) parts << FromStd(*s);
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 int LetterCount(const QString& text) {
     int n = 0;
     for (const QChar c : text) n += c.isLetter() ? 1 : 0;
@@ -133,7 +124,7 @@ void PlaceSuggestions::ShowSuggestions(const QString& text) {
     }
     QAbstractItemView* list = popup();
     QStringList rows;
-    for (const Place* p : shown_) rows << SuggestionText(*p);
+    for (const Place* p : shown_) rows << FromStd(SuggestionLine(*p));
     model_->setStringList(rows);
     // As wide as the longest suggestion, and never narrower than the box.
     const int width = std::max(c_.city->width(), list->sizeHintForColumn(0) + 2 * list->frameWidth() +
@@ -157,6 +148,10 @@ void PlaceSuggestions::Pick(int row) {
     c_.lonMin->setText(QString::number(f.LonMin));
     (f.South ? c_.south : c_.north)->setChecked(true);
     (f.East ? c_.east : c_.west)->setChecked(true);
+    // Each box shows the start of its text, not the end a long name scrolled to.
+    for (QLineEdit* box : {c_.city, c_.state, c_.country, c_.latDeg, c_.latMin, c_.lonDeg, c_.lonMin}) {
+        box->setCursorPosition(0);
+    }
     writing_ = false;
     picked_ = place;
     pickedCity_ = c_.city->text();

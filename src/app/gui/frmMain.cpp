@@ -1,11 +1,14 @@
 #include "app/gui/frmMain.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QUrlQuery>
 
 #include "app/ZoneWarning.h"
+#include "app/gui/FieldFilter.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
@@ -21,15 +24,8 @@ namespace {
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
-bool IsLetterCode(int code) {
-    return (code >= 65 && code <= 90) || (code >= 97 && code <= 122) || code == 32 || code == 8 || code == 127;
-}
-
-bool IsDigitCode(int code) { return (code >= 48 && code <= 57) || code == 8 || code == 127; }
-
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
-// Delete, Home...). Enter and Escape do type codes (13, 27) and are refused like any other.
-// With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
+// Delete, Home...). With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
 // types code 3 whichever way it is reported.
 int TypedCode(const QKeyEvent& key) {
     // Tab moves between the fields; it types nothing into them.
@@ -41,12 +37,6 @@ int TypedCode(const QKeyEvent& key) {
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
     if (ctrl && code >= 0x40 && code < 0x80) return code & 0x1f;
     return code;
-}
-
-// Copy, cut and paste by their standard keys, some of which type no character
-// (Shift+Insert, Ctrl+Insert): the filtered boxes refuse them like any control code.
-bool IsClipboardKey(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut);
 }
 
 // The map search for a birth place, "city, state, country".
@@ -318,29 +308,67 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
-    const int code = TypedCode(*key);
-    const bool refused = IsClipboardKey(*key) || (code >= 0 && !(letters ? IsLetterCode(code) : IsDigitCode(code)));
-    if (!refused) return false;
+    auto* box = static_cast<QLineEdit*>(watched);
+    const FieldKind kind = letters ? FieldKind::Letters : FieldKind::Digits;
+    if (IsEditingCommand(*key)) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // The box's own commands come first; no shortcut of a menu takes them.
+            if (key->modifiers().testFlag(Qt::ControlModifier) || IsPasteKey(*key)) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ui_->cmdCalculate->click();
+            return true;
+        }
+        if (IsRedoByCtrlY(*key)) {
+            box->redo();
+            return true;
+        }
+        if (IsPasteKey(*key)) {
+            // Pasted text meets the same filter as typed text: what the box refuses is left
+            // out, and said once.
+            bool refused = false;
+            const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+            if (!kept.isEmpty()) box->insert(kept);
+            if (refused) RefuseInput(box, letters);
+            return true;
+        }
+        return false;  // select all, copy, cut, undo, redo, Escape, Tab: the box's own
+    }
 
+    const int code = TypedCode(*key);
+    if (code < 0 || code == 8 || code == 127) return false;  // moving, deleting
     if (event->type() == QEvent::ShortcutOverride) {
-        // Claim Ctrl keys and the clipboard keys so that no shortcut takes them: they come
-        // back as a key press and are refused there, once. Alt keys stay free for the
-        // menus' access keys.
+        // Claim the other Ctrl keys so that no shortcut takes them: they come back as a key
+        // press and are refused there, once. Alt keys stay free for the menus' access keys.
         const Qt::KeyboardModifiers mods = key->modifiers();
-        if (IsClipboardKey(*key) || (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier))) {
+        if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier) && code < 32) {
             event->accept();
             return true;
         }
         return false;
     }
-    auto* box = static_cast<QLineEdit*>(watched);
+    bool refused = code < 32;
+    const QString kept = refused ? QString() : FilterFieldText(key->text(), kind, &refused);
+    if (!refused) {
+        if (kept == key->text()) return false;  // typed as it is
+        box->insert(kept);                       // an accented letter, folded
+        return true;
+    }
+    RefuseInput(box, letters);
+    return true;
+}
+
+void frmMain::RefuseInput(QLineEdit* box, bool letters) {
     if (letters) {
         ShowMessage(this, QStringLiteral("Please enter only letters"), BoxIcon::Critical);
         box->setFocus();
     } else {
         ShowMessage(this, QStringLiteral("Please enter only numbers"), BoxIcon::Critical);
     }
-    return true;
 }
 
 void frmMain::EndProgram() {

@@ -69,6 +69,8 @@ private:
     void EndProgram();
     void FinishEnding();
     QLineEdit* FieldEdit(FormField field) const;
+    // The filtered box's message for a refused character; the letter boxes take the focus back.
+    void RefuseInput(QLineEdit* box, bool letters);
 
     Program& program_;
     std::unique_ptr<Ui::frmMain> ui_;
