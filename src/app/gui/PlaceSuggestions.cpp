@@ -34,7 +34,8 @@ bool EditsName(const QKeyEvent& key) {
     const QString text = key.text();
     if (text.size() != 1) return false;
     const char16_t c = text.at(0).unicode();
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ';
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ' || c == u'\'' || c == u'-' ||
+           c == u'.';
 }
 
 const QString kSetByHand =
