@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -358,6 +359,8 @@ void TestMainForm::editingKeys_data() {
                                                        << "D'Souza-Jose" << QString::fromUtf8("D'Souza-Jos\u00e9")
                                                        << false << false;
     QTest::newRow("pasted coordinates") << "txtLatDeg" << "Ctrl+V" << "18.5" << "185" << "18.5" << true << false;
+    QTest::newRow("Paste of the box's menu") << "txtCity" << "menu:Paste" << "Pune 411001" << "Pune "
+                                             << "Pune 411001" << true << false;
     QTest::newRow("Ctrl+A, then a digit") << "txtLonDeg" << "End, Ctrl+A, 7" << x << "7" << x << false << false;
     QTest::newRow("Escape") << "txtLatMin" << "Esc" << x << "12" << x << false << false;
     QTest::newRow("Return presses the button") << "txtName" << "Return" << x << ravi << x << false << true;
@@ -385,7 +388,18 @@ void TestMainForm::editingKeys() {
     QApplication::clipboard()->setText(clipboard);
     f.log.clear();
 
-    QTest::keySequence(edit, QKeySequence::fromString(keys));
+    if (keys == QLatin1String("menu:Paste")) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(edit, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+    } else {
+        QTest::keySequence(edit, QKeySequence::fromString(keys));
+    }
 
     QCOMPARE(edit->text(), kept);
     QCOMPARE(QApplication::clipboard()->text(), clipboardAfter);

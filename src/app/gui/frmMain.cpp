@@ -2,9 +2,11 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QUrlQuery>
 
 #include "app/ZoneWarning.h"
@@ -71,10 +73,12 @@ frmMain::frmMain(Program& program, QWidget* parent)
     for (QLineEdit* box : {ui_->txtName, ui_->txtCity, ui_->txtState, ui_->txtCountry}) {
         letterBoxes_.insert(box);
         box->installEventFilter(this);
+        box->setAcceptDrops(false);  // dropped text would pass the filter by
     }
     for (QLineEdit* box : {ui_->txtLatDeg, ui_->txtLatMin, ui_->txtLonDeg, ui_->txtLonMin}) {
         numberBoxes_.insert(box);
         box->installEventFilter(this);
+        box->setAcceptDrops(false);
         // A longer text put in from a reading is widened to fit (see SetNumberText); once
         // it is short again, typing is held to three digits as before.
         connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
@@ -305,11 +309,25 @@ void frmMain::mnuAbout_Click() { ShowAboutBox(this); }
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const bool letters = letterBoxes_.contains(watched);
     if (!letters && !numberBoxes_.contains(watched)) return QMainWindow::eventFilter(watched, event);
+    auto* box = static_cast<QLineEdit*>(watched);
+    const FieldKind kind = letters ? FieldKind::Letters : FieldKind::Digits;
+    if (event->type() == QEvent::ContextMenu) {
+        // The box's own menu, whose Paste goes through the filter like Ctrl+V.
+        QMenu* menu = box->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* paste : menu->actions()) {
+            // Known by its caption, as the box's own translation spells it.
+            if (!paste->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+            paste->setObjectName(QStringLiteral("edit-paste"));
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, this, [this, box, kind, letters] { PasteFiltered(box, kind, letters); });
+        }
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
-    auto* box = static_cast<QLineEdit*>(watched);
-    const FieldKind kind = letters ? FieldKind::Letters : FieldKind::Digits;
     if (IsEditingCommand(*key)) {
         if (event->type() == QEvent::ShortcutOverride) {
             // The box's own commands come first; no shortcut of a menu takes them.
@@ -328,12 +346,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (IsPasteKey(*key)) {
-            // Pasted text meets the same filter as typed text: what the box refuses is left
-            // out, and said once.
-            bool refused = false;
-            const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
-            if (!kept.isEmpty()) box->insert(kept);
-            if (refused) RefuseInput(box, letters);
+            PasteFiltered(box, kind, letters);
             return true;
         }
         return false;  // select all, copy, cut, undo, redo, Escape, Tab: the box's own
@@ -360,6 +373,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
     RefuseInput(box, letters);
     return true;
+}
+
+void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
+    // Pasted text meets the same filter as typed text: what the box refuses is left out,
+    // and said once.
+    bool refused = false;
+    const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    if (!kept.isEmpty()) box->insert(kept);
+    if (refused) RefuseInput(box, letters);
 }
 
 void frmMain::RefuseInput(QLineEdit* box, bool letters) {
