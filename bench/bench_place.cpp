@@ -27,10 +27,10 @@ void BM_AtlasSuggest(benchmark::State& state, const char* typed) {
     for (auto _ : state) benchmark::DoNotOptimize(atlas.Suggest(typed));
 }
 
-void BM_ChooseZone(benchmark::State& state) {
+void BM_ChooseZone(benchmark::State& state, const char* zone, int year) {
     velakor::Program p;
     velakor::LoadNameTables(p);
-    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(p.Names, "Europe/London", 1990, 7, 1, 12, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(p.Names, zone, year, 7, 1, 12, 0, 321));
 }
 
 BENCHMARK(BM_AtlasLoad)->Unit(benchmark::kMillisecond);
@@ -38,6 +38,9 @@ BENCHMARK_CAPTURE(BM_AtlasSuggest, two_letters_Sa, "Sa")->Unit(benchmark::kMicro
 BENCHMARK_CAPTURE(BM_AtlasSuggest, Pun, "Pun")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_AtlasSuggest, with_state_and_country, "Pune, Maharashtra, India")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ChooseZone)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_AtlasSuggest, former_name_Bombay, "Bombay")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ChooseZone, London_summer, "Europe/London", 1990)->Unit(benchmark::kMicrosecond);
+// A city's mean time in seconds: the nearest row, local mean time included.
+BENCHMARK_CAPTURE(BM_ChooseZone, Kolkata_1901, "Asia/Kolkata", 1901)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

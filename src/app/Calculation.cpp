@@ -98,10 +98,21 @@ void CopyFormToRecord(Program& p, const FormValues& v) {
     b.BirthYear = ToInt16(v.Year);
     b.BirthHour = ToInt16(v.Hour);
     b.BirthMinute = ToInt16(v.Minute);
-    b.ZoneHoursAbs = ToInt16(std::abs(p.Names.ZoneHourTable[zone]));
-    b.ZoneMinutesAbs = ToInt16(std::abs(p.Names.ZoneMinuteTable[zone]));
-    b.ZoneHours = p.Names.ZoneHourTable[zone];
-    b.ZoneMinutes = p.Names.ZoneMinuteTable[zone];
+    std::int16_t zoneHours = p.Names.ZoneHourTable[zone];
+    std::int16_t zoneMinutes = p.Names.ZoneMinuteTable[zone];
+    if (zone == kLocalMeanTimeRow) {
+        // The record keeps what to add to the clock for universal time, like any row, so
+        // every stage, the reading file and the report read local mean time unchanged.
+        const int ahead = LocalMeanTimeMinutes(static_cast<int>(LeadingNumber(v.LonDeg)),
+                                               static_cast<int>(LeadingNumber(v.LonMin)),
+                                               v.Longitude == Direction::First);
+        zoneHours = ToInt16(-ahead / 60);
+        zoneMinutes = ToInt16(-ahead % 60);
+    }
+    b.ZoneHoursAbs = ToInt16(std::abs(zoneHours));
+    b.ZoneMinutesAbs = ToInt16(std::abs(zoneMinutes));
+    b.ZoneHours = zoneHours;
+    b.ZoneMinutes = zoneMinutes;
     b.LonDeg = ToInt16(LeadingNumber(v.LonDeg));
     b.LonMin = ToInt16(LeadingNumber(v.LonMin));
     b.LatDeg = ToInt16(LeadingNumber(v.LatDeg));

@@ -20,7 +20,7 @@ struct FormValues {
     int Year = 1901;     // cboYear: 1901..2050
     int Hour = 0;        // cboHour: 0..24
     int Minute = 0;      // cboMinute: 0..59
-    int ZoneIndex = 0;   // cboTimeZone: 0..70
+    int ZoneIndex = 0;   // cboTimeZone: 0..kZoneCount-1
     std::string LatDeg, LatMin, LonDeg, LonMin;  // text boxes, up to 3 digits when typed
     Direction Latitude = Direction::First;       // North
     Direction Longitude = Direction::First;      // East

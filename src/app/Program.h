@@ -11,7 +11,10 @@
 
 namespace velakor {
 
-inline constexpr int kZoneCount = 71;
+// The zone list: the 71 historical rows, the further offsets a birth can have, and last the
+// local mean time of the birth longitude. Row numbers never change (readings keep them).
+inline constexpr int kZoneCount = 111;
+inline constexpr int kLocalMeanTimeRow = 110;
 inline constexpr int kSignCount = 12;
 inline constexpr int kNakshatraRows = 36;
 inline constexpr int kChartBodies = 11;  // Sun .. Ketu, Ascendant, Midheaven

@@ -85,6 +85,51 @@ constexpr std::array<ZoneRow, kZoneCount> kZones{{
     {"Yukon Daylight Time,YDT,-8.0", 8, 0},
     {"Yukon Standard Time,YST,-9.0", 9, 0},
     {"Yukon War Time,YWT,-8.0", 8, 0},
+    // Every further offset a birth between 1901 and 2050 can have, standard or daylight, in
+    // whole minutes, as the time-zone database gives them (a test walks the database to
+    // prove none is missing). Sorted by offset once; a row number is kept forever, so new
+    // rows only ever go after the last.
+    {"Samoa Standard Time,SST,-11:30", 11, 30},
+    {"Niue Time,NUT,-11:20", 11, 20},
+    {"Kiritimati Time,KIT,-10:40", 10, 40},
+    {"Pitcairn Time,PNT,-8:30", 8, 30},
+    {"Belize Half Daylight Time,BZHDT,-5:30", 5, 30},
+    {"Quito Mean Time,QMT,-5:14", 5, 14},
+    {"Port-au-Prince Mean Time,PPMT,-4:49", 4, 49},
+    {"Santo Domingo Mean Time,SDMT,-4:40", 4, 40},
+    {"Venezuela Time,VET,-4:30", 4, 30},
+    {"Castries Mean Time,CMT,-4:04", 4, 4},
+    {"Guyana Time,GYT,-3:45", 3, 45},
+    {"Newfoundland Double Daylight Time,NDDT,-1:30", 1, 30},
+    {"Freetown Mean Time,FMT,-0:53", 0, 53},
+    {"Sierra Leone Summer Time,SLST,-0:40", 0, 40},
+    {"Netherlands Time,NET,+0:20", 0, -20},
+    {"Gold Coast Time,GCT,+0:30", 0, -30},
+    {"Netherlands Summer Time,NEST,+1:20", -1, -20},
+    {"Warsaw Mean Time,WMT,+1:24", -1, -24},
+    {"South West Africa Time,SWAT,+1:30", -1, -30},
+    {"Tallinn Mean Time,TMT,+1:39", -1, -39},
+    {"Minsk Mean Time,MMT,+1:50", -1, -50},
+    {"Chisinau Mean Time,CMT,+1:55", -1, -55},
+    {"Simferopol Mean Time,SMT,+2:16", -2, -16},
+    {"Zomba Mean Time,ZMT,+2:21", -2, -21},
+    {"East Africa Time,BEAT,+2:30", -2, -30},
+    {"British East Africa Time,BEAUT,+2:45", -2, -45},
+    {"Afghanistan Time,AFT,+4:30", -4, -30},
+    {"Male Mean Time,MMT,+4:54", -4, -54},
+    {"Nepal Time,NPT,+5:45", -5, -45},
+    {"Malaya Time,MALT,+7:20", -7, -20},
+    {"North Borneo Summer Time,NBST,+8:20", -8, -20},
+    {"Australian Central Western Standard Time,ACWST,+8:45", -8, -45},
+    {"Australian Central Western Daylight Time,ACWDT,+9:45", -9, -45},
+    {"Norfolk Mean Time,NMT,+11:12", -11, -12},
+    {"Chatham Mean Time,CHMT,+12:15", -12, -15},
+    {"Tonga Time,TOT,+12:20", -12, -20},
+    {"Chatham Standard Time,CHAST,+12:45", -12, -45},
+    {"Chatham Daylight Time,CHADT,+13:45", -13, -45},
+    {"Line Islands Time,LINT,+14:00", -14, 0},
+    // The clock of the birth place itself: its entries come from the birth longitude.
+    {"Local Mean Time", 0, 0},
 }};
 
 constexpr std::array<std::string_view, kSignCount> kSignAbbrev{
@@ -189,6 +234,13 @@ void LookupNakshatraLord(Program& p) {
 std::string_view SignNameForAbbrev(std::string_view abbrev) {
     const int k = SignIndex(abbrev);
     return k < 0 ? std::string_view{} : kSignNames[k];
+}
+
+int LocalMeanTimeMinutes(int lonDeg, int lonMin, bool east) {
+    // One minute of arc is four seconds of clock time; round to the nearest minute.
+    const int seconds = (lonDeg * 60 + lonMin) * 4;
+    const int minutes = (seconds + 30) / 60;
+    return east ? minutes : -minutes;
 }
 
 int SignIndex(std::string_view abbrev) {

@@ -20,6 +20,11 @@ void LookupNakshatraLord(Program& p);
 // Sanskrit sign name for a three-letter abbreviation ("Ari" -> "Mesha"); empty if unknown.
 std::string_view SignNameForAbbrev(std::string_view abbrev);
 
+// The clock of a longitude's local mean time, in minutes ahead of Greenwich (west negative),
+// rounded to the minute: 77 deg 12' E gives 309 (UTC+5:09). Degrees and minutes are not
+// negative.
+int LocalMeanTimeMinutes(int lonDeg, int lonMin, bool east);
+
 // Index 0..11 of a sign abbreviation, or -1.
 int SignIndex(std::string_view abbrev);
 

@@ -124,7 +124,7 @@ bool ReadTruthValue(std::string_view text);
 //   - month: the text as a number, minus 1, rounded (halves to even) is the list position;
 //   - day, year, hour, minute: the list entry whose text equals the text ("1".."31",
 //     "1901".."2050", "0".."24", "0".."59");
-//   - zone: the text as a whole number is the list position (0..70);
+//   - zone: the text as a whole number is the list position (0..kZoneCount-1);
 //   - the flags as ReadTruthValue reads them: east, south, daylight saving.
 // A month, list entry or zone that cannot be taken over leaves that field as it was.
 FormValues RestoreFormValues(const ReadingTexts& values, const FormValues& current);

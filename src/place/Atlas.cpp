@@ -181,7 +181,7 @@ Place WholeRecord(GeonamesCity* city) {
     gdouble latitude = 0, longitude = 0;
     g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &id, &name, &stateCode, &state, &countryCode, &country, &zone,
                   &population, &latitude, &longitude);
-    return Place{name, state, country, zone, latitude, longitude, population};
+    return Place{name, state, country, zone, latitude, longitude, population, {}};
 }
 
 // The record's layout is the library's own business: use it only where it gives what the
@@ -201,7 +201,62 @@ bool RecordLayoutKnown(const Gazetteer& g, gint index) {
     return known;
 }
 
+// The table of former names (data/former-place-names.txt), compiled in.
+constexpr std::string_view kFormerNames =
+#include "place/FormerNames.inc"
+    ;
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// "mumbai\nmaharashtra\nindia": a place as the table names it, folded.
+std::string PlaceKey(std::string_view name, std::string_view state, std::string_view country) {
+    return Lower(FoldPlaceName(name)) + '\n' + Lower(FoldPlaceName(state)) + '\n' + Lower(FoldPlaceName(country));
+}
+
+struct FormerName {
+    std::string_view former, line;
+    std::string place;  // PlaceKey
+};
+
+std::vector<FormerName> FormerNameTable() {
+    std::vector<FormerName> out;
+    std::size_t start = 0;
+    while (start < kFormerNames.size()) {
+        std::size_t end = kFormerNames.find('\n', start);
+        if (end == std::string_view::npos) end = kFormerNames.size();
+        const std::string_view whole = kFormerNames.substr(start, end - start);
+        start = end + 1;
+        const std::string_view line = Trimmed(whole.substr(0, whole.find('#')));
+        if (line.empty()) continue;
+        std::string_view fields[4];
+        std::size_t from = 0, n = 0;
+        for (; n < 4; ++n) {
+            const std::size_t bar = line.find('|', from);
+            fields[n] = Trimmed(line.substr(from, bar == std::string_view::npos ? std::string_view::npos : bar - from));
+            if (bar == std::string_view::npos) break;
+            from = bar + 1;
+        }
+        if (n != 3 || fields[0].empty()) continue;
+        out.push_back(FormerName{fields[0], line, PlaceKey(fields[1], fields[2], fields[3])});
+    }
+    return out;
+}
+
 }  // namespace
+
+std::string SuggestionLine(const Place& place) {
+    std::string line = place.FormerName.empty() ? place.Name : place.FormerName + " (" + place.Name + ")";
+    for (const std::string* part : {&place.State, &place.Country}) {
+        if (part->empty()) continue;
+        if (!line.empty()) line += ", ";
+        line += *part;
+    }
+    return line;
+}
 
 std::string FoldPlaceName(std::string_view utf8) {
     const std::string ascii = ToAscii(utf8);
@@ -243,9 +298,34 @@ Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
         if (added) areaKeys_.push_back(Lower(FoldPlaceName(name)));
         return it->second;
     };
+    // Former names: a copy of the place they name, found under the former name. The
+    // biggest place of that name, state and country is meant.
+    const std::vector<FormerName> formers = FormerNameTable();
+    std::unordered_map<std::string, std::size_t> wanted;
+    for (const FormerName& f : formers) wanted.emplace(f.place, places_.size());
+    if (!wanted.empty()) {
+        for (std::size_t i = 0; i < places_.size(); ++i) {
+            const Place& p = places_[i];
+            const auto it = wanted.find(PlaceKey(p.Name, p.State, p.Country));
+            if (it == wanted.end()) continue;
+            if (it->second == places_.size() || places_[it->second].Population < p.Population) it->second = i;
+        }
+    }
+    const std::size_t gazetteerPlaces = places_.size();
+    for (const FormerName& f : formers) {
+        const std::size_t target = wanted[f.place];
+        if (target == gazetteerPlaces) {
+            unmatched_.emplace_back(f.line);
+            continue;
+        }
+        Place alias = places_[target];
+        alias.FormerName = std::string(f.former);
+        places_.push_back(std::move(alias));
+    }
+
     for (std::size_t i = 0; i < places_.size(); ++i) {
         const Place& p = places_[i];
-        std::string key = Lower(FoldPlaceName(p.Name));
+        std::string key = Lower(FoldPlaceName(p.FormerName.empty() ? p.Name : p.FormerName));
         // A name with no letter the form could take cannot be typed: leave it out.
         if (key.empty()) continue;
         index_.push_back(Entry{std::move(key), area(p.State), area(p.Country), static_cast<std::uint32_t>(i)});
@@ -263,17 +343,24 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
         if (!k.empty()) narrowing.push_back(std::move(k));
     }
 
+    // "pune " finds Pune itself and the names whose first word is Pune.
+    const bool wordEnds = key.back() == ' ';
+    const std::string_view word = wordEnds ? std::string_view(key).substr(0, key.size() - 1) : std::string_view(key);
     std::vector<const Entry*> found;
-    auto it = std::lower_bound(index_.begin(), index_.end(), key,
-                               [](const Entry& e, const std::string& k) { return e.key < k; });
-    for (; it != index_.end() && std::string_view(it->key).substr(0, key.size()) == key; ++it) {
+    auto it = std::lower_bound(index_.begin(), index_.end(), word,
+                               [](const Entry& e, std::string_view k) { return e.key < k; });
+    for (; it != index_.end() && std::string_view(it->key).substr(0, word.size()) == word; ++it) {
+        if (wordEnds && it->key != word && !it->key.starts_with(key)) continue;
         const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& n) {
             return areaKeys_[it->state].starts_with(n) || areaKeys_[it->country].starts_with(n);
         });
         if (fits) found.push_back(&*it);
     }
 
-    const auto before = [this](const Entry* a, const Entry* b) {
+    const auto before = [this, word](const Entry* a, const Entry* b) {
+        // "Derry" is Derry before the bigger Derry Village.
+        const bool exactA = a->key == word, exactB = b->key == word;
+        if (exactA != exactB) return exactA;
         const Place& pa = places_[a->place];
         const Place& pb = places_[b->place];
         if (pa.Population != pb.Population) return pa.Population > pb.Population;
@@ -293,7 +380,7 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
             ordered = found.size();
         }
         const Place& p = places_[found[i]->place];
-        if (seen.insert(p.Name + '\n' + p.State + '\n' + p.Country).second) out.push_back(&p);
+        if (seen.insert(p.FormerName + '\n' + p.Name + '\n' + p.State + '\n' + p.Country).second) out.push_back(&p);
     }
     return out;
 }

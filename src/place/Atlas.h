@@ -21,7 +21,14 @@ struct Place {
     double Latitude = 0.0;   // degrees, north positive
     double Longitude = 0.0;  // degrees, east positive
     std::uint32_t Population = 0;
+    // A former or common English name by which this place was found ("Bombay" for
+    // Mumbai); empty for the gazetteer's own name.
+    std::string FormerName;
 };
+
+// "Mumbai, Maharashtra, India", or "Bombay (Mumbai), Maharashtra, India" for a place found
+// by its former name: what the suggestion list shows.
+std::string SuggestionLine(const Place& place);
 
 // A name as the form's letter filter would let a user type it: accents folded ("Tromsø" ->
 // "Tromso"), hyphens and slashes become spaces, apostrophes, dots and other signs are
@@ -46,12 +53,19 @@ public:
     explicit Atlas(std::vector<Place> places);
 
     // The places whose name begins with what was typed, without regard to case or accents,
-    // biggest first. Text after a comma
+    // a name that is exactly what was typed first, then biggest first. Former and common
+    // English names ("Bombay", "Peking") find their places too. Spaces around the name do
+    // not matter, but a space typed last ends the word ("New " finds New Delhi, not Newark).
+    // Text after a comma
     // narrows the choice: each further part must begin the place's state or country
     // ("Pune, Maharashtra, India"). At most `limit` places, each name/state/country once.
     std::vector<const Place*> Suggest(std::string_view typed, std::size_t limit = kSuggestionLimit) const;
 
     std::size_t size() const { return places_.size(); }
+
+    // Lines of the former-names table that found no place in the gazetteer (empty when
+    // the table and the gazetteer agree).
+    const std::vector<std::string>& unmatchedFormerNames() const { return unmatched_; }
 
 private:
     struct Entry {
@@ -63,6 +77,7 @@ private:
     std::vector<Place> places_;
     std::vector<std::string> areaKeys_;  // each state and country once: few, and much repeated
     std::vector<Entry> index_;           // sorted by key
+    std::vector<std::string> unmatched_;
 };
 
 // Reads every place of the system's gazetteer (about 24,000). Takes tens of milliseconds:

@@ -105,7 +105,7 @@ bool IsRealDate(int year, int month, int day) {
 }  // namespace
 
 ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int year, int month, int day, int hour,
-                      int minute) {
+                      int minute, int localMeanMinutes) {
     ZoneChoice c;
     const std::string zoneName(timeZone);
     std::string when = zoneName + " on " + DateText(year, month, day) + " at " + std::to_string(hour) + ":";
@@ -146,17 +146,19 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
         note += "; this clock time happened twice (clocks went back), the earlier is used";
     }
 
+    auto firstRow = [&](int rowOffset, std::string_view abbr) {
+        for (int i = 0; i < kZoneCount; ++i) {
+            if (i == kLocalMeanTimeRow || RowOffsetMinutes(names, i) != rowOffset) continue;
+            if (abbr.empty() || RowAbbreviation(names.ZoneNames[i]) == abbr) return i;
+        }
+        return -1;
+    };
     int row = -1;
     bool box = false;
-    if (r.offset % 60 == 0) {
+    if (r.abbr == "LMT") {
+        row = kLocalMeanTimeRow;
+    } else if (r.offset % 60 == 0) {
         const int offset = r.offset / 60;
-        auto firstRow = [&](int rowOffset, std::string_view abbr) {
-            for (int i = 0; i < kZoneCount; ++i) {
-                if (RowOffsetMinutes(names, i) != rowOffset) continue;
-                if (abbr.empty() || RowAbbreviation(names.ZoneNames[i]) == abbr) return i;
-            }
-            return -1;
-        };
         // Daylight saving of one hour: the zone's standard row, box ticked.
         if (r.dst) {
             if (const std::optional<ZoneState> standard = StandardTimeAround(tz, cl.pre);
@@ -168,18 +170,36 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
         }
         if (row < 0 && !r.abbr.empty()) row = firstRow(offset, r.abbr);
         if (row < 0) row = firstRow(offset, {});
-        // An offset only the box reaches (UTC+14:00 is UTC+13:00 and one hour).
-        if (row < 0) {
+        // A daylight offset only the box reaches. Standard time never ticks the box.
+        if (row < 0 && r.dst) {
             row = firstRow(offset - 60, {});
             box = row >= 0;
         }
     }
-
     if (row < 0) {
-        c.outcome = ZoneChoice::Outcome::NoRow;
-        c.Note = note + "; no zone in the list fits, zone not changed";
-        return c;
+        // A city's mean time in seconds (Madras time, +5:21:10), or an offset newer than
+        // this table: the nearest clock the list offers, the birth place's own mean time
+        // included, so that a place the atlas found always gets a zone.
+        int best = std::abs(r.offset - localMeanMinutes * 60);
+        row = kLocalMeanTimeRow;
+        for (int i = 0; i < kZoneCount; ++i) {
+            if (i == kLocalMeanTimeRow) continue;
+            const int d = std::abs(r.offset - RowOffsetMinutes(names, i) * 60);
+            if (d < best) best = d, row = i;
+        }
     }
+    if (row == kLocalMeanTimeRow) {
+        note += "; local mean time of the birth place, " + OffsetText(localMeanMinutes * 60);
+    } else if (r.offset != (RowOffsetMinutes(names, row) + (box ? 60 : 0)) * 60) {
+        note += "; the nearest zone in the list is used, " + OffsetText(RowOffsetMinutes(names, row) * 60);
+    }
+    if (year < 1970) {
+        // The database is complete only from 1970; before that many cities kept a clock of
+        // their own that it does not know (Bombay until 1955, Calcutta until 1948).
+        note += "; before 1970 the city may have kept its own clock: check the clock time of the birth "
+                "certificate";
+    }
+
     c.outcome = ZoneChoice::Outcome::Chosen;
     c.ZoneIndex = row;
     c.DaylightSaving = box;

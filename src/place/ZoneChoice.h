@@ -13,7 +13,7 @@ namespace velakor {
 struct ZoneChoice {
     enum class Outcome {
         Chosen,       // ZoneIndex and DaylightSaving give the database's universal time
-        NoRow,        // no row of the list, with or without the box, gives the offset
+        NoRow,        // no longer happens: the nearest row is chosen instead
         UnknownZone,  // the database does not know the place's time zone
         NoSuchDate,   // the day does not exist in that month
     };
@@ -44,9 +44,12 @@ struct ZoneChoice {
 //
 // Among the rows (and the box) that give the database's universal time, the zone's standard
 // row with the box ticked is preferred while daylight saving is in force, then a row whose
-// abbreviation is the database's, then the first row with the offset. `names` must hold the
-// zone table (LoadNameTables).
+// abbreviation is the database's, then the first row with the offset. Where the database has
+// the place on local mean time, the list's local mean time row is chosen; an offset in
+// seconds (a city's mean time kept by the whole zone) gets the nearest row, that row
+// included. `localMeanMinutes` is what the local mean time row gives for the birth
+// longitude (LocalMeanTimeMinutes); `names` must hold the zone table (LoadNameTables).
 ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int year, int month, int day, int hour,
-                      int minute);
+                      int minute, int localMeanMinutes);
 
 }  // namespace velakor

@@ -20,7 +20,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* version = new QLabel(QStringLiteral("Version 1.70"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* purpose = new QLabel(
-        QStringLiteral("Casts a Vedic birth chart from the birth data and shows it in the North Indian layout."),
+        QStringLiteral("Casts a Vedic birth chart from the birth data and shows it in the North Indian, South "
+                       "Indian or East Indian style, with six divisional charts."),
         this);
     purpose->setObjectName(QStringLiteral("lblDescription"));
     purpose->setWordWrap(true);

@@ -25,6 +25,7 @@
 #include "io/gui/OutputCommands.h"
 #include "ui/AboutBox.h"
 #include "ui/ChartCanvas.h"
+#include "ui/ChartZoom.h"
 #include "ui/DesktopIcons.h"
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
@@ -177,6 +178,9 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     divisionalWindow_->setObjectName(QStringLiteral("DivisionalWindow"));
     divisionalWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
     divisionalWindow_->hide();
+    zoom_ = new ChartZoom(area_, {displayWindow_, divisionalWindow_}, QSize(frmDisplay::kWidth, frmDisplay::kHeight));
+    // The views only show the chart: the keyboard goes round the band's buttons.
+    for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -203,6 +207,8 @@ void MDI::CapturePicture() {
     // Render the view itself: whatever covers the window on screen never gets in.
     display_->setPicture(viewOnShow()->grab());
 }
+
+double MDI::chartScale() const { return zoom_->scale(); }
 
 QWidget* MDI::viewOnShow() const { return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_; }
 
@@ -253,6 +259,9 @@ void MDI::BuildMenus() {
     QMenu* file = AddMenu(this, QStringLiteral("mnuFile"), QStringLiteral("&File"));
     connect(AddEntry(file, QStringLiteral("mnuNew"), QStringLiteral("&New")), &QAction::triggered, this,
             &MDI::mnuNew_Click);
+    // The toolbar's Open, also where a keyboard user looks for it.
+    connect(AddEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open...")), &QAction::triggered, this,
+            &MDI::openRequested);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
             &MDI::saveAsRequested);
@@ -388,6 +397,13 @@ void MDI::BuildBands() {
     connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::saveAsJpegRequested);
     connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
+
+    // Tab and Shift+Tab visit the band's buttons, left to right, and nothing else takes the
+    // focus on the way: the views and their area only show the chart.
+    for (QPushButton* button : {cmdSaveAsJPEG_, cmdBack_, cmdExit_}) button->setFocusPolicy(Qt::StrongFocus);
+    area_->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(cmdSaveAsJPEG_, cmdBack_);
+    setTabOrder(cmdBack_, cmdExit_);
 
     layout->addWidget(picTop_);
     layout->addWidget(area_, 1);
@@ -609,6 +625,7 @@ void MDI::RefreshView() {
     // The natal display keeps its contents while a divisional chart stands in its place.
     divisionalWindow_->setVisible(view_ >= 0);
     displayWindow_->setVisible(view_ < 0);
+    zoom_->Refresh();
     // The picture store holds what is on show; before the frame is first shown, its first
     // activation takes it.
     if (isVisible()) CapturePicture();

@@ -16,6 +16,7 @@ class QToolBar;
 
 namespace velakor {
 
+class ChartZoom;
 class DivisionalView;
 class SkyMenus;
 class frmDisplay;
@@ -57,6 +58,8 @@ public:
     // The frame's parts, for the output commands and for tests.
     QToolBar* toolBar() const { return TB_; }
     QMdiSubWindow* displayWindow() const { return displayWindow_; }
+    // The scale at which the view on show is drawn to fit the client area (1: as it is).
+    double chartScale() const;
 
     // Sizes the frame to show the whole chart display, but never larger than the available
     // area of the screen that shows reference (the main form), and centres it there.
@@ -144,6 +147,7 @@ private:
     QLabel* statusView_ = nullptr;
     QLabel* statusFile_ = nullptr;
 
+    ChartZoom* zoom_ = nullptr;
     DivisionalView* divisional_ = nullptr;
     QMdiSubWindow* divisionalWindow_ = nullptr;
     int view_ = -1;

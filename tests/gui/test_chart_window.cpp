@@ -528,19 +528,90 @@ private slots:
         QCOMPARE(outer.center().x(), available.center().x());
         QVERIFY(qAbs(outer.center().y() - available.center().y()) <= 1);
 
-        // Cut short, the client area scrolls down to the display's lower edge; the button band
-        // stays in view.
+        // Cut short, the display is drawn smaller and shows whole; the button band stays in
+        // view. Below 80% the client area scrolls down to the display's lower edge instead.
         frame->setGeometry(inner);
         QMdiArea* area = frame->displayWindow()->mdiArea();
-        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
-        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
-        const QPoint displayBottom = frame->display()->mapTo(area->viewport(), QPoint(0, frmDisplay::kHeight));
-        QVERIFY(displayBottom.y() <= area->viewport()->height());
+        QTRY_VERIFY(frame->chartScale() < 1.0);
+        QVERIFY(!area->verticalScrollBar()->isVisible());
         auto* exit = frame->findChild<QPushButton*>("cmdExit");
         QVERIFY(frame->rect().contains(exit->mapTo(frame, exit->rect().bottomRight())));
+        frame->resize(700, 420);
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(frame->chartScale(), 0.8);
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        const QPoint displayBottom = frame->displayWindow()->mapTo(area->viewport(), QPoint(0, qRound(560 * 0.8)));
+        QVERIFY(displayBottom.y() <= area->viewport()->height());
 
         // On a screen with room to spare the frame is not cut.
         QCOMPARE(MDI::FrameGeometryFor(whole, decoration, QRect(0, 0, 1920, 1080), scrollBar).size(), whole);
+    }
+
+    // The display keeps its proportions and fills the client area one way: on a laptop, a
+    // little smaller than drawn; maximised on a large screen, larger. The saved picture is
+    // the display as drawn, whatever the scale.
+    void displayScalesWithTheWindow_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<double>("least");
+        QTest::addColumn<double>("most");
+        QTest::newRow("1366x728, maximised") << QRect(0, 0, 1366, 728) << 0.8 << 0.99;
+        QTest::newRow("1920x1040, maximised") << QRect(0, 0, 1920, 1040) << 1.3 << 1.7;
+    }
+    void displayScalesWithTheWindow() {
+        QFETCH(QRect, available);
+        QFETCH(double, least);
+        QFETCH(double, most);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        frame->setGeometry(available.marginsRemoved(QMargins(1, 24, 1, 1)));
+        QMdiArea* area = frame->displayWindow()->mdiArea();
+        QTRY_VERIFY(frame->chartScale() != 1.0);
+        const double scale = frame->chartScale();
+        QVERIFY2(scale >= least && scale <= most, qPrintable(QString::number(scale)));
+        const QSize shown = frame->displayWindow()->size();
+        QCOMPARE(shown, QSize(qRound(967 * scale), qRound(560 * scale)));
+        QVERIFY(shown.width() <= area->width() && shown.height() <= area->height());
+        QVERIFY(shown.width() >= area->width() - 1 || shown.height() >= area->height() - 1);
+        QVERIFY(!area->verticalScrollBar()->isVisible() && !area->horizontalScrollBar()->isVisible());
+        // A lens draws the display at the scale over the whole window.
+        QWidget* lens = frame->displayWindow()->findChild<QWidget*>("ChartLens");
+        QVERIFY(lens && lens->isVisible());
+        QCOMPARE(lens->size(), shown);
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        QCOMPARE(frame->display()->picture().size(), QSize(967, 560));
+    }
+
+    // Tab and Shift+Tab go round the band's buttons; Return presses the one with the focus.
+    // File > Open is the toolbar's Open.
+    void keyboardReachesTheBand_data() {
+        QTest::addColumn<int>("tabs");  // negative: Shift+Tab
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("fired");
+        QTest::newRow("Save As JPEG") << 0 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
+        QTest::newRow("Tab to Back") << 1 << "cmdBack" << "mainFormRequested";
+        QTest::newRow("Tab to Exit") << 2 << "cmdExit" << "exitRequested";
+        QTest::newRow("round again") << 3 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
+        QTest::newRow("Shift+Tab back to Exit") << -1 << "cmdExit" << "exitRequested";
+    }
+    void keyboardReachesTheBand() {
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
+        QFETCH(QString, fired);
+        MDI* frame = Open(DelhiRecord(9, 5));
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        frame->findChild<QPushButton*>("cmdSaveAsJPEG")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < std::abs(tabs); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, tabs < 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        SignalLog log(frame);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(log.fired, QStringList{fired});
+        if (tabs == 0) {
+            SignalLog menu(frame);
+            Entry(frame, "mnuOpen")->trigger();
+            QCOMPARE(menu.fired, QStringList{"openRequested"});
+        }
     }
 
     void resizeKeepsButtonsRight_data() {
@@ -574,7 +645,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
         QTest::newRow("File") << "mnuFile" << "&File"
-                              << QStringList{"mnuNew=&New",    "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
+                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "-", "mnuBack=&Back", "-", "mnuExit=E&xit"};
         QTest::newRow("View") << "mnuView" << "&View"

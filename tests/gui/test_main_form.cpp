@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,8 +76,9 @@ private slots:
     void refusedLetterPutsFocusBack();
     void refusedDigitLeavesFocus();
     void navigationKeysPass();
-    void controlKeysRefused_data();
-    void controlKeysRefused();
+    void editingKeys_data();
+    void editingKeys();
+    void zoneQuestion();
 
     void rules_data();
     void rules();
@@ -104,8 +106,8 @@ void TestMainForm::listsAfterLoad_data() {
     QTest::newRow("years") << "cboYear" << 150 << "1901" << "2050";
     QTest::newRow("hours, 24 included") << "cboHour" << 25 << "0" << "24";
     QTest::newRow("minutes") << "cboMinute" << 60 << "0" << "59";
-    QTest::newRow("zones") << "cboTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
-                           << "Yukon War Time,YWT,-8.0";
+    QTest::newRow("zones") << "cboTimeZone" << kZoneCount << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
+                           << "Local Mean Time";
 }
 
 void TestMainForm::listsAfterLoad() {
@@ -264,11 +266,15 @@ void TestMainForm::keyFilter_data() {
     QTest::addColumn<int>("refusals");
     const QString letters = QStringLiteral("Please enter only letters");
     QTest::newRow("two words") << "txtName" << "Ravi Kumar" << "Ravi Kumar" << 0;
-    QTest::newRow("apostrophe inside a name") << "txtName" << "O'Brien" << "OBrien" << 1;
-    QTest::newRow("accented letter") << "txtCity" << QString::fromUtf8("Z\u00fcrich") << "Zrich" << 1;
-    QTest::newRow("code above 127") << "txtState" << QString::fromUtf8("Gen\u00e8ve") << "Genve" << 1;
+    QTest::newRow("apostrophe inside a name") << "txtName" << "D'Souza" << "D'Souza" << 0;
+    QTest::newRow("hyphen in a name") << "txtName" << "Jean-Luc" << "Jean-Luc" << 0;
+    QTest::newRow("full stop in a city") << "txtCity" << "St. Louis" << "St. Louis" << 0;
+    QTest::newRow("accented letter folded") << "txtCity" << QString::fromUtf8("Z\u00fcrich") << "Zurich" << 0;
+    QTest::newRow("accented name folded") << "txtName" << QString::fromUtf8("Jos\u00e9") << "Jose" << 0;
+    QTest::newRow("letter of another script") << "txtState" << QString::fromUtf8("Gen\u0416ve") << "Genve" << 1;
     QTest::newRow("digit in a place") << "txtState" << "Tamil 2" << "Tamil " << 1;
-    QTest::newRow("hyphen in a country") << "txtCountry" << "Guinea-Bissau" << "GuineaBissau" << 1;
+    QTest::newRow("hyphen in a country") << "txtCountry" << "Guinea-Bissau" << "Guinea-Bissau" << 0;
+    QTest::newRow("comma in a country") << "txtCountry" << "Korea, South" << "Korea South" << 1;
     QTest::newRow("digits") << "txtLatDeg" << "123" << "123" << 0;
     QTest::newRow("minus sign") << "txtLatDeg" << "-12" << "12" << 1;
     QTest::newRow("decimal point") << "txtLonMin" << "1.5" << "15" << 1;
@@ -327,51 +333,110 @@ void TestMainForm::navigationKeysPass() {
     QVERIFY(f.log.messages.isEmpty());
 }
 
-void TestMainForm::controlKeysRefused_data() {
+// Editing commands in the filtered boxes are commands, never characters; pasted text meets
+// the box's filter. Each row starts from the Delhi form with "Ravi" (or "12") typed into the
+// box and selected, and the clipboard holding "x" or the row's text.
+void TestMainForm::editingKeys_data() {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("text");  // as the platform reports the key; empty: as QTest makes it
-    const int ctrl = int(Qt::ControlModifier), shift = int(Qt::ShiftModifier);
-    QTest::newRow("Ctrl+C in a name") << "txtName" << int(Qt::Key_C) << ctrl << QString();
-    QTest::newRow("Ctrl+V in a name") << "txtName" << int(Qt::Key_V) << ctrl << QString();
-    QTest::newRow("Ctrl+X in a city") << "txtCity" << int(Qt::Key_X) << ctrl << QString();
-    QTest::newRow("Ctrl+V as code 22") << "txtCountry" << int(Qt::Key_V) << ctrl << QString(QChar(22));
-    QTest::newRow("Ctrl+C as code 3") << "txtState" << int(Qt::Key_C) << ctrl << QString(QChar(3));
-    QTest::newRow("Shift+Insert in a name") << "txtName" << int(Qt::Key_Insert) << shift << QString();
-    QTest::newRow("Ctrl+V in degrees") << "txtLatDeg" << int(Qt::Key_V) << ctrl << QString();
-    QTest::newRow("Ctrl+C in minutes") << "txtLonMin" << int(Qt::Key_C) << ctrl << QString();
-    QTest::newRow("Ctrl+A in degrees") << "txtLonDeg" << int(Qt::Key_A) << ctrl << QString();
-    QTest::newRow("Enter in a name") << "txtName" << int(Qt::Key_Return) << 0 << QString();
-    QTest::newRow("Escape in degrees") << "txtLatMin" << int(Qt::Key_Escape) << 0 << QString();
+    QTest::addColumn<QString>("keys");  // as a key sequence's text
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("kept");  // the box's text after the keys
+    QTest::addColumn<QString>("clipboardAfter");
+    QTest::addColumn<bool>("message");     // the box's refusal, once
+    QTest::addColumn<bool>("calculated");  // the chart was cast
+    const QString x = QStringLiteral("x"), ravi = QStringLiteral("Ravi");
+    QTest::newRow("Ctrl+C copies") << "txtName" << "Ctrl+C" << x << ravi << ravi << false << false;
+    QTest::newRow("Ctrl+X cuts") << "txtCity" << "Ctrl+X" << x << "" << ravi << false << false;
+    QTest::newRow("Ctrl+Z undoes the cut") << "txtCity" << "Ctrl+X, Ctrl+Z" << x << ravi << ravi << false << false;
+    QTest::newRow("Ctrl+Y redoes it") << "txtCountry" << "Ctrl+X, Ctrl+Z, Ctrl+Y" << x << "" << ravi << false
+                                      << false;
+    QTest::newRow("Ctrl+V pastes letters") << "txtName" << "Ctrl+V" << "Anil Rao" << "Anil Rao" << "Anil Rao"
+                                           << false << false;
+    QTest::newRow("Shift+Insert pastes") << "txtState" << "Shift+Ins" << "Goa" << "Goa" << "Goa" << false << false;
+    QTest::newRow("pasted digits left out, said once")
+        << "txtCity" << "Ctrl+V" << "Pune 411001" << "Pune " << "Pune 411001" << true << false;
+    QTest::newRow("pasted apostrophe, hyphen, accent") << "txtName" << "Ctrl+V" << QString::fromUtf8("D'Souza-Jos\u00e9")
+                                                       << "D'Souza-Jose" << QString::fromUtf8("D'Souza-Jos\u00e9")
+                                                       << false << false;
+    QTest::newRow("pasted coordinates") << "txtLatDeg" << "Ctrl+V" << "18.5" << "185" << "18.5" << true << false;
+    QTest::newRow("Paste of the box's menu") << "txtCity" << "menu:Paste" << "Pune 411001" << "Pune "
+                                             << "Pune 411001" << true << false;
+    QTest::newRow("Ctrl+A, then a digit") << "txtLonDeg" << "End, Ctrl+A, 7" << x << "7" << x << false << false;
+    QTest::newRow("Escape") << "txtLatMin" << "Esc" << x << "12" << x << false << false;
+    QTest::newRow("Return presses the button") << "txtName" << "Return" << x << ravi << x << false << true;
+    QTest::newRow("Enter presses the button") << "txtLonMin" << "Enter" << x << "12" << x << false << true;
+    QTest::newRow("other Ctrl keys still refused") << "txtName" << "Ctrl+B" << x << ravi << x << true << false;
+    QTest::newRow("a digit typed in a name") << "txtName" << "5" << x << ravi << x << true << false;
 }
 
-void TestMainForm::controlKeysRefused() {
+void TestMainForm::editingKeys() {
     QFETCH(QString, box);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, text);
+    QFETCH(QString, keys);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, kept);
+    QFETCH(QString, clipboardAfter);
+    QFETCH(bool, message);
+    QFETCH(bool, calculated);
     Form f;
+    EnterBirthData(&f.form, DelhiEntry());
     QLineEdit* edit = f.edit(qPrintable(box));
     const bool letters = edit->maxLength() != 3;
-    QTest::keyClicks(edit, QString::fromLatin1(letters ? "Ravi" : "12"));
-    const QString before = edit->text();
+    edit->clear();
     edit->setFocus();
+    QTest::keyClicks(edit, QString::fromLatin1(letters ? "Ravi" : "12"));
     edit->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("9"));
+    QApplication::clipboard()->setText(clipboard);
+    f.log.clear();
 
-    const auto k = Qt::Key(key);
-    const auto mods = Qt::KeyboardModifiers(modifiers);
-    if (text.isNull()) {
-        QTest::keyClick(edit, k, mods);
+    if (keys == QLatin1String("menu:Paste")) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(edit, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
     } else {
-        QTest::sendKeyEvent(QTest::Click, edit, k, text, mods);
+        QTest::keySequence(edit, QKeySequence::fromString(keys));
     }
 
-    QCOMPARE(edit->text(), before);                                 // nothing pasted, nothing cut
-    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("9"));  // nothing copied
-    QCOMPARE(f.log.texts(), QStringList{letters ? "Please enter only letters" : "Please enter only numbers"});
-    QCOMPARE(f.log.messages[0].icon, BoxIcon::Critical);
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(QApplication::clipboard()->text(), clipboardAfter);
+    const QString refusal = letters ? QStringLiteral("Please enter only letters") : QStringLiteral("Please enter only numbers");
+    QCOMPARE(f.log.texts(), message ? QStringList{refusal} : QStringList{});
+    QCOMPARE(bool(f.form.chartWindow()), calculated);
+}
+
+void TestMainForm::zoneQuestion() {
+    // Delhi with the list's first row (UTC-9): asked first; No leaves everything as it was,
+    // the zone list focused; Yes casts the chart.
+    for (const bool yes : {false, true}) {
+        Form f;
+        f.log.answer = yes;
+        BirthEntry e = DelhiEntry();
+        e.zone = 0;
+        EnterBirthData(&f.form, e);
+        const Program before = f.program;
+        f.w<QPushButton>("cmdCalculate")->click();
+        QCOMPARE(f.log.texts(),
+                 QStringList{"The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about "
+                             "UTC+5:09). Cast the chart with this zone?"});
+        QCOMPARE(f.log.messages[0].icon, BoxIcon::Question);
+        QCOMPARE(f.log.messages[0].title, QStringLiteral("Velakor"));
+        QCOMPARE(bool(f.form.chartWindow()), yes);
+        if (!yes) {
+            QCOMPARE(QApplication::focusWidget(), f.w("cboTimeZone"));
+            QCOMPARE(f.program.Birth.BirthName, before.Birth.BirthName);
+            QVERIFY(f.form.isVisible());
+        }
+    }
+    // Indian time in Delhi: nothing asked.
+    Form f;
+    EnterBirthData(&f.form, DelhiEntry());
+    f.w<QPushButton>("cmdCalculate")->click();
+    QVERIFY(f.log.messages.isEmpty());
+    QVERIFY(f.form.chartWindow());
 }
 
 // ---- The rules, met through the form

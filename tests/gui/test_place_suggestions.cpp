@@ -86,7 +86,38 @@ private slots:
     void zoneFollowsTheDateUntilSetByHand();
     void keysWithTheListOpen();
     void foldedNamesSurviveSaveAndOpen();
+    void namesPeopleUseAndTheStartOfEachBox();
 };
+
+// A former name is shown beside the place's own; after the pick every box shows the start
+// of its text (a long state name is not scrolled to its end).
+void TestPlaceSuggestions::namesPeopleUseAndTheStartOfEachBox() {
+    const struct {
+        const char* typed;
+        const char* row;
+        const char* city;
+        const char* state;
+    } rows[] = {
+        {"Bombay", "Bombay (Mumbai), Maharashtra, India", "Mumbai", "Maharashtra"},
+        {"New Delhi", "New Delhi, National Capital Territory of Delhi, India", "New Delhi",
+         "National Capital Territory of Delhi"},
+    };
+    for (const auto& r : rows) {
+        Form f;
+        f.setBirth(10, 5, 1950, 9, 0);
+        f.type(QString::fromLatin1(r.typed));
+        QCOMPARE(f.row(0), QString::fromLatin1(r.row));
+        f.key(Qt::Key_Down);
+        f.key(Qt::Key_Return);
+        QCOMPARE(f.text("txtCity"), QString::fromLatin1(r.city));
+        QCOMPARE(f.text("txtState"), QString::fromLatin1(r.state));
+        for (const char* box : {"txtCity", "txtState", "txtCountry", "txtLatDeg", "txtLonDeg"}) {
+            QCOMPARE(f.w<QLineEdit>(box)->cursorPosition(), 0);
+        }
+        QCOMPARE(f.zone(), test::kIndian);
+        QVERIFY(f.note().endsWith(QStringLiteral("check the clock time of the birth certificate")));
+    }
+}
 
 void TestPlaceSuggestions::typePunPickPuneAndCalculate() {
     Form f;
@@ -112,7 +143,8 @@ void TestPlaceSuggestions::typePunPickPuneAndCalculate() {
     QVERIFY(f.w<QRadioButton>("optLong_0")->isChecked());
     QCOMPARE(f.zone(), test::kIndian);
     QVERIFY(!f.box());
-    QCOMPARE(f.note(), QStringLiteral("Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time"));
+    QCOMPARE(f.note(), QStringLiteral("Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time; before 1970 the city "
+                                     "may have kept its own clock: check the clock time of the birth certificate"));
 
     // The chart is the one of the same data typed by hand.
     f.w<QLineEdit>("txtName")->setText(QStringLiteral("Ravi Kumar"));

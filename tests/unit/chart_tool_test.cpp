@@ -168,7 +168,7 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     wrongType["BirthDay"] = "1";
     json invalid = Record(31, 4, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     json farNorth = Record(1, 1, 2000, 12, 0, test::kGmt, 95, 0, false, 0, 0, false, false);
-    json badZone = Record(1, 1, 2000, 12, 0, 71, 0, 0, false, 0, 0, false, false);
+    json badZone = Record(1, 1, 2000, 12, 0, kZoneCount, 0, 0, false, 0, 0, false, false);
     json huge = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     huge["LonDeg"] = 18446744073709551615ULL;
     json noName = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
@@ -198,7 +198,7 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
         "key BirthDay must be an integer",
         "Please Enter Correct Date Or Month !",
         "Please Enter Latitude Between 0 And 90 Degrees",
-        "key ZoneIndex must lie between 0 and 70",
+        "key ZoneIndex must lie between 0 and 110",
         "Please Enter Longitude Between 0 And 180 Degrees",
         "Please Enter Your Name",
         "the line is not valid JSON",
@@ -292,10 +292,12 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     nowhere["Place"] = "Xqzvw";
     json both = pune;
     both["ZoneIndex"] = test::kIndian;
+    // The list's first row (UTC-9) in Delhi: answered, with the question the program asks.
+    const json farZone = Record(10, 5, 1990, 9, 0, 0, 28, 38, false, 77, 12, true, false);
     const ToolRun run = RunTool(pune.dump() + "\n" + london.dump() + "\n" + kathmandu.dump() + "\n" +
-                                nowhere.dump() + "\n" + both.dump() + "\n");
+                                nowhere.dump() + "\n" + both.dump() + "\n" + farZone.dump() + "\n");
     EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), 5u);
+    ASSERT_EQ(run.lines.size(), 6u);
 
     // The chart is the one of the same record typed by hand: 18 N 31, 73 E 51, Indian time.
     FormValues byHand = test::Form(15, 8, 1947, 0, 0, test::kIndian, 18, 31, false, 73, 51, true);
@@ -310,7 +312,8 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     EXPECT_EQ(out["PlaceFound"],
               json::parse(R"({"City": "Pune", "State": "Maharashtra", "Country": "India",
                   "TimeZone": "Asia/Kolkata", "UtcOffsetMinutes": 330, "ZoneIndex": 34, "DaylightSaving": false,
-                  "Note": "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time"})"));
+                  "Note": "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time; before 1970 the city may have kept its own clock: check the clock time of the birth certificate"})"));
+    EXPECT_FALSE(out.contains("ZoneWarning"));
 
     // Summer in London: Greenwich time and the box; a city given stays as given.
     EXPECT_EQ(run.lines[1]["PlaceFound"]["ZoneIndex"], test::kGmt);
@@ -319,10 +322,15 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     EXPECT_EQ(run.lines[1]["Report"][5], "City: Home");
     EXPECT_EQ(run.lines[1]["Report"][7], "Country: United Kingdom");
 
-    EXPECT_EQ(run.lines[2]["error"],
-              "no row of the zone list fits Asia/Kathmandu on 15 August 1990 at 0:00: UTC+5:45, standard time");
+    // Nepal's +5:45 has a row of its own.
+    EXPECT_EQ(run.lines[2]["PlaceFound"]["ZoneIndex"], 99);
+    EXPECT_EQ(run.lines[2]["PlaceFound"]["UtcOffsetMinutes"], 345);
     EXPECT_EQ(run.lines[3]["error"], "place not found: Xqzvw");
     EXPECT_EQ(run.lines[4]["error"], "key ZoneIndex cannot be given with Place");
+    EXPECT_TRUE(run.lines[5].contains("AscendantText"));
+    EXPECT_EQ(run.lines[5]["ZoneWarning"],
+              "The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about UTC+5:09). "
+              "Cast the chart with this zone?");
 }
 
 }  // namespace

@@ -404,7 +404,9 @@ TEST(ReadingRestore, ZoneIsTheListPosition) {
     };
     const std::vector<Row> rows = {
         {"0", 0},  {"70", 70}, {"34", 34}, {"007", 7}, {" 12 ", 12}, {"+3", 3},
-        {"71", 9}, {"-1", 9},  {"5.5", 9}, {"", 9},    {"IST", 9},   {"99999999999999999999", 9},
+        // Rows after the 71st open to themselves; the local mean time row is the last.
+        {"71", 71}, {"99", 99}, {"110", kLocalMeanTimeRow}, {"111", 9},
+        {"-1", 9},  {"5.5", 9}, {"", 9},    {"IST", 9},   {"99999999999999999999", 9},
     };
     for (const Row& r : rows) {
         ReadingTexts texts = SampleTexts();

@@ -9,6 +9,7 @@
 
 #include "app/Calculation.h"
 #include "app/Program.h"
+#include "app/ZoneWarning.h"
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "io/Report.h"
@@ -235,7 +236,10 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     ordered_json found;
     if (place) {
         LoadNameTables(p);
-        const ZoneChoice zone = ChooseZone(p.Names, place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute);
+        const ZoneChoice zone = ChooseZone(p.Names, place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute,
+                                           LocalMeanTimeMinutes(static_cast<int>(LeadingNumber(v.LonDeg)),
+                                                                static_cast<int>(LeadingNumber(v.LonMin)),
+                                                                v.Longitude == Direction::First));
         if (zone.outcome == ZoneChoice::Outcome::NoRow) return Error("no row of the zone list fits " + zone.Reading);
         if (!zone.chosen()) return Error(zone.Note);
         v.ZoneIndex = zone.ZoneIndex;
@@ -278,6 +282,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
+    // Answered all the same: a batch user decides what an unlikely zone means.
+    if (const auto warning = ZoneWarning(p.Birth)) out["ZoneWarning"] = *warning;
     return {Dump(out), true};
 }
 

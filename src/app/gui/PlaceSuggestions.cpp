@@ -13,21 +13,13 @@
 #include <QStringListModel>
 #include <QThread>
 
+#include "chart/NameTables.h"
 #include "place/ZoneChoice.h"
 
 namespace velakor {
 namespace {
 
 QString FromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-// "New Delhi, National Capital Territory of Delhi, India", as the atlas spells it.
-QString SuggestionText(const Place& p) {
-    QStringList parts;
-    for (const std::string* s : {&p.Name, &p.State, &p.Country}) {
-        if (!s->empty()) parts << FromStd(*s);
-    }
-    return parts.join(QStringLiteral(", "));
-}
 
 int LetterCount(const QString& text) {
     int n = 0;
@@ -42,7 +34,8 @@ bool EditsName(const QKeyEvent& key) {
     const QString text = key.text();
     if (text.size() != 1) return false;
     const char16_t c = text.at(0).unicode();
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ';
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ' || c == u'\'' || c == u'-' ||
+           c == u'.';
 }
 
 const QString kSetByHand =
@@ -132,7 +125,7 @@ void PlaceSuggestions::ShowSuggestions(const QString& text) {
     }
     QAbstractItemView* list = popup();
     QStringList rows;
-    for (const Place* p : shown_) rows << SuggestionText(*p);
+    for (const Place* p : shown_) rows << FromStd(SuggestionLine(*p));
     model_->setStringList(rows);
     // As wide as the longest suggestion, and never narrower than the box.
     const int width = std::max(c_.city->width(), list->sizeHintForColumn(0) + 2 * list->frameWidth() +
@@ -156,6 +149,10 @@ void PlaceSuggestions::Pick(int row) {
     c_.lonMin->setText(QString::number(f.LonMin));
     (f.South ? c_.south : c_.north)->setChecked(true);
     (f.East ? c_.east : c_.west)->setChecked(true);
+    // Each box shows the start of its text, not the end a long name scrolled to.
+    for (QLineEdit* box : {c_.city, c_.state, c_.country, c_.latDeg, c_.latMin, c_.lonDeg, c_.lonMin}) {
+        box->setCursorPosition(0);
+    }
     writing_ = false;
     picked_ = place;
     pickedCity_ = c_.city->text();
@@ -166,9 +163,11 @@ void PlaceSuggestions::Pick(int row) {
 
 void PlaceSuggestions::ChooseZoneForBirth() {
     if (!picked_ || !following_) return;
+    const PlaceFields f = FieldsForPlace(*picked_);
     const ZoneChoice z = ChooseZone(names_, picked_->TimeZone, c_.year->currentText().toInt(),
                                     c_.month->currentIndex() + 1, c_.day->currentText().toInt(),
-                                    c_.hour->currentText().toInt(), c_.minute->currentText().toInt());
+                                    c_.hour->currentText().toInt(), c_.minute->currentText().toInt(),
+                                    LocalMeanTimeMinutes(f.LonDeg, f.LonMin, f.East));
     if (z.chosen()) {
         writing_ = true;
         c_.zone->setCurrentIndex(z.ZoneIndex);

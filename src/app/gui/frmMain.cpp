@@ -1,10 +1,16 @@
 #include "app/gui/frmMain.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QUrlQuery>
 
+#include "app/ZoneWarning.h"
+#include "app/gui/FieldFilter.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
 #include "io/gui/OutputCommands.h"
@@ -20,15 +26,8 @@ namespace {
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
-bool IsLetterCode(int code) {
-    return (code >= 65 && code <= 90) || (code >= 97 && code <= 122) || code == 32 || code == 8 || code == 127;
-}
-
-bool IsDigitCode(int code) { return (code >= 48 && code <= 57) || code == 8 || code == 127; }
-
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
-// Delete, Home...). Enter and Escape do type codes (13, 27) and are refused like any other.
-// With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
+// Delete, Home...). With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
 // types code 3 whichever way it is reported.
 int TypedCode(const QKeyEvent& key) {
     // Tab moves between the fields; it types nothing into them.
@@ -40,12 +39,6 @@ int TypedCode(const QKeyEvent& key) {
     const bool ctrl = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
     if (ctrl && code >= 0x40 && code < 0x80) return code & 0x1f;
     return code;
-}
-
-// Copy, cut and paste by their standard keys, some of which type no character
-// (Shift+Insert, Ctrl+Insert): the filtered boxes refuse them like any control code.
-bool IsClipboardKey(const QKeyEvent& key) {
-    return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut);
 }
 
 // The map search for a birth place, "city, state, country".
@@ -80,10 +73,12 @@ frmMain::frmMain(Program& program, QWidget* parent)
     for (QLineEdit* box : {ui_->txtName, ui_->txtCity, ui_->txtState, ui_->txtCountry}) {
         letterBoxes_.insert(box);
         box->installEventFilter(this);
+        box->setAcceptDrops(false);  // dropped text would pass the filter by
     }
     for (QLineEdit* box : {ui_->txtLatDeg, ui_->txtLatMin, ui_->txtLonDeg, ui_->txtLonMin}) {
         numberBoxes_.insert(box);
         box->installEventFilter(this);
+        box->setAcceptDrops(false);
         // A longer text put in from a reading is widened to fit (see SetNumberText); once
         // it is short again, typing is held to three digits as before.
         connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
@@ -233,7 +228,19 @@ bool frmMain::ValidateInput() {
 
 void frmMain::cmdCalculate_Click() {
     if (!ValidateInput()) return;
-    RunCalculation(program_, CollectFormValues());
+    const FormValues values = CollectFormValues();
+    {
+        // Asked before anything changes: a zone far from the birth place's own clock is
+        // most often the list's first row left as it was.
+        Program probe;
+        LoadNameTables(probe);
+        CopyFormToRecord(probe, values);
+        if (const auto warning = ZoneWarning(probe.Birth); warning && !AskQuestion(this, FromStd(*warning))) {
+            ui_->cboTimeZone->setFocus();
+            return;
+        }
+    }
+    RunCalculation(program_, values);
 
     MDI* window = chartWindow_;
     if (!window) {
@@ -302,32 +309,88 @@ void frmMain::mnuAbout_Click() { ShowAboutBox(this); }
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const bool letters = letterBoxes_.contains(watched);
     if (!letters && !numberBoxes_.contains(watched)) return QMainWindow::eventFilter(watched, event);
+    auto* box = static_cast<QLineEdit*>(watched);
+    const FieldKind kind = letters ? FieldKind::Letters : FieldKind::Digits;
+    if (event->type() == QEvent::ContextMenu) {
+        // The box's own menu, whose Paste goes through the filter like Ctrl+V.
+        QMenu* menu = box->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* paste : menu->actions()) {
+            // Known by its caption, as the box's own translation spells it.
+            if (!paste->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+            paste->setObjectName(QStringLiteral("edit-paste"));
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, this, [this, box, kind, letters] { PasteFiltered(box, kind, letters); });
+        }
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
-    const int code = TypedCode(*key);
-    const bool refused = IsClipboardKey(*key) || (code >= 0 && !(letters ? IsLetterCode(code) : IsDigitCode(code)));
-    if (!refused) return false;
+    if (IsEditingCommand(*key)) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // The box's own commands come first; no shortcut of a menu takes them.
+            if (key->modifiers().testFlag(Qt::ControlModifier) || IsPasteKey(*key)) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ui_->cmdCalculate->click();
+            return true;
+        }
+        if (IsRedoByCtrlY(*key)) {
+            box->redo();
+            return true;
+        }
+        if (IsPasteKey(*key)) {
+            PasteFiltered(box, kind, letters);
+            return true;
+        }
+        return false;  // select all, copy, cut, undo, redo, Escape, Tab: the box's own
+    }
 
+    const int code = TypedCode(*key);
+    if (code < 0 || code == 8 || code == 127) return false;  // moving, deleting
     if (event->type() == QEvent::ShortcutOverride) {
-        // Claim Ctrl keys and the clipboard keys so that no shortcut takes them: they come
-        // back as a key press and are refused there, once. Alt keys stay free for the
-        // menus' access keys.
+        // Claim the other Ctrl keys so that no shortcut takes them: they come back as a key
+        // press and are refused there, once. Alt keys stay free for the menus' access keys.
         const Qt::KeyboardModifiers mods = key->modifiers();
-        if (IsClipboardKey(*key) || (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier))) {
+        if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier) && code < 32) {
             event->accept();
             return true;
         }
         return false;
     }
-    auto* box = static_cast<QLineEdit*>(watched);
+    bool refused = code < 32;
+    const QString kept = refused ? QString() : FilterFieldText(key->text(), kind, &refused);
+    if (!refused) {
+        if (kept == key->text()) return false;  // typed as it is
+        box->insert(kept);                       // an accented letter, folded
+        return true;
+    }
+    RefuseInput(box, letters);
+    return true;
+}
+
+void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
+    // Pasted text meets the same filter as typed text: what the box refuses is left out,
+    // and said once.
+    bool refused = false;
+    const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    if (!kept.isEmpty()) box->insert(kept);
+    if (refused) RefuseInput(box, letters);
+}
+
+void frmMain::RefuseInput(QLineEdit* box, bool letters) {
     if (letters) {
         ShowMessage(this, QStringLiteral("Please enter only letters"), BoxIcon::Critical);
         box->setFocus();
     } else {
         ShowMessage(this, QStringLiteral("Please enter only numbers"), BoxIcon::Critical);
     }
-    return true;
 }
 
 void frmMain::EndProgram() {

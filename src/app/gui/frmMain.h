@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/Calculation.h"
+#include "app/gui/FieldFilter.h"
 #include "app/Program.h"
 
 class QLineEdit;
@@ -69,6 +70,10 @@ private:
     void EndProgram();
     void FinishEnding();
     QLineEdit* FieldEdit(FormField field) const;
+    // The filtered box's message for a refused character; the letter boxes take the focus back.
+    void RefuseInput(QLineEdit* box, bool letters);
+    // Inserts the clipboard's text as far as the box's filter lets it in.
+    void PasteFiltered(QLineEdit* box, FieldKind kind, bool letters);
 
     Program& program_;
     std::unique_ptr<Ui::frmMain> ui_;
