@@ -1,5 +1,7 @@
 #include "ChartJson.h"
 
+#include "ReadingJson.h"
+
 #include <array>
 #include <limits>
 #include <memory>
@@ -176,7 +178,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
-        known = known || item.key() == "Place";
+        known = known || item.key() == "Place" || IsReadingKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     for (const RangeCheck& r : kRanges) {
@@ -187,6 +189,9 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
                          " and " + std::to_string(r.high));
         }
     }
+
+    ReadingRequest reading;
+    if (const std::string failure = ReadReadingKeys(in, reading); !failure.empty()) return Error(failure);
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
@@ -272,6 +277,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;
+    AddReadings(out, p, reading);
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
