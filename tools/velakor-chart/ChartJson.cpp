@@ -274,10 +274,10 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     ordered_json divisional;
     for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
     out["DivisionalSigns"] = divisional;
+    AddReadings(out, p, reading);
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;
-    AddReadings(out, p, reading);
     out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
     return {Dump(out), true};
 }
