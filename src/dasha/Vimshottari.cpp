@@ -91,9 +91,10 @@ int RunningPeriod(const DashaPeriods& periods, double jd) {
     return -1;
 }
 
-DashaBalance BalanceAtBirth(const Dasha& d, int offsetMinutes) {
-    const CivilMoment from = CivilFromJd(d.BirthJd, offsetMinutes);
-    const CivilMoment to = CivilFromJd(d.Mahadashas[0].EndJd, offsetMinutes);
+CalendarSpan SpanBetween(double fromJd, double toJd, int offsetMinutes) {
+    if (toJd <= fromJd) return {};
+    const CivilMoment from = CivilFromJd(fromJd, offsetMinutes);
+    const CivilMoment to = CivilFromJd(toJd, offsetMinutes);
     // Whole days only: a day not yet complete on the clock does not count.
     std::int64_t toDays = DaysFromCivil(to.Year, to.Month, to.Day);
     const int fromClock = from.Hour * 3600 + from.Minute * 60 + from.Second;
@@ -110,11 +111,21 @@ DashaBalance BalanceAtBirth(const Dasha& d, int offsetMinutes) {
         return DaysFromCivil(y, mo, day);
     };
     if (months > 0 && anniversary(months) > toDays) --months;
+    if (months < 0) return {};
+    CalendarSpan span;
+    span.Years = months / 12;
+    span.Months = months % 12;
+    span.Days = static_cast<int>(toDays - anniversary(months));
+    return span;
+}
+
+DashaBalance BalanceAtBirth(const Dasha& d, int offsetMinutes) {
+    const CalendarSpan span = SpanBetween(d.BirthJd, d.Mahadashas[0].EndJd, offsetMinutes);
     DashaBalance b;
     b.Lord = d.BirthLord;
-    b.Years = months / 12;
-    b.Months = months % 12;
-    b.Days = static_cast<int>(toDays - anniversary(months));
+    b.Years = span.Years;
+    b.Months = span.Months;
+    b.Days = span.Days;
     return b;
 }
 

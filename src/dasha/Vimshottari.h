@@ -52,4 +52,11 @@ struct DashaBalance {
 };
 DashaBalance BalanceAtBirth(const Dasha& d, int offsetMinutes);
 
+// Whole years, months and days from one moment to a later one on the same clock (the
+// balance's count; the age at the start of a period). A later "from" gives zeros.
+struct CalendarSpan {
+    int Years = 0, Months = 0, Days = 0;
+};
+CalendarSpan SpanBetween(double fromJd, double toJd, int offsetMinutes);
+
 }  // namespace velakor

@@ -27,6 +27,7 @@
 #include "ui/DesktopIcons.h"
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
+#include "ui/ReadingViews.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
 
@@ -173,6 +174,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     divisionalWindow_->setObjectName(QStringLiteral("DivisionalWindow"));
     divisionalWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
     divisionalWindow_->hide();
+    BuildReadingViews();
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -200,11 +202,17 @@ void MDI::CapturePicture() {
     display_->setPicture(viewOnShow()->grab());
 }
 
-QWidget* MDI::viewOnShow() const { return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_; }
+QWidget* MDI::viewOnShow() const {
+    if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
+    if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
+    return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
+}
 
 QString MDI::ViewTitle() const { return TitleOf(view_); }
 
 QString MDI::TitleOf(int view) const {
+    if (view == kDashaView) return QStringLiteral("Vimshottari Dasha");
+    if (view == kPanchangaView) return QStringLiteral("Panchanga");
     const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
     return FromView(chart) + QStringLiteral(", ") + StyleName(style_);
 }
@@ -256,6 +264,7 @@ void MDI::BuildMenus() {
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
             &MDI::printRequested);
+    AddSheetEntries(file);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
             &MDI::cmdBack_Click);
@@ -309,6 +318,7 @@ void MDI::BuildMenus() {
         ++d;
     }
     view->addMenu(divisional);
+    BuildReadingMenus(view, views);
     MakeCheckGroup(views);
     bar->addMenu(view);
 
@@ -484,6 +494,7 @@ void MDI::WriteChart() {
         d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
     }
     d.ComposeBirthDetails(program_);
+    readingsStale_ = true;
     RefreshView();
 }
 
@@ -555,12 +566,14 @@ void MDI::RefreshView() {
         chart->SetColour(colour_);
     }
     display_->chart()->SetName(FromView(kRashiTitle));
-    if (view_ >= 0) divisional_->ShowDivision(program_, view_);
+    const bool divisional = view_ >= 0 && view_ < kDivisionCount;
+    if (divisional) divisional_->ShowDivision(program_, view_);
     display_->SetChartName(TitleOf(-1));
-    if (view_ >= 0) divisional_->SetChartName(TitleOf(view_));
+    if (divisional) divisional_->SetChartName(TitleOf(view_));
+    RefreshReadings();
     statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.
-    divisionalWindow_->setVisible(view_ >= 0);
+    divisionalWindow_->setVisible(divisional);
     displayWindow_->setVisible(view_ < 0);
     // The picture store holds what is on show; before the frame is first shown, its first
     // activation takes it.
