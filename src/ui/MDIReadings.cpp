@@ -44,6 +44,7 @@ void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
     });
 
     // The year length and the sunrise rule change the readings' dates; they are kept.
+    view->addSeparator();
     QMenu* year = view->addMenu(QStringLiteral("Dasha &Year"));
     year->setObjectName(QStringLiteral("mnuDashaYear"));
     QMenu* sunrise = view->addMenu(QStringLiteral("Sunri&se"));
