@@ -50,8 +50,10 @@ class TestReadings : public QObject {
     QTemporaryDir dir_;
     QString savePath_;
 
-    MDI* Open() {
-        RunCalculation(program_, test::DelhiForm());
+    MDI* Open(const std::string& city = "New Delhi") {
+        FormValues v = test::DelhiForm();
+        v.City = city;
+        RunCalculation(program_, v);
         // "Today" is fixed: the Mars mahadasha, its Rahu antardasha.
         program_.Reading.TodayJdUt = JdFromCivil(2026, 12, 7, 12.0, 0);
         frame_ = new MDI(program_);
@@ -143,19 +145,23 @@ private slots:
 
     void sheetIsOnePageWithEverythingOnIt_data() {
         QTest::addColumn<QString>("command");
-        QTest::newRow("export") << "mnuExportSheet";
-        QTest::newRow("print") << "mnuPrintSheet";
+        QTest::addColumn<QString>("city");
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi";
+        QTest::newRow("print") << "mnuPrintSheet" << "New Delhi";
+        // A place name longer than the page is wide is cut short, not run off the page.
+        QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20);
     }
     void sheetIsOnePageWithEverythingOnIt() {
         QFETCH(QString, command);
-        MDI* frame = Open();
+        QFETCH(QString, city);
+        MDI* frame = Open(city.toStdString());
         Entry(frame, "mnuSouth")->trigger();  // the South Indian charts write their names
         savePath_ = dir_.filePath(command + ".pdf");
         Entry(frame, qPrintable(command))->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(savePath_);
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.pageSize.height() > pdf.pageSize.width());
-        for (const char* text : {"Ravi Kumar", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
+        for (const char* text : {"Ravi Kumar", "New Delhi", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
                                  "Rashi (D1)", "Navamsa (D9)", "Pushya", "Balance at birth: Saturn: 18 years 0 months 24 days",
                                  "Mars / Rahu", "Velakor 1.70", "Printed"})
             QVERIFY2(pdf.text.contains(QString::fromUtf8(text)), qPrintable(text + QStringLiteral("\n") + pdf.text));

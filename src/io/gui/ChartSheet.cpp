@@ -108,8 +108,10 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     painter.setPen(Qt::black);
 
     // Heading: who, when, where, and from which sky.
-    painter.setFont(Font(16, true));
-    painter.drawText(QRectF(0, 0, w, 22), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(b.BirthName));
+    const QFont nameFont = Font(16, true);
+    painter.setFont(nameFont);
+    painter.drawText(QRectF(0, 0, w, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(nameFont).elidedText(QString::fromStdString(b.BirthName), Qt::ElideRight, w));
     const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
                              ? QText(p.Names.ZoneNames[static_cast<std::size_t>(b.ZoneIndex)])
                              : QString();
@@ -121,17 +123,24 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
             .arg(b.BirthHour, 2, 10, QLatin1Char('0'))
             .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
             .arg(QText(OffsetText(r.Offset)), zone, b.DaylightSaving ? QStringLiteral("on") : QStringLiteral("off")),
-        QStringLiteral("%1, %2, %3   %4")
+        QStringLiteral("%1, %2, %3")
             .arg(QString::fromStdString(b.BirthCity), QString::fromStdString(b.BirthState),
-                 QString::fromStdString(b.BirthCountry), Coordinates(b)),
-        QStringLiteral("Sky: %1; ayanamsa %2; %3 node")
+                 QString::fromStdString(b.BirthCountry)),
+        // The precise sky's description names its ayanamsa and node; the built-in one's are fixed.
+        QStringLiteral("Sky: %1; ayanamsa %2%3")
             .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Summary.AyanamsaText),
-                 p.SkyInUse.Node == SkyNode::Mean ? QStringLiteral("mean") : QStringLiteral("true")),
+                 p.SkyInUse.Positions == SkyPositions::Builtin ? QStringLiteral("; mean node") : QString()),
     };
-    painter.setFont(Font(9));
+    const QFont headingFont = Font(9);
+    painter.setFont(headingFont);
     double y = 26;
-    for (const QString& line : heading) {
-        painter.drawText(QRectF(0, y, w, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
+    const QFontMetricsF metrics(headingFont);
+    for (qsizetype i = 0; i < heading.size(); ++i) {
+        // A long name of a place is cut short rather than run past the margin; the place's
+        // coordinates always show in full after it.
+        const QString tail = i == 1 ? QStringLiteral("   ") + Coordinates(b) : QString();
+        const QString fitted = metrics.elidedText(heading[i], Qt::ElideRight, w - metrics.horizontalAdvance(tail) - 1);
+        painter.drawText(QRectF(0, y, w, 13), Qt::AlignLeft | Qt::AlignVCenter, fitted + tail);
         y += 13;
     }
     y += 8;
