@@ -45,10 +45,13 @@ QString AgeText(double birth, double start, int offset) {
     return QStringLiteral("%1 y %2 m %3 d").arg(age.Years).arg(age.Months).arg(age.Days);
 }
 
+constexpr int kPeriodRole = Qt::UserRole;  // lord, start and end of an item's period
+
 QTreeWidgetItem* PeriodItem(const DashaPeriod& d, const Readings& r, bool running) {
     auto* item = new QTreeWidgetItem(
         {QText(DashaLordName(d.Lord)), MomentText(d.StartJd, r.Offset).left(16), MomentText(d.EndJd, r.Offset).left(16),
          AgeText(r.BirthJd, d.StartJd, r.Offset), running ? kNow : QString()});
+    item->setData(0, kPeriodRole, QVariantList{static_cast<int>(d.Lord), d.StartJd, d.EndJd});
     if (running) {
         for (int c = 0; c < 5; ++c) {
             item->setBackground(c, kRunning);
@@ -105,12 +108,29 @@ DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
     tree_->setUniformRowHeights(true);
     tree_->header()->setStretchLastSection(true);
     for (int c = 0; c < 4; ++c) tree_->setColumnWidth(c, c == 0 ? 190 : 160);
+    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        if (item->parent() && item->childCount() == 0) AddSubPeriods(item);
+    });
+}
+
+void DashaView::AddSubPeriods(QTreeWidgetItem* antardasha) {
+    const QVariantList period = antardasha->data(0, kPeriodRole).toList();
+    if (period.size() != 3) return;
+    const DashaPeriod a{static_cast<DashaLord>(period[0].toInt()), period[1].toDouble(), period[2].toDouble()};
+    const double today = readings_.TodayJd;
+    for (const DashaPeriod& pr : SubPeriods(a)) {
+        const bool runs = antardasha == running_[1] && today >= pr.StartJd && today < pr.EndJd;
+        QTreeWidgetItem* item = PeriodItem(pr, readings_, runs);
+        if (runs) running_[2] = item;
+        antardasha->addChild(item);
+    }
 }
 
 QTreeWidgetItem* DashaView::runningItem(int level) const { return running_.at(static_cast<std::size_t>(level)); }
 
 void DashaView::Show(const Program& program, const Readings& r) {
     (void)program;
+    readings_ = r;
     balance_->setText(QStringLiteral("Balance at birth: ") + BalanceText(r.Balance) + QStringLiteral("    ") +
                       YearLengthText(r.Periods.YearDays) + QStringLiteral("    Times in UTC") + QText(OffsetText(r.Offset)));
     tree_->clear();
@@ -123,13 +143,12 @@ void DashaView::Show(const Program& program, const Readings& r) {
         for (const DashaPeriod& a : SubPeriods(m)) {
             const bool aRuns = mRuns && r.TodayJd >= a.StartJd && r.TodayJd < a.EndJd;
             QTreeWidgetItem* ai = PeriodItem(a, r, aRuns);
-            if (aRuns) running_[1] = ai;
+            // The pratyantardashas wait until their antardasha is opened, but for today's.
+            ai->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
             mi->addChild(ai);
-            for (const DashaPeriod& pr : SubPeriods(a)) {
-                const bool pRuns = aRuns && r.TodayJd >= pr.StartJd && r.TodayJd < pr.EndJd;
-                QTreeWidgetItem* pi = PeriodItem(pr, r, pRuns);
-                if (pRuns) running_[2] = pi;
-                ai->addChild(pi);
+            if (aRuns) {
+                running_[1] = ai;
+                AddSubPeriods(ai);
             }
         }
         top << mi;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "app/Program.h"
 #include "ui/ReadingTexts.h"
@@ -37,10 +38,14 @@ public:
     QTreeWidgetItem* runningItem(int level) const;
 
 private:
+    // The pratyantardashas of an antardasha, made when it is first opened.
+    void AddSubPeriods(QTreeWidgetItem* antardasha);
+
     QLabel* title_ = nullptr;
     QLabel* balance_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     std::array<QTreeWidgetItem*, 3> running_{};
+    Readings readings_;
 };
 
 class PanchangaView : public ReadingView {

@@ -106,9 +106,10 @@ private slots:
         QCOMPARE(dasha->tree()->topLevelItem(0)->text(3), QString("before birth"));
         QCOMPARE(dasha->tree()->topLevelItem(1)->text(0), QString("Mercury"));
         QCOMPARE(dasha->tree()->topLevelItem(1)->childCount(), 9);
+        dasha->tree()->topLevelItem(1)->child(0)->setExpanded(true);  // its periods are made on opening
         QCOMPARE(dasha->tree()->topLevelItem(1)->child(0)->childCount(), 9);
-        const char* running[] = {"Mars", "Rahu"};
-        for (int level = 0; level < 2; ++level) {
+        const char* running[] = {"Mars", "Rahu", "Venus"};
+        for (int level = 0; level < 3; ++level) {
             QTreeWidgetItem* item = dasha->runningItem(level);
             QVERIFY(item);
             QCOMPARE(item->text(0), QString(running[level]));
