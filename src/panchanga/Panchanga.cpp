@@ -119,10 +119,12 @@ SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double 
     const double h0 = rule == SunriseRule::Centre ? 0.0 : -50.0 / 60.0;
     const double noon = JdFromCivil(year, month, day, 12.0, offsetMinutes);
     SunEvents e;
-    if (!SunAtAltitude(noon - 0.25, latitude, longitude, h0, true, e.Passage, e.RiseJd) ||
-        !SunAtAltitude(noon + 0.25, latitude, longitude, h0, false, e.Passage, e.SetJd)) {
-        e.RiseJd = e.SetJd = 0.0;
-    }
+    SunPassage riseFailure = SunPassage::Normal, setFailure = SunPassage::Normal;
+    e.Rises = SunAtAltitude(noon - 0.25, latitude, longitude, h0, true, riseFailure, e.RiseJd);
+    e.Sets = SunAtAltitude(noon + 0.25, latitude, longitude, h0, false, setFailure, e.SetJd);
+    if (!e.Rises) e.RiseJd = 0.0;
+    if (!e.Sets) e.SetJd = 0.0;
+    e.Passage = riseFailure != SunPassage::Normal ? riseFailure : setFailure;
     return e;
 }
 
@@ -132,7 +134,7 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     const CivilMoment birth = CivilFromJd(birthJdUt, offsetMinutes);
     p.Sun = SunriseSunset(birth.Year, birth.Month, birth.Day, offsetMinutes, latitude, longitude, rule);
     const std::int64_t days = DaysFromCivil(birth.Year, birth.Month, birth.Day);
-    const bool beforeSunrise = p.Sun.Passage == SunPassage::Normal && birthJdUt < p.Sun.RiseJd;
+    const bool beforeSunrise = p.Sun.Rises && birthJdUt < p.Sun.RiseJd;
     p.Vara = WeekdayOfDays(beforeSunrise ? days - 1 : days);
 
     constexpr double kSpan27 = 360.0 / 27.0;

@@ -14,8 +14,9 @@ namespace velakor {
 // Rising or setting of the Sun on one civil date, or why there is none.
 enum class SunPassage { Normal, AlwaysUp, AlwaysDown };
 struct SunEvents {
-    SunPassage Passage = SunPassage::Normal;
-    double RiseJd = 0.0;  // Julian days (UT); meaningful only when Passage is Normal
+    SunPassage Passage = SunPassage::Normal;  // why one of them is missing, if one is
+    bool Rises = false, Sets = false;         // on the days the polar day or night begins, one may be missing
+    double RiseJd = 0.0;  // Julian days (UT), when Rises and Sets
     double SetJd = 0.0;
 };
 

@@ -43,13 +43,9 @@ std::vector<PanchangaRow> PanchangaRows(const Readings& r) {
     const Panchanga& p = r.Day;
     auto clock = [&](double jd) { return QText(ClockText(jd, r.Offset)); };
     std::vector<PanchangaRow> rows;
-    if (p.Sun.Passage == SunPassage::Normal) {
-        rows.push_back({QStringLiteral("Sunrise"), clock(p.Sun.RiseJd), {}});
-        rows.push_back({QStringLiteral("Sunset"), clock(p.Sun.SetJd), {}});
-    } else {
-        rows.push_back({QStringLiteral("Sunrise"), QText(SunPassageNote(p.Sun.Passage)), {}});
-        rows.push_back({QStringLiteral("Sunset"), QText(SunPassageNote(p.Sun.Passage)), {}});
-    }
+    const QString note = QText(SunPassageNote(p.Sun.Passage));
+    rows.push_back({QStringLiteral("Sunrise"), p.Sun.Rises ? clock(p.Sun.RiseJd) : note, {}});
+    rows.push_back({QStringLiteral("Sunset"), p.Sun.Sets ? clock(p.Sun.SetJd) : note, {}});
     rows.push_back({QStringLiteral("Vara"),
                     QText(VaraName(p.Vara)) + QStringLiteral(" (") + QText(VaraSanskritName(p.Vara)) + QLatin1Char(')'),
                     QStringLiteral("at the next sunrise")});

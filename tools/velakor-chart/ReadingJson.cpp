@@ -94,10 +94,9 @@ void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& requ
                                           BirthLatitude(p.Birth), BirthLongitude(p.Birth), *MakeSky(p.SkyInUse),
                                           request.Options.Sunrise);
     ordered_json j;
-    const bool sun = pp.Sun.Passage == SunPassage::Normal;
-    j["Sunrise"] = sun ? ordered_json(IsoMoment(pp.Sun.RiseJd, offset)) : ordered_json(nullptr);
-    j["Sunset"] = sun ? ordered_json(IsoMoment(pp.Sun.SetJd, offset)) : ordered_json(nullptr);
-    if (!sun) j["Note"] = SunPassageNote(pp.Sun.Passage);
+    j["Sunrise"] = pp.Sun.Rises ? ordered_json(IsoMoment(pp.Sun.RiseJd, offset)) : ordered_json(nullptr);
+    j["Sunset"] = pp.Sun.Sets ? ordered_json(IsoMoment(pp.Sun.SetJd, offset)) : ordered_json(nullptr);
+    if (!pp.Sun.Rises || !pp.Sun.Sets) j["Note"] = SunPassageNote(pp.Sun.Passage);
     j["Vara"] = {{"Number", pp.Vara + 1}, {"Name", VaraName(pp.Vara)}};
     j["Tithi"] = {{"Number", pp.Tithi.Index + 1},
                   {"Name", TithiName(pp.Tithi.Index)},
