@@ -182,11 +182,11 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     painter.drawText(QRectF(half + gap, y, half, 15), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Vimshottari Dasha"));
     y += 17;
-    painter.setFont(Font(8));
-    painter.drawText(QRectF(0, y, half, 11), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.setFont(Font(9));
+    painter.drawText(QRectF(0, y, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Sunrise by the ") + SunriseRuleText(p.Reading.Sunrise));
-    PaintTable(painter, QPointF(0, y + 12), {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")},
-               day, {0, 50, 155}, half, 12, 8);
+    PaintTable(painter, QPointF(0, y + 27), {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")},
+               day, {0, 54, 162}, half, 14, 9);
 
     const double x = half + gap;
     const QString running = RunningText(r);
@@ -195,11 +195,11 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
         YearLengthText(r.Periods.YearDays) + QStringLiteral("; running today: ") +
             (running.isEmpty() ? QStringLiteral("none") : running),
     };
-    painter.setFont(Font(8));
+    painter.setFont(Font(9));
     double dy = y;
     for (const QString& line : dashaLines) {
-        painter.drawText(QRectF(x, dy, half, 11), Qt::AlignLeft | Qt::AlignVCenter, line);
-        dy += 11;
+        painter.drawText(QRectF(x, dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
+        dy += 13;
     }
     std::vector<QStringList> maha;
     for (const DashaPeriod& m : r.Periods.Mahadashas) {
@@ -208,7 +208,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
                         MomentText(m.StartJd, r.Offset).left(16), MomentText(m.EndJd, r.Offset).left(16)});
     }
     PaintTable(painter, QPointF(x, dy + 1), {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")},
-               maha, {0, 65, 150}, half, 10.5, 8);
+               maha, {0, 64, 155}, half, 13, 9);
 
     // Footer.
     painter.setFont(Font(8));
