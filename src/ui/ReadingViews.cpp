@@ -8,7 +8,6 @@
 #include <array>
 
 #include "astro/CivilTime.h"
-#include "sky/Sky.h"
 #include "ui/Fonts.h"
 #include "ui/frmDisplay.h"
 

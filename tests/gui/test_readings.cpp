@@ -19,6 +19,7 @@
 #include "ui/MDI.h"
 #include "ui/ReadingViews.h"
 #include "ui/Seams.h"
+#include "ui/frmDisplay.h"
 
 using namespace velakor;
 
@@ -116,6 +117,8 @@ private slots:
             QVERIFY(item->text(4).contains("now"));
         }
         QVERIFY(dasha->runningItem(0)->isExpanded());
+        // Save As JPEG takes the picture of the view on show.
+        QCOMPARE(frame->display()->picture().toImage(), dasha->grab().toImage());
         const QString dashaText = PrintView(frame, "dasha.pdf");
         for (const char* text : {"Vimshottari Dasha", "Balance at birth", "Saturn", "Rahu", "now"})
             QVERIFY2(dashaText.contains(text), qPrintable(dashaText));
