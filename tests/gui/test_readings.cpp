@@ -50,6 +50,8 @@ class TestReadings : public QObject {
     QPointer<MDI> frame_;
     QTemporaryDir dir_;
     QString savePath_;
+    QPageSize paper_ = QPageSize(QPageSize::A4);  // what the print dialog chooses
+    bool landscape_ = false;
 
     MDI* Open(const std::string& city = "New Delhi") {
         FormValues v = test::DelhiForm();
@@ -81,6 +83,8 @@ private slots:
             if (kind == DialogKind::Printer && printer) {
                 printer->setOutputFormat(QPrinter::PdfFormat);
                 printer->setOutputFileName(savePath_);
+                printer->setPageSize(paper_);
+                printer->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
             }
             return true;
         });
@@ -150,21 +154,32 @@ private slots:
     void sheetIsOnePageWithEverythingOnIt_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("city");
-        QTest::newRow("export") << "mnuExportSheet" << "New Delhi";
-        QTest::newRow("print") << "mnuPrintSheet" << "New Delhi";
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false;
+        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false;
+        QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false;
+        // Turned sideways in the dialog: the readings move beside the charts.
+        QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true;
         // A place name longer than the page is wide is cut short, not run off the page.
-        QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20);
+        QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20) << int(QPageSize::A4)
+                                    << false;
     }
     void sheetIsOnePageWithEverythingOnIt() {
         QFETCH(QString, command);
         QFETCH(QString, city);
+        QFETCH(int, paper);
+        QFETCH(bool, landscape);
+        paper_ = QPageSize(QPageSize::PageSizeId(paper));
+        landscape_ = landscape;
         MDI* frame = Open(city.toStdString());
         Entry(frame, "mnuSouth")->trigger();  // the South Indian charts write their names
         savePath_ = dir_.filePath(command + ".pdf");
         Entry(frame, qPrintable(command))->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(savePath_);
         QCOMPARE(pdf.pages, 1);
-        QVERIFY(pdf.pageSize.height() > pdf.pageSize.width());
+        const QSize points = paper_.sizePoints();
+        QCOMPARE(pdf.pageSize.toSize(), landscape ? points.transposed() : points);
         for (const char* text : {"Ravi Kumar", "New Delhi", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
                                  "Rashi (D1)", "Navamsa (D9)", "Pushya", "Balance at birth: Saturn: 18 years 0 months 24 days",
                                  "Mars / Rahu", "Velakor 1.70", "Printed"})
@@ -183,6 +198,11 @@ private slots:
             QVERIFY2(inside.contains(w), qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
             used = used.united(w);
         }
+        // No text runs into other text (the parts of the page keep apart on short paper too).
+        for (qsizetype i = 0; i < words.size(); ++i)
+            for (qsizetype j = i + 1; j < words.size(); ++j)
+                QVERIFY2(!words[i].adjusted(0.5, 1, -0.5, -1).intersects(words[j].adjusted(0.5, 1, -0.5, -1)),
+                         qPrintable(QStringLiteral("words %1 and %2 overlap").arg(i).arg(j)));
         // The name starts at the top-left margin and the footer ends at the bottom-right one.
         QVERIFY(used.left() - inside.left() < 3 && used.top() - inside.top() < 6);
         QVERIFY(inside.right() - used.right() < 3 && inside.bottom() - used.bottom() < 6);

@@ -145,15 +145,26 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     }
     y += 8;
 
-    // The two charts side by side.
+    // A tall page has the charts across it, the planets under them, then the panchanga and
+    // the dasha side by side; a wide one has charts and planets in its left half and the
+    // panchanga over the dasha in its right.
     const double gap = 16;
-    const double chartWidth = (w - gap) / 2;
-    const double chartHeight = chartWidth * 367.0 / 371.0;
+    const bool wide = w > page.height();
+    const double half = (w - gap) / 2;
+    const double column = wide ? half : w;
+    const double chartWidth = (column - gap) / 2;
+    constexpr double kPlanetTable = 12 + 12 * 13 + 12;
+    constexpr double kPanchangaBlock = 17 + 27 + 8 * 14;
+    constexpr double kFooter = 24;
+    // On a short page the charts give up the height the rest needs.
+    const double below = kPlanetTable + (wide ? 0 : kPanchangaBlock) + kFooter;
+    const double chartHeight = std::min(chartWidth * 367.0 / 371.0, page.height() - y - below);
+    const double top = y;
     PaintChart(painter, QRectF(0, y, chartWidth, chartHeight), p, -1, style, colour);
     PaintChart(painter, QRectF(chartWidth + gap, y, chartWidth, chartHeight), p, kNavamsa, style, colour);
     y += chartHeight + 12;
 
-    // The planets and the lagna.
+    // The planets and the lagna; the columns narrow with a narrow column of the page.
     std::vector<QStringList> planets;
     for (int i = 0; i < kDivisionalPoints; ++i) {
         const double lon = p.Chart.SiderealLongitudes[static_cast<std::size_t>(i)];
@@ -167,28 +178,33 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
                            DegreesMinutes(degrees, minutes), QText(NakshatraOrderName(NakshatraIndex(lon))),
                            QString::number(NakshatraPadaNumber(lon)), retro ? QStringLiteral("R") : QString()});
     }
+    const double squeeze = std::min(1.0, column / 510.0);
+    std::vector<double> columns{0, 80, 170, 250, 380, 430};
+    for (double& c : columns) c *= squeeze;
     y = PaintTable(painter, QPointF(0, y),
                    {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Position"),
                     QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Retrograde")},
-                   planets, {0, 80, 170, 250, 380, 430}, w, 13, 9);
+                   planets, columns, column, 13, 9);
     y += 12;
 
-    // The panchanga on the left, the dasha on the right.
-    const double half = (w - gap) / 2;
-    std::vector<QStringList> day;
-    for (const PanchangaRow& row : PanchangaRows(r)) day.push_back({row.Item, row.Value, row.Ends});
+    // The panchanga.
+    const QPointF day(wide ? half + gap : 0, wide ? top : y);
+    std::vector<QStringList> dayRows;
+    for (const PanchangaRow& row : PanchangaRows(r)) dayRows.push_back({row.Item, row.Value, row.Ends});
     painter.setFont(Font(10, true));
-    painter.drawText(QRectF(0, y, half, 15), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Panchanga"));
-    painter.drawText(QRectF(half + gap, y, half, 15), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Vimshottari Dasha"));
-    y += 17;
+    painter.drawText(QRectF(day.x(), day.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Panchanga"));
     painter.setFont(Font(9));
-    painter.drawText(QRectF(0, y, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(day.x(), day.y() + 17, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Sunrise by the ") + SunriseRuleText(p.Reading.Sunrise));
-    PaintTable(painter, QPointF(0, y + 27), {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")},
-               day, {0, 54, 162}, half, 14, 9);
+    PaintTable(painter, day + QPointF(0, 17 + 27),
+               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 54, 162}, half,
+               14, 9);
 
-    const double x = half + gap;
+    // The dasha: its balance, today's periods and the nine mahadashas.
+    const QPointF dasha(half + gap, wide ? top + kPanchangaBlock + 16 : y);
+    painter.setFont(Font(10, true));
+    painter.drawText(QRectF(dasha.x(), dasha.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Vimshottari Dasha"));
     const QString running = RunningText(r);
     const QStringList dashaLines{
         QStringLiteral("Balance at birth: ") + BalanceText(r.Balance),
@@ -196,9 +212,9 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
             (running.isEmpty() ? QStringLiteral("none") : running),
     };
     painter.setFont(Font(9));
-    double dy = y;
+    double dy = dasha.y() + 17;
     for (const QString& line : dashaLines) {
-        painter.drawText(QRectF(x, dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
+        painter.drawText(QRectF(dasha.x(), dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
         dy += 13;
     }
     std::vector<QStringList> maha;
@@ -207,8 +223,9 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
         maha.push_back({QText(DashaLordName(m.Lord)) + (runs ? QStringLiteral(" \u25C0") : QString()),
                         MomentText(m.StartJd, r.Offset).left(16), MomentText(m.EndJd, r.Offset).left(16)});
     }
-    PaintTable(painter, QPointF(x, dy + 1), {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")},
-               maha, {0, 64, 155}, half, 13, 9);
+    PaintTable(painter, QPointF(dasha.x(), dy + 1),
+               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 64, 155}, half,
+               13, 9);
 
     // Footer.
     painter.setFont(Font(8));
