@@ -114,5 +114,19 @@ TEST(DashaBalance, CountedOnTheCalendar) {
     }
 }
 
+TEST(CivilTime, MomentsReadOnTheBirthsClock) {
+    const std::pair<std::pair<double, int>, const char*> rows[] = {
+        {{2451545.0, 0}, "2000-01-01T12:00:00+00:00"},
+        {{2451545.0, -300}, "2000-01-01T07:00:00-05:00"},
+        {{2451544.5, 330}, "2000-01-01T05:30:00+05:30"},
+        {{2415020.5, -60}, "1899-12-31T23:00:00-01:00"},            // before 1970, back over a year's end
+        {{2451545.0 + 0.6 / 86400, 0}, "2000-01-01T12:00:01+00:00"},  // to the nearest second
+        {{2451603.5, 0}, "2000-02-29T00:00:00+00:00"},
+    };
+    for (const auto& [moment, iso] : rows) EXPECT_EQ(IsoMoment(moment.first, moment.second), iso) << iso;
+    EXPECT_EQ(ClockText(2451545.0 + 59.4 / 86400, 0), "2000-01-01 12:00") << "minutes shown, seconds dropped";
+    EXPECT_DOUBLE_EQ(JdFromCivil(2000, 1, 1, 17.5, 330), 2451545.0);
+}
+
 }  // namespace
 }  // namespace velakor
