@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ReadingOptions.h"
 #include "sky/Sky.h"
 
 namespace velakor {
@@ -117,6 +118,7 @@ struct Program {
     NameTables Names;
     std::string LastSaveFileName;  // shared by Save As and Export
     SkyChoice SkyInUse;            // which sky the chart is computed from
+    ReadingOptions Reading;        // dasha year, sunrise rule, "today"
 };
 
 }  // namespace velakor

@@ -30,6 +30,7 @@
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
+#include "ui/ReadingViews.h"
 #include "ui/Seams.h"
 #include "ui/SkyMenus.h"
 #include "ui/WebLinks.h"
@@ -181,6 +182,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     zoom_ = new ChartZoom(area_, {displayWindow_, divisionalWindow_}, QSize(frmDisplay::kWidth, frmDisplay::kHeight));
     // The views only show the chart: the keyboard goes round the band's buttons.
     for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
+    BuildReadingViews();
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -210,11 +212,17 @@ void MDI::CapturePicture() {
 
 double MDI::chartScale() const { return zoom_->scale(); }
 
-QWidget* MDI::viewOnShow() const { return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_; }
+QWidget* MDI::viewOnShow() const {
+    if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
+    if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
+    return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
+}
 
 QString MDI::ViewTitle() const { return TitleOf(view_); }
 
 QString MDI::TitleOf(int view) const {
+    if (view == kDashaView) return QStringLiteral("Vimshottari Dasha");
+    if (view == kPanchangaView) return QStringLiteral("Panchanga");
     const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
     QString title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
     // The precise sky is named wherever the chart is: band, status bar, picture, printout.
@@ -273,6 +281,7 @@ void MDI::BuildMenus() {
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
             &MDI::printRequested);
+    AddSheetEntries(file);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
             &MDI::cmdBack_Click);
@@ -331,6 +340,7 @@ void MDI::BuildMenus() {
         ++d;
     }
     view->addMenu(divisional);
+    BuildReadingMenus(view, views);
     MakeCheckGroup(views);
     bar->addMenu(view);
 
@@ -544,6 +554,7 @@ void MDI::WriteChart() {
         d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
     }
     d.ComposeBirthDetails(program_);
+    readingsStale_ = true;
     RefreshView();
 }
 
@@ -618,12 +629,14 @@ void MDI::RefreshView() {
         chart->SetColour(colour_);
     }
     display_->chart()->SetName(FromView(kRashiTitle));
-    if (view_ >= 0) divisional_->ShowDivision(program_, view_);
+    const bool divisional = view_ >= 0 && view_ < kDivisionCount;
+    if (divisional) divisional_->ShowDivision(program_, view_);
     display_->SetChartName(TitleOf(-1));
-    if (view_ >= 0) divisional_->SetChartName(TitleOf(view_));
+    if (divisional) divisional_->SetChartName(TitleOf(view_));
+    RefreshReadings();
     statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.
-    divisionalWindow_->setVisible(view_ >= 0);
+    divisionalWindow_->setVisible(divisional);
     displayWindow_->setVisible(view_ < 0);
     zoom_->Refresh();
     // The picture store holds what is on show; before the frame is first shown, its first

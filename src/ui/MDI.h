@@ -8,6 +8,7 @@
 #include "chart/ChartLayout.h"
 
 class QAction;
+class QMenu;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -17,7 +18,9 @@ class QToolBar;
 namespace velakor {
 
 class ChartZoom;
+class DashaView;
 class DivisionalView;
+class PanchangaView;
 class SkyMenus;
 class frmDisplay;
 
@@ -41,13 +44,17 @@ public:
     void TB_ButtonClick(const QString& key);
 
     // What the View menu has chosen: the chart (-1 for the natal chart, 0..5 for the
-    // divisional charts D2 .. D12), its style and whether it is in colour.
+    // divisional charts D2 .. D12, kDashaView, kPanchangaView), its style and whether it is in colour.
+    static constexpr int kDashaView = kDivisionCount;
+    static constexpr int kPanchangaView = kDivisionCount + 1;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
     // The view on show: the natal chart display or the divisional chart.
     QWidget* viewOnShow() const;
     DivisionalView* divisionalView() const { return divisional_; }
+    DashaView* dashaView() const { return dasha_; }
+    PanchangaView* panchangaView() const { return panchanga_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -114,6 +121,11 @@ private:
     void mnuStatusBar_Click();
     void mnuChart_Click();
     void ShowDivisionalChart(int d);
+    // The dasha and panchanga views and the choices that shape them (in MDIReadings.cpp).
+    void BuildReadingMenus(QMenu* view, QList<QAction*>& views);
+    void BuildReadingViews();
+    void AddSheetEntries(QMenu* file);
+    void RefreshReadings();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -150,6 +162,11 @@ private:
     ChartZoom* zoom_ = nullptr;
     DivisionalView* divisional_ = nullptr;
     QMdiSubWindow* divisionalWindow_ = nullptr;
+    DashaView* dasha_ = nullptr;
+    PanchangaView* panchanga_ = nullptr;
+    QMdiSubWindow* dashaWindow_ = nullptr;
+    QMdiSubWindow* panchangaWindow_ = nullptr;
+    bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/ChartCanvas.h"
+#include "ui/ReadingViews.h"
 
 namespace velakor {
 namespace {
@@ -65,6 +66,12 @@ void PaintGroup(QPainter& painter, const QGroupBox& group) {
 void PaintTree(QPainter& painter, const QWidget& widget, const QWidget& view) {
     painter.save();
     painter.translate(widget.mapTo(&view, QPoint()));
+    if (const auto* reading = qobject_cast<const ReadingView*>(&widget)) {
+        // It draws its lists itself; the widgets that show them on screen are not drawn.
+        reading->Paint(painter);
+        painter.restore();
+        return;
+    }
     if (const auto* chart = qobject_cast<const ChartCanvas*>(&widget)) {
         chart->Paint(painter);
     } else if (const auto* label = qobject_cast<const QLabel*>(&widget)) {

@@ -110,7 +110,7 @@ struct SignalLog {
 const QStringList kCheckable = {
     "mnuToolBar",  "mnuStatusBar",     "mnuNorth",         "mnuSouth",       "mnuNatal",
     "mnuColorOn",  "mnuColorOff",      "mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
-    "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa",
+    "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa", "mnuDasha", "mnuPanchanga",
 };
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -647,12 +647,16 @@ private slots:
         QTest::newRow("File") << "mnuFile" << "&File"
                               << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
+                                             "mnuPrintSheet=Print Chart &Sheet...",
+                                             "mnuExportSheet=Export Chart Sheet as &PDF...",
                                              "-", "mnuBack=&Back", "-", "mnuExit=E&xit"};
         QTest::newRow("View") << "mnuView" << "&View"
                               << QStringList{"mnuToolBar=&Toolbar", "mnuStatusBar=&Status Bar", "-",
                                              "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
                                              "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
-                                             "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts"};
+                                             "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
+                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
+                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};
@@ -694,11 +698,12 @@ private slots:
     void initialMarks() {
         MDI* frame = Open(DelhiRecord(9, 5));
         QCOMPARE(CheckedEntries(frame), kInitiallyChecked);
-        // Exactly fourteen entries of the menus carry marks, and the sky's eight.
+        // Exactly these entries of the menus carry marks, the sky's eight, and the five choices
+        // of the dasha's year length and the sunrise rule.
         int checkable = 0;
         for (QMenu* menu : frame->findChildren<QMenu*>(QRegularExpression("^mnu")))
             for (QAction* a : menu->actions()) checkable += a->isCheckable() ? 1 : 0;
-        QCOMPARE(checkable, kCheckable.size() + 8);
+        QCOMPARE(checkable, kCheckable.size() + 8 + 5);
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->display()->isVisible());
     }
@@ -725,6 +730,10 @@ private slots:
         QTest::newRow("Navamsa twice") << QStringList{"mnuSub_Navamsa", "mnuSub_Navamsa"}
                                        << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff",
                                                       "mnuSub_Navamsa"};
+        QTest::newRow("Navamsa then Dasha") << QStringList{"mnuSub_Navamsa", "mnuDasha"}
+                                            << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff",
+                                                           "mnuDasha"};
+        QTest::newRow("Panchanga then Chart") << QStringList{"mnuPanchanga", "mnuChart"} << kInitiallyChecked;
         QTest::newRow("Dwadasamsa then Chart") << QStringList{"mnuSub_Dwadasamsa", "mnuChart"} << kInitiallyChecked;
         QTest::newRow("groups apart") << QStringList{"mnuNatal", "mnuColorOn", "mnuSub_Drekkana", "mnuSub_Sapthamsa"}
                                       << QStringList{"mnuToolBar", "mnuStatusBar", "mnuNatal", "mnuColorOn",

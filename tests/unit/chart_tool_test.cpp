@@ -333,5 +333,77 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
               "Cast the chart with this zone?");
 }
 
+TEST(ChartTool, DashaAndPanchangaInEveryChart) {
+    struct Row {
+        const char* name;
+        json keys;
+        int levels;         // 0: the line is refused
+        double yearDays;
+        const char* error;  // when refused
+    };
+    const Row rows[] = {
+        {"defaults", json::object(), 2, 365.25, ""},
+        {"threeLevelsSavanaLimb", {{"DashaLevels", 3}, {"DashaYear", 360}, {"SunriseRule", "limb"}}, 3, 360.0, ""},
+        {"oneLevelTropical", {{"DashaLevels", 1}, {"DashaYear", 365.2422}}, 1, 365.2422, ""},
+        {"levelsOutOfRange", {{"DashaLevels", 4}}, 0, 0, "key DashaLevels must lie between 1 and 3"},
+        {"yearNotOffered", {{"DashaYear", 365}}, 0, 0, "key DashaYear must be 365.25, 365.2422 or 360"},
+        {"ruleUnknown", {{"SunriseRule", "upper"}}, 0, 0, "key SunriseRule must be \"centre\" or \"limb\""},
+    };
+    std::string input;
+    for (const Row& r : rows) {
+        json line = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 37, false, 77, 12, true, false);
+        line.update(r.keys);
+        input += line.dump() + "\n";
+    }
+    // Inside the Arctic circle on the first of June: a polar day.
+    input += Record(1, 6, 1985, 0, 0, test::kCentralEuropean, 69, 39, false, 18, 57, true, false).dump() + "\n";
+    const ToolRun run = RunTool(input);
+    ASSERT_EQ(run.lines.size(), std::size(rows) + 1);
+
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        const json& out = run.lines[i];
+        if (r.levels == 0) {
+            EXPECT_EQ(out.value("error", ""), r.error) << r.name;
+            continue;
+        }
+        const json& dasha = out["Dasha"];
+        EXPECT_EQ(dasha["YearDays"], r.yearDays) << r.name;
+        const json& maha = dasha["Periods"];
+        ASSERT_EQ(maha.size(), 9u) << r.name;
+        EXPECT_EQ(dasha["Balance"]["Lord"], maha[0]["Lord"]) << r.name;
+        EXPECT_LT(maha[0]["Start"].get<std::string>(), "1947-08-15T00:00:00+05:30") << "starts before the birth";
+        EXPECT_GT(maha[0]["End"].get<std::string>(), "1947-08-15T00:00:00+05:30") << r.name;
+        for (std::size_t m = 1; m < 9; ++m) EXPECT_EQ(maha[m]["Start"], maha[m - 1]["End"]) << r.name << m;
+        EXPECT_EQ(maha[0]["Start"].get<std::string>().size(), 25u) << "ISO 8601 with the birth's offset";
+        EXPECT_EQ(maha[3]["End"].get<std::string>().substr(19), "+05:30");
+        // The levels asked for, each opening with its parent's lord.
+        EXPECT_EQ(maha[2].contains("Periods"), r.levels >= 2) << r.name;
+        if (r.levels >= 2) {
+            EXPECT_EQ(maha[2]["Periods"][0]["Lord"], maha[2]["Lord"]);
+            EXPECT_EQ(maha[2]["Periods"][0]["Start"], maha[2]["Start"]);
+            EXPECT_EQ(maha[2]["Periods"][8]["End"], maha[2]["End"]);
+            EXPECT_EQ(maha[2]["Periods"][4].contains("Periods"), r.levels == 3) << r.name;
+        }
+
+        // Midnight belongs to the weekday before (15 August 1947 was a Friday).
+        const json& pan = out["Panchanga"];
+        EXPECT_EQ(pan["Vara"], (json{{"Number", 5}, {"Name", "Thursday"}})) << r.name;
+        // The centre of the disc rises at 5:53:39, the upper limb with refraction at 5:49.
+        EXPECT_EQ(pan["Sunrise"].get<std::string>().substr(0, 16),
+                  r.keys.contains("SunriseRule") ? "1947-08-15T05:49" : "1947-08-15T05:53") << r.name;
+        EXPECT_FALSE(pan.contains("Note"));
+        for (const char* limb : {"Tithi", "Nakshatra", "Yoga", "Karana"}) {
+            EXPECT_GT(pan[limb]["Ends"].get<std::string>(), "1947-08-15T00:00:00+05:30") << limb;
+            EXPECT_TRUE(pan[limb]["Name"].is_string()) << limb;
+        }
+        EXPECT_TRUE(pan["Tithi"]["Paksha"] == "Shukla" || pan["Tithi"]["Paksha"] == "Krishna");
+    }
+    const json& polar = run.lines.back()["Panchanga"];
+    EXPECT_TRUE(polar["Sunrise"].is_null());
+    EXPECT_TRUE(polar["Sunset"].is_null());
+    EXPECT_EQ(polar["Note"], "The Sun does not set on this day.");
+}
+
 }  // namespace
 }  // namespace velakor

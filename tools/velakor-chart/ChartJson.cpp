@@ -1,6 +1,8 @@
 #include "ChartJson.h"
 
+#include "ReadingJson.h"
 #include "SkyKeys.h"
+
 #include <array>
 #include <limits>
 #include <memory>
@@ -178,7 +180,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
-        known = known || item.key() == "Place" || IsSkyKey(item.key());
+        known = known || item.key() == "Place" || IsSkyKey(item.key()) || IsReadingKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     for (const RangeCheck& r : kRanges) {
@@ -189,6 +191,9 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
                          " and " + std::to_string(r.high));
         }
     }
+
+    ReadingRequest reading;
+    if (const std::string failure = ReadReadingKeys(in, reading); !failure.empty()) return Error(failure);
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
@@ -278,6 +283,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     ordered_json divisional;
     for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
     out["DivisionalSigns"] = divisional;
+    AddReadings(out, p, reading);
     out["HouseSigns"] = c.HouseSigns;
     out["HouseTexts"] = c.HouseTexts;
     out["RetroFlags"] = c.RetroFlags;

@@ -1,0 +1,38 @@
+// The readings beyond the chart: the dasha to three levels and the birth panchanga of one chart.
+#include <benchmark/benchmark.h>
+
+#include "TestSupport.h"
+#include "astro/VedicEphemeris.h"
+#include "dasha/Vimshottari.h"
+#include "panchanga/Panchanga.h"
+
+namespace {
+
+void BM_DashaThreeLevels(benchmark::State& state) {
+    const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
+    const double birth = velakor::BirthJulianDayUt(p.Birth);
+    for (auto _ : state) {
+        const velakor::Dasha d = velakor::ComputeDasha(p.Chart.SiderealLongitudes[1], birth, 365.25);
+        double sum = 0.0;
+        for (const velakor::DashaPeriod& m : d.Mahadashas) {
+            for (const velakor::DashaPeriod& a : velakor::SubPeriods(m)) {
+                const velakor::DashaPeriods pr = velakor::SubPeriods(a);
+                sum += pr[8].EndJd;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_DashaThreeLevels);
+
+void BM_Panchanga(benchmark::State& state) {
+    const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
+    for (auto _ : state) {
+        const std::unique_ptr<velakor::Sky> sky = velakor::MakeSky(p.SkyInUse);
+        const velakor::Panchanga pp = velakor::ComputePanchanga(p, *sky);
+        benchmark::DoNotOptimize(pp.Yoga.EndsJd);
+    }
+}
+BENCHMARK(BM_Panchanga);
+
+}  // namespace

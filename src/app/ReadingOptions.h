@@ -1,0 +1,26 @@
+// What the astrologer chose for the readings beyond the chart (the dasha and the birth
+// panchanga), and the moment that stands for "today". Plain values, so the core, the
+// command-line tool and the tests set them alike.
+#pragma once
+
+namespace velakor {
+
+// Where the Sun's rising is taken: the centre of its disc on the true horizon (the Hindu
+// almanacs' rule), or the upper limb with the usual refraction (the nautical almanacs').
+enum class SunriseRule { Centre, Limb };
+
+inline constexpr double kDashaYearJulian = 365.25;
+inline constexpr double kDashaYearTropical = 365.2422;
+inline constexpr double kDashaYearSavana = 360.0;
+
+struct ReadingOptions {
+    double DashaYearDays = kDashaYearJulian;
+    SunriseRule Sunrise = SunriseRule::Centre;
+    // Julian day (universal time) of "today"; 0 means the system clock.
+    double TodayJdUt = 0.0;
+};
+
+// TodayJdUt, or the system clock's moment when it is 0.
+double TodayJulianDay(const ReadingOptions& o);
+
+}  // namespace velakor

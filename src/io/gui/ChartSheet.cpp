@@ -1,0 +1,293 @@
+#include "io/gui/ChartSheet.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
+
+#include "astro/CivilTime.h"
+#include "astro/VedicEphemeris.h"
+#include "chart/DivisionalCharts.h"
+#include "chart/NameTables.h"
+#include "io/ReadingFile.h"
+#include "ui/ChartCanvas.h"
+#include "ui/Fonts.h"
+#include "ui/ReadingTexts.h"
+#include "ui/Seams.h"
+
+namespace velakor {
+namespace {
+
+constexpr double kMarginMm = 15.0;
+constexpr std::array<const char*, kDivisionalPoints> kBodies{"Sun",     "Moon",   "Mercury", "Venus", "Mars",
+                                                             "Jupiter", "Saturn", "Rahu",    "Ketu",  "Lagna"};
+constexpr std::array<const char*, 12> kSignAbbrevs{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
+                                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+constexpr int kNavamsa = 3;  // D2, D3, D7, D9: the ninth part is the fourth division
+
+// The sheet is drawn in points: a font's pixel size is its size in points on paper.
+QFont Font(int points, bool bold = false) {
+    QFont f = VerdanaFont(8, bold);
+    f.setPixelSize(points);
+    return f;
+}
+
+QString DegreesMinutes(int degrees, int minutes) {
+    return QStringLiteral("%1\u00B0%2'").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+QString Coordinates(const BirthRecord& b) {
+    return QStringLiteral("%1 %2, %3 %4")
+        .arg(DegreesMinutes(b.LatDeg, b.LatMin), b.LatSouthFlag ? QStringLiteral("S") : QStringLiteral("N"),
+             DegreesMinutes(b.LonDeg, b.LonMin), b.LonEastFlag ? QStringLiteral("E") : QStringLiteral("W"));
+}
+
+void PaintChart(QPainter& painter, const QRectF& box, const Program& p, int division, ChartStyle style, bool colour) {
+    ChartCanvas canvas;
+    canvas.resize(371, 367);
+    canvas.SetStyle(style);
+    canvas.SetColour(colour);
+    if (division < 0) {
+        canvas.SetName(QText(kRashiTitle));
+        for (int h = 0; h < kHouseCount; ++h) {
+            const auto i = static_cast<std::size_t>(h);
+            canvas.SetHouse(h, p.Chart.HouseSigns[i], QString::fromStdString(p.Chart.HouseTexts[i]));
+        }
+    } else {
+        canvas.SetName(QText(kDivisions.at(static_cast<std::size_t>(division)).Title));
+        const HouseCaptions houses = DivisionalHouses(p, division);
+        for (int h = 0; h < kHouseCount; ++h) {
+            const auto i = static_cast<std::size_t>(h);
+            canvas.SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
+        }
+    }
+    painter.save();
+    const double scale = std::min(box.width() / canvas.width(), box.height() / canvas.height());
+    painter.translate(box.left() + (box.width() - canvas.width() * scale) / 2, box.top());
+    painter.scale(scale, scale);
+    canvas.Paint(painter);
+    painter.restore();
+}
+
+// A small table: bold headers, then rows; columns at the given offsets.
+double PaintTable(QPainter& painter, QPointF at, const QStringList& headers, const std::vector<QStringList>& rows,
+                  const std::vector<double>& columns, double width, double rowHeight, int points) {
+    painter.setPen(Qt::black);
+    painter.setFont(Font(points, true));
+    double y = at.y();
+    for (int c = 0; c < headers.size(); ++c) {
+        painter.drawText(QRectF(at.x() + columns[static_cast<std::size_t>(c)], y, width, rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, headers[c]);
+    }
+    y += rowHeight;
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.drawLine(QPointF(at.x(), y), QPointF(at.x() + width, y));
+    painter.setFont(Font(points));
+    for (const QStringList& row : rows) {
+        for (int c = 0; c < row.size(); ++c) {
+            painter.drawText(QRectF(at.x() + columns[static_cast<std::size_t>(c)], y, width, rowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+        }
+        y += rowHeight;
+    }
+    return y;
+}
+
+}  // namespace
+
+void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyle style, bool colour,
+                     const QString& printedOn) {
+    const double w = page.width();
+    const BirthRecord& b = p.Birth;
+    const Readings r = ComputeReadings(p);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::black);
+
+    // Heading: who, when, where, and from which sky.
+    const QFont nameFont = Font(16, true);
+    painter.setFont(nameFont);
+    painter.drawText(QRectF(0, 0, w, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(nameFont).elidedText(QString::fromStdString(b.BirthName), Qt::ElideRight, w));
+    const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
+                             ? QText(p.Names.ZoneNames[static_cast<std::size_t>(b.ZoneIndex)])
+                             : QString();
+    const QStringList heading{
+        QStringLiteral("Born %1-%2-%3 at %4:%5, UTC%6 (%7; daylight saving %8)")
+            .arg(b.BirthYear, 4, 10, QLatin1Char('0'))
+            .arg(b.BirthMonth, 2, 10, QLatin1Char('0'))
+            .arg(b.BirthDay, 2, 10, QLatin1Char('0'))
+            .arg(b.BirthHour, 2, 10, QLatin1Char('0'))
+            .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
+            .arg(QText(OffsetText(r.Offset)), zone, b.DaylightSaving ? QStringLiteral("on") : QStringLiteral("off")),
+        QStringLiteral("%1, %2, %3")
+            .arg(QString::fromStdString(b.BirthCity), QString::fromStdString(b.BirthState),
+                 QString::fromStdString(b.BirthCountry)),
+        // The precise sky's description names its ayanamsa and node; the built-in one's are fixed.
+        QStringLiteral("Sky: %1; ayanamsa %2%3")
+            .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Summary.AyanamsaText),
+                 p.SkyInUse.Positions == SkyPositions::Builtin ? QStringLiteral("; mean node") : QString()),
+    };
+    const QFont headingFont = Font(9);
+    painter.setFont(headingFont);
+    double y = 26;
+    const QFontMetricsF metrics(headingFont);
+    for (qsizetype i = 0; i < heading.size(); ++i) {
+        // A long name of a place is cut short rather than run past the margin; the place's
+        // coordinates always show in full after it.
+        const QString tail = i == 1 ? QStringLiteral("   ") + Coordinates(b) : QString();
+        const QString fitted = metrics.elidedText(heading[i], Qt::ElideRight, w - metrics.horizontalAdvance(tail) - 1);
+        painter.drawText(QRectF(0, y, w, 13), Qt::AlignLeft | Qt::AlignVCenter, fitted + tail);
+        y += 13;
+    }
+    y += 8;
+
+    // A tall page has the charts across it, the planets under them, then the panchanga and
+    // the dasha side by side; a wide one has charts and planets in its left half and the
+    // panchanga over the dasha in its right.
+    const double gap = 16;
+    const bool wide = w > page.height();
+    const double half = (w - gap) / 2;
+    const double column = wide ? half : w;
+    const double chartWidth = (column - gap) / 2;
+    constexpr double kPlanetTable = 12 + 12 * 13 + 12;
+    constexpr double kPanchangaBlock = 17 + 27 + 8 * 14;
+    constexpr double kFooter = 24;
+    // On a short page the charts give up the height the rest needs.
+    const double below = kPlanetTable + (wide ? 0 : kPanchangaBlock) + kFooter;
+    const double chartHeight = std::min(chartWidth * 367.0 / 371.0, page.height() - y - below);
+    const double top = y;
+    PaintChart(painter, QRectF(0, y, chartWidth, chartHeight), p, -1, style, colour);
+    PaintChart(painter, QRectF(chartWidth + gap, y, chartWidth, chartHeight), p, kNavamsa, style, colour);
+    y += chartHeight + 12;
+
+    // The planets and the lagna; the columns narrow with a narrow column of the page.
+    std::vector<QStringList> planets;
+    for (int i = 0; i < kDivisionalPoints; ++i) {
+        const double lon = p.Chart.SiderealLongitudes[static_cast<std::size_t>(i)];
+        const int sign = std::clamp(static_cast<int>(std::floor(lon / 30.0)), 0, 11);
+        const double inSign = lon - sign * 30.0;
+        const int degrees = static_cast<int>(std::floor(inSign));
+        const int minutes = std::clamp(static_cast<int>(std::floor((inSign - degrees) * 60.0)), 0, 59);
+        const bool retro = i >= 2 && i <= 6 && p.Chart.RetroFlags[static_cast<std::size_t>(i - 2)];
+        planets.push_back({QString::fromLatin1(kBodies[static_cast<std::size_t>(i)]),
+                           QText(SignNameForAbbrev(kSignAbbrevs[static_cast<std::size_t>(sign)])),
+                           DegreesMinutes(degrees, minutes), QText(NakshatraOrderName(NakshatraIndex(lon))),
+                           QString::number(NakshatraPadaNumber(lon)), retro ? QStringLiteral("R") : QString()});
+    }
+    const double squeeze = std::min(1.0, column / 510.0);
+    std::vector<double> columns{0, 80, 170, 250, 380, 430};
+    for (double& c : columns) c *= squeeze;
+    y = PaintTable(painter, QPointF(0, y),
+                   {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Position"),
+                    QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Retrograde")},
+                   planets, columns, column, 13, 9);
+    y += 12;
+
+    // The panchanga.
+    const QPointF day(wide ? half + gap : 0, wide ? top : y);
+    std::vector<QStringList> dayRows;
+    for (const PanchangaRow& row : PanchangaRows(r)) dayRows.push_back({row.Item, row.Value, row.Ends});
+    painter.setFont(Font(10, true));
+    painter.drawText(QRectF(day.x(), day.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Panchanga"));
+    painter.setFont(Font(9));
+    painter.drawText(QRectF(day.x(), day.y() + 17, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Sunrise by the ") + SunriseRuleText(p.Reading.Sunrise));
+    PaintTable(painter, day + QPointF(0, 17 + 27),
+               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 54, 162}, half,
+               14, 9);
+
+    // The dasha: its balance, today's periods and the nine mahadashas.
+    const QPointF dasha(half + gap, wide ? top + kPanchangaBlock + 16 : y);
+    painter.setFont(Font(10, true));
+    painter.drawText(QRectF(dasha.x(), dasha.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Vimshottari Dasha"));
+    const QString running = RunningText(r);
+    const QStringList dashaLines{
+        QStringLiteral("Balance at birth: ") + BalanceText(r.Balance),
+        YearLengthText(r.Periods.YearDays) + QStringLiteral("; running today: ") +
+            (running.isEmpty() ? QStringLiteral("none") : running),
+    };
+    painter.setFont(Font(9));
+    double dy = dasha.y() + 17;
+    for (const QString& line : dashaLines) {
+        painter.drawText(QRectF(dasha.x(), dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
+        dy += 13;
+    }
+    std::vector<QStringList> maha;
+    for (const DashaPeriod& m : r.Periods.Mahadashas) {
+        const bool runs = r.TodayJd >= m.StartJd && r.TodayJd < m.EndJd;
+        maha.push_back({QText(DashaLordName(m.Lord)) + (runs ? QStringLiteral(" \u25C0") : QString()),
+                        MomentText(m.StartJd, r.Offset).left(16), MomentText(m.EndJd, r.Offset).left(16)});
+    }
+    PaintTable(painter, QPointF(dasha.x(), dy + 1),
+               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 64, 155}, half,
+               13, 9);
+
+    // Footer.
+    painter.setFont(Font(8));
+    painter.setPen(QPen(Qt::black, 0.5));
+    const double bottom = page.height();
+    painter.drawLine(QPointF(0, bottom - 14), QPointF(w, bottom - 14));
+    painter.drawText(QRectF(0, bottom - 12, w, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velakor 1.70"));
+    painter.drawText(QRectF(0, bottom - 12, w, 12), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("Printed ") + printedOn);
+    painter.restore();
+}
+
+bool WriteChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer) {
+    auto failed = [parent] {
+        ShowMessage(parent, QStringLiteral("The chart sheet could not be printed."), BoxIcon::Critical,
+                    QStringLiteral("Velakor"));
+        return false;
+    };
+    QPainter painter;
+    if (!painter.begin(&printer)) return failed();
+    // Points on the printable part of the page, which the equal margins leave.
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const QRect viewport = painter.viewport();
+    const double scale = viewport.width() / area.width();
+    painter.scale(scale, scale);
+    PaintChartSheet(painter, area.size(), p, style, colour, QDate::currentDate().toString(Qt::ISODate));
+    if (!painter.end()) return failed();
+    return true;
+}
+
+bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer,
+                     const QString& pdfName) {
+    CommonDialog cd(parent);
+    cd.Flags = kNoPageNums | kDisablePrintToFile;
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        if (printer.outputFileName().isEmpty())
+            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(QStringLiteral("chart-sheet.pdf"))
+                                                        : pdfName);
+    }
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+    if (!cd.ShowPrinter(printer)) return false;
+    return WriteChartSheet(parent, p, style, colour, printer);
+}
+
+bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, ChartStyle style, bool colour) {
+    CommonDialog cd(parent);
+    cd.Filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
+    cd.DefaultExt = QStringLiteral("pdf");
+    cd.DialogTitle = QStringLiteral("Export Chart Sheet as PDF");
+    cd.FileName = QString::fromStdString(WithExtension(p.LastSaveFileName, "pdf"));
+    cd.Flags = kOverwritePrompt | kHideReadOnly | kPathMustExist | kNoReadOnlyReturn;
+    if (!cd.ShowSave() || cd.FileName.isEmpty()) return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(cd.FileName);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+    return WriteChartSheet(parent, p, style, colour, printer);
+}
+
+}  // namespace velakor

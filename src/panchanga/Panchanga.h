@@ -1,0 +1,59 @@
+// The birth panchanga: sunrise and sunset of the birth's civil date at the birth place, the
+// weekday counted from sunrise, and the tithi, nakshatra, yoga and karana running at birth
+// with the moments they end.
+#pragma once
+
+#include <string_view>
+
+#include "app/Program.h"
+#include "app/ReadingOptions.h"
+#include "sky/Sky.h"
+
+namespace velakor {
+
+// Rising or setting of the Sun on one civil date, or why there is none.
+enum class SunPassage { Normal, AlwaysUp, AlwaysDown };
+struct SunEvents {
+    SunPassage Passage = SunPassage::Normal;  // why one of them is missing, if one is
+    bool Rises = false, Sets = false;         // on the days the polar day or night begins, one may be missing
+    double RiseJd = 0.0;  // Julian days (UT), when Rises and Sets
+    double SetJd = 0.0;
+};
+
+// Sunrise and sunset of a civil date at a place (latitude north positive, longitude east
+// positive, degrees), the date read on a clock offsetMinutes ahead of universal time.
+SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double latitude, double longitude,
+                        SunriseRule rule);
+
+struct PanchangaLimb {
+    int Index = 0;        // 0-based: tithi 0..29, nakshatra 0..26, yoga 0..26, karana 0..59
+    double EndsJd = 0.0;  // Julian day (UT) at which the next one begins
+};
+
+struct Panchanga {
+    SunEvents Sun;
+    int Vara = 0;  // 0 = Sunday .. 6 = Saturday, the day running from sunrise to sunrise
+    PanchangaLimb Tithi, Nakshatra, Yoga, Karana;
+};
+
+// From the Sun's and Moon's sidereal longitudes at birth; the end times are searched on the sky.
+Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double birthJdUt, int offsetMinutes,
+                           double latitude, double longitude, const Sky& sky, SunriseRule rule);
+
+// The same for a computed chart, with the program's sunrise rule.
+Panchanga ComputePanchanga(const Program& p, const Sky& sky);
+
+// The birth place in signed degrees.
+double BirthLatitude(const BirthRecord& b);
+double BirthLongitude(const BirthRecord& b);
+
+std::string_view VaraName(int vara);          // "Sunday"
+std::string_view VaraSanskritName(int vara);  // "Ravivara"
+std::string_view TithiName(int tithi);        // "Pratipada" .. "Purnima", "Amavasya"
+std::string_view PakshaName(int tithi);       // "Shukla" or "Krishna"
+std::string_view YogaName(int yoga);
+std::string_view KaranaName(int karana);
+// "The Sun does not set on this day." or "The Sun does not rise on this day."; empty if both happen.
+std::string_view SunPassageNote(SunPassage passage);
+
+}  // namespace velakor

@@ -1,0 +1,131 @@
+// The chart window's reading views: the View menu's entries for the dasha and the
+// panchanga, the choices of year length and sunrise rule, and the views themselves.
+#include <QAction>
+#include <QFileInfo>
+#include <QDir>
+#include <QPrinter>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include "io/gui/ChartSheet.h"
+#include "ui/MDI.h"
+#include "ui/ReadingSettings.h"
+#include "ui/ReadingViews.h"
+#include "ui/frmDisplay.h"
+
+namespace velakor {
+namespace {
+
+QAction* Choice(QMenu* menu, const QString& name, const QString& caption, bool checked) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+}  // namespace
+
+void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
+    LoadReadingSettings(program_.Reading);
+    QAction* dasha = view->addAction(QStringLiteral("&Vimshottari Dasha"));
+    dasha->setObjectName(QStringLiteral("mnuDasha"));
+    QAction* panchanga = view->addAction(QStringLiteral("&Panchanga"));
+    panchanga->setObjectName(QStringLiteral("mnuPanchanga"));
+    views << dasha << panchanga;
+    connect(dasha, &QAction::triggered, this, [this] {
+        view_ = kDashaView;
+        RefreshView();
+    });
+    connect(panchanga, &QAction::triggered, this, [this] {
+        view_ = kPanchangaView;
+        RefreshView();
+    });
+
+    // The year length and the sunrise rule change the readings' dates; they are kept.
+    view->addSeparator();
+    QMenu* year = view->addMenu(QStringLiteral("Dasha &Year"));
+    year->setObjectName(QStringLiteral("mnuDashaYear"));
+    QMenu* sunrise = view->addMenu(QStringLiteral("Sunri&se"));
+    sunrise->setObjectName(QStringLiteral("mnuSunrise"));
+    const std::pair<double, const char*> years[] = {{kDashaYearJulian, "365.25 days"},
+                                                    {kDashaYearTropical, "365.2422 days (tropical)"},
+                                                    {kDashaYearSavana, "360 days"}};
+    QList<QAction*> yearEntries;
+    int i = 0;
+    for (const auto& [days, caption] : years) {
+        yearEntries << Choice(year, QStringLiteral("mnuDashaYear_%1").arg(i++), QString::fromLatin1(caption),
+                              program_.Reading.DashaYearDays == days);
+    }
+    QList<QAction*> ruleEntries{
+        Choice(sunrise, QStringLiteral("mnuSunriseCentre"), QStringLiteral("&Centre of the disc, no refraction"),
+               program_.Reading.Sunrise == SunriseRule::Centre),
+        Choice(sunrise, QStringLiteral("mnuSunriseLimb"), QStringLiteral("&Upper limb, with refraction"),
+               program_.Reading.Sunrise == SunriseRule::Limb)};
+    auto choose = [this](const QList<QAction*>& entries, QAction* chosen, auto apply) {
+        for (QAction* other : entries) other->setChecked(other == chosen);
+        apply();
+        SaveReadingSettings(program_.Reading);
+        readingsStale_ = true;
+        RefreshView();
+    };
+    for (int k = 0; k < yearEntries.size(); ++k) {
+        const double days = years[k].first;
+        connect(yearEntries[k], &QAction::triggered, this, [=, this] {
+            choose(yearEntries, yearEntries[k], [&] { program_.Reading.DashaYearDays = days; });
+        });
+    }
+    for (int k = 0; k < 2; ++k) {
+        const SunriseRule rule = k == 0 ? SunriseRule::Centre : SunriseRule::Limb;
+        connect(ruleEntries[k], &QAction::triggered, this,
+                [=, this] { choose(ruleEntries, ruleEntries[k], [&] { program_.Reading.Sunrise = rule; }); });
+    }
+}
+
+void MDI::AddSheetEntries(QMenu* file) {
+    QAction* print = file->addAction(QStringLiteral("Print Chart &Sheet..."));
+    print->setObjectName(QStringLiteral("mnuPrintSheet"));
+    connect(print, &QAction::triggered, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        QString pdfName;
+        if (!readingFileName_.isEmpty()) {
+            const QFileInfo reading(readingFileName_);
+            pdfName = reading.dir().filePath(reading.completeBaseName() + QStringLiteral("-sheet.pdf"));
+        }
+        PrintChartSheet(this, program_, style_, colour_, printer, pdfName);
+    });
+    QAction* pdf = file->addAction(QStringLiteral("Export Chart Sheet as &PDF..."));
+    pdf->setObjectName(QStringLiteral("mnuExportSheet"));
+    connect(pdf, &QAction::triggered, this, [this] { ExportChartSheetAsPdf(this, program_, style_, colour_); });
+}
+
+void MDI::BuildReadingViews() {
+    dasha_ = new DashaView;
+    dasha_->setObjectName(QStringLiteral("DashaView"));
+    panchanga_ = new PanchangaView;
+    panchanga_->setObjectName(QStringLiteral("PanchangaView"));
+    dashaWindow_ = area_->addSubWindow(dasha_, Qt::FramelessWindowHint);
+    dashaWindow_->setObjectName(QStringLiteral("DashaWindow"));
+    panchangaWindow_ = area_->addSubWindow(panchanga_, Qt::FramelessWindowHint);
+    panchangaWindow_->setObjectName(QStringLiteral("PanchangaWindow"));
+    for (QMdiSubWindow* w : {dashaWindow_, panchangaWindow_}) {
+        w->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
+        w->hide();
+    }
+}
+
+void MDI::RefreshReadings() {
+    const bool reading = view_ == kDashaView || view_ == kPanchangaView;
+    // Filled when first shown after a change: a chart that is never read this way costs nothing.
+    if (reading && readingsStale_) {
+        const Readings r = ComputeReadings(program_);
+        dasha_->Show(program_, r);
+        panchanga_->Show(program_, r);
+        readingsStale_ = false;
+    }
+    dashaWindow_->setVisible(view_ == kDashaView);
+    panchangaWindow_->setVisible(view_ == kPanchangaView);
+}
+
+}  // namespace velakor

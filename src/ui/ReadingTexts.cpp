@@ -1,0 +1,78 @@
+#include "ui/ReadingTexts.h"
+
+#include "astro/CivilTime.h"
+#include "astro/VedicEphemeris.h"
+
+namespace velakor {
+
+QString QText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+Readings ComputeReadings(const Program& p) {
+    Readings r;
+    r.Offset = BirthUtcOffsetMinutes(p.Birth);
+    r.BirthJd = BirthJulianDayUt(p.Birth);
+    r.TodayJd = TodayJulianDay(p.Reading);
+    r.Periods = ComputeDasha(p.Chart.SiderealLongitudes[1], r.BirthJd, p.Reading.DashaYearDays);
+    r.Balance = BalanceAtBirth(r.Periods, r.Offset);
+    r.Day = ComputePanchanga(p, *MakeSky(p.SkyInUse));
+    return r;
+}
+
+QString YearLengthText(double yearDays) {
+    return QStringLiteral("Year of %1 days").arg(QString::number(yearDays, 'g', 8));
+}
+
+QString BalanceText(const DashaBalance& b) {
+    return QStringLiteral("%1: %2 years %3 months %4 days")
+        .arg(QText(DashaLordName(b.Lord)))
+        .arg(b.Years)
+        .arg(b.Months)
+        .arg(b.Days);
+}
+
+QString SunriseRuleText(SunriseRule rule) {
+    return rule == SunriseRule::Centre ? QStringLiteral("centre of the Sun's disc, no refraction")
+                                       : QStringLiteral("upper limb, with refraction");
+}
+
+QString MomentText(double jd, int offset) {
+    return QText(ClockText(jd, offset)) + QStringLiteral(" (UTC") + QText(OffsetText(offset)) + QLatin1Char(')');
+}
+
+std::vector<PanchangaRow> PanchangaRows(const Readings& r) {
+    const Panchanga& p = r.Day;
+    auto clock = [&](double jd) { return QText(ClockText(jd, r.Offset)); };
+    std::vector<PanchangaRow> rows;
+    const QString note = QText(SunPassageNote(p.Sun.Passage));
+    rows.push_back({QStringLiteral("Sunrise"), p.Sun.Rises ? clock(p.Sun.RiseJd) : note, {}});
+    rows.push_back({QStringLiteral("Sunset"), p.Sun.Sets ? clock(p.Sun.SetJd) : note, {}});
+    rows.push_back({QStringLiteral("Vara"),
+                    QText(VaraName(p.Vara)) + QStringLiteral(" (") + QText(VaraSanskritName(p.Vara)) + QLatin1Char(')'),
+                    QStringLiteral("at the next sunrise")});
+    rows.push_back({QStringLiteral("Tithi"),
+                    QStringLiteral("%1 %2 %3").arg(p.Tithi.Index + 1).arg(QText(PakshaName(p.Tithi.Index)),
+                                                                         QText(TithiName(p.Tithi.Index))),
+                    clock(p.Tithi.EndsJd)});
+    rows.push_back({QStringLiteral("Nakshatra"),
+                    QStringLiteral("%1 %2").arg(p.Nakshatra.Index + 1).arg(QText(NakshatraOrderName(p.Nakshatra.Index))),
+                    clock(p.Nakshatra.EndsJd)});
+    rows.push_back({QStringLiteral("Yoga"), QStringLiteral("%1 %2").arg(p.Yoga.Index + 1).arg(QText(YogaName(p.Yoga.Index))),
+                    clock(p.Yoga.EndsJd)});
+    rows.push_back({QStringLiteral("Karana"),
+                    QStringLiteral("%1 %2").arg(p.Karana.Index + 1).arg(QText(KaranaName(p.Karana.Index))),
+                    clock(p.Karana.EndsJd)});
+    return rows;
+}
+
+QString RunningText(const Readings& r) {
+    const int m = RunningPeriod(r.Periods.Mahadashas, r.TodayJd);
+    if (m < 0) return {};
+    const DashaPeriod& maha = r.Periods.Mahadashas[static_cast<std::size_t>(m)];
+    const DashaPeriods antar = SubPeriods(maha);
+    const int a = RunningPeriod(antar, r.TodayJd);
+    QString text = QText(DashaLordName(maha.Lord));
+    if (a >= 0) text += QStringLiteral(" / ") + QText(DashaLordName(antar[static_cast<std::size_t>(a)].Lord));
+    return text;
+}
+
+}  // namespace velakor

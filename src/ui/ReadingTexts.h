@@ -1,0 +1,45 @@
+// Texts of the readings beyond the chart (the dasha and the birth panchanga) as the views and
+// the chart sheet show them. Made here, from the values, and never read back.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "app/Program.h"
+#include "dasha/Vimshottari.h"
+#include "panchanga/Panchanga.h"
+
+namespace velakor {
+
+// Both readings of one chart, with the clock they are read on.
+struct Readings {
+    int Offset = 0;  // minutes ahead of universal time
+    double BirthJd = 0.0;
+    double TodayJd = 0.0;
+    Dasha Periods;
+    DashaBalance Balance;
+    Panchanga Day;
+};
+Readings ComputeReadings(const Program& p);
+
+QString QText(std::string_view text);
+// "Year of 365.25 days"
+QString YearLengthText(double yearDays);
+// "Sun: 4 years 8 months 27 days"
+QString BalanceText(const DashaBalance& b);
+// "centre of the Sun's disc, no refraction" or "upper limb, with refraction"
+QString SunriseRuleText(SunriseRule rule);
+// "1958-09-08 08:16 (UTC+05:30)"
+QString MomentText(double jd, int offset);
+
+// The panchanga's rows: item, value at birth, when it ends (empty where it does not).
+struct PanchangaRow {
+    QString Item, Value, Ends;
+};
+std::vector<PanchangaRow> PanchangaRows(const Readings& r);
+
+// The running mahadasha and antardasha today, "Venus / Sun", or empty outside the 120 years.
+QString RunningText(const Readings& r);
+
+}  // namespace velakor

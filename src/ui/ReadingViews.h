@@ -1,0 +1,66 @@
+// The chart window's reading views: the Vimshottari dasha as a tree of periods and the
+// birth panchanga as a table. Each stands in the natal display's place, at its size, and
+// draws itself with lines and text for the printer.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "app/Program.h"
+#include "ui/ReadingTexts.h"
+
+class QLabel;
+class QPainter;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velakor {
+
+// A view that paints its own contents for the printer (its child widgets are not drawn).
+class ReadingView : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void Paint(QPainter& painter) const = 0;
+};
+
+class DashaView : public ReadingView {
+    Q_OBJECT
+public:
+    explicit DashaView(QWidget* parent = nullptr);
+    void Show(const Program& program, const Readings& readings);
+    void Paint(QPainter& painter) const override;
+
+    QTreeWidget* tree() const { return tree_; }
+    QLabel* lblBalance() const { return balance_; }
+    // The items of the periods running today (mahadasha, antardasha, pratyantardasha), or null.
+    QTreeWidgetItem* runningItem(int level) const;
+
+private:
+    // The pratyantardashas of an antardasha, made when it is first opened.
+    void AddSubPeriods(QTreeWidgetItem* antardasha);
+
+    QLabel* title_ = nullptr;
+    QLabel* balance_ = nullptr;
+    QTreeWidget* tree_ = nullptr;
+    std::array<QTreeWidgetItem*, 3> running_{};
+    Readings readings_;
+};
+
+class PanchangaView : public ReadingView {
+    Q_OBJECT
+public:
+    explicit PanchangaView(QWidget* parent = nullptr);
+    void Show(const Program& program, const Readings& readings);
+    void Paint(QPainter& painter) const override;
+
+    QTableWidget* table() const { return table_; }
+
+private:
+    QLabel* title_ = nullptr;
+    QLabel* note_ = nullptr;
+    QTableWidget* table_ = nullptr;
+};
+
+}  // namespace velakor

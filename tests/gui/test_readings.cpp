@@ -1,0 +1,213 @@
+// The chart window's dasha and panchanga views (the period running "today" marked, the
+// choices kept, both printed as text) and the chart sheet, printed and exported to a PDF and
+// read back.
+#include <QAction>
+#include <QLabel>
+#include <QSettings>
+#include <QPointer>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "astro/CivilTime.h"
+#include "io/gui/OutputCommands.h"
+#include "support/PdfPages.h"
+#include "ui/MDI.h"
+#include "ui/ReadingViews.h"
+#include "ui/Seams.h"
+#include "ui/frmDisplay.h"
+
+using namespace velakor;
+
+namespace {
+
+QAction* Entry(QWidget* frame, const char* name) { return frame->findChild<QAction*>(QString::fromLatin1(name)); }
+
+// The word boxes pdftotext finds, in points.
+QList<QRectF> WordBoxes(const QString& pdf) {
+    const QString html = testing::RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    QList<QRectF> boxes;
+    const QRegularExpression word(
+        QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        boxes << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                        QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return boxes;
+}
+
+}  // namespace
+
+class TestReadings : public QObject {
+    Q_OBJECT
+
+    Program program_;
+    QPointer<MDI> frame_;
+    QTemporaryDir dir_;
+    QString savePath_;
+    QPageSize paper_ = QPageSize(QPageSize::A4);  // what the print dialog chooses
+    bool landscape_ = false;
+
+    MDI* Open(const std::string& city = "New Delhi") {
+        FormValues v = test::DelhiForm();
+        v.City = city;
+        RunCalculation(program_, v);
+        // "Today" is fixed: the Mars mahadasha, its Rahu antardasha.
+        program_.Reading.TodayJdUt = JdFromCivil(2026, 12, 7, 12.0, 0);
+        frame_ = new MDI(program_);
+        frame_->WriteChart();
+        frame_->show();
+        return frame_;
+    }
+
+    QString PrintView(MDI* frame, const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        savePath_ = dir_.filePath(name);  // where the print dialog sends it
+        if (!PrintChartView(frame, frame->viewOnShow(), printer)) return {};
+        return testing::ReadPdf(dir_.filePath(name)).text;
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(QStringLiteral("velakor-readings-test"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(dir_.isValid());
+        SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter* printer) {
+            if (kind == DialogKind::Save) d.FileName = savePath_;
+            if (kind == DialogKind::Printer && printer) {
+                printer->setOutputFormat(QPrinter::PdfFormat);
+                printer->setOutputFileName(savePath_);
+                printer->setPageSize(paper_);
+                printer->setPageOrientation(landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait);
+            }
+            return true;
+        });
+        SetMessageHandler([](const QString& text, BoxIcon, const QString&) { QFAIL(qPrintable(text)); });
+    }
+
+    void cleanup() { delete frame_.data(); }
+
+    void viewsMarkTodayAndPrintAsText() {
+        MDI* frame = Open();
+        Entry(frame, "mnuDasha")->trigger();
+        QCOMPARE(frame->view(), MDI::kDashaView);
+        QVERIFY(Entry(frame, "mnuDasha")->isChecked());
+        QVERIFY(!Entry(frame, "mnuChart")->isChecked());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->dashaView()));
+        QVERIFY(frame->dashaView()->isVisible());
+
+        // Born in Saturn's period with 18 years 24 days of it left; the tree opens on today's.
+        DashaView* dasha = frame->dashaView();
+        QVERIFY2(dasha->lblBalance()->text().contains("Saturn: 18 years 0 months 24 days"),
+                 qPrintable(dasha->lblBalance()->text()));
+        QVERIFY(dasha->lblBalance()->text().contains("Year of 365.25 days"));
+        QCOMPARE(dasha->tree()->topLevelItemCount(), 9);
+        QCOMPARE(dasha->tree()->topLevelItem(0)->text(3), QString("before birth"));
+        QCOMPARE(dasha->tree()->topLevelItem(1)->text(0), QString("Mercury"));
+        QCOMPARE(dasha->tree()->topLevelItem(1)->childCount(), 9);
+        dasha->tree()->topLevelItem(1)->child(0)->setExpanded(true);  // its periods are made on opening
+        QCOMPARE(dasha->tree()->topLevelItem(1)->child(0)->childCount(), 9);
+        const char* running[] = {"Mars", "Rahu", "Venus"};
+        for (int level = 0; level < 3; ++level) {
+            QTreeWidgetItem* item = dasha->runningItem(level);
+            QVERIFY(item);
+            QCOMPARE(item->text(0), QString(running[level]));
+            QVERIFY(item->text(4).contains("now"));
+        }
+        QVERIFY(dasha->runningItem(0)->isExpanded());
+        // Save As JPEG takes the picture of the view on show.
+        QCOMPARE(frame->display()->picture().toImage(), dasha->grab().toImage());
+        const QString dashaText = PrintView(frame, "dasha.pdf");
+        for (const char* text : {"Vimshottari Dasha", "Balance at birth", "Saturn", "Rahu", "now"})
+            QVERIFY2(dashaText.contains(text), qPrintable(dashaText));
+
+        // A year of 360 days is kept and changes the dates at once.
+        Entry(frame, "mnuDashaYear_2")->trigger();
+        QVERIFY(Entry(frame, "mnuDashaYear_2")->isChecked());
+        QVERIFY(!Entry(frame, "mnuDashaYear_0")->isChecked());
+        QVERIFY(dasha->lblBalance()->text().contains("Year of 360 days"));
+        QCOMPARE(QSettings().value("Dasha/YearDays").toDouble(), 360.0);
+        Entry(frame, "mnuDashaYear_0")->trigger();
+
+        Entry(frame, "mnuPanchanga")->trigger();
+        QVERIFY(Entry(frame, "mnuPanchanga")->isChecked());
+        QVERIFY(!Entry(frame, "mnuDasha")->isChecked());
+        QVERIFY(frame->panchangaView()->isVisible() && !frame->dashaView()->isVisible());
+        QTableWidget* table = frame->panchangaView()->table();
+        QCOMPARE(table->rowCount(), 7);
+        QCOMPARE(table->item(2, 1)->text(), QString("Thursday (Guruvara)"));  // midnight: before sunrise
+        QCOMPARE(table->item(4, 1)->text(), QString("8 Pushya"));
+        const QString dayText = PrintView(frame, "panchanga.pdf");
+        for (const char* text : {"Panchanga", "Sunrise", "Guruvara", "Pushya", "Karana"})
+            QVERIFY2(dayText.contains(text), qPrintable(dayText));
+
+        Entry(frame, "mnuChart")->trigger();
+        QVERIFY(!frame->panchangaView()->isVisible());
+    }
+
+    void sheetIsOnePageWithEverythingOnIt_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false;
+        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false;
+        QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false;
+        // Turned sideways in the dialog: the readings move beside the charts.
+        QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true;
+        // A place name longer than the page is wide is cut short, not run off the page.
+        QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20) << int(QPageSize::A4)
+                                    << false;
+    }
+    void sheetIsOnePageWithEverythingOnIt() {
+        QFETCH(QString, command);
+        QFETCH(QString, city);
+        QFETCH(int, paper);
+        QFETCH(bool, landscape);
+        paper_ = QPageSize(QPageSize::PageSizeId(paper));
+        landscape_ = landscape;
+        MDI* frame = Open(city.toStdString());
+        Entry(frame, "mnuSouth")->trigger();  // the South Indian charts write their names
+        savePath_ = dir_.filePath(command + ".pdf");
+        Entry(frame, qPrintable(command))->trigger();
+        const testing::PdfSummary pdf = testing::ReadPdf(savePath_);
+        QCOMPARE(pdf.pages, 1);
+        const QSize points = paper_.sizePoints();
+        QCOMPARE(pdf.pageSize.toSize(), landscape ? points.transposed() : points);
+        for (const char* text : {"Ravi Kumar", "New Delhi", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
+                                 "Rashi (D1)", "Navamsa (D9)", "Pushya", "Balance at birth: Saturn: 18 years 0 months 24 days",
+                                 "Mars / Rahu", "Velakor 1.70", "Printed"})
+            QVERIFY2(pdf.text.contains(QString::fromUtf8(text)), qPrintable(text + QStringLiteral("\n") + pdf.text));
+        // Text throughout, no pictures, and every word inside margins of 15 mm all round.
+        QFile file(savePath_);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("/Subtype /Image"));
+        const double margin = 15.0 / 25.4 * 72.0;
+        const QRectF inside(QPointF(margin - 0.5, margin - 0.5),
+                            QPointF(pdf.pageSize.width() - margin + 0.5, pdf.pageSize.height() - margin + 0.5));
+        const QList<QRectF> words = WordBoxes(savePath_);
+        QVERIFY(words.size() > 100);
+        QRectF used;
+        for (const QRectF& w : words) {
+            QVERIFY2(inside.contains(w), qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
+            used = used.united(w);
+        }
+        // No text runs into other text (the parts of the page keep apart on short paper too).
+        for (qsizetype i = 0; i < words.size(); ++i)
+            for (qsizetype j = i + 1; j < words.size(); ++j)
+                QVERIFY2(!words[i].adjusted(0.5, 1, -0.5, -1).intersects(words[j].adjusted(0.5, 1, -0.5, -1)),
+                         qPrintable(QStringLiteral("words %1 and %2 overlap").arg(i).arg(j)));
+        // The name starts at the top-left margin and the footer ends at the bottom-right one.
+        QVERIFY(used.left() - inside.left() < 3 && used.top() - inside.top() < 6);
+        QVERIFY(inside.right() - used.right() < 3 && inside.bottom() - used.bottom() < 6);
+    }
+};
+
+QTEST_MAIN(TestReadings)
+#include "test_readings.moc"

@@ -1,0 +1,148 @@
+// The birth panchanga: sunrise against a published table, the weekday from sunrise, the
+// moments the limbs end, and a day without sunrise or sunset.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSupport.h"
+#include "astro/CivilTime.h"
+#include "astro/VedicEphemeris.h"
+#include "panchanga/Panchanga.h"
+#include "sky/BuiltinSky.h"
+
+namespace velakor {
+namespace {
+
+using namespace velakor::test;
+
+constexpr int kIst = 330;
+constexpr double kDelhiLat = 28.0 + 37.0 / 60.0;
+constexpr double kDelhiLon = 77.0 + 12.0 / 60.0;
+
+double ClockHours(double jd, int offset) {
+    const CivilMoment c = CivilFromJd(jd, offset);
+    return c.Hour + c.Minute / 60.0 + c.Second / 3600.0;
+}
+
+// Nehru Planetarium, New Delhi, for the solstices of 2006 (Press Trust of India, 20 June
+// 2006): rising and setting of the Sun's upper limb with refraction, the almanac
+// convention, to the minute in Indian time. The centre of the disc on the true horizon
+// comes a few minutes later in the morning and earlier in the evening.
+struct SunCase {
+    const char* name;
+    int year, month, day;
+    int riseH, riseM, setH, setM;
+};
+
+TEST(Sunrise, AgreesWithThePublishedTableAndTheCentreRuleIsInside) {
+    const SunCase cases[] = {
+        {"summerSolstice2006", 2006, 6, 21, 5, 24, 19, 22},
+        {"winterSolstice2006", 2006, 12, 22, 7, 10, 17, 29},
+    };
+    for (const SunCase& c : cases) {
+        const SunEvents limb = SunriseSunset(c.year, c.month, c.day, kIst, kDelhiLat, kDelhiLon, SunriseRule::Limb);
+        ASSERT_TRUE(limb.Rises && limb.Sets) << c.name;
+        EXPECT_NEAR(ClockHours(limb.RiseJd, kIst), c.riseH + c.riseM / 60.0, 1.0 / 60.0) << c.name;
+        EXPECT_NEAR(ClockHours(limb.SetJd, kIst), c.setH + c.setM / 60.0, 1.0 / 60.0) << c.name;
+        const SunEvents centre = SunriseSunset(c.year, c.month, c.day, kIst, kDelhiLat, kDelhiLon, SunriseRule::Centre);
+        const double laterMinutes = (centre.RiseJd - limb.RiseJd) * 1440.0;
+        const double earlierMinutes = (limb.SetJd - centre.SetJd) * 1440.0;
+        EXPECT_GT(laterMinutes, 3.0) << c.name;
+        EXPECT_LT(laterMinutes, 5.0) << c.name;
+        EXPECT_NEAR(earlierMinutes, laterMinutes, 0.2) << c.name;
+    }
+}
+
+TEST(Sunrise, PolarDayAndNightSaySo) {
+    // Tromso, 69 deg 39' N, 18 deg 57' E, Central European time.
+    const SunEvents summer = SunriseSunset(2000, 6, 21, 60, 69.65, 18.95, SunriseRule::Centre);
+    EXPECT_EQ(summer.Passage, SunPassage::AlwaysUp);
+    EXPECT_FALSE(summer.Rises || summer.Sets);
+    EXPECT_EQ(SunPassageNote(summer.Passage), "The Sun does not set on this day.");
+    // The day the midnight Sun begins: it rises after its last short night and does not set.
+    const SunEvents firstDay = SunriseSunset(2000, 5, 21, 120, 69.65, 18.95, SunriseRule::Centre);
+    EXPECT_TRUE(firstDay.Rises);
+    EXPECT_FALSE(firstDay.Sets);
+    EXPECT_EQ(firstDay.Passage, SunPassage::AlwaysUp);
+    const SunEvents winter = SunriseSunset(2000, 12, 21, 60, 69.65, 18.95, SunriseRule::Limb);
+    EXPECT_EQ(winter.Passage, SunPassage::AlwaysDown);
+    // The same day far south of the circle has both.
+    const SunEvents oslo = SunriseSunset(2000, 6, 21, 60, 59.9, 10.75, SunriseRule::Centre);
+    EXPECT_TRUE(oslo.Rises && oslo.Sets && oslo.Passage == SunPassage::Normal);
+
+    // A chart born in the polar day keeps the civil date's weekday (21 June 2000: Wednesday).
+    Program p = Computed(Form(21, 6, 2000, 2, 0, kCentralEuropean, 69, 39, false, 18, 57, true));
+    const Panchanga pp = ComputePanchanga(p, BuiltinSky{});
+    EXPECT_EQ(pp.Sun.Passage, SunPassage::AlwaysUp);
+    EXPECT_EQ(VaraName(pp.Vara), "Wednesday");
+}
+
+TEST(Panchanga, WeekdayRunsFromSunrise) {
+    // 15 August 1947 was a Friday; at midnight in Delhi Thursday's day is still running.
+    struct Row {
+        const char* name;
+        int hour, minute;
+        const char* vara;
+    };
+    // The centre of the Sun's disc rises at 5:53:39 that day.
+    const Row rows[] = {{"midnight", 0, 0, "Thursday"}, {"justBeforeSunrise", 5, 53, "Thursday"},
+                        {"justAfterSunrise", 5, 54, "Friday"}, {"evening", 23, 59, "Friday"}};
+    for (const Row& r : rows) {
+        Program p = Computed(Form(15, 8, 1947, r.hour, r.minute, kIndian, 28, 37, false, 77, 12, true));
+        const Panchanga pp = ComputePanchanga(p, BuiltinSky{});
+        EXPECT_EQ(VaraName(pp.Vara), r.vara) << r.name;
+    }
+}
+
+TEST(Panchanga, LimbsEndWhereTheSkyCrossesTheirBoundary) {
+    // 21 January 2000, 0:00 UT: the Moon waxes to the full Moon of 21 January, 04:40 UT
+    // (the night of the total lunar eclipse), which ends the fifteenth tithi and the thirtieth karana.
+    const BuiltinSky sky;
+    const double birth = JdFromCivil(2000, 1, 21, 0.0, 0);
+    const double sun = sky.SiderealLongitude(SkyBody::Sun, birth);
+    const double moon = sky.SiderealLongitude(SkyBody::Moon, birth);
+    const Panchanga p = ComputePanchanga(sun, moon, birth, 0, 51.5, 0.0, sky, SunriseRule::Centre);
+    EXPECT_EQ(p.Tithi.Index, 14);
+    EXPECT_EQ(TithiName(p.Tithi.Index), "Purnima");
+    EXPECT_EQ(PakshaName(p.Tithi.Index), "Shukla");
+    EXPECT_EQ(p.Karana.Index, 29);
+    const double fullMoon = JdFromCivil(2000, 1, 21, 4.0 + 40.0 / 60.0, 0);
+    EXPECT_NEAR((p.Tithi.EndsJd - fullMoon) * 1440.0, 0.0, 10.0);
+    EXPECT_NEAR(p.Karana.EndsJd, p.Tithi.EndsJd, 1e-5);
+
+    // Each limb: its own index a minute before its end, the next a minute after.
+    struct Limb {
+        const char* name;
+        const PanchangaLimb& limb;
+        int count;
+        double (*value)(double sun, double moon);
+    };
+    const Limb limbs[] = {
+        {"tithi", p.Tithi, 30, [](double s, double m) { return std::fmod(m - s + 720.0, 360.0) / 12.0; }},
+        {"karana", p.Karana, 60, [](double s, double m) { return std::fmod(m - s + 720.0, 360.0) / 6.0; }},
+        {"nakshatra", p.Nakshatra, 27, [](double, double m) { return m / (40.0 / 3.0); }},
+        {"yoga", p.Yoga, 27, [](double s, double m) { return std::fmod(m + s, 360.0) / (40.0 / 3.0); }},
+    };
+    for (const Limb& l : limbs) {
+        EXPECT_GT(l.limb.EndsJd, birth) << l.name;
+        EXPECT_LT(l.limb.EndsJd - birth, 1.3) << l.name;
+        for (const int side : {-1, 1}) {
+            const double t = l.limb.EndsJd + side / 1440.0;
+            const int index = static_cast<int>(std::floor(
+                l.value(sky.SiderealLongitude(SkyBody::Sun, t), sky.SiderealLongitude(SkyBody::Moon, t))));
+            EXPECT_EQ(index, (l.limb.Index + (side > 0 ? 1 : 0)) % l.count) << l.name << " side " << side;
+        }
+    }
+}
+
+TEST(Panchanga, KaranaNamesTurnThroughTheMonth) {
+    const std::pair<int, const char*> rows[] = {{0, "Kimstughna"}, {1, "Bava"},   {7, "Vishti"}, {8, "Bava"},
+                                                {56, "Vishti"},    {57, "Shakuni"}, {58, "Chatushpada"},
+                                                {59, "Naga"}};
+    for (const auto& [index, name] : rows) EXPECT_EQ(KaranaName(index), name) << index;
+    EXPECT_EQ(TithiName(29), "Amavasya");
+    EXPECT_EQ(PakshaName(15), "Krishna");
+}
+
+}  // namespace
+}  // namespace velakor

@@ -1,0 +1,111 @@
+#include "ReadingJson.h"
+
+#include <array>
+#include <cmath>
+
+#include "astro/CivilTime.h"
+#include "astro/VedicEphemeris.h"
+#include "dasha/Vimshottari.h"
+#include "panchanga/Panchanga.h"
+
+namespace velakor {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+constexpr std::array<double, 3> kYears{kDashaYearJulian, kDashaYearTropical, kDashaYearSavana};
+
+ordered_json Periods(const DashaPeriods& periods, int levelsLeft, int offset) {
+    ordered_json list = ordered_json::array();
+    for (const DashaPeriod& d : periods) {
+        ordered_json j;
+        j["Lord"] = DashaLordName(d.Lord);
+        j["Start"] = IsoMoment(d.StartJd, offset);
+        j["End"] = IsoMoment(d.EndJd, offset);
+        if (levelsLeft > 1) j["Periods"] = Periods(SubPeriods(d), levelsLeft - 1, offset);
+        list.push_back(std::move(j));
+    }
+    return list;
+}
+
+ordered_json Limb(int number, std::string_view name, double ends, int offset) {
+    ordered_json j;
+    j["Number"] = number;
+    j["Name"] = name;
+    j["Ends"] = IsoMoment(ends, offset);
+    return j;
+}
+
+}  // namespace
+
+bool IsReadingKey(std::string_view key) {
+    return key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule";
+}
+
+std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
+    if (const auto it = in.find("DashaLevels"); it != in.end()) {
+        if (!it->is_number_integer()) return "key DashaLevels must be an integer";
+        const bool huge = it->is_number_unsigned() && it->get<std::uint64_t>() > 3;
+        const std::int64_t n = huge ? 4 : it->get<std::int64_t>();
+        if (n < 1 || n > 3) {
+            return "key DashaLevels must lie between 1 and 3";
+        }
+        request.DashaLevels = static_cast<int>(n);
+    }
+    if (const auto it = in.find("DashaYear"); it != in.end()) {
+        bool ok = false;
+        if (it->is_number()) {
+            const double days = it->get<double>();
+            for (const double y : kYears) {
+                if (days == y) {
+                    request.Options.DashaYearDays = y;
+                    ok = true;
+                }
+            }
+        }
+        if (!ok) return "key DashaYear must be 365.25, 365.2422 or 360";
+    }
+    if (const auto it = in.find("SunriseRule"); it != in.end()) {
+        if (*it == "centre") {
+            request.Options.Sunrise = SunriseRule::Centre;
+        } else if (*it == "limb") {
+            request.Options.Sunrise = SunriseRule::Limb;
+        } else {
+            return "key SunriseRule must be \"centre\" or \"limb\"";
+        }
+    }
+    return {};
+}
+
+void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& request) {
+    const int offset = BirthUtcOffsetMinutes(p.Birth);
+    const double birth = BirthJulianDayUt(p.Birth);
+
+    const Dasha d = ComputeDasha(p.Chart.SiderealLongitudes[1], birth, request.Options.DashaYearDays);
+    const DashaBalance b = BalanceAtBirth(d, offset);
+    ordered_json dasha;
+    dasha["YearDays"] = request.Options.DashaYearDays;
+    dasha["Balance"] = {{"Lord", DashaLordName(b.Lord)}, {"Years", b.Years}, {"Months", b.Months}, {"Days", b.Days}};
+    dasha["Periods"] = Periods(d.Mahadashas, request.DashaLevels, offset);
+    out["Dasha"] = std::move(dasha);
+
+    const Panchanga pp = ComputePanchanga(p.Chart.SiderealLongitudes[0], p.Chart.SiderealLongitudes[1], birth, offset,
+                                          BirthLatitude(p.Birth), BirthLongitude(p.Birth), *MakeSky(p.SkyInUse),
+                                          request.Options.Sunrise);
+    ordered_json j;
+    j["Sunrise"] = pp.Sun.Rises ? ordered_json(IsoMoment(pp.Sun.RiseJd, offset)) : ordered_json(nullptr);
+    j["Sunset"] = pp.Sun.Sets ? ordered_json(IsoMoment(pp.Sun.SetJd, offset)) : ordered_json(nullptr);
+    if (!pp.Sun.Rises || !pp.Sun.Sets) j["Note"] = SunPassageNote(pp.Sun.Passage);
+    j["Vara"] = {{"Number", pp.Vara + 1}, {"Name", VaraName(pp.Vara)}};
+    j["Tithi"] = {{"Number", pp.Tithi.Index + 1},
+                  {"Name", TithiName(pp.Tithi.Index)},
+                  {"Paksha", PakshaName(pp.Tithi.Index)},
+                  {"Ends", IsoMoment(pp.Tithi.EndsJd, offset)}};
+    j["Nakshatra"] = Limb(pp.Nakshatra.Index + 1, NakshatraOrderName(pp.Nakshatra.Index), pp.Nakshatra.EndsJd, offset);
+    j["Yoga"] = Limb(pp.Yoga.Index + 1, YogaName(pp.Yoga.Index), pp.Yoga.EndsJd, offset);
+    j["Karana"] = Limb(pp.Karana.Index + 1, KaranaName(pp.Karana.Index), pp.Karana.EndsJd, offset);
+    out["Panchanga"] = std::move(j);
+}
+
+}  // namespace velakor
