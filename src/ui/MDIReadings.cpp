@@ -10,7 +10,7 @@
 
 #include "io/gui/ChartSheet.h"
 #include "ui/MDI.h"
-#include "ui/ReadingSettings.h"
+#include "ui/ProgramSettings.h"
 #include "ui/ReadingViews.h"
 #include "ui/frmDisplay.h"
 
@@ -28,7 +28,7 @@ QAction* Choice(QMenu* menu, const QString& name, const QString& caption, bool c
 }  // namespace
 
 void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
-    LoadReadingSettings(program_.Reading);
+    ProgramSettings::LoadReading(program_.Reading);
     QAction* dasha = view->addAction(QStringLiteral("&Vimshottari Dasha"));
     dasha->setObjectName(QStringLiteral("mnuDasha"));
     QAction* panchanga = view->addAction(QStringLiteral("&Panchanga"));
@@ -66,7 +66,7 @@ void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
     auto choose = [this](const QList<QAction*>& entries, QAction* chosen, auto apply) {
         for (QAction* other : entries) other->setChecked(other == chosen);
         apply();
-        SaveReadingSettings(program_.Reading);
+        ProgramSettings::SaveReading(program_.Reading);
         readingsStale_ = true;
         RefreshView();
     };

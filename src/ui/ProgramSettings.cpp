@@ -54,6 +54,26 @@ void ProgramSettings::SaveView(const ViewSettings& v) {
     s->setValue(QStringLiteral("View/StatusBar"), v.StatusBar);
 }
 
+void ProgramSettings::LoadReading(ReadingOptions& o) {
+    const std::unique_ptr<QSettings> s = Open();
+    if (!s || s->status() != QSettings::NoError) return;
+    const double days = s->value(QStringLiteral("Dasha/YearDays"), o.DashaYearDays).toDouble();
+    for (const double offered : {kDashaYearJulian, kDashaYearTropical, kDashaYearSavana}) {
+        if (days == offered) o.DashaYearDays = offered;
+    }
+    const QString rule = s->value(QStringLiteral("Panchanga/SunriseRule")).toString();
+    if (rule == QLatin1String("centre")) o.Sunrise = SunriseRule::Centre;
+    if (rule == QLatin1String("limb")) o.Sunrise = SunriseRule::Limb;
+}
+
+void ProgramSettings::SaveReading(const ReadingOptions& o) {
+    const std::unique_ptr<QSettings> s = Open();
+    if (!s) return;
+    s->setValue(QStringLiteral("Dasha/YearDays"), o.DashaYearDays);
+    s->setValue(QStringLiteral("Panchanga/SunriseRule"),
+                o.Sunrise == SunriseRule::Centre ? QStringLiteral("centre") : QStringLiteral("limb"));
+}
+
 QString ProgramSettings::LastFolder() {
     const std::unique_ptr<QSettings> s = Open();
     if (!s || s->status() != QSettings::NoError) return {};

@@ -1,6 +1,7 @@
 // What the program remembers per user between runs, in the platform's usual place
 // (QSettings under the program's organisation and application names): the sky, the chart
-// style and colour, the status bar, and the last folder of the file dialogs.
+// style and colour, the status bar, the dasha's year and the sunrise rule, and the last
+// folder of the file dialogs.
 //
 // Only the program keeps settings: without an organisation name (a window made outside the
 // program, as in a test) nothing is read or written and the defaults hold. A missing,
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include "app/Program.h"
+#include "app/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
 namespace velakor {
@@ -25,6 +27,11 @@ class ProgramSettings {
 public:
     static ViewSettings LoadView();
     static void SaveView(const ViewSettings& view);
+
+    // The dasha's year length and the panchanga's sunrise rule; a missing or unknown value
+    // keeps what o holds.
+    static void LoadReading(ReadingOptions& o);
+    static void SaveReading(const ReadingOptions& o);
 
     // The folder the file dialogs open in; empty when none is remembered.
     static QString LastFolder();

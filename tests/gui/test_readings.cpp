@@ -75,6 +75,7 @@ class TestReadings : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("velakor-tests"));
         QCoreApplication::setApplicationName(QStringLiteral("velakor-readings-test"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(dir_.isValid());
