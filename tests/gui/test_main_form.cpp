@@ -401,7 +401,8 @@ void TestMainForm::rules_data() {
     }) << "Please Enter Your Name" << crit << "txtName";
     QTest::newRow("name and degrees empty") << With([](BirthEntry& e) { e.name = e.latDeg = QString(); })
                                             << "Please Enter Your Name" << crit << "txtName";
-    QTest::newRow("name of spaces") << With([](BirthEntry& e) { e.name = QStringLiteral("   "); }) << "" << crit << "";
+    QTest::newRow("name of spaces") << With([](BirthEntry& e) { e.name = QStringLiteral("   "); })
+                                    << "Please Enter Your Name" << crit << "txtName";
     QTest::newRow("latitude degrees") << With([](BirthEntry& e) { e.latDeg.clear(); })
                                       << "Please Enter Degree of Latitude" << crit << "txtLatDeg";
     QTest::newRow("latitude minutes") << With([](BirthEntry& e) { e.latMin.clear(); e.lonDeg.clear(); })
@@ -412,7 +413,8 @@ void TestMainForm::rules_data() {
                                        << "Please Enter Minute of Longitude" << crit << "txtLonMin";
     QTest::newRow("city") << With([](BirthEntry& e) { e.city.clear(); e.state.clear(); })
                           << "Please Enter Your City name" << crit << "txtCity";
-    QTest::newRow("city of spaces") << With([](BirthEntry& e) { e.city = QStringLiteral("  "); }) << "" << crit << "";
+    QTest::newRow("city of spaces") << With([](BirthEntry& e) { e.city = QStringLiteral("  "); })
+                                    << "Please Enter Your City name" << crit << "txtCity";
     QTest::newRow("state") << With([](BirthEntry& e) { e.state.clear(); })
                            << "Please Enter Your State name" << crit << "txtState";
     QTest::newRow("country before the date") << With([](BirthEntry& e) { e.country.clear(); e.day = 31; e.month = 4; })
