@@ -11,12 +11,12 @@
 #include <poll.h>
 #include <sstream>
 #include <string>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "SmallDisk.h"
 #include "TempFolder.h"
 #include "TestSupport.h"
 #include "io/Report.h"
@@ -280,26 +280,6 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
 enum class Input { File, Directory, Closed };
 enum class Output { File, FullDisk, Closed, BrokenPipe };
 
-// A 64 KiB file system of its own where one can be mounted (as root), else the device that
-// is always full. Either refuses writes with "No space left on device".
-class FullDisk {
-public:
-    explicit FullDisk(const std::string& folder) : folder_(folder) {
-        std::filesystem::create_directory(folder_);
-        mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~FullDisk() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-    std::string FilePath() const { return mounted_ ? folder_ + "/out.jsonl" : "/dev/full"; }
-
-private:
-    std::string folder_;
-    bool mounted_ = false;
-};
-
 struct Outcome {
     int exitCode = -1;  // -1 when a signal ended the tool
     int signal = 0;
@@ -315,8 +295,10 @@ Outcome RunToolWith(const std::string& input, Input in, Output out) {
     const test::TempFolder folder;
     const std::string inPath = folder / "in.jsonl", errPath = folder / "err.txt";
     std::ofstream(inPath, std::ios::binary) << input;
-    const FullDisk disk(folder / "disk");
-    const std::string outPath = out == Output::FullDisk ? disk.FilePath() : folder / "out.jsonl";
+    // Where no file system can be mounted, the device that is always full stands in.
+    const test::SmallDisk disk(folder / "disk", "size=64k");
+    const std::string full = disk.mounted() ? disk / "out.jsonl" : "/dev/full";
+    const std::string outPath = out == Output::FullDisk ? full : folder / "out.jsonl";
     int pipeEnds[2] = {-1, -1};
     if (out == Output::BrokenPipe && ::pipe(pipeEnds) != 0) return {};
     if (pipeEnds[0] >= 0) ::close(pipeEnds[0]);  // the reader has gone before the first answer
