@@ -6,13 +6,18 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +27,7 @@
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
 #include "ui/ListBox.h"
+#include "ui/WebLinks.h"
 
 using namespace velakor;
 using namespace velakor::testing;
@@ -87,6 +93,7 @@ private slots:
     void mapSearch();
     void helpEntriesOpenUserGuide_data();
     void helpEntriesOpenUserGuide();
+    void guideIsNeverWrittenThroughALink();
 
     void aboutBoxIsModal();
     void closing_data();
@@ -602,6 +609,54 @@ void TestMainForm::helpEntriesOpenUserGuide() {
     QFile page(url.toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().contains("Velakor"));
+}
+
+// Another local user may plant links in the shared temporary folder: the guide is written
+// into the user's own folder only, and never through a link found at its name.
+void TestMainForm::guideIsNeverWrittenThroughALink() {
+    QTemporaryDir root;
+    const auto restore = qScopeGuard([tmp = qgetenv("TMPDIR"), hadTmp = qEnvironmentVariableIsSet("TMPDIR"),
+                                      cache = qgetenv("XDG_CACHE_HOME"),
+                                      hadCache = qEnvironmentVariableIsSet("XDG_CACHE_HOME")] {
+        hadTmp ? qputenv("TMPDIR", tmp) : qunsetenv("TMPDIR");
+        hadCache ? qputenv("XDG_CACHE_HOME", cache) : qunsetenv("XDG_CACHE_HOME");
+    });
+    QVERIFY(QDir(root.path()).mkdir("tmp"));
+    qputenv("TMPDIR", QFile::encodeName(root.filePath("tmp")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath("cache")));
+    const QString notes = root.filePath("notes.txt");
+    {
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("private notes");
+    }
+    QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // The old name in the shared folder, and the guide's own name in the user's folder.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QVERIFY(cache.startsWith(root.filePath("cache")));
+    QVERIFY(QDir().mkpath(cache));
+    QVERIFY(QFile::link(notes, root.filePath("tmp/velakor-1.70-userguide.html")));
+    QVERIFY(QFile::link(notes, QDir(cache).filePath("userguide.html")));
+
+    const ExtractedGuide guide = ExtractUserGuide();
+    QCOMPARE(guide.reason, QString());
+    QCOMPARE(guide.path, QDir(cache).filePath("userguide.html"));
+    QFile notesNow(notes);
+    QVERIFY(notesNow.open(QIODevice::ReadOnly));
+    QCOMPARE(notesNow.readAll(), QByteArray("private notes"));
+    QVERIFY(!QFileInfo(guide.path).isSymLink());
+    QFile page(guide.path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("Velakor"));
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QVERIFY(!(QFileInfo(cache).permissions() & others));
+
+    // A cache folder that cannot be made: no guide, and the reason.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(notes));
+    const ExtractedGuide failed = ExtractUserGuide();
+    QVERIFY(failed.path.isEmpty());
+    QVERIFY(!failed.reason.isEmpty());
 }
 
 void TestMainForm::aboutBoxIsModal() {
