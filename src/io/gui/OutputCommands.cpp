@@ -10,7 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -139,23 +139,24 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
     }
     const QString path = QString::fromStdString(target.Path);
 
-    // The converter reads a bitmap file: give it a fresh one of our own, never a name of
-    // the user's, and remove it whatever happens.
-    QTemporaryFile bitmap(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX.bmp")));
-    bool ok = !picture.isNull() && bitmap.open();
-    if (ok) {
-        bitmap.close();
-        ok = picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap.fileName(), "BMP");
-    }
-    if (ok) {
-        ok = BmpToJpeg(QFile::encodeName(bitmap.fileName()).constData(), QFile::encodeName(path).constData(),
-                       kJpegQuality) == 0;
-    }
-    bitmap.remove();
-    if (!ok) {
+    // The converter reads a bitmap file and writes a JPEG file: it works in a fresh folder of
+    // our own, removed with all in it whatever happens, never on names of the user's. The
+    // JPEG then goes into the user's folder whole, as any other file we save.
+    QTemporaryDir work(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX")));
+    const QString bitmap = work.filePath(QStringLiteral("chart.bmp"));
+    const QString converted = work.filePath(QStringLiteral("chart.jpg"));
+    const bool ok = !picture.isNull() && work.isValid() &&
+              picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap, "BMP") &&
+              BmpToJpeg(QFile::encodeName(bitmap).constData(), QFile::encodeName(converted).constData(),
+                        kJpegQuality) == 0;
+    QByteArray bytes;
+    QFile jpeg(converted);
+    if (ok && jpeg.open(QIODevice::ReadOnly)) bytes = jpeg.readAll();
+    if (bytes.isEmpty()) {
         SaveFailed(parent, path);
         return {};
     }
+    if (!WriteFileSafely(parent, path, bytes)) return {};
     return path;
 }
 
