@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace velakor {
