@@ -44,14 +44,17 @@ long long LeadingNumber(const std::string& text) {
 }
 
 std::optional<ValidationFailure> ValidateInput(const FormValues& v) {
-    if (v.Name.empty()) return Critical("Please Enter Your Name", FormField::Name);
-    if (v.LatDeg.empty()) return Critical("Please Enter Degree of Latitude", FormField::LatDeg);
-    if (v.LatMin.empty()) return Critical("Please Enter Minutes of Latitude", FormField::LatMin);
-    if (v.LonDeg.empty()) return Critical("Please Enter Degree of Longitude", FormField::LonDeg);
-    if (v.LonMin.empty()) return Critical("Please Enter Minute of Longitude", FormField::LonMin);
-    if (v.City.empty()) return Critical("Please Enter Your City name", FormField::City);
-    if (v.State.empty()) return Critical("Please Enter Your State name", FormField::State);
-    if (v.Country.empty()) return Critical("Please Enter Your Country name", FormField::Country);
+    // A field of nothing but spaces is empty: the record and the reading file keep values
+    // without their outer spaces, and an empty name or place would not open again.
+    auto blank = [](const std::string& text) { return TrimSpaces(text).empty(); };
+    if (blank(v.Name)) return Critical("Please Enter Your Name", FormField::Name);
+    if (blank(v.LatDeg)) return Critical("Please Enter Degree of Latitude", FormField::LatDeg);
+    if (blank(v.LatMin)) return Critical("Please Enter Minutes of Latitude", FormField::LatMin);
+    if (blank(v.LonDeg)) return Critical("Please Enter Degree of Longitude", FormField::LonDeg);
+    if (blank(v.LonMin)) return Critical("Please Enter Minute of Longitude", FormField::LonMin);
+    if (blank(v.City)) return Critical("Please Enter Your City name", FormField::City);
+    if (blank(v.State)) return Critical("Please Enter Your State name", FormField::State);
+    if (blank(v.Country)) return Critical("Please Enter Your Country name", FormField::Country);
     if (v.Latitude == Direction::None) {
         return ValidationFailure{"Please Select Direction For The Latitude", MessageIcon::Critical,
                                  FormField::None, FollowUp::SelectNorth};

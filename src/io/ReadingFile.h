@@ -5,8 +5,8 @@
 // text, and ends in CR LF. The core holds UTF-8; the functions below convert at the
 // file's edge, so callers only ever see UTF-8.
 //
-// Saving:   bytes = ReadingFileBytes(program.Birth), written with QSaveFile (or a temporary
-//           name renamed into place).
+// Saving:   bytes = ReadingFileBytes(program.Birth), written under a temporary name beside
+//           the file and renamed into place (WriteFileSafely).
 // Opening:  refuse names without HasReadingExtension and anything that is not a regular
 //           file; read at most kReadingMaxBytes + 1 bytes; RestoreReading(bytes, formNow)
 //           gives the new form values, or nothing when the file is not a reading (show

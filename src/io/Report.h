@@ -1,7 +1,7 @@
 // The text report: the chart on show as 26 lines for people to read, print or mail. The
 // program never reads it back.
 //
-// Export: bytes = ReportFileBytes(program, localMonthName), written with QSaveFile. The
+// Export: bytes = ReportFileBytes(program, localMonthName), replaced whole (WriteFileSafely). The
 // texts are UTF-8; a front end on a system whose 8-bit encoding differs converts them
 // (QString::fromUtf8(...).toLocal8Bit()).
 #pragma once

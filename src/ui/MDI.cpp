@@ -27,6 +27,7 @@
 #include "ui/ChartCanvas.h"
 #include "ui/ChartZoom.h"
 #include "ui/DesktopIcons.h"
+#include "ui/HeldPixmapIcon.h"
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
@@ -52,13 +53,20 @@ constexpr int kRightMargin = 300;
 constexpr int kButtonGap = 100;
 constexpr int kHeadingTop = -30;
 
+// A band of one colour, painted rather than given a palette of its own: the style keeps the
+// pictures of buttons in the program-wide pixmap cache under their palette's key, and every
+// new palette (one per window and button) would fill it with pictures of closed windows.
+class Band : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), kBandColour); }
+};
+
 QWidget* MakeBand(const QString& name, int heightTwips, QWidget* parent) {
-    auto* band = new QWidget(parent);
+    auto* band = new Band(parent);
     band->setObjectName(name);
-    QPalette palette = band->palette();
-    palette.setColor(QPalette::Window, kBandColour);
-    band->setPalette(palette);
-    band->setAutoFillBackground(true);
     band->setFixedHeight(TwipsToPixels(heightTwips));
     return band;
 }
@@ -149,7 +157,7 @@ QIcon ToolIcon(const QString& key) {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(6.5, 14.5, 11, 7));
     }
-    return QIcon(pixmap);
+    return HeldPixmapIcon(pixmap);
 }
 
 }  // namespace

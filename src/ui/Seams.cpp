@@ -76,6 +76,8 @@ void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon, const QStri
     if (icon == BoxIcon::Exclamation) qtIcon = QMessageBox::Warning;
     if (icon == BoxIcon::Question) qtIcon = QMessageBox::Question;
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    // Messages carry file and place names, which may hold anything: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -84,6 +86,7 @@ void SetMessageHandler(MessageHandler handler) { MessageOverride() = std::move(h
 bool AskQuestion(QWidget* parent, const QString& text, const QString& title) {
     if (QuestionOverride()) return QuestionOverride()(text, title);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -5,8 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#include "io/gui/FileReplace.h"
+#include "ui/Seams.h"
 
 // The guide is built into the GUI library; a static library needs its resources pulled in
 // by name, from outside any namespace.
@@ -24,20 +30,30 @@ const QString kGuideName = QStringLiteral("userguide.html");
 
 QString InstalledGuide() { return UserGuideFileIn(QCoreApplication::applicationDirPath()); }
 
-// Writes the built-in guide to the temporary folder (replacing any earlier copy whole).
-QString ExtractedGuide() {
-    InitGuideResource();
-    QFile source(QStringLiteral(":/docs/") + kGuideName);
-    if (!source.open(QIODevice::ReadOnly)) return {};
-    const QByteArray page = source.readAll();
-
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    if (folder.isEmpty()) return {};
-    const QString path = QDir(folder).filePath(QStringLiteral("velakor-1.70-") + kGuideName);
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(page) != page.size() || !target.commit())
+// The folder the guide is written into: the user's cache folder, only the user's. Empty,
+// with the reason, when it cannot be made or belongs to someone else.
+QString PrivateGuideFolder(QString& reason) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty()) {
+        reason = QStringLiteral("the user has no cache folder");
         return {};
-    return path;
+    }
+    if (!QDir().mkpath(folder)) {
+        reason = QStringLiteral("the folder %1 cannot be made").arg(folder);
+        return {};
+    }
+    const QFileInfo info(folder);
+#ifdef Q_OS_UNIX
+    const bool ours = info.ownerId() == ::geteuid();
+#else
+    const bool ours = true;
+#endif
+    if (info.isSymLink() || !info.isDir() || !ours) {
+        reason = QStringLiteral("the folder %1 is not the user's own").arg(folder);
+        return {};
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return folder;
 }
 
 }  // namespace
@@ -61,16 +77,40 @@ bool OpenUrl(const QUrl& url) {
 
 void SetUrlHandler(UrlHandler handler) { UrlOverride() = std::move(handler); }
 
-QUrl UserGuideUrl() {
+ExtractedGuide ExtractUserGuide() {
+    InitGuideResource();
+    QFile source(QStringLiteral(":/docs/") + kGuideName);
+    if (!source.open(QIODevice::ReadOnly)) return {{}, QStringLiteral("the program holds no guide")};
+    const QByteArray page = source.readAll();
+    ExtractedGuide out;
+    const QString folder = PrivateGuideFolder(out.reason);
+    if (folder.isEmpty()) return out;
+    const QString path = QDir(folder).filePath(kGuideName);
+    out.reason = ReplaceFileWhole(path, page, LinkAtTarget::Replace);
+    if (out.reason.isEmpty()) out.path = path;
+    return out;
+}
+
+QUrl UserGuideUrl(QString* reason) {
     QString path = InstalledGuide();
-    if (path.isEmpty()) path = ExtractedGuide();
+    if (path.isEmpty()) {
+        const ExtractedGuide extracted = ExtractUserGuide();
+        path = extracted.path;
+        if (reason) *reason = extracted.reason;
+    }
     if (path.isEmpty()) return {};
     return QUrl::fromLocalFile(path);
 }
 
-bool OpenUserGuide() {
-    const QUrl url = UserGuideUrl();
-    return url.isValid() && !url.isEmpty() && OpenUrl(url);
+bool OpenUserGuide(QWidget* parent) {
+    QString reason;
+    const QUrl url = UserGuideUrl(&reason);
+    if (url.isEmpty()) {
+        ShowMessage(parent, QStringLiteral("The user guide could not be written out.\n") + reason + QLatin1Char('.'),
+                    BoxIcon::Critical, QStringLiteral("Velakor"));
+        return false;
+    }
+    return OpenUrl(url);
 }
 
 }  // namespace velakor

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <functional>
 
+class QWidget;
+
 namespace velakor {
 
 // Opens the address in the user's browser (or whatever the desktop opens it with).
@@ -16,14 +18,25 @@ using UrlHandler = std::function<bool(const QUrl& url)>;
 void SetUrlHandler(UrlHandler handler);
 
 // The user guide as a local file: an installed copy beside the program when there is one,
-// otherwise the copy built into the program, written out to the temporary folder.
-// Empty when neither can be had.
-QUrl UserGuideUrl();
+// otherwise the copy built into the program, written out by ExtractUserGuide. Empty when
+// neither can be had; reason (when given) then says why.
+QUrl UserGuideUrl(QString* reason = nullptr);
+
+// Writes the guide built into the program into a folder of the user's alone (the user's
+// cache folder, made readable by the user only), replacing the file whole and never writing
+// through a link planted at its name. The shared temporary folder is never used: another
+// user could plant a link or a file there. Gives the path, or empty and the reason.
+struct ExtractedGuide {
+    QString path;
+    QString reason;
+};
+ExtractedGuide ExtractUserGuide();
 
 // The installed guide of a program that lives in programFolder (absolute), or empty.
 QString UserGuideFileIn(const QString& programFolder);
 
-// Opens the user guide in the browser.
-bool OpenUserGuide();
+// Opens the user guide in the browser. When the guide cannot be written out, a message
+// says why.
+bool OpenUserGuide(QWidget* parent = nullptr);
 
 }  // namespace velakor

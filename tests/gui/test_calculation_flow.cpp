@@ -8,15 +8,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTest>
+#include <fstream>
 #include <functional>
+#include <malloc.h>
 #include <optional>
 #include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/gui/frmMain.h"
 #include "io/ReadingFile.h"
@@ -219,6 +223,7 @@ private slots:
     void openChecksTheWholeFileFirst_data();
     void openChecksTheWholeFileFirst();
     void toolbarOpenReplacesTheChartOnShow();
+    void chartWindowsAreFreedWithTheirWindows();
 };
 
 void TestCalculationFlow::wholeCalculation_data() {
@@ -588,6 +593,47 @@ void TestCalculationFlow::toolbarOpenReplacesTheChartOnShow() {
     QVERIFY(Caption(chart, QStringLiteral("lblDivisionalDetail_0")).contains(QStringLiteral("Mei Ling")));
     QCOMPARE(Caption(chart, QStringLiteral("lblStatusFile")), QStringLiteral("mei.vlj"));
     QCOMPARE(Q(s.form.CollectFormValues().Name), trimmed.name);
+}
+
+// Resident memory of this process in KiB, after handing freed memory back to the system.
+long ResidentKiB() {
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// A user who goes Back and calculates again all day must not run out of memory: everything
+// a chart window holds goes with it.
+void TestCalculationFlow::chartWindowsAreFreedWithTheirWindows() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer holds freed memory back on purpose: resident memory tells nothing here");
+#endif
+    Session s;
+    EnterBirthData(&s.form, DelhiEntry());
+    auto* calculate = Child<QPushButton>(&s.form, QStringLiteral("cmdCalculate"));
+    // Each click is followed by what the event loop would do before the next one.
+    auto settle = [] {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    auto cycle = [&] {
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        settle();
+        QPointer<MDI> window = s.form.chartWindow();
+        if (!window) return false;
+        QTest::mouseClick(Child<QPushButton>(window, QStringLiteral("cmdBack")), Qt::LeftButton);
+        settle();
+        return window.isNull();
+    };
+    // The first windows fill the caches of fonts, icons and styles once.
+    for (int i = 0; i < 50; ++i) QVERIFY(cycle());
+    const long before = ResidentKiB();
+    for (int i = 0; i < 1000; ++i) QVERIFY(cycle());
+    const long grown = ResidentKiB() - before;
+    qInfo("1000 chart windows: resident memory grew by %ld KiB", grown);
+    QVERIFY2(grown < 2048, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
+    QVERIFY(s.log.messages.isEmpty());
 }
 
 QTEST_MAIN(TestCalculationFlow)

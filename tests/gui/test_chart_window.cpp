@@ -487,7 +487,7 @@ private slots:
         QVERIFY(heading->font().bold());
         auto* top = frame->findChild<QWidget*>("picTop");
         QCOMPARE(top->height(), TwipsToPixels(820));
-        QCOMPARE(top->palette().color(QPalette::Window), QColor(255, 199, 6));
+        QCOMPARE(top->grab().toImage().pixelColor(1, 1), QColor(255, 199, 6));
         // The heading band lies under the toolbar, the button band at the bottom.
         QVERIFY(top->mapTo(frame, QPoint()).y() >= frame->toolBar()->geometry().bottom());
         QWidget* band = frame->findChild<QPushButton*>("cmdExit")->parentWidget();

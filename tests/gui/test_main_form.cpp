@@ -7,13 +7,18 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +28,7 @@
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
 #include "ui/ListBox.h"
+#include "ui/WebLinks.h"
 
 using namespace velakor;
 using namespace velakor::testing;
@@ -89,6 +95,7 @@ private slots:
     void mapSearch();
     void helpEntriesOpenUserGuide_data();
     void helpEntriesOpenUserGuide();
+    void guideIsNeverWrittenThroughALink();
 
     void aboutBoxIsModal();
     void closing_data();
@@ -466,7 +473,8 @@ void TestMainForm::rules_data() {
     }) << "Please Enter Your Name" << crit << "txtName";
     QTest::newRow("name and degrees empty") << With([](BirthEntry& e) { e.name = e.latDeg = QString(); })
                                             << "Please Enter Your Name" << crit << "txtName";
-    QTest::newRow("name of spaces") << With([](BirthEntry& e) { e.name = QStringLiteral("   "); }) << "" << crit << "";
+    QTest::newRow("name of spaces") << With([](BirthEntry& e) { e.name = QStringLiteral("   "); })
+                                    << "Please Enter Your Name" << crit << "txtName";
     QTest::newRow("latitude degrees") << With([](BirthEntry& e) { e.latDeg.clear(); })
                                       << "Please Enter Degree of Latitude" << crit << "txtLatDeg";
     QTest::newRow("latitude minutes") << With([](BirthEntry& e) { e.latMin.clear(); e.lonDeg.clear(); })
@@ -477,7 +485,8 @@ void TestMainForm::rules_data() {
                                        << "Please Enter Minute of Longitude" << crit << "txtLonMin";
     QTest::newRow("city") << With([](BirthEntry& e) { e.city.clear(); e.state.clear(); })
                           << "Please Enter Your City name" << crit << "txtCity";
-    QTest::newRow("city of spaces") << With([](BirthEntry& e) { e.city = QStringLiteral("  "); }) << "" << crit << "";
+    QTest::newRow("city of spaces") << With([](BirthEntry& e) { e.city = QStringLiteral("  "); })
+                                    << "Please Enter Your City name" << crit << "txtCity";
     QTest::newRow("state") << With([](BirthEntry& e) { e.state.clear(); })
                            << "Please Enter Your State name" << crit << "txtState";
     QTest::newRow("country before the date") << With([](BirthEntry& e) { e.country.clear(); e.day = 31; e.month = 4; })
@@ -665,6 +674,54 @@ void TestMainForm::helpEntriesOpenUserGuide() {
     QFile page(url.toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().contains("Velakor"));
+}
+
+// Another local user may plant links in the shared temporary folder: the guide is written
+// into the user's own folder only, and never through a link found at its name.
+void TestMainForm::guideIsNeverWrittenThroughALink() {
+    QTemporaryDir root;
+    const auto restore = qScopeGuard([tmp = qgetenv("TMPDIR"), hadTmp = qEnvironmentVariableIsSet("TMPDIR"),
+                                      cache = qgetenv("XDG_CACHE_HOME"),
+                                      hadCache = qEnvironmentVariableIsSet("XDG_CACHE_HOME")] {
+        hadTmp ? qputenv("TMPDIR", tmp) : qunsetenv("TMPDIR");
+        hadCache ? qputenv("XDG_CACHE_HOME", cache) : qunsetenv("XDG_CACHE_HOME");
+    });
+    QVERIFY(QDir(root.path()).mkdir("tmp"));
+    qputenv("TMPDIR", QFile::encodeName(root.filePath("tmp")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath("cache")));
+    const QString notes = root.filePath("notes.txt");
+    {
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("private notes");
+    }
+    QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // The old name in the shared folder, and the guide's own name in the user's folder.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QVERIFY(cache.startsWith(root.filePath("cache")));
+    QVERIFY(QDir().mkpath(cache));
+    QVERIFY(QFile::link(notes, root.filePath("tmp/velakor-1.70-userguide.html")));
+    QVERIFY(QFile::link(notes, QDir(cache).filePath("userguide.html")));
+
+    const ExtractedGuide guide = ExtractUserGuide();
+    QCOMPARE(guide.reason, QString());
+    QCOMPARE(guide.path, QDir(cache).filePath("userguide.html"));
+    QFile notesNow(notes);
+    QVERIFY(notesNow.open(QIODevice::ReadOnly));
+    QCOMPARE(notesNow.readAll(), QByteArray("private notes"));
+    QVERIFY(!QFileInfo(guide.path).isSymLink());
+    QFile page(guide.path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("Velakor"));
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QVERIFY(!(QFileInfo(cache).permissions() & others));
+
+    // A cache folder that cannot be made: no guide, and the reason.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(notes));
+    const ExtractedGuide failed = ExtractUserGuide();
+    QVERIFY(failed.path.isEmpty());
+    QVERIFY(!failed.reason.isEmpty());
 }
 
 void TestMainForm::aboutBoxIsModal() {

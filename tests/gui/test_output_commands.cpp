@@ -9,9 +9,14 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
+#include "SmallDisk.h"
 #include "TestSupport.h"
 #include "support/PdfPages.h"
 #include "app/Calculation.h"
@@ -200,37 +205,103 @@ private slots:
         QCOMPARE(QString::fromStdString(opened->Name + "|" + opened->City), saved);
     }
 
-    void failedWriteIsReportedAndKeepsTheOldFile() {
+    // What stands in the way of a save, and the reason the message gives for it.
+    void failedSaveSaysWhyAndKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << "full" << "No space left on device";
+        QTest::newRow("file-size limit") << "limit" << "File too large";
+        QTest::newRow("read-only disk") << "read-only" << "Read-only file system";
+        QTest::newRow("folder missing") << "missing" << "No such file or directory";
+        QTest::newRow("name too long") << "long" << "File name too long";
+        QTest::newRow("a folder of that name") << "folder" << "Is a directory";
+    }
+
+    void failedSaveSaysWhyAndKeepsTheOldFile() {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString target = dir.filePath("kept.vlj");
+        const bool ownDisk = obstacle == QLatin1String("full") || obstacle == QLatin1String("read-only");
+        const test::SmallDisk disk(dir.filePath("disk").toStdString(), "size=64k");
+        if (ownDisk && !disk.mounted()) QSKIP("no file system of the test's own can be mounted here");
+        const QString folder = ownDisk ? dir.filePath("disk") : dir.path();
+        QString target = QDir(folder).filePath("kept.vlj");
         const QByteArray old(4096, 'x');
         QVERIFY(WriteBytes(target, old));
+        if (obstacle == QLatin1String("missing")) target = dir.filePath("missing/folder/x.vlj");
+        if (obstacle == QLatin1String("long")) target = dir.filePath(QString(300, QLatin1Char('n')) + ".vlj");
+        if (obstacle == QLatin1String("folder")) {
+            target = dir.filePath("taken.vlj");
+            QVERIFY(QDir(dir.path()).mkdir("taken.vlj"));
+        }
+        if (obstacle == QLatin1String("full")) disk.Fill();
+        if (obstacle == QLatin1String("read-only")) {
+            QCOMPARE(::mount(nullptr, folder.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        }
+        const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         Program p;
         RunCalculation(p, test::DelhiForm());
         answer_ = target;
 
-        // A file-size limit makes every write past a few bytes fail, as a full disk would.
+        // A file-size limit makes every write past a few bytes fail.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         rlimit tiny = saved;
         tiny.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        SaveReadingAs(nullptr, p);
+        if (obstacle == QLatin1String("limit")) QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        QVERIFY(!SaveReadingAs(nullptr, p));
         setrlimit(RLIMIT_FSIZE, &saved);
 
-        QCOMPARE(ReadAll(target), old);
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("The file could not be saved: ") + target);
+        QCOMPARE(messages_[0].text, QStringLiteral("The file could not be saved: ") + target + "\n" + reason + ".");
         QCOMPARE(messages_[0].icon, BoxIcon::Critical);
         QCOMPARE(messages_[0].title, QStringLiteral("Velakor"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.vlj")});
+        // The old file whole, and nothing of the attempt left.
+        QCOMPARE(ReadAll(QDir(folder).filePath("kept.vlj")), old);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+    }
 
-        // A folder that does not exist.
-        messages_.clear();
-        answer_ = dir.filePath("missing/folder/x.vlj");
-        SaveReadingAs(nullptr, p);
-        QCOMPARE(messages_.size(), 1);
+    // A save killed before its rename leaves a hidden file that says whose it is; the next
+    // save into the folder removes such files once they are a minute old, and only those.
+    void leftoversOfKilledSavesAreRemoved() {
+        QTemporaryDir dir;
+        const QString stale = dir.filePath(".velakor-r.vlj-AbC123.tmp");
+        const QString fresh = dir.filePath(".velakor-r.vlj-XyZ789.tmp");
+        const QString others = dir.filePath(".other-r.vlj-AbC123.tmp");
+        for (const QString& name : {stale, fresh, others}) QVERIFY(WriteBytes(name, "complete reading"));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+        for (const QString& name : {stale, others}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        Program p;
+        RunCalculation(p, test::DelhiForm());
+        answer_ = dir.filePath("r.vlj");
+        QVERIFY(SaveReadingAs(nullptr, p));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{".other-r.vlj-AbC123.tmp", ".velakor-r.vlj-XyZ789.tmp", "r.vlj"}));
+    }
+
+    // File and folder names may hold anything: a message box never reads them as markup.
+    void messageBoxesShowPlainText() {
+        SetMessageHandler(nullptr);
+        QString format, shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            format = box->textFormat() == Qt::PlainText ? "plain" : "other";
+            shown = box->text();
+            box->close();
+        });
+        QTemporaryDir dir;
+        Program p;
+        RunCalculation(p, test::DelhiForm());
+        answer_ = dir.filePath("<b>missing</b>/r.vlj");
+        QVERIFY(!SaveReadingAs(nullptr, p));
+        QCOMPARE(format, QStringLiteral("plain"));
+        QVERIFY2(shown.contains("<b>missing</b>/r.vlj"), qPrintable(shown));
     }
 
     void openRestoresRefusesAndCancels() {
@@ -363,8 +434,47 @@ private slots:
         printer.setOutputFileName(dir.filePath("no such folder/chart.pdf"));
         QVERIFY(!PrintChartView(nullptr, &view, printer));
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("The chart could not be printed."));
+        QCOMPARE(messages_[0].text, QStringLiteral("The file could not be saved: ") +
+                                        dir.filePath("no such folder/chart.pdf") + "\nNo such file or directory.");
         QVERIFY(messages_[0].icon == BoxIcon::Critical);
+    }
+
+    // Printing over an existing PDF on a full disk leaves the old PDF whole and says why.
+    void pdfOverAnExistingPdfOnAFullDisk() {
+        QTemporaryDir dir;
+        const test::SmallDisk disk(dir.filePath("disk").toStdString(), "size=256k");
+        // Where no file system can be mounted, a file-size limit stands in for the full disk.
+        const QString folder = disk.mounted() ? dir.filePath("disk") : dir.path();
+        const QString reason = disk.mounted() ? "No space left on device" : "File too large";
+        QWidget view;
+        view.resize(967, 560);
+        new QLabel(QStringLiteral("Name: Printed Person"), &view);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(folder).filePath("chart.pdf"));
+        QVERIFY(PrintChartView(nullptr, &view, printer));
+        const QByteArray old = ReadAll(printer.outputFileName());
+        QVERIFY(old.startsWith("%PDF"));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tiny = saved;
+        tiny.rlim_cur = 4096;
+        if (disk.mounted()) {
+            disk.Fill();
+        } else {
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        }
+        const bool printed = PrintChartView(nullptr, &view, printer);
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QVERIFY(!printed);
+        QCOMPARE(ReadAll(printer.outputFileName()), old);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text,
+                 QStringLiteral("The file could not be saved: ") + printer.outputFileName() + "\n" + reason + ".");
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(".velakor-"), QStringList());
     }
 };
 

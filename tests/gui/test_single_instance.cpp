@@ -20,7 +20,7 @@ using namespace velakor::testing;
 
 namespace {
 
-enum class Lock { None, HeldByRunningCopy, LeftByKilledCopy, Unreadable };
+enum class Lock { None, HeldByRunningCopy, LeftByKilledCopy, Unreadable, CannotBeMade };
 
 }  // namespace
 
@@ -98,6 +98,7 @@ void TestSingleInstance::startUp_data() {
     QTest::newRow("another copy running") << Lock::HeldByRunningCopy << false;
     QTest::newRow("lock left by a killed copy") << Lock::LeftByKilledCopy << true;
     QTest::newRow("lock file cut short by a crash") << Lock::Unreadable << true;
+    QTest::newRow("lock folder cannot be written") << Lock::CannotBeMade << true;
 }
 
 void TestSingleInstance::startUp() {
@@ -119,9 +120,23 @@ void TestSingleInstance::startUp() {
         file.write("12");
     }
 
+    // A lock that cannot be made at all (its folder full, read-only or, here, a file): the
+    // only copy starts, and says why it cannot keep to one copy.
+    QString lockPath = SingleInstance::DefaultLockPath();
+    if (lock == Lock::CannotBeMade) {
+        const QString notAFolder = runtime_.filePath(QStringLiteral("not-a-folder"));
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        lockPath = notAFolder + QStringLiteral("/velakor.lock");
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("velakor: cannot make sure that only one copy runs: the lock "
+                                                       "file %1 cannot be written (its folder is full, missing or "
+                                                       "read-only)").arg(lockPath)));
+    }
+
     MessageLog log;
     Program program;
-    SingleInstance instance;
+    SingleInstance instance(lockPath);
     std::unique_ptr<frmMain> form = StartUp(program, instance);
 
     QCOMPARE(bool(form), starts);
@@ -129,7 +144,7 @@ void TestSingleInstance::startUp() {
         QVERIFY(log.messages.isEmpty());
         QVERIFY(form->isVisible());
         QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("cboTimeZone"))->count(), kZoneCount);
-        QCOMPARE(LockOwner(), QString::number(QCoreApplication::applicationPid()));
+        if (lock != Lock::CannotBeMade) QCOMPARE(LockOwner(), QString::number(QCoreApplication::applicationPid()));
         return;
     }
     QCOMPARE(log.messages.size(), 1);

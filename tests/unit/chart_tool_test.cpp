@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <poll.h>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -14,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "SmallDisk.h"
+#include "TempFolder.h"
 #include "TestSupport.h"
 #include "io/Report.h"
 
@@ -403,6 +407,165 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
     EXPECT_TRUE(polar["Sunrise"].is_null());
     EXPECT_TRUE(polar["Sunset"].is_null());
     EXPECT_EQ(polar["Note"], "The Sun does not set on this day.");
+}
+
+// Where the tool's standard input and output lead in one run.
+enum class Input { File, Directory, Closed };
+enum class Output { File, FullDisk, Closed, BrokenPipe };
+
+struct Outcome {
+    int exitCode = -1;  // -1 when a signal ended the tool
+    int signal = 0;
+    std::string out, err;
+};
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+Outcome RunToolWith(const std::string& input, Input in, Output out) {
+    const test::TempFolder folder;
+    const std::string inPath = folder / "in.jsonl", errPath = folder / "err.txt";
+    std::ofstream(inPath, std::ios::binary) << input;
+    // Where no file system can be mounted, the device that is always full stands in.
+    const test::SmallDisk disk(folder / "disk", "size=64k");
+    const std::string full = disk.mounted() ? disk / "out.jsonl" : "/dev/full";
+    const std::string outPath = out == Output::FullDisk ? full : folder / "out.jsonl";
+    int pipeEnds[2] = {-1, -1};
+    if (out == Output::BrokenPipe && ::pipe(pipeEnds) != 0) return {};
+    if (pipeEnds[0] >= 0) ::close(pipeEnds[0]);  // the reader has gone before the first answer
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(err, 2);
+        const int from = in == Input::Directory ? ::open(folder.str().c_str(), O_RDONLY) : ::open(inPath.c_str(), O_RDONLY);
+        ::dup2(from, 0);
+        if (out == Output::BrokenPipe) ::dup2(pipeEnds[1], 1);
+        if (out == Output::File || out == Output::FullDisk) ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        for (int fd = 3; fd < 64; ++fd) ::close(fd);
+        if (in == Input::Closed) ::close(0);
+        if (out == Output::Closed) ::close(1);
+        ::execl(VELAKOR_CHART_TOOL, VELAKOR_CHART_TOOL, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    if (pipeEnds[1] >= 0) ::close(pipeEnds[1]);
+    Outcome o;
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid) return o;
+    if (WIFEXITED(status)) o.exitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) o.signal = WTERMSIG(status);
+    if (out != Output::FullDisk || outPath != "/dev/full") o.out = FileText(outPath);
+    o.err = FileText(errPath);
+    return o;
+}
+
+TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
+    std::signal(SIGPIPE, SIG_IGN);  // passed on to the tool, which must end on a broken pipe all the same
+    const std::string good = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false).dump() + "\n";
+    std::string many;
+    for (int i = 0; i < 200; ++i) many += good;  // far more than 64 KiB of answers
+    std::string twice = good;
+    twice.replace(twice.find("\"BirthYear\":1947"), 16, "\"BirthYear\":3000,\"BirthYear\":1947");
+    const json withControl = [&] {
+        json r = json::parse(good);
+        r["BirthName"] = std::string("Ravi\nKumar");
+        return r;
+    }();
+    const json withSnowman = [&] {
+        json r = json::parse(good);
+        r["BirthCity"] = "Pune \xE2\x98\x83";
+        return r;
+    }();
+    const std::string spaces = good.substr(0, good.find("\"BirthName\":")) + "\"BirthName\":\"   \"" +
+                               good.substr(good.find(",", good.find("\"BirthName\":")));
+
+    struct Row {
+        const char* name;
+        std::string input;
+        Input in;
+        Output out;
+        int exitCode;       // -1: ended by the signal below
+        int signal;
+        const char* err;    // the whole of standard error
+        const char* answer; // the error of the only answer line, or nullptr for no line checked
+    };
+    const std::vector<Row> rows = {
+        {"full file system", many, Input::File, Output::FullDisk, 2, 0,
+         "velakor-chart: cannot write the answers: No space left on device\n", nullptr},
+        {"closed stdout", good, Input::File, Output::Closed, 2, 0,
+         "velakor-chart: cannot write the answers: Bad file descriptor\n", nullptr},
+        {"broken pipe", many, Input::File, Output::BrokenPipe, -1, SIGPIPE, "", nullptr},
+        {"directory as stdin", "", Input::Directory, Output::File, 2, 0,
+         "velakor-chart: cannot read the records: Is a directory\n", nullptr},
+        {"closed stdin", "", Input::Closed, Output::File, 2, 0,
+         "velakor-chart: cannot read the records: Bad file descriptor\n", nullptr},
+        {"key given twice", twice, Input::File, Output::File, 1, 0, "", "key BirthYear is given twice"},
+        {"control character in a name", withControl.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "key BirthName holds a control character"},
+        {"character a reading cannot keep", withSnowman.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "key BirthCity holds a character a reading file cannot keep"},
+        {"name of spaces", spaces, Input::File, Output::File, 1, 0, "", "Please Enter Your Name"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Outcome o = RunToolWith(row.input, row.in, row.out);
+        EXPECT_EQ(o.exitCode, row.exitCode);
+        EXPECT_EQ(o.signal, row.signal);
+        EXPECT_EQ(o.err, row.err);
+        if (row.answer) {
+            EXPECT_EQ(o.out, json({{"error", row.answer}}).dump() + "\n");
+        }
+    }
+}
+
+// A program that sends one record and waits for its answer gets it while stdin stays open.
+TEST(ChartTool, AnswersEachRecordBeforeWaitingForTheNext) {
+    std::signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2];
+    ASSERT_EQ(::pipe(in), 0);
+    ASSERT_EQ(::pipe(out), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(in[0], 0);
+        ::dup2(out[1], 1);
+        for (int fd : {in[0], in[1], out[0], out[1]}) ::close(fd);
+        ::execl(VELAKOR_CHART_TOOL, VELAKOR_CHART_TOOL, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(in[0]);
+    ::close(out[1]);
+    // The next line of the answer, or empty after 10 s without one.
+    std::string pending;
+    auto nextLine = [&]() -> std::string {
+        for (;;) {
+            if (const auto end = pending.find('\n'); end != std::string::npos) {
+                std::string line = pending.substr(0, end);
+                pending.erase(0, end + 1);
+                return line;
+            }
+            pollfd p{out[0], POLLIN, 0};
+            if (::poll(&p, 1, 10000) != 1) return {};
+            char buf[4096];
+            const ssize_t n = ::read(out[0], buf, sizeof buf);
+            if (n <= 0) return {};
+            pending.append(buf, static_cast<std::size_t>(n));
+        }
+    };
+    const std::string india = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false).dump();
+    for (int round = 0; round < 2; ++round) {
+        const std::string record = india + "\n";
+        ASSERT_EQ(::write(in[1], record.data(), record.size()), static_cast<ssize_t>(record.size()));
+        const std::string answer = nextLine();
+        ASSERT_FALSE(answer.empty()) << "no answer within 10 s, round " << round;
+        EXPECT_EQ(json::parse(answer)["AscendantText"], test::Pos(7, 10, 40, "Tau"));
+    }
+    ::close(in[1]);
+    EXPECT_EQ(nextLine(), "");
+    ::close(out[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace

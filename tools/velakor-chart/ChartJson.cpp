@@ -7,7 +7,10 @@
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
 #include <string_view>
+#include <vector>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
@@ -17,6 +20,7 @@
 #include "io/Report.h"
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"
+#include "RecordText.h"
 
 namespace velakor {
 namespace {
@@ -95,11 +99,13 @@ long long Integer(const json& v) {
 // integer, held at the 64-bit bound: the range checks then report it out of range, where a
 // floating-point number would read as "must be an integer". And nesting stops early: a
 // record is one flat object, and a line of a million brackets would take a hundred times
-// its size in memory.
+// its size in memory. A key given twice in one object stops the parse: the standard parser
+// would keep the last value without a word.
 class RecordParser : public nlohmann::detail::json_sax_dom_parser<json> {
 public:
     static constexpr int kMaxDepth = 8;
     bool tooDeep = false;
+    std::optional<std::string> duplicateKey;
 
     using json_sax_dom_parser::json_sax_dom_parser;
     bool number_float(json::number_float_t value, const json::string_t& text) {
@@ -107,31 +113,49 @@ public:
         if (text.front() == '-') return number_integer(std::numeric_limits<json::number_integer_t>::min());
         return number_unsigned(std::numeric_limits<json::number_unsigned_t>::max());
     }
-    bool start_object(std::size_t size) { return Deeper() && json_sax_dom_parser::start_object(size); }
-    bool start_array(std::size_t size) { return Deeper() && json_sax_dom_parser::start_array(size); }
+    bool start_object(std::size_t size) {
+        keys_.emplace_back();
+        return Deeper() && json_sax_dom_parser::start_object(size);
+    }
+    bool start_array(std::size_t size) {
+        keys_.emplace_back();
+        return Deeper() && json_sax_dom_parser::start_array(size);
+    }
+    bool key(json::string_t& name) {
+        if (!keys_.back().insert(name).second) {
+            duplicateKey = name;
+            return false;
+        }
+        return json_sax_dom_parser::key(name);
+    }
     bool end_object() {
         --depth_;
+        keys_.pop_back();
         return json_sax_dom_parser::end_object();
     }
     bool end_array() {
         --depth_;
+        keys_.pop_back();
         return json_sax_dom_parser::end_array();
     }
 
 private:
     int depth_ = 0;
+    std::vector<std::set<json::string_t>> keys_;  // of each open object (none for an array)
     bool Deeper() {
         tooDeep = ++depth_ > kMaxDepth;
         return !tooDeep;
     }
 };
 
-// The line's JSON value; discarded when it is not valid JSON or nests too deep.
-json ParseRecord(const std::string& line, bool& tooDeep) {
+// The line's JSON value; discarded when it is not valid JSON, nests too deep or gives a key
+// twice.
+json ParseRecord(const std::string& line, bool& tooDeep, std::optional<std::string>& duplicateKey) {
     json record;
     RecordParser parser(record, false);
     const bool ok = json::sax_parse(line, &parser);
     tooDeep = parser.tooDeep;
+    duplicateKey = parser.duplicateKey;
     return ok ? record : json(json::value_t::discarded);
 }
 
@@ -158,8 +182,10 @@ constexpr std::array<RangeCheck, 6> kRanges{{
 
 ChartLineResult ChartForJsonLine(const std::string& line) {
     bool tooDeep = false;
-    const json in = ParseRecord(line, tooDeep);
+    std::optional<std::string> duplicateKey;
+    const json in = ParseRecord(line, tooDeep, duplicateKey);
     if (tooDeep) return Error("the line nests deeper than a birth record");
+    if (duplicateKey) return Error("key " + *duplicateKey + " is given twice");
     if (in.is_discarded()) return Error("the line is not valid JSON");
     if (!in.is_object()) return Error("the line is not a JSON object");
     const auto placeKey = in.find("Place");
@@ -182,6 +208,12 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
         for (const Key& k : kKeys) known = known || item.key() == k.name;
         known = known || item.key() == "Place" || IsSkyKey(item.key()) || IsReadingKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
+    }
+    for (const Key& k : kKeys) {
+        if (k.kind != Kind::String || !in.contains(std::string(k.name))) continue;
+        if (const auto error = TextValueError(k.name, in[std::string(k.name)].get_ref<const std::string&>())) {
+            return Error(*error);
+        }
     }
     for (const RangeCheck& r : kRanges) {
         if (!in.contains(std::string(r.key))) continue;  // given by the place

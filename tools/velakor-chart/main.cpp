@@ -1,10 +1,15 @@
 // velakor-chart: reads birth records as JSON lines on standard input and writes one JSON
-// line per record with the chart the desktop program would show. Exits 1 if any line failed.
+// line per record with the chart the desktop program would show. Exits 1 if any line failed,
+// 2 when the input could not be read or the answers could not be written.
+#include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <system_error>
 
+#include "AnswerOutput.h"
 #include "ChartJson.h"
 
 namespace {
@@ -39,26 +44,54 @@ LineRead ReadLine(std::streambuf& in, std::string& line) {
     }
 }
 
+// True when the next input byte can be had without waiting: then the answers may wait in
+// the buffer, and a batch is written in large pieces. A reader that sends one record and
+// waits for its answer gets it before the tool waits again.
+bool InputAtHand(std::streambuf& in) { return in.in_avail() > 0; }
+
+// Ends the tool after the input could not be read, once every answer made so far is out.
+[[noreturn]] void EndAfterReadFailure(velakor::AnswerOutput& out, int error) {
+    if (!out.Flush()) velakor::EndAfterWriteFailure(out.Error());
+    const std::string reason = std::error_code(error != 0 ? error : EIO, std::generic_category()).message();
+    std::fprintf(stderr, "velakor-chart: cannot read the records: %s\n", reason.c_str());
+    std::exit(velakor::kExitInputOutputFailed);
+}
+
 }  // namespace
 
 int main() {
     std::ios::sync_with_stdio(false);
+    velakor::EndQuietlyOnBrokenPipe();
+    velakor::AnswerOutput out;
+    auto write = [&out](const std::string& answer) {
+        if (!out.Write(answer)) velakor::EndAfterWriteFailure(out.Error());
+    };
     bool anyFailed = false;
     std::string line;
     line.reserve(kMaxLineBytes + 1);
-    for (LineRead read; (read = ReadLine(*std::cin.rdbuf(), line)) != LineRead::End;) {
+    std::streambuf& in = *std::cin.rdbuf();
+    for (;;) {
+        LineRead read = LineRead::End;
+        try {
+            if (!InputAtHand(in) && !out.Flush()) velakor::EndAfterWriteFailure(out.Error());
+            errno = 0;
+            read = ReadLine(in, line);
+        } catch (const std::exception&) {
+            EndAfterReadFailure(out, errno);
+        }
+        if (read == LineRead::End) break;
         if (read == LineRead::TooLong) {
             anyFailed = true;
             nlohmann::ordered_json error;
             error["error"] = "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes";
-            std::cout << error.dump() << '\n';
+            write(error.dump());
             continue;
         }
         if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank line
         const velakor::ChartLineResult r = velakor::ChartForJsonLine(line);
         anyFailed = anyFailed || !r.ok;
-        std::cout << r.json << '\n';
+        write(r.json);
     }
-    std::cout.flush();
+    if (!out.Flush()) velakor::EndAfterWriteFailure(out.Error());
     return anyFailed ? 1 : 0;
 }

@@ -11,8 +11,10 @@ class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath = DefaultLockPath());
 
-    // True when this process now holds the lock (it did already, or no other running copy
-    // holds it); false when another copy is running.
+    // False only when another running copy holds the lock. True when this process now holds
+    // it (it did already, or nobody held it), and also when no lock can be made at all (its
+    // folder full or read-only): one copy too many is better than none. Standard error then
+    // says why the program cannot keep to one copy.
     bool TryAcquire();
 
     // Where the program keeps its lock: the user's runtime folder, or the temporary
@@ -20,6 +22,7 @@ public:
     static QString DefaultLockPath();
 
 private:
+    QString path_;
     QLockFile lock_;
 };
 

@@ -4,17 +4,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QBuffer>
 #include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
 
 #include "bmp2jpeg.h"
+#include "io/gui/FileReplace.h"
 #include "io/JpegNames.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
@@ -28,8 +30,25 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 constexpr unsigned kSaveFlags = kOverwritePrompt | kHideReadOnly | kPathMustExist | kNoReadOnlyReturn;
 
-void SaveFailed(QWidget* parent, const QString& name) {
-    ShowMessage(parent, Q(kSaveFailedMessage) + name, BoxIcon::Critical, QStringLiteral("Velakor"));
+// The message names the file and, where the system gave one, the reason in its words.
+void SaveFailed(QWidget* parent, const QString& name, const QString& reason = QString()) {
+    QString text = Q(kSaveFailedMessage) + name;
+    if (!reason.isEmpty()) text += QLatin1Char('\n') + reason + QLatin1Char('.');
+    ShowMessage(parent, text, BoxIcon::Critical, QStringLiteral("Velakor"));
+}
+
+// Draws the view onto the printer's page (or the PDF writer's), as large as the page allows
+// and centred, in the device's own dots. False when the device could not be painted on.
+bool PaintViewOnPage(QPaintDevice& device, QWidget& view) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRect page = painter.viewport();
+    const double scale = std::min(page.width() / double(view.width()), page.height() / double(view.height()));
+    painter.translate(page.x() + (page.width() - view.width() * scale) / 2,
+                      page.y() + (page.height() - view.height() * scale) / 2);
+    painter.scale(scale, scale);
+    PaintViewAsVectors(painter, view);
+    return painter.end();
 }
 
 // Asks for a file to save into, starting from LastSaveFileName with the dialog's own
@@ -50,16 +69,9 @@ std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view
 }  // namespace
 
 bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes) {
-    // Unbuffered, so that a short write (full disk, size limit) shows at once and the file
-    // is never committed: a buffered write can lose the error on its way to the disk.
-    QSaveFile file(name);
-    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                    file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit();
-    if (!ok) {
-        file.cancelWriting();
-        SaveFailed(parent, name);
-    }
-    return ok;
+    const QString reason = ReplaceFileWhole(name, bytes);
+    if (!reason.isEmpty()) SaveFailed(parent, name, reason);
+    return reason.isEmpty();
 }
 
 bool SaveReadingAs(QWidget* parent, Program& p) {
@@ -127,23 +139,24 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
     }
     const QString path = QString::fromStdString(target.Path);
 
-    // The converter reads a bitmap file: give it a fresh one of our own, never a name of
-    // the user's, and remove it whatever happens.
-    QTemporaryFile bitmap(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX.bmp")));
-    bool ok = !picture.isNull() && bitmap.open();
-    if (ok) {
-        bitmap.close();
-        ok = picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap.fileName(), "BMP");
-    }
-    if (ok) {
-        ok = BmpToJpeg(QFile::encodeName(bitmap.fileName()).constData(), QFile::encodeName(path).constData(),
-                       kJpegQuality) == 0;
-    }
-    bitmap.remove();
-    if (!ok) {
+    // The converter reads a bitmap file and writes a JPEG file: it works in a fresh folder of
+    // our own, removed with all in it whatever happens, never on names of the user's. The
+    // JPEG then goes into the user's folder whole, as any other file we save.
+    QTemporaryDir work(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX")));
+    const QString bitmap = work.filePath(QStringLiteral("chart.bmp"));
+    const QString converted = work.filePath(QStringLiteral("chart.jpg"));
+    const bool ok = !picture.isNull() && work.isValid() &&
+              picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap, "BMP") &&
+              BmpToJpeg(QFile::encodeName(bitmap).constData(), QFile::encodeName(converted).constData(),
+                        kJpegQuality) == 0;
+    QByteArray bytes;
+    QFile jpeg(converted);
+    if (ok && jpeg.open(QIODevice::ReadOnly)) bytes = jpeg.readAll();
+    if (bytes.isEmpty()) {
         SaveFailed(parent, path);
         return {};
     }
+    if (!WriteFileSafely(parent, path, bytes)) return {};
     return path;
 }
 
@@ -163,21 +176,28 @@ bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QSt
     if (!cd.ShowPrinter(printer)) return false;
     if (!view) return false;
 
-    auto failed = [parent] {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // A PDF file is made whole in memory and then replaces the old file in one step: the
+        // printer's own writing would cut an existing PDF short on a full disk, unnoticed.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(printer.creator());
+        writer.setTitle(printer.docName());
+        if (!PaintViewOnPage(writer, *view)) {
+            ShowMessage(parent, QStringLiteral("The chart could not be printed."), BoxIcon::Critical,
+                        QStringLiteral("Velakor"));
+            return false;
+        }
+        return WriteFileSafely(parent, printer.outputFileName(), pdf.data());
+    }
+    if (!PaintViewOnPage(printer, *view)) {
         ShowMessage(parent, QStringLiteral("The chart could not be printed."), BoxIcon::Critical,
                     QStringLiteral("Velakor"));
         return false;
-    };
-    QPainter painter;
-    if (!painter.begin(&printer)) return failed();
-    // The view is drawn again with lines and text, now in the printer's dots.
-    const QRect page = painter.viewport();
-    const double scale = std::min(page.width() / double(view->width()), page.height() / double(view->height()));
-    painter.translate(page.x() + (page.width() - view->width() * scale) / 2,
-                      page.y() + (page.height() - view->height() * scale) / 2);
-    painter.scale(scale, scale);
-    PaintViewAsVectors(painter, *view);
-    if (!painter.end()) return failed();
+    }
     return true;
 }
 

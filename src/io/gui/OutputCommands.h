@@ -15,9 +15,10 @@ class QPrinter;
 
 namespace velakor {
 
-// Writes bytes to a temporary file beside name and renames it into place. On failure
-// shows "The file could not be saved: " + name (critical) and returns false; an existing
-// file of that name is then left as it was.
+// Writes bytes to a hidden file of our own beside name and renames it into place
+// (ReplaceFileWhole). On failure shows "The file could not be saved: " + name, and on a
+// second line the system's reason ("No space left on device."), critical, and returns false;
+// an existing file of that name is then left as it was.
 bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& bytes);
 
 // Save As: asks for a reading file name (LastSaveFileName, proposed as a .vlj) and writes the
@@ -51,8 +52,9 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
 // Print: shows the print dialog (no page numbers; no print to file where there are
 // printers; where there are none, the dialog offers a PDF file, pdfName at first), the page
 // turned to the view's shape. On OK draws the view onto one page at the printer's own
-// resolution, as large as the page allows and centred. A page that cannot be printed is
-// reported. Returns true when a page was printed.
+// resolution, as large as the page allows and centred. A PDF file is made whole first and
+// replaces an existing one only when all of it was written (else as WriteFileSafely). A page
+// that cannot be printed is reported. Returns true when a page was printed.
 bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
 
 }  // namespace velakor
