@@ -55,7 +55,9 @@ void ChartZoom::Apply() {
                      static_cast<int>(std::lround(natural_.height() * scale_)));
     for (int i = 0; i < windows_.size(); ++i) {
         QMdiSubWindow* window = windows_[i];
-        window->resize(scale_ == 1.0 ? natural_ : size);
+        const QSize shown = scale_ == 1.0 ? natural_ : size;
+        // A window wider than the chart (maximised on a wide screen) keeps it in the middle.
+        window->setGeometry(std::max(0, (area_->width() - shown.width()) / 2), 0, shown.width(), shown.height());
         ChartLens* lens = lenses_[i];
         lens->setGeometry(window->rect());
         lens->setScale(scale_);

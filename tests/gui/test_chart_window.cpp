@@ -572,6 +572,8 @@ private slots:
         QVERIFY(shown.width() <= area->width() && shown.height() <= area->height());
         QVERIFY(shown.width() >= area->width() - 1 || shown.height() >= area->height() - 1);
         QVERIFY(!area->verticalScrollBar()->isVisible() && !area->horizontalScrollBar()->isVisible());
+        // Room left beside the chart is shared equally on both sides.
+        QVERIFY(std::abs(2 * frame->displayWindow()->x() + shown.width() - area->width()) <= 1);
         // A lens draws the display at the scale over the whole window.
         QWidget* lens = frame->displayWindow()->findChild<QWidget*>("ChartLens");
         QVERIFY(lens && lens->isVisible());
