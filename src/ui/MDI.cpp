@@ -229,11 +229,17 @@ QWidget* MDI::viewOnShow() const {
 QString MDI::ViewTitle() const { return TitleOf(view_); }
 
 QString MDI::TitleOf(int view) const {
-    if (view == kDashaView) return QStringLiteral("Vimshottari Dasha");
-    if (view == kPanchangaView) return QStringLiteral("Panchanga");
-    const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
-    QString title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
-    // The precise sky is named wherever the chart is: band, status bar, picture, printout.
+    QString title;
+    if (view == kDashaView) {
+        title = QStringLiteral("Vimshottari Dasha");
+    } else if (view == kPanchangaView) {
+        title = QStringLiteral("Panchanga");
+    } else {
+        const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
+        title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
+    }
+    // The precise sky is named wherever the chart or what is read from it is shown: band,
+    // status bar, picture, printout.
     if (program_.SkyInUse.Positions == SkyPositions::Precise)
         title += QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
     return title;

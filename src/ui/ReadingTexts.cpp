@@ -23,11 +23,11 @@ QString YearLengthText(double yearDays) {
 }
 
 QString BalanceText(const DashaBalance& b) {
-    return QStringLiteral("%1: %2 years %3 months %4 days")
-        .arg(QText(DashaLordName(b.Lord)))
-        .arg(b.Years)
-        .arg(b.Months)
-        .arg(b.Days);
+    const auto count = [](int n, const char* unit) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(unit) + (n == 1 ? QString() : QStringLiteral("s"));
+    };
+    return QText(DashaLordName(b.Lord)) + QStringLiteral(": ") + count(b.Years, "year") + QLatin1Char(' ') +
+           count(b.Months, "month") + QLatin1Char(' ') + count(b.Days, "day");
 }
 
 QString SunriseRuleText(SunriseRule rule) {

@@ -131,6 +131,10 @@ private slots:
             const QLabel* band = navamsa ? run->frame->divisionalView()->lblChartName() : run->frame->display()->lblChartName();
             QCOMPARE(band->text().contains(named), sky.Positions == SkyPositions::Precise);
             QCOMPARE(run->frame->findChild<QLabel*>("lblStatusView")->text(), band->text());
+            // The dasha is read from the same sky, and says so.
+            run->frame->findChild<QAction*>("mnuDasha")->trigger();
+            QCOMPARE(run->frame->findChild<QLabel*>("lblStatusView")->text().contains(named),
+                     sky.Positions == SkyPositions::Precise);
         }
         // After a restart: the same sky, style, colour and status bar.
         auto again = Start();
