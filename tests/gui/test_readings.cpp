@@ -157,14 +157,17 @@ private slots:
         QTest::addColumn<QString>("city");
         QTest::addColumn<int>("paper");
         QTest::addColumn<bool>("landscape");
-        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false;
-        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false;
-        QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false;
+        QTest::addColumn<QString>("style");  // South and East write the chart's name inside it, North above it
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuSouth";
+        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuNorth";
+        QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false
+                                         << "mnuNatal";
         // Turned sideways in the dialog: the readings move beside the charts.
-        QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true;
+        QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true
+                                        << "mnuNorth";
         // A place name longer than the page is wide is cut short, not run off the page.
         QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20) << int(QPageSize::A4)
-                                    << false;
+                                    << false << "mnuSouth";
     }
     void sheetIsOnePageWithEverythingOnIt() {
         QFETCH(QString, command);
@@ -173,8 +176,9 @@ private slots:
         QFETCH(bool, landscape);
         paper_ = QPageSize(QPageSize::PageSizeId(paper));
         landscape_ = landscape;
+        QFETCH(QString, style);
         MDI* frame = Open(city.toStdString());
-        Entry(frame, "mnuSouth")->trigger();  // the South Indian charts write their names
+        Entry(frame, qPrintable(style))->trigger();
         savePath_ = dir_.filePath(command + ".pdf");
         Entry(frame, qPrintable(command))->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(savePath_);

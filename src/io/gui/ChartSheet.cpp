@@ -156,6 +156,14 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     constexpr double kPlanetTable = 12 + 12 * 13 + 12;
     constexpr double kPanchangaBlock = 17 + 27 + 8 * 14;
     constexpr double kFooter = 24;
+    // The North Indian drawing has no room for its name inside: it goes above each chart.
+    if (style == ChartStyle::North) {
+        painter.setFont(Font(9, true));
+        painter.drawText(QRectF(0, y, chartWidth, 13), Qt::AlignHCenter | Qt::AlignVCenter, QText(kRashiTitle));
+        painter.drawText(QRectF(chartWidth + gap, y, chartWidth, 13), Qt::AlignHCenter | Qt::AlignVCenter,
+                         QText(kDivisions.at(static_cast<std::size_t>(kNavamsa)).Title));
+        y += 15;
+    }
     // On a short page the charts give up the height the rest needs.
     const double below = kPlanetTable + (wide ? 0 : kPanchangaBlock) + kFooter;
     const double chartHeight = std::min(chartWidth * 367.0 / 371.0, page.height() - y - below);
