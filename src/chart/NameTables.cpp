@@ -236,6 +236,10 @@ std::string_view SignNameForAbbrev(std::string_view abbrev) {
     return k < 0 ? std::string_view{} : kSignNames[k];
 }
 
+std::string_view SignName(int index) {
+    return index < 0 || index >= kSignCount ? std::string_view{} : kSignNames[static_cast<std::size_t>(index)];
+}
+
 int LocalMeanTimeMinutes(int lonDeg, int lonMin, bool east) {
     // One minute of arc is four seconds of clock time; round to the nearest minute.
     const int seconds = (lonDeg * 60 + lonMin) * 4;

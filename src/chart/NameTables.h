@@ -20,6 +20,9 @@ void LookupNakshatraLord(Program& p);
 // Sanskrit sign name for a three-letter abbreviation ("Ari" -> "Mesha"); empty if unknown.
 std::string_view SignNameForAbbrev(std::string_view abbrev);
 
+// Sanskrit name of sign 0..11 (0 is Mesha); empty outside that range.
+std::string_view SignName(int index);
+
 // The clock of a longitude's local mean time, in minutes ahead of Greenwich (west negative),
 // rounded to the minute: 77 deg 12' E gives 309 (UTC+5:09). Degrees and minutes are not
 // negative.

@@ -199,6 +199,20 @@ UtcMoment UniversalMoment(const BirthRecord& b) {
     return u;
 }
 
+void FillChartPositions(ChartState& cs) {
+    cs.ChartPositions[0] = CompactPosition(cs.PlanetPositionText[kSun]);
+    cs.ChartPositions[1] = CompactPosition(cs.MoonLongitudeText);
+    cs.ChartPositions[2] = CompactPosition(cs.PlanetPositionText[kMercury]);
+    cs.ChartPositions[3] = CompactPosition(cs.PlanetPositionText[kVenus]);
+    cs.ChartPositions[4] = CompactPosition(cs.PlanetPositionText[kMars]);
+    cs.ChartPositions[5] = CompactPosition(cs.PlanetPositionText[kJupiter]);
+    cs.ChartPositions[6] = CompactPosition(cs.PlanetPositionText[kSaturn]);
+    cs.ChartPositions[7] = CompactPosition(cs.RahuText);
+    cs.ChartPositions[8] = CompactPosition(cs.KetuText);
+    cs.ChartPositions[9] = CompactPosition(cs.AscendantText);
+    cs.ChartPositions[10] = CompactPosition(cs.MidheavenText);
+}
+
 void ComputePlanets(Program& p) {
     LoadPlanetNames(p);
     ChartState& cs = p.Chart;
@@ -229,17 +243,7 @@ void ComputePlanets(Program& p) {
     cs.RahuText = FormatPosition(rahu);
     cs.KetuText = FormatPosition(ketu);
 
-    cs.ChartPositions[0] = CompactPosition(cs.PlanetPositionText[kSun]);
-    cs.ChartPositions[1] = CompactPosition(cs.MoonLongitudeText);
-    cs.ChartPositions[2] = CompactPosition(cs.PlanetPositionText[kMercury]);
-    cs.ChartPositions[3] = CompactPosition(cs.PlanetPositionText[kVenus]);
-    cs.ChartPositions[4] = CompactPosition(cs.PlanetPositionText[kMars]);
-    cs.ChartPositions[5] = CompactPosition(cs.PlanetPositionText[kJupiter]);
-    cs.ChartPositions[6] = CompactPosition(cs.PlanetPositionText[kSaturn]);
-    cs.ChartPositions[7] = CompactPosition(cs.RahuText);
-    cs.ChartPositions[8] = CompactPosition(cs.KetuText);
-    cs.ChartPositions[9] = CompactPosition(cs.AscendantText);
-    cs.ChartPositions[10] = CompactPosition(cs.MidheavenText);
+    FillChartPositions(cs);
 }
 
 }  // namespace velakor

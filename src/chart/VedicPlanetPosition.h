@@ -53,6 +53,9 @@ struct UtcMoment {
 };
 UtcMoment UniversalMoment(const BirthRecord& b);
 
+// The chart's short texts ("dd Sgn mm") from the position texts of every body.
+void FillChartPositions(ChartState& cs);
+
 // Writes the planet names, PlanetPositionText, RahuText, KetuText and ChartPositions.
 void ComputePlanets(Program& p);
 

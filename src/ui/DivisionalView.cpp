@@ -16,9 +16,6 @@ constexpr std::array<const char*, kDivisionalPoints> kPointNames{
     "Surya / Sun",   "Chandra / Moon", "Budha / Mercury",   "Shukra / Venus",    "Mangala / Mars",
     "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node", "Lagna / Asc"};
 
-constexpr std::array<const char*, 12> kSignAbbrevs{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-
 QLabel* Cell(const QString& name, const QString& text, const QRect& place, QWidget* parent) {
     auto* cell = new QLabel(text, parent);
     cell->setObjectName(name);
@@ -96,8 +93,7 @@ void DivisionalView::ShowDivision(const Program& program, int d) {
     const auto& signs = program.Chart.DivisionalSigns[static_cast<std::size_t>(d)];
     for (std::size_t i = 0; i < signCells_.size(); ++i) {
         const int sign = signs[i];
-        const std::string_view name =
-            sign >= 1 && sign <= 12 ? SignNameForAbbrev(kSignAbbrevs[static_cast<std::size_t>(sign - 1)]) : "";
+        const std::string_view name = SignName(sign - 1);
         signCells_[i]->setText(QStringLiteral("%1 %2").arg(sign).arg(
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
     }

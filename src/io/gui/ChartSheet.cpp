@@ -24,8 +24,6 @@ namespace {
 constexpr double kMarginMm = 15.0;
 constexpr std::array<const char*, kDivisionalPoints> kBodies{"Sun",     "Moon",   "Mercury", "Venus", "Mars",
                                                              "Jupiter", "Saturn", "Rahu",    "Ketu",  "Lagna"};
-constexpr std::array<const char*, 12> kSignAbbrevs{"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
 constexpr int kNavamsa = 3;  // D2, D3, D7, D9: the ninth part is the fourth division
 
 // The sheet is drawn in points: a font's pixel size is its size in points on paper.
@@ -182,7 +180,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
         const int minutes = std::clamp(static_cast<int>(std::floor((inSign - degrees) * 60.0)), 0, 59);
         const bool retro = i >= 2 && i <= 6 && p.Chart.RetroFlags[static_cast<std::size_t>(i - 2)];
         planets.push_back({QString::fromLatin1(kBodies[static_cast<std::size_t>(i)]),
-                           QText(SignNameForAbbrev(kSignAbbrevs[static_cast<std::size_t>(sign)])),
+                           QText(SignName(sign)),
                            DegreesMinutes(degrees, minutes), QText(NakshatraOrderName(NakshatraIndex(lon))),
                            QString::number(NakshatraPadaNumber(lon)), retro ? QStringLiteral("R") : QString()});
     }
