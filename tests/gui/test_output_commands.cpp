@@ -22,6 +22,7 @@
 #include "app/Calculation.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
+#include "io/gui/ChartSheet.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/Seams.h"
 
@@ -440,7 +441,15 @@ private slots:
     }
 
     // Printing over an existing PDF on a full disk leaves the old PDF whole and says why.
+    // The chart's printout and the chart sheet each replace an older PDF whole, or not at all.
+    void pdfOverAnExistingPdfOnAFullDisk_data() {
+        QTest::addColumn<bool>("sheet");
+        QTest::newRow("chart") << false;
+        QTest::newRow("chart sheet") << true;
+    }
     void pdfOverAnExistingPdfOnAFullDisk() {
+        QFETCH(bool, sheet);
+        const Program program = test::Computed(test::DelhiForm());
         QTemporaryDir dir;
         const test::SmallDisk disk(dir.filePath("disk").toStdString(), "size=256k");
         // Where no file system can be mounted, a file-size limit stands in for the full disk.
@@ -452,7 +461,11 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir(folder).filePath("chart.pdf"));
-        QVERIFY(PrintChartView(nullptr, &view, printer));
+        const auto print = [&] {
+            return sheet ? WriteChartSheet(nullptr, program, ChartStyle::North, false, printer)
+                         : PrintChartView(nullptr, &view, printer);
+        };
+        QVERIFY(print());
         const QByteArray old = ReadAll(printer.outputFileName());
         QVERIFY(old.startsWith("%PDF"));
 
@@ -466,7 +479,7 @@ private slots:
         } else {
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
         }
-        const bool printed = PrintChartView(nullptr, &view, printer);
+        const bool printed = print();
         setrlimit(RLIMIT_FSIZE, &saved);
 
         QVERIFY(!printed);

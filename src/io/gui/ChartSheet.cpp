@@ -1,9 +1,11 @@
 #include "io/gui/ChartSheet.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
@@ -13,6 +15,7 @@
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "io/ReadingFile.h"
+#include "io/gui/OutputCommands.h"
 #include "ui/ChartCanvas.h"
 #include "ui/Fonts.h"
 #include "ui/ReadingTexts.h"
@@ -244,21 +247,42 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     painter.restore();
 }
 
+namespace {
+
+bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Program& p, ChartStyle style,
+                  bool colour) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    // Points on the printable part of the page, which the equal margins leave.
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    const double scale = painter.viewport().width() / area.width();
+    painter.scale(scale, scale);
+    PaintChartSheet(painter, area.size(), p, style, colour, QDate::currentDate().toString(Qt::ISODate));
+    return painter.end();
+}
+
+}  // namespace
+
 bool WriteChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer) {
     auto failed = [parent] {
         ShowMessage(parent, QStringLiteral("The chart sheet could not be printed."), BoxIcon::Critical,
                     QStringLiteral("Velakor"));
         return false;
     };
-    QPainter painter;
-    if (!painter.begin(&printer)) return failed();
-    // Points on the printable part of the page, which the equal margins leave.
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    const QRect viewport = painter.viewport();
-    const double scale = viewport.width() / area.width();
-    painter.scale(scale, scale);
-    PaintChartSheet(painter, area.size(), p, style, colour, QDate::currentDate().toString(Qt::ISODate));
-    if (!painter.end()) return failed();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // As with the chart's printout: the PDF is made whole in memory and replaces an older
+        // file in one step, so a full disk never leaves half a sheet where a good one stood.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(printer.creator());
+        writer.setTitle(printer.docName());
+        if (!PaintSheetOn(writer, printer.pageLayout(), p, style, colour)) return failed();
+        return WriteFileSafely(parent, printer.outputFileName(), pdf.data());
+    }
+    if (!PaintSheetOn(printer, printer.pageLayout(), p, style, colour)) return failed();
     return true;
 }
 
