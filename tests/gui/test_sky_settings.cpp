@@ -17,6 +17,7 @@
 #include "ui/DivisionalView.h"
 #include "ui/MDI.h"
 #include "ui/ProgramSettings.h"
+#include "TestSupport.h"
 #include "ui/frmDisplay.h"
 
 using namespace velakor;
@@ -25,22 +26,7 @@ Q_DECLARE_METATYPE(velakor::SkyChoice)
 
 namespace {
 
-FormValues Record() {
-    FormValues v;
-    v.Name = "Sample Person";
-    v.Day = 15;
-    v.Month = 8;
-    v.Year = 1947;
-    v.ZoneIndex = 34;
-    v.LatDeg = "28";
-    v.LatMin = "38";
-    v.LonDeg = "77";
-    v.LonMin = "12";
-    v.City = "New Delhi";
-    v.State = "Delhi";
-    v.Country = "India";
-    return v;
-}
+FormValues Record() { return test::DelhiForm("Sample Person"); }
 
 // The program's chart for a choice, computed without any window.
 Program ChartOf(const SkyChoice& choice) {

@@ -1,11 +1,9 @@
 #include "io/gui/ChartSheet.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
@@ -264,26 +262,11 @@ bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Pr
 }  // namespace
 
 bool WriteChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer) {
-    auto failed = [parent] {
-        ShowMessage(parent, QStringLiteral("The chart sheet could not be printed."), BoxIcon::Critical,
-                    QStringLiteral("Velakor"));
-        return false;
-    };
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        // As with the chart's printout: the PDF is made whole in memory and replaces an older
-        // file in one step, so a full disk never leaves half a sheet where a good one stood.
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&pdf);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        writer.setCreator(printer.creator());
-        writer.setTitle(printer.docName());
-        if (!PaintSheetOn(writer, printer.pageLayout(), p, style, colour)) return failed();
-        return WriteFileSafely(parent, printer.outputFileName(), pdf.data());
-    }
-    if (!PaintSheetOn(printer, printer.pageLayout(), p, style, colour)) return failed();
-    return true;
+    const QPageLayout layout = printer.pageLayout();
+    return PrintWhole(
+        parent, printer,
+        [&](QPagedPaintDevice& device) { return PaintSheetOn(device, layout, p, style, colour); },
+        QStringLiteral("The chart sheet could not be printed."));
 }
 
 bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer,

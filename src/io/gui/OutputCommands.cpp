@@ -176,6 +176,17 @@ bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QSt
     if (!cd.ShowPrinter(printer)) return false;
     if (!view) return false;
 
+    return PrintWhole(
+        parent, printer, [view](QPagedPaintDevice& device) { return PaintViewOnPage(device, *view); },
+        QStringLiteral("The chart could not be printed."));
+}
+
+bool PrintWhole(QWidget* parent, QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint,
+                const QString& paintFailed) {
+    auto failed = [&] {
+        ShowMessage(parent, paintFailed, BoxIcon::Critical, QStringLiteral("Velakor"));
+        return false;
+    };
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // A PDF file is made whole in memory and then replaces the old file in one step: the
         // printer's own writing would cut an existing PDF short on a full disk, unnoticed.
@@ -186,19 +197,10 @@ bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QSt
         writer.setResolution(printer.resolution());
         writer.setCreator(printer.creator());
         writer.setTitle(printer.docName());
-        if (!PaintViewOnPage(writer, *view)) {
-            ShowMessage(parent, QStringLiteral("The chart could not be printed."), BoxIcon::Critical,
-                        QStringLiteral("Velakor"));
-            return false;
-        }
+        if (!paint(writer)) return failed();
         return WriteFileSafely(parent, printer.outputFileName(), pdf.data());
     }
-    if (!PaintViewOnPage(printer, *view)) {
-        ShowMessage(parent, QStringLiteral("The chart could not be printed."), BoxIcon::Critical,
-                    QStringLiteral("Velakor"));
-        return false;
-    }
-    return true;
+    return paint(printer) ? true : failed();
 }
 
 }  // namespace velakor

@@ -3,8 +3,10 @@
 // file written so that a failure never leaves a broken file where a good one stood.
 #pragma once
 
+#include <QPagedPaintDevice>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "app/Calculation.h"
@@ -56,5 +58,12 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
 // replaces an existing one only when all of it was written (else as WriteFileSafely). A page
 // that cannot be printed is reported. Returns true when a page was printed.
 bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
+
+// Paints onto the printer, or, where the printer writes a PDF file, onto a PDF made whole in
+// memory with the printer's page layout, which then replaces the file as WriteFileSafely does
+// (a full disk never leaves half a PDF where a good one stood). A failed paint shows
+// paintFailed. Returns true when the page reached the printer or the file.
+bool PrintWhole(QWidget* parent, QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint,
+                const QString& paintFailed);
 
 }  // namespace velakor
