@@ -477,6 +477,16 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
         r["BirthCity"] = "Pune \xE2\x98\x83";
         return r;
     }();
+    const json withC1Control = [&] {
+        json r = json::parse(good);
+        r["BirthState"] = "Maha\xC2\x85rashtra";
+        return r;
+    }();
+    const json noBreakSpaces = [&] {
+        json r = json::parse(good);
+        r["BirthName"] = "\xC2\xA0\xC2\xAD\xC2\xA0";
+        return r;
+    }();
     const std::string spaces = good.substr(0, good.find("\"BirthName\":")) + "\"BirthName\":\"   \"" +
                                good.substr(good.find(",", good.find("\"BirthName\":")));
 
@@ -506,6 +516,10 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
         {"character a reading cannot keep", withSnowman.dump() + "\n", Input::File, Output::File, 1, 0, "",
          "key BirthCity holds a character a reading file cannot keep"},
         {"name of spaces", spaces, Input::File, Output::File, 1, 0, "", "Please Enter Your Name"},
+        {"C1 control in a place", withC1Control.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "key BirthState holds a control character"},
+        {"name of no-break spaces and a soft hyphen", noBreakSpaces.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "Please Enter Your Name"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
