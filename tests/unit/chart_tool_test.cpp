@@ -533,7 +533,8 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
     }
 }
 
-// A program that sends one record and waits for its answer gets it while stdin stays open.
+// A program that sends one record and waits for its answer gets it while stdin stays open,
+// also when it has already sent the first bytes of the next record.
 TEST(ChartTool, AnswersEachRecordBeforeWaitingForTheNext) {
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2];
@@ -567,8 +568,9 @@ TEST(ChartTool, AnswersEachRecordBeforeWaitingForTheNext) {
         }
     };
     const std::string india = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false).dump();
-    for (int round = 0; round < 2; ++round) {
-        const std::string record = india + "\n";
+    const std::string pieces[] = {india + "\n", india + "\n" + india.substr(0, 10), india.substr(10) + "\n"};
+    for (int round = 0; round < 3; ++round) {
+        const std::string& record = pieces[round];
         ASSERT_EQ(::write(in[1], record.data(), record.size()), static_cast<ssize_t>(record.size()));
         const std::string answer = nextLine();
         ASSERT_FALSE(answer.empty()) << "no answer within 10 s, round " << round;
