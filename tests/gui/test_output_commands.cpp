@@ -26,6 +26,8 @@
 #include "io/Report.h"
 #include "io/gui/ChartSheet.h"
 #include "io/gui/OutputCommands.h"
+#include "io/JpegNames.h"
+#include "bmp2jpeg.h"
 #include "ui/Seams.h"
 
 using namespace velakor;
@@ -392,8 +394,20 @@ private slots:
         const QPixmap picture = SamplePicture();
         const QString bmpOfTheUser = dir.filePath("chart.bmp");
         QVERIFY(WriteBytes(bmpOfTheUser, "the user's own bitmap"));
+        // The picture is the converter's bytes of the picture's bitmap, as it always was.
+        const QString bitmap = dir.filePath("reference.bmp"), reference = dir.filePath("reference.jpg");
+        QVERIFY(picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap, "BMP"));
+        QCOMPARE(BmpToJpeg(QFile::encodeName(bitmap).constData(), QFile::encodeName(reference).constData(), kJpegQuality), 0);
+        QVERIFY(QFile::remove(bitmap));
 
-        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart.jpg"));
+        // A full, missing or shared temporary folder plays no part: nothing is converted there.
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath("no such folder")));
+        const QString first = SaveFormAsJpeg(nullptr, picture, dir.filePath("chart"));
+        qputenv("TMPDIR", savedTmp);
+        QCOMPARE(first, dir.filePath("chart.jpg"));
+        QCOMPARE(ReadAll(first), ReadAll(reference));
+        QVERIFY(QFile::remove(reference));
         QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart.jpg")), dir.filePath("chart_001.jpg"));
         QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart_002.jpg"));
         QCOMPARE(ReadAll(bmpOfTheUser), QByteArray("the user's own bitmap"));
