@@ -19,7 +19,6 @@
 #include "astro/VedicEphemeris.h"
 #include "dasha/Vimshottari.h"
 #include "panchanga/Panchanga.h"
-#include "sky/PreciseChart.h"
 #include "sky/PreciseSky.h"
 #include "sky/SkyTables.h"
 
@@ -99,16 +98,16 @@ void CastWith(const SkyTables& tables, std::uint8_t choiceBits) {
     form.Longitude = Direction::First;
     Program p;
     CopyFormToRecord(p, form);
-    ComputePreciseStages(p, sky);
-    for (const double lon : p.Chart.SiderealLongitudes) Check(std::isfinite(lon));
+    const Chart chart = sky.CastChart(p.Birth);
+    for (const BodyPosition& body : chart.Bodies) Check(std::isfinite(body.Longitude));
     const double birth = BirthJulianDayUt(p.Birth);
     const int offset = BirthUtcOffsetMinutes(p.Birth);
 
-    const Dasha d = ComputeDasha(p.Chart.SiderealLongitudes[1], birth, 365.25);
+    const Dasha d = ComputeDasha(chart[Body::Moon].Longitude, birth, 365.25);
     Check(std::isfinite(d.Mahadashas[0].StartJd) && !DashaLordName(d.BirthLord).empty());
     IsoMoment(d.Mahadashas[0].StartJd, offset);
 
-    const Panchanga pc = ComputePanchanga(p, sky);
+    const Panchanga pc = ComputePanchanga(p.Birth, chart, sky, SunriseRule::Centre);
     Check(pc.Tithi.Index >= 0 && pc.Tithi.Index < 30 && pc.Karana.Index >= 0 && pc.Karana.Index < 60);
     Check(pc.Nakshatra.Index >= 0 && pc.Nakshatra.Index < 27 && pc.Yoga.Index >= 0 && pc.Yoga.Index < 27);
     Check(!TithiName(pc.Tithi.Index).empty() && !YogaName(pc.Yoga.Index).empty() && !KaranaName(pc.Karana.Index).empty());

@@ -20,9 +20,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Calculation.h"
-#include "app/Program.h"
-#include "app/TextRules.h"
+#include "vedic/BirthForm.h"
+#include "vedic/TextRules.h"
 
 namespace velakor {
 

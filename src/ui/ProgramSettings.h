@@ -18,7 +18,7 @@
 class QWidget;
 
 #include "app/Program.h"
-#include "app/ReadingOptions.h"
+#include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
 namespace velakor {

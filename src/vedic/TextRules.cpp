@@ -1,4 +1,4 @@
-#include "app/TextRules.h"
+#include "vedic/TextRules.h"
 
 #include <algorithm>
 #include <array>
