@@ -61,7 +61,7 @@ void ComputeChart(Program& p) {
     const std::unique_ptr<Sky> sky = MakeSky(p.SkyInUse);
     p.Chart = sky->CastChart(p.Birth);
     CompleteChart(p.Chart);
-    p.Texts = WriteTexts(p.Chart);
+    WriteTexts(p.Chart, p.Texts);
 }
 
 void RunCalculation(Program& p, const FormValues& v) {

@@ -8,7 +8,12 @@
 namespace velakor {
 namespace {
 
-std::string Position(double x) { return FormatPosition(x); }
+void Position(double x, std::string& out) { out = FormatPosition(x); }
+
+void AppendHouseName(const Chart& c, Body b, std::string& out) {
+    out += SanskritName(b);
+    if (c[b].Retrograde) out += " (R) ";
+}
 
 }  // namespace
 
@@ -18,39 +23,45 @@ std::string HouseName(const Chart& c, Body b) {
     return name;
 }
 
-std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
-                                                   const std::array<Sign, kGrahaCount>& signs) {
-    std::array<std::string, kHouseCount> texts;
+void HouseTextsFor(const Chart& c, Sign first, const std::array<Sign, kGrahaCount>& signs,
+                   std::array<std::string, kHouseCount>& texts) {
+    for (std::string& t : texts) t.clear();  // keeps its room
     texts[0] = "Asc";
     for (std::size_t i = 0; i < kGrahas.size(); ++i) {
         std::string& text = texts[static_cast<std::size_t>(HouseFrom(first, signs[i]) - 1)];
         text += "\r\n";
-        text += HouseName(c, kGrahas[i]);
+        AppendHouseName(c, kGrahas[i], text);
     }
+}
+
+std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
+                                                   const std::array<Sign, kGrahaCount>& signs) {
+    std::array<std::string, kHouseCount> texts;
+    HouseTextsFor(c, first, signs, texts);
     return texts;
 }
 
-ChartTexts WriteTexts(const Chart& c) {
-    ChartTexts t;
+void WriteTexts(const Chart& c, ChartTexts& t) {
     double correction = -c.Ayanamsa;
     t.AyanamsaCorrectionText = FormatAngle(correction);
     double ayanamsa = std::fabs(c.Ayanamsa);
     t.AyanamsaText = FormatAngle(ayanamsa);
-    t.AscendantText = Position(c[Body::Ascendant].Longitude);
-    t.MidheavenText = Position(c[Body::Midheaven].Longitude);
-    t.MoonLongitudeText = Position(c[Body::Moon].Longitude);
+    Position(c[Body::Ascendant].Longitude, t.AscendantText);
+    Position(c[Body::Midheaven].Longitude, t.MidheavenText);
+    Position(c[Body::Moon].Longitude, t.MoonLongitudeText);
     for (std::size_t row = 0; row < kElementOrder.size(); ++row) {
-        t.PlanetPositionText[row] = Position(c[kElementOrder[row]].Longitude);
+        Position(c[kElementOrder[row]].Longitude, t.PlanetPositionText[row]);
     }
-    t.RahuText = Position(c[Body::Rahu].Longitude);
-    t.KetuText = Position(c[Body::Ketu].Longitude);
+    Position(c[Body::Rahu].Longitude, t.RahuText);
+    Position(c[Body::Ketu].Longitude, t.KetuText);
     for (std::size_t b = 0; b < t.ChartPositions.size(); ++b) {
         t.ChartPositions[b] = CompactPosition(c.Bodies[b].Longitude);
-        t.BodyNames[b] = HouseName(c, static_cast<Body>(b));
+        t.BodyNames[b].clear();
+        AppendHouseName(c, static_cast<Body>(b), t.BodyNames[b]);
     }
     std::array<Sign, kGrahaCount> signs{};
     for (std::size_t i = 0; i < kGrahas.size(); ++i) signs[i] = c[kGrahas[i]].Rashi;
-    t.HouseTexts = HouseTextsFor(c, c.HouseSigns[0], signs);
+    HouseTextsFor(c, c.HouseSigns[0], signs, t.HouseTexts);
 
     const BodyPosition& moon = c[Body::Moon];
     t.LagnaSignAbbrev = SignAbbrev(c[Body::Ascendant].Rashi);
@@ -59,6 +70,11 @@ ChartTexts WriteTexts(const Chart& c) {
     t.NakshatraLord = EnglishName(NakshatraLord(moon.Star));
     t.NakshatraPada.assign(1, static_cast<char>('0' + moon.Pada));
     t.RashiText = SignSanskritName(moon.Rashi);
+}
+
+ChartTexts WriteTexts(const Chart& c) {
+    ChartTexts t;
+    WriteTexts(c, t);
     return t;
 }
 

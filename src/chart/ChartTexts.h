@@ -34,6 +34,8 @@ struct ChartTexts {
 };
 
 ChartTexts WriteTexts(const Chart& c);
+// The same into texts of an earlier chart, whose strings keep their room for the next one.
+void WriteTexts(const Chart& c, ChartTexts& t);
 
 // A body's name as the houses show it: Sanskrit, with " (R) " when retrograde.
 std::string HouseName(const Chart& c, Body b);
@@ -43,5 +45,7 @@ std::string HouseName(const Chart& c, Body b);
 // signs[body].
 std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
                                                    const std::array<Sign, kGrahaCount>& signs);
+void HouseTextsFor(const Chart& c, Sign first, const std::array<Sign, kGrahaCount>& signs,
+                   std::array<std::string, kHouseCount>& texts);
 
 }  // namespace velakor

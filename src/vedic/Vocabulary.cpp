@@ -77,8 +77,8 @@ Body SignLord(Sign s) { return kSigns[static_cast<std::size_t>(s)].lord; }
 Nakshatra NakshatraOf(double longitude) {
     const double n = Spans(longitude);
     if (!(n >= 0)) return Nakshatra::Ashwini;  // below 0, and NaN
-    const int k = static_cast<int>(std::fmod(n, 27.0));  // 360 is Ashwini again
-    return static_cast<Nakshatra>(k);
+    if (n < 27.0) return static_cast<Nakshatra>(static_cast<int>(n));
+    return static_cast<Nakshatra>(static_cast<int>(std::fmod(n, 27.0)));  // 360 is Ashwini again
 }
 
 int PadaOf(double longitude) {
