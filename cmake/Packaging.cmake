@@ -33,7 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The JPEG library is the package's own; dpkg-shlibdeps looks for it in the build tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/bmp2jpeg)
 # What dpkg-shlibdeps cannot see: the place atlas opens the gazetteer library when it is
-# first needed, not at start-up, and the zone choice reads the system's time-zone database.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata")
+# first needed, not at start-up, the zone choice reads the system's time-zone database, and
+# the chart library's SQLite driver is a plug-in of Qt SQL.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata, libqt6sql6-sqlite")
 
 include(CPack)

@@ -143,12 +143,11 @@ LibraryOpening ChartLibrary::Open(const QString& path, LibraryFile kind) {
 
     auto attempt = [&]() -> Attempt {
         Attempt a;
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), NewConnectionName());
-        db.setDatabaseName(path);
-        // Another copy of the program or the tool may be writing: wait for it a while.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        a.Library.reset(new ChartLibrary(db, path));
+        a.Library.reset(new ChartLibrary(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), NewConnectionName()), path));
         ChartLibrary& lib = *a.Library;
+        lib.db_.setDatabaseName(path);
+        // Another copy of the program or the tool may be writing: wait for it a while.
+        lib.db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!lib.db_.open()) {
             a.Error = Why(lib.db_.lastError());
             a.Library.reset();
