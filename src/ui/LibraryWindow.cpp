@@ -138,7 +138,7 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(LibraryModel::kName, 220);
-    table_->setColumnWidth(LibraryModel::kBirth, 150);
+    table_->setColumnWidth(LibraryModel::kBirth, 180);
     table_->horizontalHeader()->setSortIndicator(LibraryModel::kName, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
 
