@@ -17,8 +17,9 @@ the retrograde planets. It computes everything itself, with no network and no
 data files.
 .
 A reading can be saved and opened again, exported as a text report, saved as a
-JPEG picture and printed. The command-line tool velakor-chart computes charts
-from JSON lines.")
+JPEG picture and printed. Every chart can be kept in a searchable chart
+library. The command-line tool velakor-chart computes charts from JSON lines,
+and velakor-library moves reading files in and out of the library.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
