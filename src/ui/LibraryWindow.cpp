@@ -1,5 +1,6 @@
 #include "ui/LibraryWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -261,6 +262,8 @@ void LibraryWindow::ImportFolder() {
 void LibraryWindow::Import(const QStringList& paths) {
     int added = 0, there = 0;
     QStringList refused;
+    // A practice's thousands of readings take a second or two.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = ImportReadingFiles(library_, ReadingFilesUnder(paths), [&](const std::vector<ImportedFile>& batch) {
         for (const ImportedFile& f : batch) {
             if (!f.Added) {
@@ -271,6 +274,7 @@ void LibraryWindow::Import(const QStringList& paths) {
         }
     });
     model_->Refresh();
+    QApplication::restoreOverrideCursor();
     QString text = QStringLiteral("Added to the library: %1\nAlready in the library: %2\nRefused: %3")
                        .arg(added)
                        .arg(there)
