@@ -1,6 +1,6 @@
 #include "library/ReadingCheck.h"
 
-#include "chart/NameTables.h"
+#include "app/Calculation.h"
 
 namespace velakor {
 namespace {
@@ -34,7 +34,6 @@ CheckedReading CheckReadingBytes(std::string_view fileBytes) {
     if (!SameLists(v, RestoreFormValues(*texts, Probe(true)))) return Refused(kCheckFileMessage);
     if (const auto failure = ValidateInput(v)) return Refused(failure->Message);
     Program p;
-    LoadNameTables(p);
     CopyFormToRecord(p, v);
     CheckedReading out;
     // What a file written from the record holds, read back: so a chart saved from the
@@ -51,7 +50,6 @@ FormValues FormValuesOf(const ReadingTexts& values) { return RestoreFormValues(v
 
 std::string ReadingBytesOf(const ReadingTexts& values) {
     Program p;
-    LoadNameTables(p);
     CopyFormToRecord(p, FormValuesOf(values));
     return ReadingFileBytes(p.Birth);
 }

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/Calculation.h"
-#include "app/Program.h"
 #include "io/ReadingFile.h"
+#include "vedic/Birth.h"
+#include "vedic/BirthForm.h"
 
 namespace velakor {
 

@@ -8,14 +8,12 @@
 
 #include "TestSupport.h"
 #include "app/Calculation.h"
-#include "chart/NameTables.h"
 #include "io/ReadingFile.h"
 
 namespace velakor::test {
 
 inline std::string ReadingBytes(const FormValues& v) {
     Program p;
-    LoadNameTables(p);
     CopyFormToRecord(p, v);
     return ReadingFileBytes(p.Birth);
 }
