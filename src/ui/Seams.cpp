@@ -62,7 +62,7 @@ bool RunFileDialog(CommonDialog& d, bool save) {
     }
     d.FileNames = dialog.selectedFiles();
     d.FileName = d.FileNames.constFirst();
-    ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath());
+    ProgramSettings::ReportNotStored(d.parent(), ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath()));
     return !d.FileName.isEmpty();
 }
 
@@ -112,7 +112,7 @@ bool CommonDialog::ShowFolder() {
     const QString start = FileName.isEmpty() ? ProgramSettings::LastFolder() : FileName;
     FileName = QFileDialog::getExistingDirectory(parent_, DialogTitle, start);
     if (FileName.isEmpty()) return false;
-    ProgramSettings::SetLastFolder(FileName);
+    ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(FileName));
     return true;
 }
 
