@@ -574,6 +574,7 @@ void MDI::WriteChart() {
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
+    readings_.reset();
     RefreshView();
 }
 
