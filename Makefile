@@ -55,6 +55,7 @@ bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_library_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf build build-debug build-asan build-fuzz build-release

@@ -17,8 +17,9 @@ the retrograde planets. It computes everything itself, with no network and no
 data files.
 .
 A reading can be saved and opened again, exported as a text report, saved as a
-JPEG picture and printed. The command-line tool velakor-chart computes charts
-from JSON lines.")
+JPEG picture and printed. Every chart can be kept in a searchable chart
+library. The command-line tool velakor-chart computes charts from JSON lines,
+and velakor-library moves reading files in and out of the library.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -33,7 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The JPEG library is the package's own; dpkg-shlibdeps looks for it in the build tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/bmp2jpeg)
 # What dpkg-shlibdeps cannot see: the place atlas opens the gazetteer library when it is
-# first needed, not at start-up, and the zone choice reads the system's time-zone database.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata")
+# first needed, not at start-up, the zone choice reads the system's time-zone database, and
+# the chart library's SQLite driver is a plug-in of Qt SQL.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata, libqt6sql6-sqlite")
 
 include(CPack)

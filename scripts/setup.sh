@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config git
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libturbojpeg0-dev libnova-dev
   libswe-dev swe-basic-data

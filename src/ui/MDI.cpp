@@ -284,9 +284,13 @@ void MDI::BuildMenus() {
     // The toolbar's Open, also where a keyboard user looks for it.
     connect(AddEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open...")), &QAction::triggered, this,
             &MDI::openRequested);
+    connect(AddEntry(file, QStringLiteral("mnuLibrary"), QStringLiteral("Chart &Library...")), &QAction::triggered,
+            this, &MDI::libraryRequested);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
             &MDI::saveAsRequested);
+    connect(AddEntry(file, QStringLiteral("mnuSaveToLibrary"), QStringLiteral("Save &to Library")),
+            &QAction::triggered, this, &MDI::saveToLibraryRequested);
     connect(AddEntry(file, QStringLiteral("mnuSaveAsJpeg"), QStringLiteral("Save As &JPEG")), &QAction::triggered,
             this, &MDI::saveAsJpegRequested);
     file->addSeparator();

@@ -90,6 +90,9 @@ signals:
     void printRequested();
     // The toolbar's Open: a reading is to be opened the way the main form opens one.
     void openRequested();
+    // The chart library: its window, and the chart on show kept in it.
+    void libraryRequested();
+    void saveToLibraryRequested();
     // The frame has become the active window (the chart display's picture is taken then).
     void frameActivated();
 

@@ -45,7 +45,8 @@ QString QtFilter(const QString& filter) {
 bool RunFileDialog(CommonDialog& d, bool save) {
     QFileDialog dialog(d.parent(), d.DialogTitle, QString(), QtFilter(d.Filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save ? QFileDialog::AnyFile
+                            : ((d.Flags & kAllowMultiSelect) ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile));
     QString ext = d.DefaultExt;
     if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     dialog.setDefaultSuffix(ext);
@@ -59,7 +60,8 @@ bool RunFileDialog(CommonDialog& d, bool save) {
         d.FileName.clear();
         return false;
     }
-    d.FileName = dialog.selectedFiles().constFirst();
+    d.FileNames = dialog.selectedFiles();
+    d.FileName = d.FileNames.constFirst();
     ProgramSettings::ReportNotStored(d.parent(), ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath()));
     return !d.FileName.isEmpty();
 }
@@ -103,6 +105,15 @@ bool CommonDialog::ShowOpen() {
 bool CommonDialog::ShowSave() {
     if (DialogOverride()) return DialogOverride()(*this, DialogKind::Save, nullptr);
     return RunFileDialog(*this, true);
+}
+
+bool CommonDialog::ShowFolder() {
+    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Folder, nullptr);
+    const QString start = FileName.isEmpty() ? ProgramSettings::LastFolder() : FileName;
+    FileName = QFileDialog::getExistingDirectory(parent_, DialogTitle, start);
+    if (FileName.isEmpty()) return false;
+    ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(FileName));
+    return true;
 }
 
 bool CommonDialog::ShowPrinter(QPrinter& printer) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -38,6 +39,7 @@ enum DialogFlag : unsigned {
     kFileMustExist = 1u << 4,
     kNoPageNums = 1u << 5,
     kDisablePrintToFile = 1u << 6,
+    kAllowMultiSelect = 1u << 7,  // open: several files at once, all of them in FileNames
 };
 
 // The common dialog: set its properties, then ShowOpen, ShowSave or ShowPrinter.
@@ -48,6 +50,7 @@ public:
     QString DefaultExt;  // without or with a leading dot
     QString DialogTitle;
     QString FileName;
+    QStringList FileNames;  // open with kAllowMultiSelect: every file chosen (FileName the first)
     unsigned Flags = 0;
 
     explicit CommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
@@ -55,6 +58,8 @@ public:
     bool ShowSave();
     // On success the printer is set up as the user chose.
     bool ShowPrinter(QPrinter& printer);
+    // Chooses an existing folder (into FileName), starting from FileName.
+    bool ShowFolder();
 
     QWidget* parent() const { return parent_; }
 
@@ -63,7 +68,7 @@ private:
 };
 
 // What a dialog seam answers: accept (with a file name for open/save) or cancel.
-enum class DialogKind { Open, Save, Printer };
+enum class DialogKind { Open, Save, Printer, Folder };
 using DialogHandler = std::function<bool(CommonDialog& dialog, DialogKind kind, QPrinter* printer)>;
 void SetDialogHandler(DialogHandler handler);
 

@@ -647,7 +647,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
         QTest::newRow("File") << "mnuFile" << "&File"
-                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
+                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "mnuLibrary=Chart &Library...", "-",
+                                             "mnuSaveAs=Save &As", "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
                                              "mnuExportSheet=Export Chart Sheet as &PDF...",

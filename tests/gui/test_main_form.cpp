@@ -228,7 +228,8 @@ void TestMainForm::menus() {
         for (QAction* a : menu->menu()->actions()) out << a->objectName() + QLatin1Char('=') + (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     };
-    QCOMPARE(entries(bar[0]), (QStringList{"mnuCalculate=Get My &Rasi Chart", "mnuFileSep=-", "mnuExit=&Exit"}));
+    QCOMPARE(entries(bar[0]), (QStringList{"mnuCalculate=Get My &Rasi Chart", "mnuLibrary=Chart &Library...", "mnuFileSep=-",
+                                             "mnuExit=&Exit"}));
     QCOMPARE(entries(bar[1]),
              (QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "mnuHelpSep1=-",
                           "mnuUpdate=Check for Software &Update", "mnuHelpSep2=-", "mnuAbout=&About Software"}));

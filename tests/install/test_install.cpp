@@ -12,7 +12,10 @@
 #include <QTest>
 #include <csignal>
 
+#include "TestSupport.h"
+#include "app/Calculation.h"
 #include "app/gui/SingleInstance.h"
+#include "io/ReadingFile.h"
 #include "ui/DesktopIcons.h"
 #include "ui/WebLinks.h"
 
@@ -128,6 +131,29 @@ private slots:
         QVERIFY2(sky.exitCode == 0 && sky.out.contains("\"Sky\":{\"Positions\":\"precise\""), qPrintable(Explain(sky)));
     }
 
+    // The library tool, installed, imports a reading and gives it back byte for byte.
+    void libraryFromAnotherFolder_data() { AddTreeRows(); }
+    void libraryFromAnotherFolder() {
+        QFETCH(QString, root);
+        QTemporaryDir elsewhere;
+        Program p;
+        RunCalculation(p, test::DelhiForm());
+        const std::string bytes = ReadingFileBytes(p.Birth);
+        const QString reading = elsewhere.filePath(QStringLiteral("ravi.vlj"));
+        QFile file(reading);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+        file.close();
+        const QString tool = root + QStringLiteral("/bin/velakor-library");
+        const QStringList db = {QStringLiteral("--db"), elsewhere.filePath(QStringLiteral("library.sqlite"))};
+        const Run imported = RunProgram(tool, db + QStringList{QStringLiteral("import"), reading}, elsewhere.path(), {});
+        QVERIFY2(imported.exitCode == 0 && imported.out.contains("\"Id\":1}"), qPrintable(Explain(imported)));
+        const QString out = elsewhere.filePath(QStringLiteral("out.vlj"));
+        const Run exported = RunProgram(tool, db + QStringList{QStringLiteral("export"), QStringLiteral("1"), out},
+                                        elsewhere.path(), {});
+        QVERIFY2(exported.exitCode == 0, qPrintable(Explain(exported)));
+        QCOMPARE(ReadAll(out).toStdString(), bytes);
+    }
+
     // Starts offscreen from another folder with its own JPEG library, and ends cleanly on
     // SIGTERM (exit status 0, lock given back).
     void programStartsAndEnds_data() { AddTreeRows(); }
@@ -197,7 +223,7 @@ private slots:
             const QImage icon(icons + QStringLiteral("%1x%1/apps/").arg(size) + kId + QStringLiteral(".png"));
             QCOMPARE(icon.size(), QSize(size, size));
         }
-        for (const char* page : {"velakor.1.gz", "velakor-chart.1.gz"})
+        for (const char* page : {"velakor.1.gz", "velakor-chart.1.gz", "velakor-library.1.gz"})
             QVERIFY2(QFileInfo(root + QStringLiteral("/share/man/man1/") + QLatin1String(page)).isFile(), page);
     }
 
@@ -212,7 +238,8 @@ private slots:
         QVERIFY(field("Description").contains(QStringLiteral("North Indian")));
         // What dpkg-shlibdeps found the programs link, not a hand-written list.
         const QString depends = field("Depends");
-        for (const char* library : {"libc6", "libqt6widgets6", "libturbojpeg0", "libstdc++6", "libcctz2", "libgeonames0", "tzdata"})
+        for (const char* library : {"libc6", "libqt6widgets6", "libqt6sql6", "libqt6sql6-sqlite", "libturbojpeg0",
+                                    "libstdc++6", "libcctz2", "libgeonames0", "tzdata"})
             QVERIFY2(depends.contains(QLatin1String(library)), qPrintable(depends));
         QVERIFY(ReadAll(packageRoot_ + QStringLiteral("/share/doc/velakor/copyright")).contains("GPL-3.0-or-later"));
 

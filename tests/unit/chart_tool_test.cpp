@@ -187,14 +187,15 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     const std::string minutesBeyond = withText("\"LatMin\":0", "\"LatMin\":-9223372036854775809");
     const std::string dayFraction = withText("\"BirthDay\":1", "\"BirthDay\":1.0");
     const std::string deep = std::string(9, '[') + std::string(9, ']');
+    const std::string idText = withText("{", "{\"Id\":\"7\",");
 
     const std::string input = "not json\n[1,2]\n" + missing.dump() + "\n" + wrongType.dump() + "\n" +
                               invalid.dump() + "\n" + farNorth.dump() + "\n" + badZone.dump() + "\n" +
                               huge.dump() + "\n" + noName.dump() + "\n{\"BirthName\": \"\xff\"}\n" + dayBeyond +
-                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + good.dump() + "\n";
+                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + idText + "\n" + good.dump() + "\n";
     const ToolRun run = RunTool(input);
     EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), 15u);
+    ASSERT_EQ(run.lines.size(), 16u);
     const std::vector<std::string> errors = {
         "the line is not valid JSON",
         "the line is not a JSON object",
@@ -210,6 +211,7 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
         "Please Enter Minutes of Latitude Between 0 And 59",
         "key BirthDay must be an integer",
         "the line nests deeper than a birth record",
+        "key Id must be an integer",
     };
     for (std::size_t i = 0; i < errors.size(); ++i) {
         ASSERT_TRUE(run.lines[i].contains("error")) << i;

@@ -206,9 +206,14 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
-        known = known || item.key() == "Place" || IsSkyKey(item.key()) || IsReadingKey(item.key());
+        known = known || item.key() == "Place" || item.key() == "Id" || IsSkyKey(item.key()) ||
+                IsReadingKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
+    // A chart library's row number (velakor-library list), handed back so that answers can
+    // be matched to rows.
+    const auto idKey = in.find("Id");
+    if (idKey != in.end() && !idKey->is_number_integer()) return Error("key Id must be an integer");
     for (const Key& k : kKeys) {
         if (k.kind != Kind::String || !in.contains(std::string(k.name))) continue;
         if (const auto error = TextValueError(k.name, in[std::string(k.name)].get_ref<const std::string&>())) {
@@ -294,6 +299,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     const ChartTexts& s = p.Texts;
 
     ordered_json out;
+    if (idKey != in.end()) out["Id"] = *idKey;
     if (place) out["PlaceFound"] = found;
     if (sky.Given) out["Sky"] = SkyAnswer(sky.Choice);
     out["ChartPositions"] = c.ChartPositions;

@@ -13,8 +13,12 @@
 #include "app/gui/FieldFilter.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
+#include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
+#include "library/ChartLibrary.h"
+#include "library/ReadingCheck.h"
 #include "ui/AboutBox.h"
+#include "ui/LibraryWindow.h"
 #include "ui/MDI.h"
 #include "ui/Seams.h"
 #include "ui/WebLinks.h"
@@ -93,6 +97,7 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui_->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui_->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(ui_->mnuExit, &QAction::triggered, this, &frmMain::EndProgram);
+    connect(ui_->mnuLibrary, &QAction::triggered, this, &frmMain::ShowLibrary);
     connect(ui_->mnuOnline, &QAction::triggered, this, [] { OpenUserGuide(); });
     connect(ui_->mnuVisit, &QAction::triggered, this, [] { OpenUserGuide(); });
     connect(ui_->mnuUpdate, &QAction::triggered, this, [] { OpenUserGuide(); });
@@ -111,8 +116,10 @@ frmMain::frmMain(Program& program, QWidget* parent)
 }
 
 frmMain::~frmMain() {
-    // The chart window is a top-level window of its own; it does not outlive the form.
+    // The chart window and the library's window are top-level windows of their own; they do
+    // not outlive the form (nor the library the form holds).
     delete chartWindow_.data();
+    delete libraryWindow_.data();
 }
 
 MDI* frmMain::chartWindow() const { return chartWindow_.data(); }
@@ -247,6 +254,8 @@ void frmMain::cmdCalculate_Click() {
         connect(window, &MDI::mainFormRequested, this, &frmMain::ShowAgain);
         connect(window, &MDI::exitRequested, this, &frmMain::EndProgram);
         connect(window, &MDI::openRequested, this, &frmMain::cmdOpen_Click);
+        connect(window, &MDI::libraryRequested, this, &frmMain::ShowLibrary);
+        connect(window, &MDI::saveToLibraryRequested, this, &frmMain::SaveToLibrary);
         window->PlaceOnScreenOf(this);
         chartWindow_ = window;
     }
@@ -276,13 +285,78 @@ void frmMain::cmdOpen_Click() {
     const std::optional<FormValues> values =
         OpenReading(frame ? static_cast<QWidget*>(frame) : this, before, &fileName);
     if (!values) return;
-    WriteFormValues(*values);
-    if (frame && !ValidateInput()) {
+    OpenValues(*values, fileName);
+}
+
+void frmMain::OpenValues(const FormValues& values, const QString& fileName) {
+    const bool fromFrame = chartWindow_ && chartWindow_->isVisible();
+    const FormValues before = CollectFormValues();
+    WriteFormValues(values);
+    if (fromFrame && !ValidateInput()) {
         WriteFormValues(before);
         return;
     }
     cmdCalculate_Click();
     if (chartWindow_ && !isVisible()) chartWindow_->SetReadingFileName(fileName);
+}
+
+ChartLibrary* frmMain::Library(QWidget* parent) {
+    if (library_) return library_.get();
+    LibraryOpening opening = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own);
+    if (!opening.Notice.isEmpty()) ShowMessage(parent, opening.Notice, BoxIcon::Exclamation);
+    if (!opening.Library) {
+        ShowMessage(parent, QStringLiteral("The chart library cannot be opened.\n") + opening.Error, BoxIcon::Critical);
+        return nullptr;
+    }
+    library_ = std::move(opening.Library);
+    return library_.get();
+}
+
+LibraryWindow* frmMain::ShowLibrary() {
+    QWidget* from = chartWindow_ && chartWindow_->isVisible() ? static_cast<QWidget*>(chartWindow_.data()) : this;
+    if (!libraryWindow_) {
+        ChartLibrary* library = Library(from);
+        if (!library) return nullptr;
+        libraryWindow_ = new LibraryWindow(*library, nullptr);
+        connect(libraryWindow_, &LibraryWindow::chartChosen, this, &frmMain::OpenFromLibrary);
+    } else {
+        libraryWindow_->model()->Refresh();
+    }
+    libraryWindow_->show();
+    libraryWindow_->raise();
+    libraryWindow_->activateWindow();
+    return libraryWindow_;
+}
+
+void frmMain::OpenFromLibrary(const FormValues& values) {
+    // Always computed afresh from the birth data, as a reading opened from a file is.
+    OpenValues(values, QString());
+}
+
+void frmMain::SaveToLibrary() {
+    QWidget* from = chartWindow_ ? static_cast<QWidget*>(chartWindow_.data()) : this;
+    // The library keeps what a reading file keeps: say first what that would lose.
+    const std::vector<LostCharacters> lost = FindLostCharacters(program_.Birth);
+    if (!lost.empty() && !AskQuestion(from, FromStd(LostCharactersQuestion(lost)))) return;
+    const CheckedReading reading = CheckBirthRecord(program_.Birth);
+    if (!reading.ok()) {
+        ShowMessage(from, FromStd(reading.Refusal), BoxIcon::Critical);
+        return;
+    }
+    ChartLibrary* library = Library(from);
+    if (!library) return;
+    const auto added = library->Add(reading.Values, nullptr, program_.SkyInUse);
+    if (!added) {
+        ShowMessage(from, QStringLiteral("The chart could not be saved to the library.\n") + library->lastError(),
+                    BoxIcon::Critical);
+        return;
+    }
+    if (libraryWindow_) libraryWindow_->model()->Refresh();
+    const QString name = FromStd(reading.Values[kLineName]);
+    ShowMessage(from,
+                added->Duplicate ? QStringLiteral("The chart of %1 is in the library already.").arg(name)
+                                 : QStringLiteral("The chart of %1 has been saved to the library.").arg(name),
+                BoxIcon::Information);
 }
 
 void frmMain::Command1_Click() {

@@ -20,6 +20,8 @@ class frmMain;
 
 namespace velakor {
 
+class ChartLibrary;
+class LibraryWindow;
 class MDI;
 class PlaceSuggestions;
 
@@ -52,6 +54,12 @@ public slots:
     void cmdOpen_Click();
     // Map search for the birth place in the user's browser.
     void Command1_Click();
+    // The chart library's window (one at a time); nothing when the library cannot be used.
+    LibraryWindow* ShowLibrary();
+    // Keeps the chart on show in the library, with the sky it is shown in.
+    void SaveToLibrary();
+    // A chart chosen in the library: shown as an opened reading is.
+    void OpenFromLibrary(const velakor::FormValues& values);
 
 signals:
     // The program is to end: the main form was closed (close box or File > Exit) or the
@@ -74,12 +82,20 @@ private:
     void RefuseInput(QLineEdit* box, bool letters);
     // Inserts the clipboard's text as far as the box's filter lets it in.
     void PasteFiltered(QLineEdit* box, FieldKind kind, bool letters);
+    // Puts an opened reading's values into the fields and calculates; from the chart window,
+    // values that cannot be charted leave the fields as they were.
+    void OpenValues(const FormValues& values, const QString& fileName);
+    // The library, opened when first needed (telling the user when it was set aside or
+    // cannot be used).
+    ChartLibrary* Library(QWidget* parent);
 
     Program& program_;
     std::unique_ptr<Ui::frmMain> ui_;
     QSet<QObject*> letterBoxes_;
     QSet<QObject*> numberBoxes_;
     QPointer<MDI> chartWindow_;
+    std::unique_ptr<ChartLibrary> library_;
+    QPointer<LibraryWindow> libraryWindow_;
     PlaceSuggestions* suggestions_ = nullptr;
     bool ending_ = false;
     std::optional<QPoint> placeBeforeHiding_;  // where the form stood when a chart replaced it
