@@ -3,11 +3,14 @@
 // chart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "strength/Ashtakavarga.h"
 #include "strength/VargaTable.h"
 #include "vedic/Chart.h"
@@ -15,17 +18,10 @@
 namespace velakor {
 namespace {
 
-Sign SignNamed(const std::string& abbrev) {
-    for (int s = 0; s < kSignCount; ++s)
-        if (SignAbbrev(SignFromIndex(s)) == abbrev) return SignFromIndex(s);
-    ADD_FAILURE() << "no sign " << abbrev;
-    return Sign::Aries;
-}
-
 std::vector<Sign> Signs(const std::string& abbrevs) {
     std::istringstream in(abbrevs);
     std::vector<Sign> out;
-    for (std::string a; in >> a;) out.push_back(SignNamed(a));
+    for (std::string a; in >> a;) out.push_back(SignFromIndex(test::SignIndex(a)));
     return out;
 }
 
@@ -34,7 +30,7 @@ constexpr double Dms(int d, int m) { return d + m / 60.0; }
 // B. V. Raman's Standard Horoscope (16 October 1918, Bangalore), the example chart of his
 // "Ashtakavarga System of Prediction" and "Graha and Bhava Balas": the longitudes as printed
 // there. The Moon, Rahu and Ketu are left out of the varga table: the copies of the books at
-// hand disagree on the Moon's minutes, and the nodes are not needed.
+// hand differ in the Moon's minutes (in Aquarius all the same), and give no nodes.
 struct Placed {
     Body body;
     double longitude;
@@ -47,7 +43,7 @@ const Placed kStandardHoroscope[] = {
 
 Chart StandardHoroscope() {
     Chart c;
-    for (const Placed& p : kStandardHoroscope) Place(c, p.body, p.longitude);
+    for (const Placed& p : kStandardHoroscope) PlaceBody(c, p.body, p.longitude);
     return c;
 }
 
@@ -101,17 +97,37 @@ TEST(Ashtakavarga, StandardHoroscope) {
         {7, 4, 4, 3, 3, 4, 5, 3, 4, 5, 4, 6},  // Venus
         {5, 2, 4, 4, 3, 3, 5, 2, 3, 3, 1, 4},  // Saturn
     };
-    SignPoints sarva{33, 25, 33, 30, 26, 23, 26, 29, 30, 24, 27, 31};
-    // Raman gives Venus its point from Mars in the 5th house, Pisces in this chart; this
-    // program, with Parashara, in the 4th, Aquarius. Nothing else differs.
-    SignPoints venus = published[5];
-    for (SignPoints* row : {&venus, &sarva}) {
-        ++(*row)[SignIndex(Sign::Aquarius)];
-        --(*row)[SignIndex(Sign::Pisces)];
+    const SignPoints publishedSarva{33, 25, 33, 30, 26, 23, 26, 29, 30, 24, 27, 31};
+    // Raman reads the three disputed cells the other way: the Moon's point in the 9th from
+    // Mars rather than from the Moon, in the 12th from Jupiter rather than the 2nd, and Venus's
+    // in the 5th from Mars rather than the 4th. Each moves one point of this chart.
+    struct Reading {
+        std::size_t row;  // in the order of kAshtakavargaBodies
+        Body ramanFrom;
+        int ramanHouse;
+        Body from;
+        int house;
+    };
+    const Reading readings[] = {
+        {1, Body::Mars, 9, Body::Moon, 9},
+        {1, Body::Jupiter, 12, Body::Jupiter, 2},
+        {5, Body::Mars, 5, Body::Mars, 4},
+    };
+    const Chart chart = StandardHoroscope();
+    std::array<SignPoints, kAshtakavargaPlanets> bhinna;
+    std::copy(std::begin(published), std::end(published), bhinna.begin());
+    SignPoints sarva = publishedSarva;
+    for (const Reading& r : readings) {
+        const auto theirs = static_cast<std::size_t>(SignIndex(SignAdd(chart[r.ramanFrom].Rashi, r.ramanHouse - 1)));
+        const auto ours = static_cast<std::size_t>(SignIndex(SignAdd(chart[r.from].Rashi, r.house - 1)));
+        for (SignPoints* row : {&bhinna[r.row], &sarva}) {
+            --(*row)[theirs];
+            ++(*row)[ours];
+        }
     }
-    const Ashtakavarga a = ComputeAshtakavarga(StandardHoroscope());
+    const Ashtakavarga a = ComputeAshtakavarga(chart);
     for (std::size_t p = 0; p < kAshtakavargaBodies.size(); ++p)
-        EXPECT_EQ(a.Bhinna[p], p == 5 ? venus : published[p]) << EnglishName(kAshtakavargaBodies[p]);
+        EXPECT_EQ(a.Bhinna[p], bhinna[p]) << EnglishName(kAshtakavargaBodies[p]);
     EXPECT_EQ(a.Sarva, sarva);
 }
 
@@ -122,8 +138,8 @@ TEST(Ashtakavarga, TotalsOfAnyChart) {
     std::uniform_real_distribution<double> anywhere(0.0, 360.0);
     for (int n = 0; n < 2000; ++n) {
         Chart c;
-        for (Body b : kAshtakavargaBodies) Place(c, b, anywhere(random));
-        Place(c, Body::Ascendant, anywhere(random));
+        for (Body b : kAshtakavargaBodies) PlaceBody(c, b, anywhere(random));
+        PlaceBody(c, Body::Ascendant, anywhere(random));
         const Ashtakavarga a = ComputeAshtakavarga(c);
         for (std::size_t p = 0; p < kAshtakavargaBodies.size(); ++p) {
             ASSERT_EQ(TotalPoints(a.Bhinna[p]), kBhinnaTotals[p]) << "chart " << n << ", " << EnglishName(kAshtakavargaBodies[p]);
