@@ -77,7 +77,7 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name, int left, const QS
 QTableWidgetItem* SetCell(QTableWidget* table, int row, int column, const QString& text, bool bold = false,
                           const QColor& background = QColor()) {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(column == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter));
+    item->setTextAlignment(column == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
     if (bold) {
         QFont font = item->font();
         font.setBold(true);
