@@ -187,6 +187,10 @@ TEST(DivisionalSigns, IndependenceChart) {
     Program p = Computed(DelhiForm());
     const std::array<int, kDivisionalPoints> navamsa{12, 5, 8, 10, 9, 2, 10, 11, 5, 12};
     EXPECT_EQ(SignNumbers(p.Chart.DivisionalSigns[3]), navamsa);
+    // The chart's six divisions are the same as those of all sixteen vargas.
+    const VargaSigns vargas = AllVargas(p.Chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+        EXPECT_EQ(vargas[static_cast<std::size_t>(VargaIndex(kDivisions[d].Parts))], p.Chart.DivisionalSigns[d]);
     const HouseCaptions d9 = DivisionalHouses(p.Chart, 3);
     EXPECT_EQ(d9.Signs[0], 12);
     EXPECT_EQ(d9.Texts[0], "Asc\r\nSurya");
