@@ -595,6 +595,7 @@ void MDI::WriteChart() {
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
+    vargasStale_ = ashtakavargaStale_ = true;
     RefreshView();
 }
 

@@ -183,6 +183,8 @@ private:
     QMdiSubWindow* vargasWindow_ = nullptr;
     QMdiSubWindow* ashtakavargaWindow_ = nullptr;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
+    bool vargasStale_ = true;    // the chart changed since the strength views were filled
+    bool ashtakavargaStale_ = true;
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

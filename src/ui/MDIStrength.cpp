@@ -47,9 +47,16 @@ void MDI::BuildStrengthViews() {
 void MDI::RefreshStrength() {
     ashtakavarga_->chart()->SetStyle(style_);
     ashtakavarga_->chart()->SetColour(colour_);
-    // Filled when shown: a chart whose strength is never looked at costs nothing more.
-    if (view_ == kVargasView) vargas_->Show(program_);
-    if (view_ == kAshtakavargaView) ashtakavarga_->Show(program_);
+    // Filled when first shown after the chart changed: a chart whose strength is never looked
+    // at costs nothing more, and going back and forth refills nothing.
+    if (view_ == kVargasView && vargasStale_) {
+        vargas_->Show(program_);
+        vargasStale_ = false;
+    }
+    if (view_ == kAshtakavargaView && ashtakavargaStale_) {
+        ashtakavarga_->Show(program_);
+        ashtakavargaStale_ = false;
+    }
     vargasWindow_->setVisible(view_ == kVargasView);
     ashtakavargaWindow_->setVisible(view_ == kAshtakavargaView);
 }

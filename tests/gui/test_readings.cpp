@@ -213,6 +213,15 @@ private slots:
         for (const char* text : {"Ashtakavarga of the Rashi chart (D1)", "Ravi Kumar", "New Delhi", "Built-in formulas",
                                  "Sarvashtakavarga", "337", "Saturn"})
             QVERIFY2(pointsText.contains(text), qPrintable(pointsText));
+
+        // Another sky computes the chart again: the view on show is filled afresh and says so.
+        Entry(frame, "mnuPreciseSky")->trigger();
+        QCOMPARE(frame->ashtakavargaView()->heading().sky()->text(),
+                 QString("Positions: Precise (JPL ephemeris), Lahiri, mean node"));
+        const Ashtakavarga precise = ComputeAshtakavarga(program_.Chart);
+        for (int s = 0; s < kSignCount; ++s)
+            QCOMPARE(points->item(kAshtakavargaPlanets, s + 1)->text(), QString::number(precise.Sarva[std::size_t(s)]));
+        Entry(frame, "mnuBuiltinSky")->trigger();
     }
 
     void sheetIsOnePageWithEverythingOnIt_data() {
