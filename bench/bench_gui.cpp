@@ -239,6 +239,8 @@ void BM_SwitchView_NorthAndSouth(benchmark::State& state) { SwitchViews(state, "
 void BM_SwitchView_ColourOffAndOn(benchmark::State& state) { SwitchViews(state, "mnuColorOff", "mnuColorOn"); }
 void BM_SwitchView_ChartAndDasha(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuDasha"); }
 void BM_SwitchView_ChartAndPanchanga(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuPanchanga"); }
+void BM_SwitchView_ChartAndVargas(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuVargas"); }
+void BM_SwitchView_ChartAndAshtakavarga(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuAshtakavarga"); }
 
 void BM_SaveAsJpeg_FromStore(benchmark::State& state) { SaveJpeg(state, false); }
 void BM_SaveAsJpeg_CaptureAndSave(benchmark::State& state) { SaveJpeg(state, true); }
@@ -248,6 +250,8 @@ BENCHMARK(BM_SwitchView_NorthAndSouth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ColourOffAndOn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ChartAndDasha)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ChartAndPanchanga)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchView_ChartAndVargas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchView_ChartAndAshtakavarga)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_FromStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_CaptureAndSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShown_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(5);

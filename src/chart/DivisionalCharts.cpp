@@ -28,6 +28,25 @@ SignAndDegrees Fold(double longitude) {
     return {s, x - 30.0 * s};
 }
 
+// Odd signs: Mars's Aries to 5 degrees, Saturn's Aquarius to 10, Jupiter's Sagittarius to 18,
+// Mercury's Gemini to 25, Venus's Libra to 30. Even signs run the same lords from the other
+// end, each in its other sign: Venus's Taurus to 5, Mercury's Virgo to 12, Jupiter's Pisces to
+// 20, Saturn's Capricorn to 25, Mars's Scorpio to 30.
+int Trimsamsa(int s, double degrees) {
+    if (s % 2 == 0) {
+        if (degrees < 5.0) return 0;
+        if (degrees < 10.0) return 10;
+        if (degrees < 18.0) return 8;
+        if (degrees < 25.0) return 2;
+        return 6;
+    }
+    if (degrees < 5.0) return 1;
+    if (degrees < 12.0) return 5;
+    if (degrees < 20.0) return 11;
+    if (degrees < 25.0) return 9;
+    return 7;
+}
+
 int SignInDivision(SignAndDegrees at, int parts) {
     const int s = at.Sign;
     const int n = parts > 0 ? parts : 1;
@@ -56,6 +75,31 @@ int SignInDivision(SignAndDegrees at, int parts) {
         case 12:  // Dwadasamsa
             sign = s + k;
             break;
+        case 4:  // Chaturthamsa: the sign, its 4th, 7th and 10th
+            sign = s + 3 * k;
+            break;
+        case 16:  // Shodasamsa: movable signs from Aries, fixed from Leo, dual from Sagittarius
+        case 45:  // Akshavedamsa: the same starts
+            sign = (s % 3 == 0 ? 0 : (s % 3 == 1 ? 4 : 8)) + k;
+            break;
+        case 20:  // Vimsamsa: movable signs from Aries, fixed from Sagittarius, dual from Leo
+            sign = (s % 3 == 0 ? 0 : (s % 3 == 1 ? 8 : 4)) + k;
+            break;
+        case 24:  // Chaturvimsamsa: odd signs from Leo, even signs from Cancer, both forward
+            sign = (odd ? 4 : 3) + k;
+            break;
+        case 27:  // Bhamsa: fire signs from Aries, earth from Cancer, air from Libra, water from Capricorn
+            sign = 3 * (s % 4) + k;
+            break;
+        case 30:  // Trimsamsa: unequal spans, the sign of each span's lord
+            sign = Trimsamsa(s, at.Degrees);
+            break;
+        case 40:  // Khavedamsa: odd signs from Aries, even signs from Libra
+            sign = (odd ? 0 : 6) + k;
+            break;
+        case 60:  // Shashtyamsa: from the sign itself
+            sign = s + k;
+            break;
         default:
             break;
     }
@@ -77,8 +121,21 @@ void CompleteChart(Chart& c) {
     }
 }
 
+VargaSigns AllVargas(const Chart& c) {
+    VargaSigns v{};
+    // Each longitude is folded once for all sixteen vargas.
+    for (std::size_t i = 0; i < kDivisionalPoints; ++i) {
+        const SignAndDegrees at = Fold(c.Bodies[i].Longitude);
+        for (std::size_t d = 0; d < kVargas.size(); ++d) v[d][i] = SignFromIndex(SignInDivision(at, kVargas[d].Parts));
+    }
+    return v;
+}
+
 HouseCaptions DivisionalHouses(const Chart& c, int d) {
-    const auto& row = c.DivisionalSigns[static_cast<std::size_t>(std::clamp(d, 0, kDivisionCount - 1))];
+    return DivisionalHouses(c, c.DivisionalSigns[static_cast<std::size_t>(std::clamp(d, 0, kDivisionCount - 1))]);
+}
+
+HouseCaptions DivisionalHouses(const Chart& c, const std::array<Sign, kDivisionalPoints>& row) {
     std::array<Sign, kGrahaCount> signs{};
     for (std::size_t i = 0; i < signs.size(); ++i) signs[i] = row[i];
     const Sign asc = row[kAscendantPoint];

@@ -83,14 +83,14 @@ void DivisionalView::SetChartName(const QString& name) { name_->setText(name); }
 
 void DivisionalView::ShowDivision(const Program& program, int d) {
     division_ = d;
-    const Division& division = kDivisions.at(static_cast<std::size_t>(d));
+    const Division& division = kVargas.at(static_cast<std::size_t>(d));
     chart_->SetName(QString::fromUtf8(division.Title.data(), static_cast<qsizetype>(division.Title.size())));
-    const HouseCaptions houses = DivisionalHouses(program.Chart, d);
+    const auto signs = AllVargas(program.Chart)[static_cast<std::size_t>(d)];
+    const HouseCaptions houses = DivisionalHouses(program.Chart, signs);
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
         chart_->SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
     }
-    const auto& signs = program.Chart.DivisionalSigns[static_cast<std::size_t>(d)];
     for (std::size_t i = 0; i < signCells_.size(); ++i) {
         const std::string_view name = SignSanskritName(signs[i]);
         signCells_[i]->setText(QStringLiteral("%1 %2").arg(SignNumber(signs[i])).arg(

@@ -21,7 +21,7 @@ class DivisionalView : public QWidget {
 public:
     explicit DivisionalView(QWidget* parent = nullptr);
 
-    // Shows divisional chart d (0..5, D2 .. D12) of the program's chart.
+    // Shows varga d (0..15, D1 .. D60 in the order of kVargas) of the program's chart.
     void ShowDivision(const Program& program, int d);
     int division() const { return division_; }
 

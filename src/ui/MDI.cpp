@@ -34,6 +34,7 @@
 #include "ui/ReadingViews.h"
 #include "ui/Seams.h"
 #include "ui/SkyMenus.h"
+#include "ui/StrengthViews.h"
 #include "ui/WebLinks.h"
 #include "ui/frmDisplay.h"
 
@@ -190,6 +191,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     zoom_ = new ChartZoom(area_, {displayWindow_, divisionalWindow_}, QSize(frmDisplay::kWidth, frmDisplay::kHeight));
     // The views only show the chart: the keyboard goes round the band's buttons.
     for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
+    BuildStrengthViews();
     BuildReadingViews();
 
     statusView_ = new QLabel(this);
@@ -223,6 +225,8 @@ double MDI::chartScale() const { return zoom_->scale(); }
 QWidget* MDI::viewOnShow() const {
     if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
     if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
+    if (view_ == kVargasView) return static_cast<QWidget*>(vargas_);
+    if (view_ == kAshtakavargaView) return static_cast<QWidget*>(ashtakavarga_);
     return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
 }
 
@@ -234,8 +238,13 @@ QString MDI::TitleOf(int view) const {
         title = QStringLiteral("Vimshottari Dasha");
     } else if (view == kPanchangaView) {
         title = QStringLiteral("Panchanga");
+    } else if (view == kVargasView) {
+        title = QStringLiteral("Vargas");
+    } else if (view == kAshtakavargaView) {
+        // Its chart of the points is drawn in the chosen style.
+        title = QStringLiteral("Ashtakavarga, ") + StyleName(style_);
     } else {
-        const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
+        const std::string_view chart = view < 0 ? kRashiTitle : kVargas.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
     }
     // The precise sky is named wherever the chart or what is read from it is shown: band,
@@ -346,10 +355,26 @@ void MDI::BuildMenus() {
     QList<QAction*> views{mnuChart_};
     connect(mnuChart_, &QAction::triggered, this, &MDI::mnuChart_Click);
     QMenu* divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
+    // The sixteen vargas in the order of kVargas, D1 first.
     const std::pair<const char*, const char*> divisionalEntries[] = {
-        {"mnuSub_Hora", "&Hora"},         {"mnuSub_Drekkana", "&Drekkana"}, {"mnuSub_Sapthamsa", "&Sapthamsa"},
-        {"mnuSub_Navamsa", "&Navamsa"},   {"mnuSub_Dasamsa", "&D&asamsa"},  {"mnuSub_Dwadasamsa", "D&wadasamsa"},
+        {"mnuSub_Rashi", "&Rashi"},
+        {"mnuSub_Hora", "&Hora"},
+        {"mnuSub_Drekkana", "&Drekkana"},
+        {"mnuSub_Chaturthamsa", "&Chaturthamsa"},
+        {"mnuSub_Sapthamsa", "&Sapthamsa"},
+        {"mnuSub_Navamsa", "&Navamsa"},
+        {"mnuSub_Dasamsa", "&D&asamsa"},
+        {"mnuSub_Dwadasamsa", "D&wadasamsa"},
+        {"mnuSub_Shodasamsa", "Sh&odasamsa"},
+        {"mnuSub_Vimsamsa", "&Vimsamsa"},
+        {"mnuSub_Chaturvimsamsa", "Chaturv&imsamsa"},
+        {"mnuSub_Bhamsa", "&Bhamsa"},
+        {"mnuSub_Trimsamsa", "&Trimsamsa"},
+        {"mnuSub_Khavedamsa", "&Khavedamsa"},
+        {"mnuSub_Akshavedamsa", "&Akshavedamsa"},
+        {"mnuSub_Shashtyamsa", "Shasht&yamsa"},
     };
+    static_assert(std::size(divisionalEntries) == kVargaCount);
     int d = 0;
     for (const auto& [name, caption] : divisionalEntries) {
         QAction* entry = AddEntry(divisional, QString::fromLatin1(name), QString::fromLatin1(caption));
@@ -358,6 +383,7 @@ void MDI::BuildMenus() {
         ++d;
     }
     view->addMenu(divisional);
+    BuildStrengthMenus(view, views);
     BuildReadingMenus(view, views);
     MakeCheckGroup(views);
     bar->addMenu(view);
@@ -575,6 +601,7 @@ void MDI::WriteChart() {
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
     readings_.reset();
+    vargasStale_ = ashtakavargaStale_ = true;
     RefreshView();
 }
 
@@ -649,10 +676,11 @@ void MDI::RefreshView() {
         chart->SetColour(colour_);
     }
     display_->chart()->SetName(FromView(kRashiTitle));
-    const bool divisional = view_ >= 0 && view_ < kDivisionCount;
+    const bool divisional = view_ >= 0 && view_ < kVargaCount;
     if (divisional) divisional_->ShowDivision(program_, view_);
     display_->SetChartName(TitleOf(-1));
     if (divisional) divisional_->SetChartName(TitleOf(view_));
+    RefreshStrength();
     RefreshReadings();
     statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.

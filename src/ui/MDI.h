@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/Readings.h"
 #include "chart/ChartLayout.h"
+#include "chart/DivisionalCharts.h"
 
 class QAction;
 class QMenu;
@@ -19,11 +20,13 @@ class QToolBar;
 
 namespace velakor {
 
+class AshtakavargaView;
 class ChartZoom;
 class DashaView;
 class DivisionalView;
 class PanchangaView;
 class SkyMenus;
+class VargasView;
 class frmDisplay;
 
 class MDI : public QMainWindow {
@@ -45,10 +48,13 @@ public:
     // any other key does nothing.
     void TB_ButtonClick(const QString& key);
 
-    // What the View menu has chosen: the chart (-1 for the natal chart, 0..5 for the
-    // divisional charts D2 .. D12, kDashaView, kPanchangaView), its style and whether it is in colour.
-    static constexpr int kDashaView = kDivisionCount;
-    static constexpr int kPanchangaView = kDivisionCount + 1;
+    // What the View menu has chosen: the chart (-1 for the natal chart, 0..15 for the vargas
+    // D1 .. D60 in the order of kVargas, kVargasView, kAshtakavargaView, kDashaView,
+    // kPanchangaView), its style and whether it is in colour.
+    static constexpr int kVargasView = kVargaCount;
+    static constexpr int kAshtakavargaView = kVargaCount + 1;
+    static constexpr int kDashaView = kVargaCount + 2;
+    static constexpr int kPanchangaView = kVargaCount + 3;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
@@ -57,6 +63,8 @@ public:
     DivisionalView* divisionalView() const { return divisional_; }
     DashaView* dashaView() const { return dasha_; }
     PanchangaView* panchangaView() const { return panchanga_; }
+    VargasView* vargasView() const { return vargas_; }
+    AshtakavargaView* ashtakavargaView() const { return ashtakavarga_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -132,6 +140,10 @@ private:
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
     const Readings& CurrentReadings();
+    // The table of the vargas and the ashtakavarga (in MDIStrength.cpp).
+    void BuildStrengthMenus(QMenu* view, QList<QAction*>& views);
+    void BuildStrengthViews();
+    void RefreshStrength();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -172,8 +184,14 @@ private:
     PanchangaView* panchanga_ = nullptr;
     QMdiSubWindow* dashaWindow_ = nullptr;
     QMdiSubWindow* panchangaWindow_ = nullptr;
+    VargasView* vargas_ = nullptr;
+    AshtakavargaView* ashtakavarga_ = nullptr;
+    QMdiSubWindow* vargasWindow_ = nullptr;
+    QMdiSubWindow* ashtakavargaWindow_ = nullptr;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     std::optional<Readings> readings_;
+    bool vargasStale_ = true;    // the chart changed since the strength views were filled
+    bool ashtakavargaStale_ = true;
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

@@ -107,11 +107,19 @@ struct SignalLog {
     }
 };
 
-const QStringList kCheckable = {
-    "mnuToolBar",  "mnuStatusBar",     "mnuNorth",         "mnuSouth",       "mnuNatal",
-    "mnuColorOn",  "mnuColorOff",      "mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
-    "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa", "mnuDasha", "mnuPanchanga",
+// The sixteen vargas' entries, D1 first.
+const char* const kVargaEntries[] = {
+    "mnuSub_Rashi",      "mnuSub_Hora",       "mnuSub_Drekkana",       "mnuSub_Chaturthamsa",
+    "mnuSub_Sapthamsa",  "mnuSub_Navamsa",    "mnuSub_Dasamsa",        "mnuSub_Dwadasamsa",
+    "mnuSub_Shodasamsa", "mnuSub_Vimsamsa",   "mnuSub_Chaturvimsamsa", "mnuSub_Bhamsa",
+    "mnuSub_Trimsamsa",  "mnuSub_Khavedamsa", "mnuSub_Akshavedamsa",   "mnuSub_Shashtyamsa",
 };
+
+const QStringList kCheckable = [] {
+    QStringList names{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuSouth", "mnuNatal", "mnuColorOn", "mnuColorOff", "mnuChart"};
+    for (const char* entry : kVargaEntries) names << entry;
+    return names << "mnuVargas" << "mnuAshtakavarga" << "mnuDasha" << "mnuPanchanga";
+}();
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
 const QStringList kInitiallyChecked = {"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuColorOff", "mnuChart"};
@@ -658,6 +666,7 @@ private slots:
                                              "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
                                              "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
+                                             "mnuVargas=Var&gas", "mnuAshtakavarga=&Ashtakavarga",
                                              "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
                                              "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
@@ -666,8 +675,22 @@ private slots:
         QTest::newRow("Colour Style") << "mnuColor" << "Colo&r Style" << QStringList{"mnuColorOn=O&n", "mnuColorOff=O&ff"};
         QTest::newRow("Divisional Charts")
             << "mnuDivisionalCharts" << "&Divisional Charts"
-            << QStringList{"mnuSub_Hora=&Hora",       "mnuSub_Drekkana=&Drekkana", "mnuSub_Sapthamsa=&Sapthamsa",
-                           "mnuSub_Navamsa=&Navamsa", "mnuSub_Dasamsa=&D&asamsa",  "mnuSub_Dwadasamsa=D&wadasamsa"};
+            << QStringList{"mnuSub_Rashi=&Rashi",
+                           "mnuSub_Hora=&Hora",
+                           "mnuSub_Drekkana=&Drekkana",
+                           "mnuSub_Chaturthamsa=&Chaturthamsa",
+                           "mnuSub_Sapthamsa=&Sapthamsa",
+                           "mnuSub_Navamsa=&Navamsa",
+                           "mnuSub_Dasamsa=&D&asamsa",
+                           "mnuSub_Dwadasamsa=D&wadasamsa",
+                           "mnuSub_Shodasamsa=Sh&odasamsa",
+                           "mnuSub_Vimsamsa=&Vimsamsa",
+                           "mnuSub_Chaturvimsamsa=Chaturv&imsamsa",
+                           "mnuSub_Bhamsa=&Bhamsa",
+                           "mnuSub_Trimsamsa=&Trimsamsa",
+                           "mnuSub_Khavedamsa=&Khavedamsa",
+                           "mnuSub_Akshavedamsa=&Akshavedamsa",
+                           "mnuSub_Shashtyamsa=Shasht&yamsa"};
         QTest::newRow("Help") << "mnuHelp" << "&Help"
                               << QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
                                              "mnuUpdate=Check for Software &Update", "-", "mnuAbout=&About Software",
@@ -827,11 +850,8 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("division");
         QTest::addColumn<QString>("title");
-        const char* entries[] = {"mnuSub_Hora",    "mnuSub_Drekkana", "mnuSub_Sapthamsa",
-                                 "mnuSub_Navamsa", "mnuSub_Dasamsa",  "mnuSub_Dwadasamsa"};
-        const char* titles[] = {"Hora (D2)", "Drekkana (D3)", "Saptamsa (D7)",
-                                "Navamsa (D9)", "Dasamsa (D10)", "Dwadasamsa (D12)"};
-        for (int d = 0; d < 6; ++d) QTest::newRow(entries[d]) << QString(entries[d]) << d << QString(titles[d]);
+        for (int v = 0; v < kVargaCount; ++v)
+            QTest::newRow(kVargaEntries[v]) << QString(kVargaEntries[v]) << v << Q(std::string(kVargas[std::size_t(v)].Title));
     }
     void viewSwitch() {
         // A divisional entry puts that chart in the natal display's place; "&Chart" brings the
@@ -852,14 +872,15 @@ private slots:
         QVERIFY(frame->findChild<QWidget*>("picTop")->isVisible());
         QVERIFY(frame->findChild<QPushButton*>("cmdExit")->isVisible());
         // Houses from the divisional ascendant, the bodies with their marks, and the table.
-        const HouseCaptions houses = DivisionalHouses(program_.Chart, division);
+        const auto signs = AllVargas(program_.Chart)[std::size_t(division)];
+        const HouseCaptions houses = DivisionalHouses(program_.Chart, signs);
         for (int h = 0; h < kHouseCount; ++h) {
             QCOMPARE(view->chart()->HouseSign(h), houses.Signs[std::size_t(h)]);
             QCOMPARE(view->chart()->HouseCaption(h), Q(houses.Texts[std::size_t(h)]));
         }
         QVERIFY(view->chart()->HouseCaption(0).startsWith("Asc"));
         for (int i = 0; i < kDivisionalPoints; ++i) {
-            const int sign = SignNumber(program_.Chart.DivisionalSigns[std::size_t(division)][std::size_t(i)]);
+            const int sign = SignNumber(signs[std::size_t(i)]);
             QVERIFY(view->SignCell(i)->text().startsWith(QString::number(sign) + " "));
         }
         QVERIFY(Label(view, "lblDivisionalDetail_0")->text().startsWith("Name: "));

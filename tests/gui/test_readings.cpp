@@ -1,6 +1,7 @@
 // The chart window's dasha and panchanga views (the period running "today" marked, the
-// choices kept, both printed as text) and the chart sheet, printed and exported to a PDF and
-// read back.
+// choices kept, both printed as text), the vargas and the ashtakavarga (their tables from the
+// core's values, their picture and page naming the chart, the birth and the sky) and the chart
+// sheet, printed and exported to a PDF and read back.
 #include <QAction>
 #include <QLabel>
 #include <QSettings>
@@ -17,8 +18,12 @@
 #include "io/gui/OutputCommands.h"
 #include "support/PdfPages.h"
 #include "ui/MDI.h"
+#include "strength/Ashtakavarga.h"
+#include "strength/VargaTable.h"
+#include "ui/ChartCanvas.h"
 #include "ui/ReadingViews.h"
 #include "ui/Seams.h"
+#include "ui/StrengthViews.h"
 #include "ui/frmDisplay.h"
 
 using namespace velakor;
@@ -151,6 +156,73 @@ private slots:
 
         Entry(frame, "mnuChart")->trigger();
         QVERIFY(!frame->panchangaView()->isVisible());
+    }
+
+    void strengthViewsShowTheCoreAndPrint() {
+        MDI* frame = Open();
+        Entry(frame, "mnuSouth")->trigger();
+        Entry(frame, "mnuVargas")->trigger();
+        QCOMPARE(frame->view(), MDI::kVargasView);
+        QVERIFY(Entry(frame, "mnuVargas")->isChecked() && !Entry(frame, "mnuChart")->isChecked());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->vargasView()));
+        QVERIFY(frame->vargasView()->isVisible() && !frame->display()->isVisible());
+
+        // Every cell from the core's table: the signs, the vargottama marks, the dignities.
+        const VargaTable t = ComputeVargaTable(program_.Chart);
+        QTableWidget* vargas = frame->vargasView()->table();
+        QCOMPARE(vargas->rowCount(), kDivisionalPoints);
+        QCOMPARE(vargas->columnCount(), kVargaCount + 3);
+        for (int i = 0; i < kDivisionalPoints; ++i) {
+            const auto point = std::size_t(i);
+            for (int v = 0; v < kVargaCount; ++v)
+                QCOMPARE(vargas->item(i, v + 1)->text(), QText(SignAbbrev(t.Signs[std::size_t(v)][point])));
+            QCOMPARE(vargas->item(i, kVargaCount + 1)->text(), t.Vargottama[point] ? QString("yes") : QString());
+            QCOMPARE(vargas->item(i, kVargaCount + 1 + 1)->text(),
+                     i == kDivisionalPoints - 1 ? QString() : QString::number(t.Dignified[point]));
+        }
+        QCOMPARE(frame->display()->picture().toImage(), frame->vargasView()->grab().toImage());
+        const QString vargasText = PrintView(frame, "vargas.pdf");
+        for (const char* text : {"Vargas", "Ravi Kumar", "New Delhi", "Built-in formulas", "D60", "Vargottama"})
+            QVERIFY2(vargasText.contains(text), qPrintable(vargasText));
+
+        Entry(frame, "mnuAshtakavarga")->trigger();
+        QVERIFY(Entry(frame, "mnuAshtakavarga")->isChecked() && !Entry(frame, "mnuVargas")->isChecked());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->ashtakavargaView()));
+        QVERIFY(frame->ashtakavargaView()->isVisible() && !frame->vargasView()->isVisible());
+        const Ashtakavarga a = ComputeAshtakavarga(program_.Chart);
+        QTableWidget* points = frame->ashtakavargaView()->table();
+        QCOMPARE(points->rowCount(), kAshtakavargaPlanets + 1);
+        for (int p = 0; p <= kAshtakavargaPlanets; ++p) {
+            const SignPoints& row = p < kAshtakavargaPlanets ? a.Bhinna[std::size_t(p)] : a.Sarva;
+            for (int s = 0; s < kSignCount; ++s) QCOMPARE(points->item(p, s + 1)->text(), QString::number(row[std::size_t(s)]));
+            QCOMPARE(points->item(p, kSignCount + 1)->text(),
+                     QString::number(p < kAshtakavargaPlanets ? kBhinnaTotals[std::size_t(p)] : kSarvaTotal));
+        }
+        // The Sarva points drawn in the chosen style, each sign's in its house from the lagna.
+        ChartCanvas* chart = frame->ashtakavargaView()->chart();
+        QCOMPARE(chart->chartStyle(), ChartStyle::South);
+        const Sign lagna = program_.Chart[Body::Ascendant].Rashi;
+        for (int h = 0; h < kHouseCount; ++h) {
+            const Sign s = SignAdd(lagna, h);
+            QCOMPARE(chart->HouseSign(h), SignNumber(s));
+            QVERIFY(chart->HouseCaption(h).endsWith(QString::number(a.Sarva[std::size_t(SignIndex(s))])));
+        }
+        QVERIFY(chart->HouseCaption(0).startsWith("Asc"));
+        QCOMPARE(frame->findChild<QLabel*>("lblStatusView")->text(), QString("Ashtakavarga, South Indian"));
+        QCOMPARE(frame->display()->picture().toImage(), frame->ashtakavargaView()->grab().toImage());
+        const QString pointsText = PrintView(frame, "ashtakavarga.pdf");
+        for (const char* text : {"Ashtakavarga of the Rashi chart (D1)", "Ravi Kumar", "New Delhi", "Built-in formulas",
+                                 "Sarvashtakavarga", "337", "Saturn"})
+            QVERIFY2(pointsText.contains(text), qPrintable(pointsText));
+
+        // Another sky computes the chart again: the view on show is filled afresh and says so.
+        Entry(frame, "mnuPreciseSky")->trigger();
+        QCOMPARE(frame->ashtakavargaView()->heading().sky()->text(),
+                 QString("Positions: Precise (JPL ephemeris), Lahiri, mean node"));
+        const Ashtakavarga precise = ComputeAshtakavarga(program_.Chart);
+        for (int s = 0; s < kSignCount; ++s)
+            QCOMPARE(points->item(kAshtakavargaPlanets, s + 1)->text(), QString::number(precise.Sarva[std::size_t(s)]));
+        Entry(frame, "mnuBuiltinSky")->trigger();
     }
 
     void sheetIsOnePageWithEverythingOnIt_data() {

@@ -19,7 +19,9 @@
 #include "SmallDisk.h"
 #include "TempFolder.h"
 #include "TestSupport.h"
+#include "chart/DivisionalCharts.h"
 #include "io/Report.h"
+#include "strength/Ashtakavarga.h"
 
 namespace velakor {
 namespace {
@@ -88,10 +90,22 @@ TEST(ChartTool, GoodLinesMatchTheCore) {
     std::vector<std::string> keys;
     for (const auto& item : divisional.items()) keys.push_back(item.key());
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"D10", "D12", "D2", "D3", "D7", "D9"}));
-    for (const auto& item : divisional.items()) EXPECT_EQ(item.value().size(), 10u) << item.key();
+    EXPECT_EQ(keys, (std::vector<std::string>{"D1", "D10", "D12", "D16", "D2", "D20", "D24", "D27", "D3", "D30",
+                                              "D4", "D40", "D45", "D60", "D7", "D9"}));
+    const VargaSigns vargas = AllVargas(p.Chart);
+    for (std::size_t v = 0; v < kVargas.size(); ++v)
+        EXPECT_EQ(divisional[std::string(kVargas[v].Key)], test::SignNumbers(vargas[v])) << kVargas[v].Key;
     EXPECT_EQ(divisional["D9"], (std::vector<int>{12, 5, 8, 10, 9, 2, 10, 11, 5, 12}));
     EXPECT_EQ(divisional["D2"], (std::vector<int>{5, 4, 4, 5, 5, 4, 5, 4, 4, 4}));
+    // The ashtakavarga: each planet's points by sign from Aries, then their sum.
+    const json& points = out["Ashtakavarga"];
+    keys.clear();
+    for (const auto& item : points.items()) keys.push_back(item.key());
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"Jupiter", "Mars", "Mercury", "Moon", "Sarva", "Saturn", "Sun", "Venus"}));
+    const Ashtakavarga a = ComputeAshtakavarga(p.Chart);
+    EXPECT_EQ(points["Jupiter"], a.Bhinna[4]);
+    EXPECT_EQ(points["Sarva"], a.Sarva);
     for (const char* key : {"ChartPositions", "PlanetPositionText", "MoonLongitudeText", "AscendantText",
                             "MidheavenText", "RahuText", "KetuText", "AyanamsaCorrectionText", "AyanamsaText",
                             "LagnaSignAbbrev", "LagnaSignName", "NakshatraText", "RashiText", "NakshatraLord",

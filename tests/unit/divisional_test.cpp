@@ -1,5 +1,6 @@
-// Divisional signs: every part of a sign against the classical tables, the parts' edges to
-// the arc second, and a published chart's navamsa.
+// Divisional signs: every part of a sign in all sixteen vargas against the classical tables,
+// the parts' edges to the arc second (the trimsamsa's unequal spans too), and a published
+// chart's navamsa.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,6 +10,7 @@
 #include "TestSupport.h"
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
+#include "vedic/Chart.h"
 
 namespace velakor {
 namespace {
@@ -24,12 +26,33 @@ std::vector<int> Signs(const std::string& abbrevs) {
     return out;
 }
 
+// `count` signs counted on through the zodiac from `first`, as the tables of the vargas that
+// are "counted from" a sign give them: "Ari Tau Gem ..".
+std::string From(const char* first, int count) {
+    const int start = SignIndex(first);
+    std::string out;
+    for (int k = 0; k < count; ++k) out += std::string(SignAbbrev(SignFromIndex(start + k))) + " ";
+    return out;
+}
+
 struct PartsRow {
     const char* name;
     int parts;
     const char* sign;   // the sign that is cut
-    const char* signs;  // the sign of each part, first to last
+    std::string signs;  // the sign of each part, first to last
 };
+
+// The sign of a longitude in a varga, asked of the rule and of a whole chart, where every
+// body and the ascendant stand at that longitude.
+void ExpectSign(double longitude, int parts, int expected, const std::string& where) {
+    EXPECT_EQ(DivisionalSign(longitude, parts), expected) << where;
+    Chart c;
+    for (std::size_t i = 0; i < kDivisionalPoints; ++i) PlaceBody(c, static_cast<Body>(i), longitude);
+    const VargaSigns all = AllVargas(c);
+    const auto& row = all[static_cast<std::size_t>(VargaIndex(parts))];
+    EXPECT_EQ(SignIndex(row[Index(Body::Ascendant)]), expected) << where << ", the ascendant";
+    EXPECT_EQ(SignIndex(row[Index(Body::Ketu)]), expected) << where << ", Ketu";
+}
 
 // From the tables of the classical texts: odd signs Aries, Gemini ..; movable Aries,
 // Cancer, Libra, Capricorn; fixed Taurus, Leo, Scorpio, Aquarius; the rest dual.
@@ -46,6 +69,27 @@ const PartsRow kParts[] = {
     {"dasamsa, odd sign", 10, "Lib", "Lib Sco Sag Cap Aqu Pis Ari Tau Gem Can"},
     {"dasamsa, even sign from the 9th", 10, "Pis", "Sco Sag Cap Aqu Pis Ari Tau Gem Can Leo"},
     {"dwadasamsa", 12, "Pis", "Pis Ari Tau Gem Can Leo Vir Lib Sco Sag Cap Aqu"},
+    {"rashi", 1, "Sco", "Sco"},
+    {"chaturthamsa, sign, 4th, 7th, 10th", 4, "Sco", "Sco Aqu Tau Leo"},
+    {"shodasamsa, movable from Aries", 16, "Can", From("Ari", 16)},
+    {"shodasamsa, fixed from Leo", 16, "Aqu", From("Leo", 16)},
+    {"shodasamsa, dual from Sagittarius", 16, "Gem", From("Sag", 16)},
+    {"vimsamsa, movable from Aries", 20, "Lib", From("Ari", 20)},
+    {"vimsamsa, fixed from Sagittarius", 20, "Tau", From("Sag", 20)},
+    {"vimsamsa, dual from Leo", 20, "Vir", From("Leo", 20)},
+    {"chaturvimsamsa, odd from Leo", 24, "Sag", From("Leo", 24)},
+    {"chaturvimsamsa, even from Cancer, forward", 24, "Cap", From("Can", 24)},
+    {"bhamsa, fire from Aries", 27, "Leo", From("Ari", 27)},
+    {"bhamsa, earth from Cancer", 27, "Tau", From("Can", 27)},
+    {"bhamsa, air from Libra", 27, "Aqu", From("Lib", 27)},
+    {"bhamsa, water from Capricorn", 27, "Sco", From("Cap", 27)},
+    {"khavedamsa, odd from Aries", 40, "Gem", From("Ari", 40)},
+    {"khavedamsa, even from Libra", 40, "Pis", From("Lib", 40)},
+    {"akshavedamsa, movable from Aries", 45, "Cap", From("Ari", 45)},
+    {"akshavedamsa, fixed from Leo", 45, "Sco", From("Leo", 45)},
+    {"akshavedamsa, dual from Sagittarius", 45, "Vir", From("Sag", 45)},
+    {"shashtyamsa, from the sign", 60, "Leo", From("Leo", 60)},
+    {"shashtyamsa of Pisces", 60, "Pis", From("Pis", 60)},
 };
 
 TEST(DivisionalSign, EveryPartAndItsEdges) {
@@ -55,22 +99,53 @@ TEST(DivisionalSign, EveryPartAndItsEdges) {
         ASSERT_EQ(static_cast<int>(expected.size()), row.parts);
         const double start = 30.0 * SignIndex(row.sign);
         const double part = 30.0 / row.parts;
-        EXPECT_EQ(DivisionalSign(start, row.parts), expected.front()) << "the sign's first degree";
-        EXPECT_EQ(DivisionalSign(start + 30.0 - kArcSecond, row.parts), expected.back()) << "29 59' 59\"";
+        ExpectSign(start, row.parts, expected.front(), "the sign's first degree");
+        ExpectSign(start + 30.0 - kArcSecond, row.parts, expected.back(), "29 59' 59\"");
         for (int j = 1; j < row.parts; ++j) {
             const double edge = start + j * part;
-            EXPECT_EQ(DivisionalSign(edge - kArcSecond, row.parts), expected[j - 1]) << "under edge " << j;
-            EXPECT_EQ(DivisionalSign(edge + kArcSecond, row.parts), expected[j]) << "over edge " << j;
+            const std::string at = "edge " + std::to_string(j);
+            ExpectSign(edge - kArcSecond, row.parts, expected[j - 1], "under " + at);
+            ExpectSign(edge + kArcSecond, row.parts, expected[j], "over " + at);
             // An edge that a double holds exactly belongs to the part it opens.
-            if ((j * 30) % row.parts == 0) {
-                EXPECT_EQ(DivisionalSign(edge, row.parts), expected[j]) << "on edge " << j;
-            }
+            if ((j * 30) % row.parts == 0 || row.parts % 2 == 0) ExpectSign(edge, row.parts, expected[j], "on " + at);
+        }
+    }
+}
+
+TEST(DivisionalSign, TrimsamsaSpans) {
+    // The trimsamsa's five unequal spans, of the lords Mars, Saturn, Jupiter, Mercury and
+    // Venus: in odd signs 5, 5, 8, 7 and 5 degrees in their odd signs; in even signs the
+    // same spans from the other end, in the lords' even signs.
+    struct Row {
+        const char* name;
+        const char* sign;
+        std::array<double, 4> edges;  // degrees within the sign
+        const char* signs;
+    };
+    const Row rows[] = {
+        {"odd: Aries", "Ari", {5, 10, 18, 25}, "Ari Aqu Sag Gem Lib"},
+        {"odd: Aquarius", "Aqu", {5, 10, 18, 25}, "Ari Aqu Sag Gem Lib"},
+        {"even: Taurus", "Tau", {5, 12, 20, 25}, "Tau Vir Pis Cap Sco"},
+        {"even: Pisces", "Pis", {5, 12, 20, 25}, "Tau Vir Pis Cap Sco"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<int> expected = Signs(row.signs);
+        const double start = 30.0 * SignIndex(row.sign);
+        ExpectSign(start, 30, expected.front(), "the sign's first degree");
+        ExpectSign(start + 30.0 - kArcSecond, 30, expected.back(), "29 59' 59\"");
+        for (std::size_t j = 0; j < row.edges.size(); ++j) {
+            const double edge = start + row.edges[j];
+            const std::string at = "edge at " + std::to_string(static_cast<int>(row.edges[j]));
+            ExpectSign(edge - kArcSecond, 30, expected[j], "under " + at);
+            ExpectSign(edge, 30, expected[j + 1], "on " + at);
+            ExpectSign(edge + kArcSecond, 30, expected[j + 1], "over " + at);
         }
     }
 }
 
 TEST(DivisionalSign, FoldsTheCircle) {
-    for (const auto& d : kDivisions) {
+    for (const auto& d : kVargas) {
         SCOPED_TRACE(d.Title);
         EXPECT_EQ(DivisionalSign(360.0, d.Parts), DivisionalSign(0.0, d.Parts));
         EXPECT_EQ(DivisionalSign(360.0 - kArcSecond, d.Parts), DivisionalSign(359.9999, d.Parts));
@@ -112,6 +187,10 @@ TEST(DivisionalSigns, IndependenceChart) {
     Program p = Computed(DelhiForm());
     const std::array<int, kDivisionalPoints> navamsa{12, 5, 8, 10, 9, 2, 10, 11, 5, 12};
     EXPECT_EQ(SignNumbers(p.Chart.DivisionalSigns[3]), navamsa);
+    // The chart's six divisions are the same as those of all sixteen vargas.
+    const VargaSigns vargas = AllVargas(p.Chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+        EXPECT_EQ(vargas[static_cast<std::size_t>(VargaIndex(kDivisions[d].Parts))], p.Chart.DivisionalSigns[d]);
     const HouseCaptions d9 = DivisionalHouses(p.Chart, 3);
     EXPECT_EQ(d9.Signs[0], 12);
     EXPECT_EQ(d9.Texts[0], "Asc\r\nSurya");

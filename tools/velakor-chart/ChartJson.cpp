@@ -20,6 +20,7 @@
 #include "io/Report.h"
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"
+#include "strength/Ashtakavarga.h"
 #include "RecordText.h"
 
 namespace velakor {
@@ -318,12 +319,19 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["NakshatraLord"] = s.NakshatraLord;
     out["NakshatraPada"] = s.NakshatraPada;
     ordered_json divisional;
-    for (std::size_t d = 0; d < kDivisions.size(); ++d) {
+    const VargaSigns vargas = AllVargas(p.Chart);
+    for (std::size_t v = 0; v < kVargas.size(); ++v) {
         std::vector<int> signs;
-        for (const Sign sign : p.Chart.DivisionalSigns[d]) signs.push_back(SignNumber(sign));
-        divisional[std::string(kDivisions[d].Key)] = signs;
+        for (const Sign sign : vargas[v]) signs.push_back(SignNumber(sign));
+        divisional[std::string(kVargas[v].Key)] = signs;
     }
     out["DivisionalSigns"] = divisional;
+    const Ashtakavarga points = ComputeAshtakavarga(p.Chart);
+    ordered_json ashtakavarga;
+    for (std::size_t i = 0; i < kAshtakavargaBodies.size(); ++i)
+        ashtakavarga[std::string(EnglishName(kAshtakavargaBodies[i]))] = points.Bhinna[i];
+    ashtakavarga["Sarva"] = points.Sarva;
+    out["Ashtakavarga"] = ashtakavarga;
     AddReadings(out, p, reading);
     std::vector<int> houseSigns;
     for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
