@@ -1,0 +1,62 @@
+#include "transit/Transit.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "sky/Ingress.h"
+#include "vedic/Angles.h"
+#include "vedic/Calendar.h"
+
+namespace velakor {
+
+SkyChoice TransitSkyChoice(const SkyChoice& chartSky) {
+    if (chartSky.Positions == SkyPositions::Precise) return chartSky;
+    SkyChoice precise;
+    precise.Positions = SkyPositions::Precise;
+    return precise;  // Lahiri, mean node
+}
+
+std::string DescribeTransitSky(const SkyChoice& chartSky) {
+    std::string text = DescribeSky(TransitSkyChoice(chartSky));
+    if (chartSky.Positions != SkyPositions::Precise)
+        text += " (the chart's built-in formulas are days off for Saturn's ingresses)";
+    return text;
+}
+
+std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt) {
+    // A quarter of an hour on either side tells the direction of motion; a station, where
+    // the motion is nil, falls between two such samples only for an instant.
+    constexpr double kMotionSpan = 0.01;
+    if (!sky.Covers(jdUt) || !sky.Covers(jdUt - kMotionSpan) || !sky.Covers(jdUt + kMotionSpan)) return std::nullopt;
+    Transit t;
+    t.JdUt = jdUt;
+    const Sign lagna = natal.HouseSigns[0];
+    const Sign moon = natal[Body::Moon].Rashi;
+    for (std::size_t i = 0; i < kGrahas.size(); ++i) {
+        const Body body = kGrahas[i];
+        TransitBody& b = t.Bodies[i];
+        b.Which = body;
+        b.Longitude = Fold360(sky.SiderealLongitude(body, jdUt));
+        b.Rashi = SignOf(b.Longitude);
+        b.Star = NakshatraOf(b.Longitude);
+        b.Pada = PadaOf(b.Longitude);
+        b.House = HouseFrom(lagna, b.Rashi);
+        b.FromMoon = HouseFrom(moon, b.Rashi);
+        const double before = sky.SiderealLongitude(body, jdUt - kMotionSpan);
+        const double after = sky.SiderealLongitude(body, jdUt + kMotionSpan);
+        b.Retrograde = std::remainder(after - before, 360.0) < 0.0;
+        b.LeavesJd = SignStayAt(sky, body, jdUt, StayEnds::LeavingOnly).Leaves;
+    }
+    return t;
+}
+
+std::string OutsideSkyMessage(double jdUt, int offsetMinutes) {
+    char date[32] = "that moment";
+    if (std::isfinite(jdUt) && std::fabs(jdUt) < 1e8) {
+        const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", c.Year, c.Month, c.Day);
+    }
+    return std::string("The precise sky's tables run from 1900 to 2150: nothing can be computed for ") + date + ".";
+}
+
+}  // namespace velakor
