@@ -13,6 +13,9 @@
 
 namespace velakor {
 
+// The views and the tool list Saturn's periods for a century (of 365.25 days) after the birth.
+inline constexpr double kSaturnPeriodsSpanDays = 36525.0;
+
 enum class SaturnPhase { Rising, Peak, Setting, Kantaka, Ashtama };
 
 std::string_view SaturnPhaseName(SaturnPhase p);  // "Rising", "Peak", "Setting", "Kantaka", "Ashtama"

@@ -1,5 +1,6 @@
 #include "transit/Transit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -48,6 +49,16 @@ std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt
         b.LeavesJd = SignStayAt(sky, body, jdUt, StayEnds::LeavingOnly).Leaves;
     }
     return t;
+}
+
+double StepMoment(double jdUt, int offsetMinutes, MomentStep unit, int n) {
+    if (unit == MomentStep::Day) return jdUt + n;
+    const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
+    const int months = c.Year * 12 + (c.Month - 1) + (unit == MomentStep::Year ? 12 * n : n);
+    const int year = static_cast<int>(FloorDiv(months, 12));
+    const int month = months - year * 12 + 1;
+    const int day = std::min(c.Day, DaysInMonth(year, month));
+    return JdFromCivil(year, month, day, c.Hour + c.Minute / 60.0 + c.Second / 3600.0, offsetMinutes);
 }
 
 std::string OutsideSkyMessage(double jdUt, int offsetMinutes) {

@@ -40,6 +40,11 @@ std::string DescribeTransitSky(const SkyChoice& chartSky);
 // nothing is then computed, and OutsideSkyMessage says why.
 std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt);
 
+enum class MomentStep { Day, Month, Year };
+// jdUt moved n days, months or years (n may be negative) on the clock offsetMinutes ahead of
+// universal time, its clock time kept: a month on from 31 January is the last of February.
+double StepMoment(double jdUt, int offsetMinutes, MomentStep unit, int n);
+
 // "Transits are computed from 1900 to 2150, the span of the precise sky's tables; <moment>
 // lies outside it." The moment is written on the clock offsetMinutes ahead of UT.
 std::string OutsideSkyMessage(double jdUt, int offsetMinutes);
