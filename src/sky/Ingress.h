@@ -19,6 +19,9 @@ struct SignStay {
     // Empty where the crossing lies outside what the sky covers.
     std::optional<double> Entered;
     std::optional<double> Leaves;
+    // Degrees per day over the tenth of a day before the moment (after it, at the very start
+    // of the sky's span): negative while the body moves back along the zodiac.
+    double PerDay = 0.0;
 };
 
 enum class StayEnds { Both, LeavingOnly };

@@ -25,14 +25,12 @@ std::string DescribeTransitSky(const SkyChoice& chartSky) {
 }
 
 std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt) {
-    // A quarter of an hour on either side tells the direction of motion; a station, where
-    // the motion is nil, falls between two such samples only for an instant.
-    constexpr double kMotionSpan = 0.01;
-    if (!sky.Covers(jdUt) || !sky.Covers(jdUt - kMotionSpan) || !sky.Covers(jdUt + kMotionSpan)) return std::nullopt;
+    if (!sky.Covers(jdUt)) return std::nullopt;
     Transit t;
     t.JdUt = jdUt;
     const Sign lagna = natal.HouseSigns[0];
     const Sign moon = natal[Body::Moon].Rashi;
+    SignStay rahu;
     for (std::size_t i = 0; i < kGrahas.size(); ++i) {
         const Body body = kGrahas[i];
         TransitBody& b = t.Bodies[i];
@@ -43,10 +41,11 @@ std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt
         b.Pada = PadaOf(b.Longitude);
         b.House = HouseFrom(lagna, b.Rashi);
         b.FromMoon = HouseFrom(moon, b.Rashi);
-        const double before = sky.SiderealLongitude(body, jdUt - kMotionSpan);
-        const double after = sky.SiderealLongitude(body, jdUt + kMotionSpan);
-        b.Retrograde = std::remainder(after - before, 360.0) < 0.0;
-        b.LeavesJd = SignStayAt(sky, body, jdUt, StayEnds::LeavingOnly).Leaves;
+        // Ketu stands opposite Rahu: both change sign at the same moments.
+        const SignStay stay = body == Body::Ketu ? rahu : SignStayAt(sky, body, jdUt, StayEnds::LeavingOnly);
+        if (body == Body::Rahu) rahu = stay;
+        b.Retrograde = stay.PerDay < 0.0;
+        b.LeavesJd = stay.Leaves;
     }
     return t;
 }
