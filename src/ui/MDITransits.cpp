@@ -14,6 +14,7 @@
 namespace velakor {
 
 void MDI::BuildTransitMenus(QMenu* view, QList<QAction*>& views) {
+    view->addSeparator();
     QAction* transits = view->addAction(QStringLiteral("&Transits"));
     transits->setObjectName(QStringLiteral("mnuTransits"));
     QAction* saturn = view->addAction(QStringLiteral("Saturn's Pe&riods"));

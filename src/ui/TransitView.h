@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Program.h"
+#include "chart/ChartLayout.h"
 #include "sky/Sky.h"
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
