@@ -20,7 +20,7 @@ SkyChoice TransitSkyChoice(const SkyChoice& chartSky) {
 std::string DescribeTransitSky(const SkyChoice& chartSky) {
     std::string text = DescribeSky(TransitSkyChoice(chartSky));
     if (chartSky.Positions != SkyPositions::Precise)
-        text += " (the chart's built-in formulas are days off for Saturn's ingresses)";
+        text += " (not the chart's built-in formulas, which can put Saturn's ingresses days off)";
     return text;
 }
 

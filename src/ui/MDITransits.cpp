@@ -97,15 +97,16 @@ void MDI::BuildTransitViews() {
 void MDI::RefreshTransits() {
     const bool on = view_ == kTransitView || view_ == kSaturnView;
     for (QAction* step : transitSteps_) step->setEnabled(on);
+    // Today at this clock's time, until the user moves it; kept while the frame lives.
+    if (on && transitJd_ == 0.0) transitJd_ = TodayJulianDay(program_.Reading);
+    // Shown before they are filled, so that the running period is scrolled into sight.
+    transitWindow_->setVisible(view_ == kTransitView);
+    saturnWindow_->setVisible(view_ == kSaturnView);
     if (on) {
-        // Today at this clock's time, until the user moves it; kept while the frame lives.
-        if (transitJd_ == 0.0) transitJd_ = TodayJulianDay(program_.Reading);
         const TransitReading reading = ReadTransits(program_, transitJd_);
         if (view_ == kTransitView) transit_->Show(program_, ComputeReadings(program_), reading, style_, colour_);
         if (view_ == kSaturnView) saturn_->Show(program_, reading);
     }
-    transitWindow_->setVisible(view_ == kTransitView);
-    saturnWindow_->setVisible(view_ == kSaturnView);
 }
 
 }  // namespace velakor
