@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "app/Program.h"
 #include "chart/NameTables.h"
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"
@@ -28,9 +27,7 @@ void BM_AtlasSuggest(benchmark::State& state, const char* typed) {
 }
 
 void BM_ChooseZone(benchmark::State& state, const char* zone, int year) {
-    velakor::Program p;
-    velakor::LoadNameTables(p);
-    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(p.Names, zone, year, 7, 1, 12, 0, 321));
+    for (auto _ : state) benchmark::DoNotOptimize(velakor::ChooseZone(zone, year, 7, 1, 12, 0, 321));
 }
 
 BENCHMARK(BM_AtlasLoad)->Unit(benchmark::kMillisecond);

@@ -10,8 +10,8 @@
 
 #include <QString>
 
-#include "app/Program.h"
-#include "app/ReadingOptions.h"
+#include "sky/Sky.h"
+#include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
 namespace velakor {
