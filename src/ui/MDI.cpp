@@ -32,6 +32,7 @@
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
 #include "ui/ReadingViews.h"
+#include "ui/TransitView.h"
 #include "ui/Seams.h"
 #include "ui/SkyMenus.h"
 #include "ui/WebLinks.h"
@@ -191,6 +192,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     // The views only show the chart: the keyboard goes round the band's buttons.
     for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
     BuildReadingViews();
+    BuildTransitViews();
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -223,6 +225,8 @@ double MDI::chartScale() const { return zoom_->scale(); }
 QWidget* MDI::viewOnShow() const {
     if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
     if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
+    if (view_ == kTransitView) return static_cast<QWidget*>(transit_);
+    if (view_ == kSaturnView) return static_cast<QWidget*>(saturn_);
     return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
 }
 
@@ -234,6 +238,10 @@ QString MDI::TitleOf(int view) const {
         title = QStringLiteral("Vimshottari Dasha");
     } else if (view == kPanchangaView) {
         title = QStringLiteral("Panchanga");
+    } else if (view == kTransitView) {
+        title = QStringLiteral("Transits");
+    } else if (view == kSaturnView) {
+        title = QStringLiteral("Saturn's Periods");
     } else {
         const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
@@ -355,6 +363,7 @@ void MDI::BuildMenus() {
     }
     view->addMenu(divisional);
     BuildReadingMenus(view, views);
+    BuildTransitMenus(view, views);
     MakeCheckGroup(views);
     bar->addMenu(view);
 
@@ -648,6 +657,7 @@ void MDI::RefreshView() {
     display_->SetChartName(TitleOf(-1));
     if (divisional) divisional_->SetChartName(TitleOf(view_));
     RefreshReadings();
+    RefreshTransits();
     statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.
     divisionalWindow_->setVisible(divisional);

@@ -21,6 +21,8 @@ class ChartZoom;
 class DashaView;
 class DivisionalView;
 class PanchangaView;
+class SaturnView;
+class TransitView;
 class SkyMenus;
 class frmDisplay;
 
@@ -44,9 +46,11 @@ public:
     void TB_ButtonClick(const QString& key);
 
     // What the View menu has chosen: the chart (-1 for the natal chart, 0..5 for the
-    // divisional charts D2 .. D12, kDashaView, kPanchangaView), its style and whether it is in colour.
+    // divisional charts D2 .. D12, kDashaView, kPanchangaView, kTransitView, kSaturnView), its style and whether it is in colour.
     static constexpr int kDashaView = kDivisionCount;
     static constexpr int kPanchangaView = kDivisionCount + 1;
+    static constexpr int kTransitView = kDivisionCount + 2;
+    static constexpr int kSaturnView = kDivisionCount + 3;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
@@ -55,6 +59,10 @@ public:
     DivisionalView* divisionalView() const { return divisional_; }
     DashaView* dashaView() const { return dasha_; }
     PanchangaView* panchangaView() const { return panchanga_; }
+    TransitView* transitView() const { return transit_; }
+    SaturnView* saturnView() const { return saturn_; }
+    // The moment of the transit views (universal time); 0 until they are first shown.
+    double transitMoment() const { return transitJd_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -126,6 +134,10 @@ private:
     void BuildReadingViews();
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
+    // The transits and Saturn's periods, their moment and its steps (in MDITransits.cpp).
+    void BuildTransitMenus(QMenu* view, QList<QAction*>& views);
+    void BuildTransitViews();
+    void RefreshTransits();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -166,6 +178,12 @@ private:
     PanchangaView* panchanga_ = nullptr;
     QMdiSubWindow* dashaWindow_ = nullptr;
     QMdiSubWindow* panchangaWindow_ = nullptr;
+    TransitView* transit_ = nullptr;
+    SaturnView* saturn_ = nullptr;
+    QMdiSubWindow* transitWindow_ = nullptr;
+    QMdiSubWindow* saturnWindow_ = nullptr;
+    QList<QAction*> transitSteps_;  // year, month, day back; day, month, year forward; now
+    double transitJd_ = 0.0;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;

@@ -1,6 +1,7 @@
 #include "ChartJson.h"
 
 #include "ReadingJson.h"
+#include "TransitJson.h"
 #include "SkyKeys.h"
 
 #include <array>
@@ -206,7 +207,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     for (const auto& item : in.items()) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
-        known = known || item.key() == "Place" || IsSkyKey(item.key()) || IsReadingKey(item.key());
+        known = known || item.key() == "Place" || IsSkyKey(item.key()) || IsReadingKey(item.key()) ||
+                IsTransitKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     for (const Key& k : kKeys) {
@@ -226,6 +228,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
 
     ReadingRequest reading;
     if (const std::string failure = ReadReadingKeys(in, reading); !failure.empty()) return Error(failure);
+    TransitRequest transits;
+    if (const std::string failure = ReadTransitKeys(in, transits); !failure.empty()) return Error(failure);
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
@@ -319,6 +323,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     }
     out["DivisionalSigns"] = divisional;
     AddReadings(out, p, reading);
+    if (const std::string failure = AddTransits(out, p, reading.Options, transits); !failure.empty())
+        return Error(failure);
     std::vector<int> houseSigns;
     for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
     out["HouseSigns"] = houseSigns;
