@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "transit/SaturnPeriods.h"
+#include "vedic/Calendar.h"
 #include "transit/Transit.h"
 
 namespace {
