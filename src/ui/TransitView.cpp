@@ -333,7 +333,11 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
                running);
         table_->setRowHeight(i, 22);
     }
-    if (r.RunningSaturn >= 0) table_->scrollToItem(table_->item(r.RunningSaturn, 0), QAbstractItemView::PositionAtCenter);
+    if (r.RunningSaturn >= 0) {
+        // Laid out now, not at the next event loop, so that the scroll lands before any paint.
+        table_->doItemsLayout();
+        table_->scrollToItem(table_->item(r.RunningSaturn, 0), QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void SaturnView::Paint(QPainter& painter) const {

@@ -118,7 +118,11 @@ private slots:
         QCOMPARE(frame->transitMoment(), JdFromCivil(2027, 11, 8, 12.0, kIst));
         QVERIFY(!view->lblMessage()->isVisible());
 
-        // Saturn's periods, the one running at the moment marked.
+        // Saturn's periods, the one running at the moment marked: in 2033 Saturn is in Gemini,
+        // the 12th from this Moon in Cancer.
+        view->momentField()->setDateTime(QDateTime(QDate(2033, 1, 1), QTime(12, 0), Qt::UTC));
+        emit view->momentField()->editingFinished();
+        QCOMPARE(frame->transitMoment(), JdFromCivil(2033, 1, 1, 12.0, kIst));
         Entry(frame, "mnuSaturnPeriods")->trigger();
         QCOMPARE(frame->view(), MDI::kSaturnView);
         QTableWidget* saturn = frame->saturnView()->table();
@@ -126,6 +130,8 @@ private slots:
                                            program_.Chart.JdUt + kSaturnPeriodsSpanDays);
         QCOMPARE(saturn->rowCount(), static_cast<int>(periods.size()));
         const int marked = RunningSaturnPeriod(periods, frame->transitMoment());
+        QVERIFY(marked > 0);
+        QCOMPARE(saturn->item(marked, 0)->text(), QString("Rising (sade sati, 12th)"));
         for (int i = 0; i < saturn->rowCount(); ++i)
             QCOMPARE(saturn->item(i, 4)->text().isEmpty(), i != marked);
         QCOMPARE(saturn->item(0, 0)->text(), QString("Peak (sade sati, 1st)"));  // under way at birth
