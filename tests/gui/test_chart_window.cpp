@@ -111,6 +111,7 @@ const QStringList kCheckable = {
     "mnuToolBar",  "mnuStatusBar",     "mnuNorth",         "mnuSouth",       "mnuNatal",
     "mnuColorOn",  "mnuColorOff",      "mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
     "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa", "mnuDasha", "mnuPanchanga",
+    "mnuTransits", "mnuSaturnPeriods",
 };
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -658,7 +659,9 @@ private slots:
                                              "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
                                              "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
-                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
+                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se", "-",
+                                             "mnuTransits=&Transits", "mnuSaturnPeriods=Saturn's Pe&riods",
+                                             "mnuTransitMoment=Transit &Moment"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};

@@ -105,6 +105,14 @@ private slots:
         QCOMPARE(lords, QString("Mars / Rahu / Venus"));
         QVERIFY2(view->lblDasha()->text().contains(lords), qPrintable(view->lblDasha()->text()));
 
+        // Printed as text: the table, the dasha and the transiting bodies in the chart.
+        savePath_ = dir_.filePath("transits.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        QVERIFY(PrintChartView(frame, frame->viewOnShow(), printer));
+        const QString printed = testing::ReadPdf(savePath_).text;
+        for (const char* text : {"Transits", "Leaves sign", "Uttara Bhadrapada 4", "T Sa (R)", "Mars / Rahu / Venus"})
+            QVERIFY2(printed.contains(text), text);
+
         // A year forward by its shortcut, a month back by its button: the birth's clock keeps.
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame));
@@ -137,7 +145,6 @@ private slots:
         QCOMPARE(saturn->item(0, 0)->text(), QString("Peak (sade sati, 1st)"));  // under way at birth
         QVERIFY(saturn->item(0, 2)->text() < QString("1947-08-15"));
         savePath_ = dir_.filePath("saturn.pdf");
-        QPrinter printer(QPrinter::HighResolution);
         QVERIFY(PrintChartView(frame, frame->viewOnShow(), printer));
         QVERIFY(testing::ReadPdf(savePath_).text.contains("Saturn's Periods"));
 
