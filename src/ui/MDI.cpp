@@ -579,6 +579,7 @@ void MDI::WriteChart() {
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
+    readings_.reset();
     RefreshView();
 }
 

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "app/Program.h"
+#include "app/Readings.h"
 #include "chart/ChartLayout.h"
 
 class QAction;
@@ -134,6 +136,7 @@ private:
     void BuildReadingViews();
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
+    const Readings& CurrentReadings();
     // The transits and Saturn's periods, their moment and its steps (in MDITransits.cpp).
     void BuildTransitMenus(QMenu* view, QList<QAction*>& views);
     void BuildTransitViews();
@@ -185,6 +188,7 @@ private:
     QList<QAction*> transitSteps_;  // year, month, day back; day, month, year forward; now
     double transitJd_ = 0.0;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
+    std::optional<Readings> readings_;
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

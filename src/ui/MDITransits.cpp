@@ -104,7 +104,7 @@ void MDI::RefreshTransits() {
     saturnWindow_->setVisible(view_ == kSaturnView);
     if (on) {
         const TransitReading reading = ReadTransits(program_, transitJd_);
-        if (view_ == kTransitView) transit_->Show(program_, ComputeReadings(program_), reading, style_, colour_);
+        if (view_ == kTransitView) transit_->Show(program_, CurrentReadings(), reading, style_, colour_);
         if (view_ == kSaturnView) saturn_->Show(program_, reading);
     }
 }
