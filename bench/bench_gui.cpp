@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
+#include <QDateTimeEdit>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -234,6 +235,29 @@ void SwitchViews(benchmark::State& state, const char* one, const char* other) {
     }
 }
 
+// A step of the transit moment, a day on and back, redrawn and shown: the transit, its
+// leaving moments, the running dasha and Saturn's periods computed again each time.
+void BM_TransitStep(benchmark::State& state) {
+    velakor::Program program;
+    const std::unique_ptr<velakor::MDI> window = ShowDelhiChart(program);
+    velakor::MDI& chart = *window;
+    chart.findChild<QAction*>(QStringLiteral("mnuTransits"))->trigger();
+    QAction* steps[] = {chart.findChild<QAction*>(QStringLiteral("mnuDayOn")),
+                        chart.findChild<QAction*>(QStringLiteral("mnuDayBack"))};
+    int next = 0;
+    for (auto _ : state) {
+        steps[next]->trigger();
+        // The moment's field changes at every step (a house may keep its bodies for days).
+        PaintCount painted(chart.viewOnShow()->findChild<QDateTimeEdit*>());
+        QCoreApplication::processEvents();
+        if (painted.paints == 0) {
+            state.SkipWithError("the step was not painted");
+            break;
+        }
+        next = 1 - next;
+    }
+}
+
 void BM_SwitchView_ChartAndNavamsa(benchmark::State& state) { SwitchViews(state, "mnuChart", "mnuSub_Navamsa"); }
 void BM_SwitchView_NorthAndSouth(benchmark::State& state) { SwitchViews(state, "mnuNorth", "mnuSouth"); }
 void BM_SwitchView_ColourOffAndOn(benchmark::State& state) { SwitchViews(state, "mnuColorOff", "mnuColorOn"); }
@@ -252,6 +276,7 @@ BENCHMARK(BM_SwitchView_ChartAndDasha)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ChartAndPanchanga)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ChartAndVargas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ChartAndAshtakavarga)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TransitStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_FromStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_CaptureAndSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShown_BareWindow)->Unit(benchmark::kMillisecond)->Iterations(5);

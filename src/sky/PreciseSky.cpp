@@ -48,6 +48,10 @@ double MeanSiderealTime(double jdUt, double jdTt) {
     return Fold360(era + poly / 3600.0);
 }
 
+bool PreciseSky::Covers(double jdUt) const {
+    return tables_.Covers(jdUt) && tables_.Covers(jdUt + DeltaT(jdUt));
+}
+
 double PreciseSky::DeltaT(double jdUt) const { return tables_.Value(SkySeries::DeltaT, jdUt); }
 
 double PreciseSky::Ayanamsa(double jdUt) const {

@@ -18,6 +18,8 @@ public:
 
     double SiderealLongitude(Body body, double jdUt) const override;
     SkyChoice Choice() const override { return choice_; }
+    // Within the tables, universal and terrestrial time both.
+    bool Covers(double jdUt) const override;
 
     // Sidereal longitude and its motion in degrees per day (negative: retrograde).
     double SiderealLongitude(Body body, double jdUt, double& perDay) const;

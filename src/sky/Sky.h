@@ -49,6 +49,13 @@ public:
     // divisional signs are the calculation's (CompleteChart).
     virtual Chart CastChart(const BirthRecord& b) const = 0;
     virtual SkyChoice Choice() const = 0;
+    // Whether the sky can place the bodies at jdUt: the formulas can at any moment, the precise
+    // tables only within their span. A moment not covered is never extrapolated: callers ask
+    // first and say so instead.
+    virtual bool Covers(double jdUt) const {
+        (void)jdUt;
+        return true;
+    }
 };
 
 // The sky of a choice. The built-in sky costs nothing to make.

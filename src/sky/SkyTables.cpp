@@ -1,10 +1,12 @@
 #include "sky/SkyTables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <system_error>
 
 namespace velakor {
@@ -85,6 +87,10 @@ SkyTables SkyTables::Parse(std::string_view bytes) {
     if (!in.empty()) return t;
     t.first_ = t.series_[0].start;
     t.last_ = t.series_[0].start + t.series_[0].segments * t.series_[0].length;
+    for (const Series& s : t.series_) {
+        t.first_ = std::max(t.first_, s.start);
+        t.last_ = std::min(t.last_, s.start + s.segments * s.length);
+    }
     t.valid_ = true;
     return t;
 }
@@ -116,9 +122,8 @@ const SkyTables* SkyTables::Shared() {
 }
 
 const double* SkyTables::Segment(const Series& s, double jd, double& x) const {
-    double k = std::floor((jd - s.start) / s.length);
-    if (k < 0) k = 0;
-    if (k > s.segments - 1.0) k = s.segments - 1.0;
+    const double k = std::floor((jd - s.start) / s.length);
+    if (!(k >= 0 && k < s.segments)) return nullptr;
     const double a = s.start + k * s.length;
     x = 2.0 * (jd - a) / s.length - 1.0;
     return s.c.data() + static_cast<std::size_t>(k) * s.coefficients;
@@ -128,6 +133,7 @@ double SkyTables::Value(SkySeries which, double jd) const {
     const Series& s = series_[static_cast<int>(which)];
     double x = 0;
     const double* c = Segment(s, jd, x);
+    if (!c) return std::numeric_limits<double>::quiet_NaN();
     // Clenshaw's recurrence.
     double b1 = 0, b2 = 0;
     for (std::uint32_t j = s.coefficients - 1; j >= 1; --j) {
@@ -142,6 +148,7 @@ double SkyTables::Value(SkySeries which, double jd, double& perDay) const {
     const Series& s = series_[static_cast<int>(which)];
     double x = 0;
     const double* c = Segment(s, jd, x);
+    if (!c) return perDay = std::numeric_limits<double>::quiet_NaN();
     // T_j and its derivative U_{j-1} * j, by their recurrences.
     double t0 = 1, t1 = x, u0 = 1, u1 = 2 * x;
     double value = c[0] + c[1] * t1, slope = c[1];

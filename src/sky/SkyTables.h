@@ -38,11 +38,14 @@ public:
     static std::string DefaultPath();
 
     bool Valid() const { return valid_; }
-    // First and last Julian day (terrestrial time) the tables cover.
+    // The Julian days (terrestrial time; universal for Delta T) that every quantity covers:
+    // [FirstDay(), LastDay()).
     double FirstDay() const { return first_; }
     double LastDay() const { return last_; }
+    bool Covers(double jd) const { return jd >= first_ && jd < last_; }
 
-    // The quantity at jd; outside the tables' span, the nearest segment carried on.
+    // The quantity at jd. Outside a quantity's own segments it is NaN: a fit carried past its
+    // span drifts (the Moon by seconds of arc within days), so no caller may get one.
     double Value(SkySeries s, double jd) const;
     // The quantity and its rate per day.
     double Value(SkySeries s, double jd, double& perDay) const;

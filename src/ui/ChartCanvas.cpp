@@ -244,7 +244,10 @@ void ChartCanvas::Paint(QPainter& painter) const {
         for (const PlacedEntry& placed : layout.entries) {
             const std::string& entry = entries[placed.entry];
             const int body = BodyOf(entry);
-            painter.setPen(body >= 0 ? ToColor(palette.bodies[static_cast<std::size_t>(body)]) : text);
+            if (entry.rfind(kTransitMark, 0) == 0)
+                painter.setPen(kTransitColour);
+            else
+                painter.setPen(body >= 0 ? ToColor(palette.bodies[static_cast<std::size_t>(body)]) : text);
             painter.drawText(QPointF(placed.box.left, placed.box.top + ascent), QString::fromStdString(entry));
         }
         painter.restore();

@@ -4,6 +4,7 @@
 // and the printer all get the same drawing at their own resolution.
 #pragma once
 
+#include <QColor>
 #include <QPolygonF>
 #include <QString>
 #include <QWidget>
@@ -16,6 +17,11 @@
 class QPainter;
 
 namespace velakor {
+
+// A house entry that begins with this mark is a transiting body, not a natal one: the chart
+// draws it in kTransitColour, whatever the colour style.
+inline constexpr const char* kTransitMark = "T ";
+inline const QColor kTransitColour{0, 60, 210};
 
 class ChartCanvas : public QWidget {
     Q_OBJECT

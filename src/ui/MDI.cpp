@@ -32,6 +32,7 @@
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
 #include "ui/ReadingViews.h"
+#include "ui/TransitView.h"
 #include "ui/Seams.h"
 #include "ui/SkyMenus.h"
 #include "ui/StrengthViews.h"
@@ -193,6 +194,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
     BuildStrengthViews();
     BuildReadingViews();
+    BuildTransitViews();
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -227,6 +229,8 @@ QWidget* MDI::viewOnShow() const {
     if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
     if (view_ == kVargasView) return static_cast<QWidget*>(vargas_);
     if (view_ == kAshtakavargaView) return static_cast<QWidget*>(ashtakavarga_);
+    if (view_ == kTransitView) return static_cast<QWidget*>(transit_);
+    if (view_ == kSaturnView) return static_cast<QWidget*>(saturn_);
     return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
 }
 
@@ -243,6 +247,10 @@ QString MDI::TitleOf(int view) const {
     } else if (view == kAshtakavargaView) {
         // Its chart of the points is drawn in the chosen style.
         title = QStringLiteral("Ashtakavarga, ") + StyleName(style_);
+    } else if (view == kTransitView) {
+        title = QStringLiteral("Transits");
+    } else if (view == kSaturnView) {
+        title = QStringLiteral("Saturn's Periods");
     } else {
         const std::string_view chart = view < 0 ? kRashiTitle : kVargas.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
@@ -385,6 +393,7 @@ void MDI::BuildMenus() {
     view->addMenu(divisional);
     BuildStrengthMenus(view, views);
     BuildReadingMenus(view, views);
+    BuildTransitMenus(view, views);
     MakeCheckGroup(views);
     bar->addMenu(view);
 
@@ -682,6 +691,7 @@ void MDI::RefreshView() {
     if (divisional) divisional_->SetChartName(TitleOf(view_));
     RefreshStrength();
     RefreshReadings();
+    RefreshTransits();
     statusView_->setText(ViewTitle());
     // The natal display keeps its contents while a divisional chart stands in its place.
     divisionalWindow_->setVisible(divisional);

@@ -25,6 +25,8 @@ class ChartZoom;
 class DashaView;
 class DivisionalView;
 class PanchangaView;
+class SaturnView;
+class TransitView;
 class SkyMenus;
 class VargasView;
 class frmDisplay;
@@ -49,12 +51,14 @@ public:
     void TB_ButtonClick(const QString& key);
 
     // What the View menu has chosen: the chart (-1 for the natal chart, 0..15 for the vargas
-    // D1 .. D60 in the order of kVargas, kVargasView, kAshtakavargaView, kDashaView,
-    // kPanchangaView), its style and whether it is in colour.
+    // D1 .. D60 in the order of kVargas), or one of the views below; its style and whether it
+    // is in colour.
     static constexpr int kVargasView = kVargaCount;
     static constexpr int kAshtakavargaView = kVargaCount + 1;
     static constexpr int kDashaView = kVargaCount + 2;
     static constexpr int kPanchangaView = kVargaCount + 3;
+    static constexpr int kTransitView = kVargaCount + 4;
+    static constexpr int kSaturnView = kVargaCount + 5;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
@@ -65,6 +69,10 @@ public:
     PanchangaView* panchangaView() const { return panchanga_; }
     VargasView* vargasView() const { return vargas_; }
     AshtakavargaView* ashtakavargaView() const { return ashtakavarga_; }
+    TransitView* transitView() const { return transit_; }
+    SaturnView* saturnView() const { return saturn_; }
+    // The moment of the transit views (universal time); 0 until they are first shown.
+    double transitMoment() const { return transitJd_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -144,6 +152,10 @@ private:
     void BuildStrengthMenus(QMenu* view, QList<QAction*>& views);
     void BuildStrengthViews();
     void RefreshStrength();
+    // The transits and Saturn's periods, their moment and its steps (in MDITransits.cpp).
+    void BuildTransitMenus(QMenu* view, QList<QAction*>& views);
+    void BuildTransitViews();
+    void RefreshTransits();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -188,6 +200,12 @@ private:
     AshtakavargaView* ashtakavarga_ = nullptr;
     QMdiSubWindow* vargasWindow_ = nullptr;
     QMdiSubWindow* ashtakavargaWindow_ = nullptr;
+    TransitView* transit_ = nullptr;
+    SaturnView* saturn_ = nullptr;
+    QMdiSubWindow* transitWindow_ = nullptr;
+    QMdiSubWindow* saturnWindow_ = nullptr;
+    QList<QAction*> transitSteps_;  // year, month, day back; day, month, year forward; now
+    double transitJd_ = 0.0;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     std::optional<Readings> readings_;
     bool vargasStale_ = true;    // the chart changed since the strength views were filled

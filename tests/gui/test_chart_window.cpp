@@ -118,7 +118,8 @@ const char* const kVargaEntries[] = {
 const QStringList kCheckable = [] {
     QStringList names{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuSouth", "mnuNatal", "mnuColorOn", "mnuColorOff", "mnuChart"};
     for (const char* entry : kVargaEntries) names << entry;
-    return names << "mnuVargas" << "mnuAshtakavarga" << "mnuDasha" << "mnuPanchanga";
+    return names << "mnuVargas" << "mnuAshtakavarga" << "mnuDasha" << "mnuPanchanga" << "mnuTransits"
+                 << "mnuSaturnPeriods";
 }();
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -668,7 +669,9 @@ private slots:
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
                                              "mnuVargas=Var&gas", "mnuAshtakavarga=&Ashtakavarga",
                                              "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
-                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
+                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se", "-",
+                                             "mnuTransits=&Transits", "mnuSaturnPeriods=Saturn's Pe&riods",
+                                             "mnuTransitMoment=Transit &Moment"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};

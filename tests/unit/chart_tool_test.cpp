@@ -22,6 +22,10 @@
 #include "chart/DivisionalCharts.h"
 #include "io/Report.h"
 #include "strength/Ashtakavarga.h"
+#include "astro/CivilTime.h"
+#include "io/Report.h"
+#include "transit/SaturnPeriods.h"
+#include "transit/Transit.h"
 
 namespace velakor {
 namespace {
@@ -423,6 +427,83 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
     EXPECT_TRUE(polar["Sunrise"].is_null());
     EXPECT_TRUE(polar["Sunset"].is_null());
     EXPECT_EQ(polar["Note"], "The Sun does not set on this day.");
+}
+
+TEST(ChartTool, TransitAtAndSaturnPeriods) {
+    struct Row {
+        const char* name;
+        json keys;
+        const char* error;  // empty: answered
+    };
+    const Row rows[] = {
+        {"transitAndPeriods", {{"TransitAt", "2026-12-07T06:30:00Z"}, {"SaturnPeriods", true}}, ""},
+        {"offsetOtherThanTheBirths", {{"TransitAt", "2026-12-07T01:30:00-05:00"}}, ""},
+        {"noSeconds", {{"TransitAt", "2026-12-07T12:00+05:30"}}, ""},
+        {"noOffset", {{"TransitAt", "2026-12-07T12:00:00"}},
+         "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
+        {"space", {{"TransitAt", "2026-12-07 12:00:00+05:30"}},
+         "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
+        {"thirtyFirstOfNovember", {{"TransitAt", "2026-11-31T12:00:00+05:30"}},
+         "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
+        {"number", {{"TransitAt", 2461382.0}},
+         "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
+        {"pastTheTables", {{"TransitAt", "2151-03-01T12:00:00+05:30"}},
+         "key TransitAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-03-01."},
+        {"periodsNotBoolean", {{"SaturnPeriods", "yes"}}, "key SaturnPeriods must be a boolean"},
+    };
+    std::string input;
+    for (const Row& r : rows) {
+        json line = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 38, false, 77, 12, true, false);
+        line.update(r.keys);
+        input += line.dump() + "\n";
+    }
+    const ToolRun run = RunTool(input);
+    ASSERT_EQ(run.lines.size(), std::size(rows));
+
+    // The core's transit of the same chart at the same moment, in the precise sky.
+    const Program p = test::Computed(test::DelhiForm());
+    SkyChoice precise;
+    precise.Positions = SkyPositions::Precise;
+    const auto sky = MakeSky(precise);
+    const double at = JdFromCivil(2026, 12, 7, 12.0, 330);
+    const auto core = TransitAt(*sky, p.Chart, at);
+    ASSERT_TRUE(core);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        const json& out = run.lines[i];
+        if (*r.error) {
+            EXPECT_EQ(out, json({{"error", r.error}})) << r.name;
+            continue;
+        }
+        const json& t = out["Transit"];
+        EXPECT_EQ(t["At"], "2026-12-07T12:00:00+05:30") << r.name << ": the moment on the birth's clock";
+        ASSERT_EQ(t["Bodies"].size(), 9u) << r.name;
+        for (std::size_t b = 0; b < 9; ++b) {
+            const TransitBody& want = core->Bodies[b];
+            const json& got = t["Bodies"][b];
+            EXPECT_EQ(got["Body"], std::string(EnglishName(want.Which))) << r.name;
+            EXPECT_NEAR(got["Longitude"].get<double>(), want.Longitude, 1e-9) << r.name << b;
+            EXPECT_EQ(got["Sign"], SignNumber(want.Rashi)) << r.name << b;
+            EXPECT_EQ(got["Nakshatra"], NakshatraIndex(want.Star) + 1) << r.name << b;
+            EXPECT_EQ(got["Pada"], want.Pada) << r.name << b;
+            EXPECT_EQ(got["House"], want.House) << r.name << b;
+            EXPECT_EQ(got["FromMoon"], want.FromMoon) << r.name << b;
+            EXPECT_EQ(got["Retrograde"], want.Retrograde) << r.name << b;
+            EXPECT_EQ(got["Leaves"], IsoMoment(*want.LeavesJd, 330)) << r.name << b;
+        }
+        EXPECT_EQ(t["Dasha"], json({"Mars", "Rahu", "Venus"})) << r.name;
+        EXPECT_EQ(out.contains("SaturnPeriods"), r.keys.contains("SaturnPeriods")) << r.name;
+    }
+    const json& periods = run.lines[0]["SaturnPeriods"];
+    const auto want = SaturnPeriods(*sky, p.Chart[Body::Moon].Rashi, p.Chart.JdUt, p.Chart.JdUt + kSaturnPeriodsSpanDays);
+    ASSERT_EQ(periods.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(periods[i]["Phase"], std::string(SaturnPhaseName(want[i].Phase))) << i;
+        EXPECT_EQ(periods[i]["Sign"], SignNumber(want[i].Rashi)) << i;
+        EXPECT_EQ(periods[i]["Start"], IsoMoment(*want[i].StartJd, 330)) << i;
+        EXPECT_EQ(periods[i]["End"], IsoMoment(*want[i].EndJd, 330)) << i;
+    }
+    EXPECT_LT(periods[0]["Start"].get<std::string>(), "1947-08-15") << "the phase under way at birth comes first";
 }
 
 // Where the tool's standard input and output lead in one run.

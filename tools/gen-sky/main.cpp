@@ -1,7 +1,7 @@
 // Writes the precise sky's tables: Chebyshev coefficients, per quantity and per time segment,
 // of the apparent geocentric longitudes (light time, aberration; referred to the mean equinox
 // of date; no light deflection), both lunar nodes, the nutation in longitude, the true obliquity, four mean
-// ayanamsas and Delta T, over 1900-2051. The source is the JPL ephemeris (DE431) as
+// ayanamsas and Delta T, from 1900 to the end of 2150. The source is the JPL ephemeris (DE431) as
 // compressed for and read by libswe; only this tool links libswe, the program reads the
 // tables.
 //
@@ -28,9 +28,10 @@ namespace {
 
 using velakor::SkySeries;
 
-// Tables run from 1900 January 1.0 to 2052 January 1.0, terrestrial time (Delta T: universal).
+// Tables run from 1900 January 1.0 to 2151 January 1.0, terrestrial time (Delta T: universal):
+// the births the form takes (1901-2050) and a century of transits after the last of them.
 constexpr double kStart = 2415020.5;
-constexpr double kEnd = 2470172.5;
+constexpr double kEnd = 2506696.5;
 
 struct Quantity {
     SkySeries id;

@@ -1,6 +1,7 @@
 #include "ChartJson.h"
 
 #include "ReadingJson.h"
+#include "TransitJson.h"
 #include "SkyKeys.h"
 
 #include <array>
@@ -208,7 +209,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
         known = known || item.key() == "Place" || item.key() == "Id" || IsSkyKey(item.key()) ||
-                IsReadingKey(item.key());
+                IsReadingKey(item.key()) || IsTransitKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     // A chart library's row number (velakor-library list), handed back so that answers can
@@ -232,6 +233,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
 
     ReadingRequest reading;
     if (const std::string failure = ReadReadingKeys(in, reading); !failure.empty()) return Error(failure);
+    TransitRequest transits;
+    if (const std::string failure = ReadTransitKeys(in, transits); !failure.empty()) return Error(failure);
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
@@ -333,6 +336,8 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     ashtakavarga["Sarva"] = points.Sarva;
     out["Ashtakavarga"] = ashtakavarga;
     AddReadings(out, p, reading);
+    if (const std::string failure = AddTransits(out, p, reading.Options, transits); !failure.empty())
+        return Error(failure);
     std::vector<int> houseSigns;
     for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
     out["HouseSigns"] = houseSigns;

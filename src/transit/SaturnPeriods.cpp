@@ -1,0 +1,54 @@
+#include "transit/SaturnPeriods.h"
+
+#include "sky/Ingress.h"
+
+namespace velakor {
+
+std::string_view SaturnPhaseName(SaturnPhase p) {
+    switch (p) {
+        case SaturnPhase::Rising: return "Rising";
+        case SaturnPhase::Peak: return "Peak";
+        case SaturnPhase::Setting: return "Setting";
+        case SaturnPhase::Kantaka: return "Kantaka";
+        case SaturnPhase::Ashtama: return "Ashtama";
+    }
+    return "";
+}
+
+std::optional<SaturnPhase> SaturnPhaseOf(Sign moonSign, Sign saturnSign) {
+    switch (HouseFrom(moonSign, saturnSign)) {
+        case 12: return SaturnPhase::Rising;
+        case 1: return SaturnPhase::Peak;
+        case 2: return SaturnPhase::Setting;
+        case 4: return SaturnPhase::Kantaka;
+        case 8: return SaturnPhase::Ashtama;
+        default: return std::nullopt;
+    }
+}
+
+std::vector<SaturnPeriod> SaturnPeriods(const Sky& sky, Sign moonSign, double fromJd, double toJd) {
+    std::vector<SaturnPeriod> periods;
+    if (!sky.Covers(fromJd)) return periods;
+    // The stay at fromJd is asked both ends; every later one starts where the one before
+    // ended, so consecutive stays share their moment exactly.
+    SignStay stay = SignStayAt(sky, Body::Saturn, fromJd, StayEnds::Both);
+    std::optional<double> start = stay.Entered;
+    for (int guard = 0; guard < 1000; ++guard) {
+        if (const auto phase = SaturnPhaseOf(moonSign, stay.Rashi))
+            periods.push_back({*phase, stay.Rashi, start, stay.Leaves});
+        if (!stay.Leaves || *stay.Leaves >= toJd) break;
+        start = stay.Leaves;
+        stay = SignStayAt(sky, Body::Saturn, *start, StayEnds::LeavingOnly);
+    }
+    return periods;
+}
+
+int RunningSaturnPeriod(const std::vector<SaturnPeriod>& periods, double jd) {
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const SaturnPeriod& p = periods[i];
+        if ((!p.StartJd || jd >= *p.StartJd) && (!p.EndJd || jd < *p.EndJd)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace velakor

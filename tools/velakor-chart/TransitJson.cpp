@@ -1,0 +1,128 @@
+#include "TransitJson.h"
+
+#include <cctype>
+
+#include "app/Readings.h"
+#include "astro/CivilTime.h"
+#include "dasha/RunningDasha.h"
+#include "transit/SaturnPeriods.h"
+#include "transit/Transit.h"
+
+namespace velakor {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+// The digits of text[at, at + n) as a number; -1 unless they are all digits.
+int Digits(std::string_view text, std::size_t at, std::size_t n) {
+    if (at + n > text.size()) return -1;
+    int v = 0;
+    for (std::size_t i = at; i < at + n; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return -1;
+        v = v * 10 + (text[i] - '0');
+    }
+    return v;
+}
+
+ordered_json Moment(const std::optional<double>& jd, int offset) {
+    return jd ? ordered_json(IsoMoment(*jd, offset)) : ordered_json(nullptr);
+}
+
+}  // namespace
+
+bool IsTransitKey(std::string_view key) { return key == "TransitAt" || key == "SaturnPeriods"; }
+
+std::optional<double> ParseIsoMoment(std::string_view t) {
+    // YYYY-MM-DDTHH:MM[:SS](Z|+HH:MM|-HH:MM)
+    if (t.size() < 17 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':') return std::nullopt;
+    const int year = Digits(t, 0, 4), month = Digits(t, 5, 2), day = Digits(t, 8, 2);
+    const int hour = Digits(t, 11, 2), minute = Digits(t, 14, 2);
+    std::size_t at = 16;
+    int second = 0;
+    if (at < t.size() && t[at] == ':') {
+        second = Digits(t, at + 1, 2);
+        at += 3;
+    }
+    int offset = 0;
+    if (at + 1 == t.size() && t[at] == 'Z') {
+        offset = 0;
+    } else if (at + 6 == t.size() && (t[at] == '+' || t[at] == '-') && t[at + 3] == ':') {
+        const int oh = Digits(t, at + 1, 2), om = Digits(t, at + 4, 2);
+        if (oh < 0 || oh > 14 || om < 0 || om > 59) return std::nullopt;
+        offset = (t[at] == '-' ? -1 : 1) * (oh * 60 + om);
+    } else {
+        return std::nullopt;
+    }
+    if (year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59 || second < 0 || second > 59)
+        return std::nullopt;
+    return JdFromCivil(year, month, day, hour + minute / 60.0 + second / 3600.0, offset);
+}
+
+std::string ReadTransitKeys(const json& in, TransitRequest& request) {
+    if (const auto it = in.find("TransitAt"); it != in.end()) {
+        const auto jd = it->is_string() ? ParseIsoMoment(it->get_ref<const std::string&>()) : std::nullopt;
+        if (!jd) return "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\"";
+        request.AtJd = jd;
+    }
+    if (const auto it = in.find("SaturnPeriods"); it != in.end()) {
+        if (!it->is_boolean()) return "key SaturnPeriods must be a boolean";
+        request.SaturnPeriods = it->get<bool>();
+    }
+    return {};
+}
+
+std::string AddTransits(ordered_json& out, const Program& p, const ReadingOptions& options,
+                        const TransitRequest& request) {
+    if (!request.AtJd && !request.SaturnPeriods) return {};
+    const int offset = BirthUtcOffsetMinutes(p.Birth);
+    const SkyChoice choice = TransitSkyChoice(p.SkyInUse);
+    if (!SkyAvailable(choice)) return "the precise sky's tables cannot be read: transits need them";
+    const std::unique_ptr<Sky> sky = MakeSky(choice);
+    if (request.AtJd) {
+        const std::optional<Transit> t = TransitAt(*sky, p.Chart, *request.AtJd);
+        if (!t) return "key TransitAt: " + OutsideSkyMessage(*request.AtJd, offset);
+        ordered_json transit;
+        transit["At"] = IsoMoment(*request.AtJd, offset);
+        ordered_json bodies = ordered_json::array();
+        for (const TransitBody& b : t->Bodies) {
+            ordered_json j;
+            j["Body"] = EnglishName(b.Which);
+            j["Longitude"] = b.Longitude;
+            j["Sign"] = SignNumber(b.Rashi);
+            j["Nakshatra"] = NakshatraIndex(b.Star) + 1;
+            j["Pada"] = b.Pada;
+            j["House"] = b.House;
+            j["FromMoon"] = b.FromMoon;
+            j["Retrograde"] = b.Retrograde;
+            j["Leaves"] = Moment(b.LeavesJd, offset);
+            bodies.push_back(std::move(j));
+        }
+        transit["Bodies"] = std::move(bodies);
+        const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, options);
+        if (const auto running = RunningDashaAt(r.Periods, *request.AtJd)) {
+            transit["Dasha"] = {DashaLordName(running->Maha.Lord), DashaLordName(running->Antar.Lord),
+                                DashaLordName(running->Pratyantar.Lord)};
+        } else {
+            transit["Dasha"] = nullptr;
+        }
+        out["Transit"] = std::move(transit);
+    }
+    if (request.SaturnPeriods) {
+        ordered_json list = ordered_json::array();
+        for (const SaturnPeriod& s :
+             SaturnPeriods(*sky, p.Chart[Body::Moon].Rashi, p.Chart.JdUt, p.Chart.JdUt + kSaturnPeriodsSpanDays)) {
+            ordered_json j;
+            j["Phase"] = SaturnPhaseName(s.Phase);
+            j["Sign"] = SignNumber(s.Rashi);
+            j["Start"] = Moment(s.StartJd, offset);
+            j["End"] = Moment(s.EndJd, offset);
+            list.push_back(std::move(j));
+        }
+        out["SaturnPeriods"] = std::move(list);
+    }
+    return {};
+}
+
+}  // namespace velakor
