@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <span>
 #include <stdexcept>
+#include <string>
 
 #include "vedic/Angles.h"
 
@@ -292,6 +293,44 @@ std::string_view KutaValueName(Kuta k, int value) {
         case Kuta::Bhakoot: return {};
     }
     return {};
+}
+
+std::string Ordinal(int n) {
+    const int tens = n % 100;
+    const char* suffix = "th";
+    if (tens < 11 || tens > 13) {
+        if (n % 10 == 1) suffix = "st";
+        if (n % 10 == 2) suffix = "nd";
+        if (n % 10 == 3) suffix = "rd";
+    }
+    return std::to_string(n) + suffix;
+}
+
+std::string KutaNote(const Match& m, Kuta k) {
+    const KutaScore& s = m[k];
+    std::string note;
+    auto add = [&note](std::string_view text) {
+        if (!note.empty()) note += "; ";
+        note += text;
+    };
+    if (k == Kuta::Tara) {
+        const auto b = static_cast<Nakshatra>(s.Bride);
+        const auto g = static_cast<Nakshatra>(s.Groom);
+        add("his star is the " + Ordinal(StarCount(b, g)) + " from hers, hers the " + Ordinal(StarCount(g, b)) +
+            " from his");
+    }
+    if (k == Kuta::Bhakoot) {
+        const Sign b = SignFromIndex(s.Bride);
+        const Sign g = SignFromIndex(s.Groom);
+        add("his Moon sign is the " + Ordinal(HouseFrom(b, g)) + " from hers");
+        if (m.Exceptions & kBhakootSameLord) add("exception: one lord rules both signs");
+        if (m.Exceptions & kBhakootFriendlyLords) add("exception: the sign lords are friends");
+    }
+    if (k == Kuta::Nadi) {
+        if (m.Exceptions & kNadiSameStarOtherPada) add("exception: one nakshatra, other padas");
+        if (m.Exceptions & kNadiSameLord) add("exception: one lord rules both Moon signs");
+    }
+    return note;
 }
 
 std::string PointsText(double points) {

@@ -11,10 +11,10 @@ namespace {
 // A chart that holds only what matching reads: the Moon, Mars, Venus and the ascendant.
 Chart MoonChart(double moon, double ascendant = 0.0, double mars = 0.0, double venus = 0.0) {
     Chart c;
-    Place(c, Body::Moon, moon);
-    Place(c, Body::Ascendant, ascendant);
-    Place(c, Body::Mars, mars);
-    Place(c, Body::Venus, venus);
+    PlaceBody(c, Body::Moon, moon);
+    PlaceBody(c, Body::Ascendant, ascendant);
+    PlaceBody(c, Body::Mars, mars);
+    PlaceBody(c, Body::Venus, venus);
     return c;
 }
 
