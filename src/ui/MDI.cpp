@@ -223,6 +223,7 @@ double MDI::chartScale() const { return zoom_->scale(); }
 QWidget* MDI::viewOnShow() const {
     if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
     if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
+    if (view_ == kMatchingView) return static_cast<QWidget*>(matching_);
     return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
 }
 
@@ -234,6 +235,8 @@ QString MDI::TitleOf(int view) const {
         title = QStringLiteral("Vimshottari Dasha");
     } else if (view == kPanchangaView) {
         title = QStringLiteral("Panchanga");
+    } else if (view == kMatchingView) {
+        title = QStringLiteral("Matching");
     } else {
         const std::string_view chart = view < 0 ? kRashiTitle : kDivisions.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
@@ -284,6 +287,8 @@ void MDI::BuildMenus() {
     // The toolbar's Open, also where a keyboard user looks for it.
     connect(AddEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open...")), &QAction::triggered, this,
             &MDI::openRequested);
+    connect(AddEntry(file, QStringLiteral("mnuMatch"), QStringLiteral("&Match with a Saved Reading...")),
+            &QAction::triggered, this, &MDI::MatchWithSavedReading);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
             &MDI::saveAsRequested);

@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
+#include "app/Calculation.h"
 #include "app/Program.h"
 #include "chart/ChartLayout.h"
 
@@ -20,6 +23,7 @@ namespace velakor {
 class ChartZoom;
 class DashaView;
 class DivisionalView;
+class MatchingView;
 class PanchangaView;
 class SkyMenus;
 class frmDisplay;
@@ -47,6 +51,7 @@ public:
     // divisional charts D2 .. D12, kDashaView, kPanchangaView), its style and whether it is in colour.
     static constexpr int kDashaView = kDivisionCount;
     static constexpr int kPanchangaView = kDivisionCount + 1;
+    static constexpr int kMatchingView = kDivisionCount + 2;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
@@ -55,6 +60,7 @@ public:
     DivisionalView* divisionalView() const { return divisional_; }
     DashaView* dashaView() const { return dasha_; }
     PanchangaView* panchangaView() const { return panchanga_; }
+    MatchingView* matchingView() const { return matching_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -126,6 +132,10 @@ private:
     void BuildReadingViews();
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
+    // Matching with a second reading (in MDIMatching.cpp): the File entry that opens it, the
+    // View entry and the view, filled again whenever it is shown.
+    void MatchWithSavedReading();
+    void RefreshMatching();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -166,6 +176,11 @@ private:
     PanchangaView* panchanga_ = nullptr;
     QMdiSubWindow* dashaWindow_ = nullptr;
     QMdiSubWindow* panchangaWindow_ = nullptr;
+    MatchingView* matching_ = nullptr;
+    QMdiSubWindow* matchingWindow_ = nullptr;
+    QAction* mnuMatching_ = nullptr;
+    std::optional<FormValues> partner_;  // the reading matched with this chart
+    bool partnerIsBride_ = true;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
