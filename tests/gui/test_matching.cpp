@@ -133,7 +133,7 @@ private slots:
         noCity.City.clear();
         const std::string bytes = ReadingFileBytes(test::Computed(noCity).Birth);
         QTest::newRow("refused by the form") << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                             << "Please Enter City";
+                                             << "Please Enter Your City name";
     }
     void refusedReadingChangesNothing() {
         QFETCH(QByteArray, bytes);
