@@ -120,5 +120,74 @@ INSTANTIATE_TEST_SUITE_P(
                     MarsRow{"FifthFromLagnaSeventhFromMoon", 100.0, 220.0, 40.0, 160.0, 5, 7, 3, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+
+// A couple worked kuta by kuta by hand from the tables, from their birth data: the bride born
+// in Mumbai (19 N 04, 72 E 52) on 2 October 1969 at 7:30 Indian time, Moon at 0 deg 06'
+// Gemini in Mrigashira, pada 3, lagna Virgo, Mars 13 deg Sagittarius, Venus in Leo; the groom
+// in New Delhi (28 N 38, 77 E 12) on 15 August 1947 at 0:00, Moon at 3 deg 59' Cancer in
+// Pushya, pada 1, lagna Taurus, Mars in Gemini, Venus in Cancer.
+TEST(Matching, CoupleKutaByKuta) {
+    const Program bride = test::Computed(
+        test::Form(2, 10, 1969, 7, 30, test::kIndian, 19, 4, false, 72, 52, true));
+    const Program groom = test::Computed(test::DelhiForm());
+    const Match m = MatchCharts(bride.Chart, groom.Chart);
+    const struct {
+        Kuta kuta;
+        const char* bride;
+        const char* groom;
+        double points;
+    } rows[] = {
+        {Kuta::Varna, "Shudra", "Brahmin", 1},       // the groom's varna is higher
+        {Kuta::Vasya, "Manava", "Jalachara", 0},
+        {Kuta::Tara, "", "", 1.5},                   // 4th from hers (1.5), 25th from his (0)
+        {Kuta::Yoni, "Serpent", "Sheep", 2},
+        {Kuta::Maitri, "Mercury", "Moon", 1},
+        {Kuta::Gana, "Deva", "Deva", 6},
+        {Kuta::Bhakoot, "", "", 0},                  // his sign is the 2nd from hers
+        {Kuta::Nadi, "Madhya", "Madhya", 0},
+    };
+    for (const auto& r : rows) {
+        const KutaScore& s = m[r.kuta];
+        EXPECT_EQ(KutaValueName(r.kuta, s.Bride), r.bride) << KutaName(r.kuta);
+        EXPECT_EQ(KutaValueName(r.kuta, s.Groom), r.groom) << KutaName(r.kuta);
+        EXPECT_EQ(s.Points, r.points) << KutaName(r.kuta);
+    }
+    EXPECT_EQ(KutaNote(m, Kuta::Tara), "his star is the 4th from hers, hers the 25th from his");
+    EXPECT_EQ(KutaNote(m, Kuta::Bhakoot), "his Moon sign is the 2nd from hers");
+    EXPECT_EQ(m.Exceptions, 0u);  // other stars, other lords (Mercury and the Moon are not friends)
+    EXPECT_EQ(m.Total, 11.5);
+    EXPECT_EQ(TotalInWords(m.Total), "11.5 of 36 points: below the 18 points a match usually needs; not recommended");
+    EXPECT_EQ(m.Bride.FromLagna, 4);
+    EXPECT_EQ(m.Bride.FromMoon, 7);
+    EXPECT_EQ(m.Bride.FromVenus, 5);
+    EXPECT_TRUE(m.Bride.Manglik);
+    EXPECT_EQ(m.Groom.FromLagna, 2);
+    EXPECT_EQ(m.Groom.FromMoon, 12);
+    EXPECT_EQ(m.Groom.FromVenus, 12);
+    EXPECT_TRUE(m.Groom.Manglik);
+}
+
+// The exceptions are named beside nadi and bhakoot, never counted.
+TEST(Matching, ExceptionsAreNamedNotCounted) {
+    // One nakshatra (Ashwini), other padas: nadi 0 with the first exception; one sign, so
+    // one lord too.
+    Match m = MatchCharts(MoonChart(1.0), MoonChart(5.0));
+    EXPECT_EQ(m[Kuta::Nadi].Points, 0.0);
+    EXPECT_EQ(m.Exceptions, unsigned{kNadiSameStarOtherPada | kNadiSameLord});
+    EXPECT_EQ(KutaNote(m, Kuta::Nadi), "exception: one nakshatra, other padas; exception: one lord rules both Moon signs");
+    // Aries and Scorpio (the 8th): bhakoot 0, both ruled by Mars.
+    m = MatchCharts(MoonChart(StarMiddle(1)), MoonChart(215.0));
+    EXPECT_EQ(m[Kuta::Bhakoot].Points, 0.0);
+    EXPECT_EQ(m.Exceptions & (kBhakootSameLord | kBhakootFriendlyLords), unsigned{kBhakootSameLord});
+    // Aries and Leo, the 5th and the 9th: bhakoot 0; Mars and the Sun are friends both ways
+    // (5 in the maitri table).
+    m = MatchCharts(MoonChart(StarMiddle(1)), MoonChart(125.0));
+    EXPECT_EQ(m[Kuta::Bhakoot].Points, 0.0);
+    EXPECT_EQ(m[Kuta::Maitri].Points, 5.0);
+    EXPECT_EQ(m.Exceptions & (kBhakootSameLord | kBhakootFriendlyLords), unsigned{kBhakootFriendlyLords});
+    EXPECT_EQ(m.Total, m[Kuta::Varna].Points + m[Kuta::Vasya].Points + m[Kuta::Tara].Points + m[Kuta::Yoni].Points +
+                           m[Kuta::Maitri].Points + m[Kuta::Gana].Points + m[Kuta::Nadi].Points);
+}
+
 }  // namespace
 }  // namespace velakor
