@@ -31,6 +31,7 @@
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
+#include "ui/MatchingView.h"
 #include "ui/ReadingViews.h"
 #include "ui/Seams.h"
 #include "ui/SkyMenus.h"

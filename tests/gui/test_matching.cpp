@@ -126,19 +126,21 @@ private slots:
     }
 
     void refusedReadingChangesNothing_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a reading") << QByteArray("hello\n") << "Please Check The File.";
+        QTest::newRow("not a reading") << "notes.txt" << QByteArray("hello\n") << "Please Check The File.";
         FormValues noCity = AshaForm();
         noCity.City.clear();
         const std::string bytes = ReadingFileBytes(test::Computed(noCity).Birth);
-        QTest::newRow("refused by the form") << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
+        QTest::newRow("refused by the form") << "refused.vlj" << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
                                              << "Please Enter Your City name";
     }
     void refusedReadingChangesNothing() {
+        QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        openPath_ = dir_.filePath(QStringLiteral("refused.vlj"));
+        openPath_ = dir_.filePath(file);
         WriteFile(openPath_, bytes.toStdString());
         testing::MessageLog log;
         Entry(frame_, "mnuMatch")->trigger();
