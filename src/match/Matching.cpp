@@ -136,12 +136,14 @@ private:
 
 // A points table: the header names the groom's groups, each row a bride's group and its points.
 template <std::size_t R, std::size_t C>
-constexpr std::array<std::array<double, C>, R> Points(std::string_view name, const std::array<std::string_view, R>& rows,
+constexpr std::array<std::array<double, C>, R> Points(std::string_view name,
+                                                      const std::array<std::string_view, R>& rows,
                                                       const std::array<std::string_view, C>& columns) {
     Section s(name);
     Words header(s.Header());
     for (std::size_t c = 0; c < C; ++c) {
-        if (Find(header.Next(), columns) != static_cast<int>(c)) throw std::logic_error("kuta tables: columns out of order");
+        if (Find(header.Next(), columns) != static_cast<int>(c))
+            throw std::logic_error("kuta tables: columns out of order");
     }
     if (!header.Done()) throw std::logic_error("kuta tables: too many columns");
     std::array<std::array<double, C>, R> table{};
@@ -327,6 +329,7 @@ std::string KutaNote(const Match& m, Kuta k) {
         if (m.Exceptions & kBhakootFriendlyLords) add("exception: the sign lords are friends");
     }
     if (k == Kuta::Nadi) {
+        if (s.Points == 0.0) add("the same nadi");
         if (m.Exceptions & kNadiSameStarOtherPada) add("exception: one nakshatra, other padas");
         if (m.Exceptions & kNadiSameLord) add("exception: one lord rules both Moon signs");
     }

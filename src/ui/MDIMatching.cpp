@@ -12,7 +12,9 @@
 namespace velakor {
 namespace {
 
-QString NameOf(const std::string& name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed(); }
+QString NameOf(const std::string& name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
+}
 
 }  // namespace
 

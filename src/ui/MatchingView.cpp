@@ -17,7 +17,7 @@ constexpr int kTableTop = 112;
 constexpr int kRowHeight = 25;
 constexpr int kColumns = 6;
 // Where each column begins, from the table's left edge: kuta, bride, groom, points, maximum, note.
-constexpr std::array<int, kColumns> kColumnLefts{0, 110, 260, 410, 470, 530};
+constexpr std::array<int, kColumns> kColumnLefts{0, 110, 240, 370, 430, 490};
 const QColor kNothing(255, 228, 225);  // a kuta that gave no points
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -106,7 +106,7 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     table_->setObjectName(QStringLiteral("tblKutas"));
     table_->setColumnCount(kColumns);
     table_->setHorizontalHeaderLabels({QStringLiteral("Kuta"), QStringLiteral("Bride"), QStringLiteral("Groom"),
-                                       QStringLiteral("Points"), QStringLiteral("Of"), QStringLiteral("Why")});
+                                       QStringLiteral("Points"), QStringLiteral("Out of"), QStringLiteral("Why")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -193,8 +193,9 @@ void MatchingView::Paint(QPainter& painter) const {
         for (int c = 0; c < kColumns; ++c) {
             const QTableWidgetItem* cell = table_->item(r, c);
             painter.setFont(c == 0 ? bold : font);
-            painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, c + 1 < kColumns ? kColumnLefts[c + 1] - kColumnLefts[c] : right - left - kColumnLefts[c], kRowHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, cell ? cell->text() : QString());
+            const double width = (c + 1 < kColumns ? kColumnLefts[c + 1] : right - left) - kColumnLefts[c] - 4;
+            painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, width, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             cell ? cell->text() : QString());
         }
         y += kRowHeight;
         rule(y);

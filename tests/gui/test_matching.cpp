@@ -133,8 +133,9 @@ private slots:
         FormValues noCity = AshaForm();
         noCity.City.clear();
         const std::string bytes = ReadingFileBytes(test::Computed(noCity).Birth);
-        QTest::newRow("refused by the form") << "refused.vlj" << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                             << "Please Enter Your City name";
+        QTest::newRow("refused by the form")
+            << "refused.vlj" << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
+            << "Please Enter Your City name";
     }
     void refusedReadingChangesNothing() {
         QFETCH(QString, file);

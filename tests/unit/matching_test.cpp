@@ -174,7 +174,8 @@ TEST(Matching, ExceptionsAreNamedNotCounted) {
     Match m = MatchCharts(MoonChart(1.0), MoonChart(5.0));
     EXPECT_EQ(m[Kuta::Nadi].Points, 0.0);
     EXPECT_EQ(m.Exceptions, unsigned{kNadiSameStarOtherPada | kNadiSameLord});
-    EXPECT_EQ(KutaNote(m, Kuta::Nadi), "exception: one nakshatra, other padas; exception: one lord rules both Moon signs");
+    EXPECT_EQ(KutaNote(m, Kuta::Nadi),
+              "the same nadi; exception: one nakshatra, other padas; exception: one lord rules both Moon signs");
     // Aries and Scorpio (the 8th): bhakoot 0, both ruled by Mars.
     m = MatchCharts(MoonChart(StarMiddle(1)), MoonChart(215.0));
     EXPECT_EQ(m[Kuta::Bhakoot].Points, 0.0);
