@@ -3,7 +3,7 @@
 # make bench builds and runs the benchmarks
 # make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 60 seconds
 # make package builds Release and writes the Debian package build-release/velakor_*.deb
-.PHONY: setup build run test test-asan bench fuzz package clean
+.PHONY: setup build run test test-debug test-asan bench fuzz package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -17,6 +17,13 @@ run: build
 
 test: build
 	ctest --preset default
+
+# The core tests in a plain Debug (-O0) build, where no inlining hides two definitions of
+# one name.
+test-debug: setup
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
 
 test-asan: setup
 	cmake --preset asan
@@ -45,4 +52,4 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	rm -rf build build-asan build-fuzz build-release
+	rm -rf build build-debug build-asan build-fuzz build-release

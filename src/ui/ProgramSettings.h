@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "app/Program.h"
+#include "sky/Sky.h"
 #include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
