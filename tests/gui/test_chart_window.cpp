@@ -111,6 +111,7 @@ const QStringList kCheckable = {
     "mnuToolBar",  "mnuStatusBar",     "mnuNorth",         "mnuSouth",       "mnuNatal",
     "mnuColorOn",  "mnuColorOff",      "mnuChart",         "mnuSub_Hora",    "mnuSub_Drekkana",
     "mnuSub_Sapthamsa", "mnuSub_Navamsa", "mnuSub_Dasamsa", "mnuSub_Dwadasamsa", "mnuDasha", "mnuPanchanga",
+    "mnuMatching",
 };
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -647,7 +648,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
         QTest::newRow("File") << "mnuFile" << "&File"
-                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
+                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...",
+                                             "mnuMatch=&Match with a Saved Reading...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
                                              "mnuExportSheet=Export Chart Sheet as &PDF...",
@@ -657,7 +659,8 @@ private slots:
                                              "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
                                              "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
-                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
+                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga",
+                                             "mnuMatching=&Matching", "-",
                                              "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
