@@ -15,5 +15,8 @@ std::string IsoMoment(double jdUt, int offsetMinutes);
 std::string ClockText(double jdUt, int offsetMinutes);
 // "+05:30", "-04:00".
 std::string OffsetText(int offsetMinutes);
+// An offset from universal time in seconds as the zone notes and questions write it:
+// "UTC+5:30", "UTC-5:00", "UTC+5:21:10" (seconds only when there are any).
+std::string UtcOffsetText(int seconds);
 
 }  // namespace velakor

@@ -60,15 +60,23 @@ bool SkyAvailable(const SkyChoice& choice) {
     return choice.Positions == SkyPositions::Builtin || SkyTables::Shared() != nullptr;
 }
 
+namespace {
+
+struct AyanamsaRow {
+    std::string_view name, key;
+};
+constexpr std::array<AyanamsaRow, 4> kAyanamsaNames{
+    {{"Lahiri", "Lahiri"}, {"Raman", "Raman"}, {"Krishnamurti", "KP"}, {"True Chitra", "TrueChitra"}}};
+
+}  // namespace
+
+std::string_view AyanamsaName(SkyAyanamsa a) { return kAyanamsaNames[static_cast<std::size_t>(a)].name; }
+std::string_view AyanamsaKey(SkyAyanamsa a) { return kAyanamsaNames[static_cast<std::size_t>(a)].key; }
+
 std::string DescribeSky(const SkyChoice& choice) {
     if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas";
     std::string text = "Precise (JPL ephemeris), ";
-    switch (choice.Ayanamsa) {
-        case SkyAyanamsa::Lahiri: text += "Lahiri"; break;
-        case SkyAyanamsa::Raman: text += "Raman"; break;
-        case SkyAyanamsa::Krishnamurti: text += "Krishnamurti"; break;
-        case SkyAyanamsa::TrueChitra: text += "True Chitra"; break;
-    }
+    text += AyanamsaName(choice.Ayanamsa);
     text += choice.Node == SkyNode::Mean ? ", mean node" : ", true node";
     return text;
 }

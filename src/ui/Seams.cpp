@@ -60,7 +60,7 @@ bool RunFileDialog(CommonDialog& d, bool save) {
         return false;
     }
     d.FileName = dialog.selectedFiles().constFirst();
-    ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath());
+    ProgramSettings::ReportNotStored(d.parent(), ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath()));
     return !d.FileName.isEmpty();
 }
 
