@@ -576,6 +576,7 @@ void MDI::WriteChart() {
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
+    readings_.reset();
     RefreshView();
 }
 

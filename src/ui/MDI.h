@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include <optional>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
+#include "app/Readings.h"
 #include "chart/ChartLayout.h"
 
 class QAction;
@@ -132,6 +134,7 @@ private:
     void BuildReadingViews();
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
+    const Readings& CurrentReadings();
     // Matching with a second reading (in MDIMatching.cpp): the File entry that opens it, the
     // View entry and the view, filled again whenever it is shown.
     void MatchWithSavedReading();
@@ -182,6 +185,7 @@ private:
     std::optional<FormValues> partner_;  // the reading matched with this chart
     bool partnerIsBride_ = true;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
+    std::optional<Readings> readings_;
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

@@ -16,6 +16,7 @@
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/ChartCanvas.h"
+#include "ui/DashaModel.h"
 #include "ui/Fonts.h"
 #include "ui/ReadingTexts.h"
 #include "ui/Seams.h"
@@ -96,11 +97,10 @@ double PaintTable(QPainter& painter, QPointF at, const QStringList& headers, con
 
 }  // namespace
 
-void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyle style, bool colour,
+void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Readings& r, ChartStyle style, bool colour,
                      const QString& printedOn) {
     const double w = page.width();
     const BirthRecord& b = p.Birth;
-    const Readings r = ComputeReadings(p);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
@@ -221,10 +221,14 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
         dy += 13;
     }
     std::vector<QStringList> maha;
-    for (const DashaPeriod& m : r.Periods.Mahadashas) {
-        const bool runs = r.TodayJd >= m.StartJd && r.TodayJd < m.EndJd;
-        maha.push_back({QText(DashaLordName(m.Lord)) + (runs ? QStringLiteral(" \u25C0") : QString()),
-                        MomentText(m.StartJd, r.Offset).left(16), MomentText(m.EndJd, r.Offset).left(16)});
+    DashaModel periods;
+    periods.SetReadings(r);
+    for (int row = 0; row < periods.rowCount(); ++row) {
+        const QModelIndex m = periods.index(row, 0);
+        const QStringList cells = periods.RowTexts(m);
+        const bool runs = periods.data(m, DashaModel::kRunningRole).toBool();
+        maha.push_back({cells[DashaModel::kLord] + (runs ? QStringLiteral(" \u25C0") : QString()),
+                        cells[DashaModel::kStart], cells[DashaModel::kEnd]});
     }
     PaintTable(painter, QPointF(dasha.x(), dy + 1),
                {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 64, 155}, half,
@@ -243,7 +247,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
 
 namespace {
 
-bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Program& p, ChartStyle style,
+bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Program& p, const Readings& r, ChartStyle style,
                   bool colour) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -251,21 +255,21 @@ bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Pr
     const QRectF area = layout.paintRect(QPageLayout::Point);
     const double scale = painter.viewport().width() / area.width();
     painter.scale(scale, scale);
-    PaintChartSheet(painter, area.size(), p, style, colour, QDate::currentDate().toString(Qt::ISODate));
+    PaintChartSheet(painter, area.size(), p, r, style, colour, QDate::currentDate().toString(Qt::ISODate));
     return painter.end();
 }
 
 }  // namespace
 
-bool WriteChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer) {
+bool WriteChartSheet(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour, QPrinter& printer) {
     const QPageLayout layout = printer.pageLayout();
     return PrintWhole(
         parent, printer,
-        [&](QPagedPaintDevice& device) { return PaintSheetOn(device, layout, p, style, colour); },
+        [&](QPagedPaintDevice& device) { return PaintSheetOn(device, layout, p, r, style, colour); },
         QStringLiteral("The chart sheet could not be printed."));
 }
 
-bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer,
+bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour, QPrinter& printer,
                      const QString& pdfName) {
     CommonDialog cd(parent);
     cd.Flags = kNoPageNums | kDisablePrintToFile;
@@ -279,10 +283,10 @@ bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool c
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     if (!cd.ShowPrinter(printer)) return false;
-    return WriteChartSheet(parent, p, style, colour, printer);
+    return WriteChartSheet(parent, p, r, style, colour, printer);
 }
 
-bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, ChartStyle style, bool colour) {
+bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour) {
     CommonDialog cd(parent);
     cd.Filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
     cd.DefaultExt = QStringLiteral("pdf");
@@ -296,7 +300,7 @@ bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, ChartStyle style, 
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-    return WriteChartSheet(parent, p, style, colour, printer);
+    return WriteChartSheet(parent, p, r, style, colour, printer);
 }
 
 }  // namespace velakor
