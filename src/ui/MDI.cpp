@@ -31,6 +31,7 @@
 #include "ui/DivisionalView.h"
 #include "ui/Fonts.h"
 #include "ui/ProgramSettings.h"
+#include "ui/MatchingView.h"
 #include "ui/ReadingViews.h"
 #include "ui/TransitView.h"
 #include "ui/Seams.h"
@@ -231,6 +232,7 @@ QWidget* MDI::viewOnShow() const {
     if (view_ == kAshtakavargaView) return static_cast<QWidget*>(ashtakavarga_);
     if (view_ == kTransitView) return static_cast<QWidget*>(transit_);
     if (view_ == kSaturnView) return static_cast<QWidget*>(saturn_);
+    if (view_ == kMatchingView) return static_cast<QWidget*>(matching_);
     return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
 }
 
@@ -251,6 +253,8 @@ QString MDI::TitleOf(int view) const {
         title = QStringLiteral("Transits");
     } else if (view == kSaturnView) {
         title = QStringLiteral("Saturn's Periods");
+    } else if (view == kMatchingView) {
+        title = QStringLiteral("Matching");
     } else {
         const std::string_view chart = view < 0 ? kRashiTitle : kVargas.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
@@ -303,6 +307,8 @@ void MDI::BuildMenus() {
             &MDI::openRequested);
     connect(AddEntry(file, QStringLiteral("mnuLibrary"), QStringLiteral("Chart &Library...")), &QAction::triggered,
             this, &MDI::libraryRequested);
+    connect(AddEntry(file, QStringLiteral("mnuMatch"), QStringLiteral("&Match with a Saved Reading...")),
+            &QAction::triggered, this, &MDI::MatchWithSavedReading);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
             &MDI::saveAsRequested);

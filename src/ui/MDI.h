@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <optional>
 
+#include <optional>
+
+#include "app/Calculation.h"
 #include "app/Program.h"
 #include "app/Readings.h"
 #include "chart/ChartLayout.h"
@@ -24,6 +27,7 @@ class AshtakavargaView;
 class ChartZoom;
 class DashaView;
 class DivisionalView;
+class MatchingView;
 class PanchangaView;
 class SaturnView;
 class TransitView;
@@ -59,6 +63,7 @@ public:
     static constexpr int kPanchangaView = kVargaCount + 3;
     static constexpr int kTransitView = kVargaCount + 4;
     static constexpr int kSaturnView = kVargaCount + 5;
+    static constexpr int kMatchingView = kVargaCount + 6;
     int view() const { return view_; }
     ChartStyle chartStyle() const { return style_; }
     bool colourStyle() const { return colour_; }
@@ -73,6 +78,7 @@ public:
     SaturnView* saturnView() const { return saturn_; }
     // The moment of the transit views (universal time); 0 until they are first shown.
     double transitMoment() const { return transitJd_; }
+    MatchingView* matchingView() const { return matching_; }
     // "Rashi (D1), North Indian": the chart on show and its style.
     QString ViewTitle() const;
 
@@ -156,6 +162,10 @@ private:
     void BuildTransitMenus(QMenu* view, QList<QAction*>& views);
     void BuildTransitViews();
     void RefreshTransits();
+    // Matching with a second reading (in MDIMatching.cpp): the File entry that opens it, the
+    // View entry and the view, filled again whenever it is shown.
+    void MatchWithSavedReading();
+    void RefreshMatching();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -206,6 +216,11 @@ private:
     QMdiSubWindow* saturnWindow_ = nullptr;
     QList<QAction*> transitSteps_;  // year, month, day back; day, month, year forward; now
     double transitJd_ = 0.0;
+    MatchingView* matching_ = nullptr;
+    QMdiSubWindow* matchingWindow_ = nullptr;
+    QAction* mnuMatching_ = nullptr;
+    std::optional<FormValues> partner_;  // the reading matched with this chart
+    bool partnerIsBride_ = true;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
     std::optional<Readings> readings_;
     bool vargasStale_ = true;    // the chart changed since the strength views were filled

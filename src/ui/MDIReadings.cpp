@@ -10,6 +10,7 @@
 
 #include "io/gui/ChartSheet.h"
 #include "ui/MDI.h"
+#include "ui/MatchingView.h"
 #include "ui/ProgramSettings.h"
 #include "ui/ReadingViews.h"
 #include "ui/frmDisplay.h"
@@ -33,7 +34,15 @@ void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
     dasha->setObjectName(QStringLiteral("mnuDasha"));
     QAction* panchanga = view->addAction(QStringLiteral("&Panchanga"));
     panchanga->setObjectName(QStringLiteral("mnuPanchanga"));
-    views << dasha << panchanga;
+    mnuMatching_ = view->addAction(QStringLiteral("&Matching"));
+    mnuMatching_->setObjectName(QStringLiteral("mnuMatching"));
+    // Nothing to show until a second reading has been matched with this chart.
+    mnuMatching_->setEnabled(false);
+    views << dasha << panchanga << mnuMatching_;
+    connect(mnuMatching_, &QAction::triggered, this, [this] {
+        view_ = kMatchingView;
+        RefreshView();
+    });
     connect(dasha, &QAction::triggered, this, [this] {
         view_ = kDashaView;
         RefreshView();
@@ -110,7 +119,11 @@ void MDI::BuildReadingViews() {
     dashaWindow_->setObjectName(QStringLiteral("DashaWindow"));
     panchangaWindow_ = area_->addSubWindow(panchanga_, Qt::FramelessWindowHint);
     panchangaWindow_->setObjectName(QStringLiteral("PanchangaWindow"));
-    for (QMdiSubWindow* w : {dashaWindow_, panchangaWindow_}) {
+    matching_ = new MatchingView;
+    matching_->setObjectName(QStringLiteral("MatchingView"));
+    matchingWindow_ = area_->addSubWindow(matching_, Qt::FramelessWindowHint);
+    matchingWindow_->setObjectName(QStringLiteral("MatchingWindow"));
+    for (QMdiSubWindow* w : {dashaWindow_, panchangaWindow_, matchingWindow_}) {
         w->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
         w->hide();
     }
@@ -134,6 +147,7 @@ void MDI::RefreshReadings() {
     }
     dashaWindow_->setVisible(view_ == kDashaView);
     panchangaWindow_->setVisible(view_ == kPanchangaView);
+    RefreshMatching();
 }
 
 }  // namespace velakor

@@ -113,13 +113,12 @@ const char* const kVargaEntries[] = {
     "mnuSub_Sapthamsa",  "mnuSub_Navamsa",    "mnuSub_Dasamsa",        "mnuSub_Dwadasamsa",
     "mnuSub_Shodasamsa", "mnuSub_Vimsamsa",   "mnuSub_Chaturvimsamsa", "mnuSub_Bhamsa",
     "mnuSub_Trimsamsa",  "mnuSub_Khavedamsa", "mnuSub_Akshavedamsa",   "mnuSub_Shashtyamsa",
-};
 
 const QStringList kCheckable = [] {
     QStringList names{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuSouth", "mnuNatal", "mnuColorOn", "mnuColorOff", "mnuChart"};
     for (const char* entry : kVargaEntries) names << entry;
     return names << "mnuVargas" << "mnuAshtakavarga" << "mnuDasha" << "mnuPanchanga" << "mnuTransits"
-                 << "mnuSaturnPeriods";
+                 << "mnuSaturnPeriods" << "mnuMatching";
 }();
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -658,6 +657,8 @@ private slots:
         QTest::newRow("File") << "mnuFile" << "&File"
                               << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "mnuLibrary=Chart &Library...", "-",
                                              "mnuSaveAs=Save &As", "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
+                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...",
+                                             "mnuMatch=&Match with a Saved Reading...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
                                              "mnuExportSheet=Export Chart Sheet as &PDF...",
@@ -672,6 +673,9 @@ private slots:
                                              "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se", "-",
                                              "mnuTransits=&Transits", "mnuSaturnPeriods=Saturn's Pe&riods",
                                              "mnuTransitMoment=Transit &Moment"};
+                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga",
+                                             "mnuMatching=&Matching", "-",
+                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};

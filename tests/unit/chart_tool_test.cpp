@@ -239,6 +239,48 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     EXPECT_FALSE(run.lines.back().contains("error"));
 }
 
+// A record with its partner gets its own answer unchanged and then Matching, the partner's
+// chart computed in the record's sky; the roles decide who is the bride. The couple is the one
+// worked by hand in matching_test.cpp.
+TEST(ChartTool, PartnerAndRoleGiveTheMatching) {
+    const json groom = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 38, false, 77, 12, true, false);
+    const json bride = Record(2, 10, 1969, 7, 30, test::kIndian, 19, 4, false, 72, 52, true, false);
+    auto with = [](json record, const json& partner, const char* role) {
+        record["Partner"] = partner;
+        record["Role"] = role;
+        return record;
+    };
+    json farNorth = bride;
+    farNorth["LatDeg"] = 99;
+    json partnerSky = bride;
+    partnerSky["Positions"] = "precise";
+    json roleOnly = groom;
+    roleOnly["Role"] = "Groom";
+    const std::string input = groom.dump() + "\n" + with(groom, bride, "Groom").dump() + "\n" +
+                              with(bride, groom, "Bride").dump() + "\n" + with(groom, bride, "Bride").dump() + "\n" +
+                              with(groom, farNorth, "Groom").dump() + "\n" + with(groom, partnerSky, "Groom").dump() +
+                              "\n" + roleOnly.dump() + "\n" + with(groom, bride, "Husband").dump() + "\n";
+    const ToolRun run = RunTool(input);
+    ASSERT_EQ(run.lines.size(), 8u);
+    const json expected = json::parse(R"({"Varna": 1, "Vasya": 0, "Tara": 1.5, "Yoni": 2, "Maitri": 1, "Gana": 6,
+        "Bhakoot": 0, "Nadi": 0, "Total": 11.5,
+        "Manglik": {"Bride": {"FromLagna": 4, "FromMoon": 7, "FromVenus": 5, "Manglik": true},
+                    "Groom": {"FromLagna": 2, "FromMoon": 12, "FromVenus": 12, "Manglik": true}}})");
+    // The keys in the issue's order, Matching last, and the chart's own answer as it was.
+    EXPECT_EQ(run.lines[1]["Matching"].dump(), expected.dump());
+    json own = run.lines[1];
+    own.erase("Matching");
+    EXPECT_EQ(own, run.lines[0]);
+    EXPECT_EQ(run.lines[2]["Matching"], expected);  // the same couple asked from the bride's record
+    EXPECT_EQ(run.lines[3]["Matching"]["Varna"], 0);  // the roles turned round: her varna is the higher
+    EXPECT_EQ(run.lines[3]["Matching"]["Manglik"]["Bride"], expected["Manglik"]["Groom"]);
+    EXPECT_EQ(run.lines[4], json({{"error", "Partner: Please Enter Latitude Between 0 And 90 Degrees"}}));
+    EXPECT_EQ(run.lines[5], json({{"error", "Partner: key Positions is the record's own, not the partner's"}}));
+    EXPECT_EQ(run.lines[6], json({{"error", "key Role needs Partner"}}));
+    EXPECT_EQ(run.lines[7], json({{"error", "key Role must be \"Bride\" or \"Groom\""}}));
+    EXPECT_EQ(run.exitCode, 1);
+}
+
 // Runs the tool with its standard input fed through a pipe: first, then `fill` bytes of one
 // line written a piece at a time, then last. Gives its output lines and its peak memory.
 struct PipedRun {

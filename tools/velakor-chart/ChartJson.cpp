@@ -5,6 +5,7 @@
 #include "SkyKeys.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "io/Report.h"
+#include "match/Matching.h"
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"
 #include "strength/Ashtakavarga.h"
@@ -165,10 +167,23 @@ std::string Dump(const ordered_json& j) {
     return j.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-ChartLineResult Error(const std::string& message) {
+ChartLineResult LineError(const std::string& message) {
     ordered_json j;
     j["error"] = message;
     return {Dump(j), false};
+}
+
+// The answer to one birth record, or why there is none; with the chart it was made from.
+struct RecordAnswer {
+    std::optional<ordered_json> Out;
+    std::string Error;
+    Program Computed;
+};
+
+RecordAnswer Error(const std::string& message) {
+    RecordAnswer a;
+    a.Error = message;
+    return a;
 }
 
 struct RangeCheck {
@@ -182,14 +197,10 @@ constexpr std::array<RangeCheck, 6> kRanges{{
 
 }  // namespace
 
-ChartLineResult ChartForJsonLine(const std::string& line) {
-    bool tooDeep = false;
-    std::optional<std::string> duplicateKey;
-    const json in = ParseRecord(line, tooDeep, duplicateKey);
-    if (tooDeep) return Error("the line nests deeper than a birth record");
-    if (duplicateKey) return Error("key " + *duplicateKey + " is given twice");
-    if (in.is_discarded()) return Error("the line is not valid JSON");
-    if (!in.is_object()) return Error("the line is not a JSON object");
+namespace {
+
+// The answer to one birth record that is a JSON object.
+RecordAnswer AnswerRecord(const json& in) {
     const auto placeKey = in.find("Place");
     const bool byPlace = placeKey != in.end();
     if (byPlace && !placeKey->is_string()) return Error("key Place must be a string");
@@ -348,7 +359,74 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["Report"] = ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth));
     // Answered all the same: a batch user decides what an unlikely zone means.
     if (const auto warning = ZoneWarning(p.Birth)) out["ZoneWarning"] = *warning;
-    return {Dump(out), true};
+    return RecordAnswer{std::move(out), {}, std::move(p)};
+}
+
+ordered_json Points(double points) {
+    if (points == std::floor(points)) return static_cast<int>(points);
+    return points;
+}
+
+ordered_json MarsAnswer(const MarsCheck& m) {
+    ordered_json j;
+    j["FromLagna"] = m.FromLagna;
+    j["FromMoon"] = m.FromMoon;
+    j["FromVenus"] = m.FromVenus;
+    j["Manglik"] = m.Manglik;
+    return j;
+}
+
+ordered_json MatchingAnswer(const Match& m) {
+    ordered_json j;
+    for (const KutaScore& k : m.Kutas) j[std::string(KutaKey(k.Which))] = Points(k.Points);
+    j["Total"] = Points(m.Total);
+    j["Manglik"] = {{"Bride", MarsAnswer(m.Bride)}, {"Groom", MarsAnswer(m.Groom)}};
+    return j;
+}
+
+}  // namespace
+
+ChartLineResult ChartForJsonLine(const std::string& line) {
+    bool tooDeep = false;
+    std::optional<std::string> duplicateKey;
+    const json in = ParseRecord(line, tooDeep, duplicateKey);
+    if (tooDeep) return LineError("the line nests deeper than a birth record");
+    if (duplicateKey) return LineError("key " + *duplicateKey + " is given twice");
+    if (in.is_discarded()) return LineError("the line is not valid JSON");
+    if (!in.is_object()) return LineError("the line is not a JSON object");
+
+    // A partner is a second birth record inside the first, charted in the first one's sky.
+    json own = in;
+    std::optional<json> partner;
+    const auto partnerKey = in.find("Partner");
+    const auto roleKey = in.find("Role");
+    if (partnerKey != in.end() || roleKey != in.end()) {
+        if (partnerKey == in.end()) return LineError("key Role needs Partner");
+        if (!partnerKey->is_object()) return LineError("key Partner must be an object");
+        if (roleKey == in.end() || (*roleKey != "Bride" && *roleKey != "Groom"))
+            return LineError("key Role must be \"Bride\" or \"Groom\"");
+        partner = *partnerKey;
+        for (const auto& item : partner->items()) {
+            if (IsSkyKey(item.key()) || IsReadingKey(item.key()))
+                return LineError("Partner: key " + item.key() + " is the record's own, not the partner's");
+        }
+        own.erase("Partner");
+        own.erase("Role");
+        for (const auto& item : own.items()) {
+            if (IsSkyKey(item.key())) (*partner)[item.key()] = item.value();
+        }
+    }
+    RecordAnswer answer = AnswerRecord(own);
+    if (!answer.Out) return LineError(answer.Error);
+    if (partner) {
+        const RecordAnswer other = AnswerRecord(*partner);
+        if (!other.Out) return LineError("Partner: " + other.Error);
+        const bool bride = *roleKey == "Bride";
+        const Chart& self = answer.Computed.Chart;
+        (*answer.Out)["Matching"] = MatchingAnswer(MatchCharts(bride ? self : other.Computed.Chart,
+                                                               bride ? other.Computed.Chart : self));
+    }
+    return {Dump(*answer.Out), true};
 }
 
 }  // namespace velakor

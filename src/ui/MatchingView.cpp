@@ -1,0 +1,205 @@
+#include "ui/MatchingView.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+
+#include "ui/Fonts.h"
+#include "ui/frmDisplay.h"
+
+namespace velakor {
+namespace {
+
+constexpr int kLeft = frmDisplay::kChartLeft;
+constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
+constexpr int kTableTop = 112;
+constexpr int kRowHeight = 25;
+constexpr int kColumns = 6;
+// Where each column begins, from the table's left edge: kuta, bride, groom, points, maximum, note.
+constexpr std::array<int, kColumns> kColumnLefts{0, 110, 240, 370, 430, 490};
+const QColor kNothing(255, 228, 225);  // a kuta that gave no points
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(VerdanaFont(points, bold));
+    label->setGeometry(kLeft, top, kWidth, 20);
+    return label;
+}
+
+// "Ravi Kumar, born 15 August 1947 at 0:00 in New Delhi, Delhi, India (28 N 38, 77 E 12)".
+QString BirthLine(const BirthRecord& b) {
+    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                          "July",    "August",   "September", "October", "November", "December"};
+    const int month = b.BirthMonth >= 1 && b.BirthMonth <= 12 ? b.BirthMonth : 1;
+    QString place = Q(b.BirthCity);
+    for (const std::string* part : {&b.BirthState, &b.BirthCountry}) {
+        if (!part->empty()) place += QStringLiteral(", ") + Q(*part);
+    }
+    return QStringLiteral("%1, born %2 %3 %4 at %5:%6 in %7 (%8 %9 %10, %11 %12 %13)")
+        .arg(Q(b.BirthName))
+        .arg(b.BirthDay)
+        .arg(QLatin1String(kMonths[month - 1]))
+        .arg(b.BirthYear)
+        .arg(b.BirthHour)
+        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
+        .arg(place)
+        .arg(b.LatDeg)
+        .arg(b.LatSouthFlag ? QLatin1Char('S') : QLatin1Char('N'))
+        .arg(b.LatMin)
+        .arg(b.LonDeg)
+        .arg(b.LonEastFlag ? QLatin1Char('E') : QLatin1Char('W'))
+        .arg(b.LonMin);
+}
+
+// "Moon in Cancer, Pushya pada 2".
+QString MoonText(const Chart& c) {
+    const BodyPosition& moon = c[Body::Moon];
+    return QStringLiteral("Moon in %1, %2 pada %3")
+        .arg(Q(SignEnglishName(moon.Rashi)), Q(NakshatraName(moon.Star)))
+        .arg(moon.Pada);
+}
+
+// What a kuta looked at in one partner's chart.
+QString ValueText(const KutaScore& s, int value) {
+    if (s.Which == Kuta::Tara) return Q(NakshatraName(static_cast<Nakshatra>(value)));
+    if (s.Which == Kuta::Bhakoot) return Q(SignEnglishName(SignFromIndex(value)));
+    return Q(KutaValueName(s.Which, value));
+}
+
+// "Manglik: Mars in the 2nd house from the lagna; 7th from the Moon (Manglik from the Moon
+// as well); 11th from Venus".
+QString MarsText(const QString& who, const MarsCheck& m) {
+    auto from = [](int house, const char* point) {
+        QString text = Q(Ordinal(house)) + QStringLiteral(" from ") + QLatin1String(point);
+        if (IsMarsHouse(house)) text += QStringLiteral(" (Manglik from there)");
+        return text;
+    };
+    return who + (m.Manglik ? QStringLiteral(": Manglik. ") : QStringLiteral(": not Manglik. ")) +
+           QStringLiteral("Mars in the ") + Q(Ordinal(m.FromLagna)) + QStringLiteral(" house from the lagna; ") +
+           from(m.FromMoon, "the Moon") + QStringLiteral("; ") + from(m.FromVenus, "Venus") + QLatin1Char('.');
+}
+
+}  // namespace
+
+MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
+    setFont(VerdanaFont(8.25));
+
+    title_ = Line(this, QStringLiteral("lblMatchingTitle"), 14, 12, true);
+    title_->setText(QStringLiteral("Ashtakoota Matching"));
+    title_->setGeometry(kLeft, 10, kWidth, 26);
+    bride_ = Line(this, QStringLiteral("lblMatchingBride"), 42, 8.25, false);
+    groom_ = Line(this, QStringLiteral("lblMatchingGroom"), 62, 8.25, false);
+    sky_ = Line(this, QStringLiteral("lblMatchingSky"), 82, 8.25, false);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("tblKutas"));
+    table_->setColumnCount(kColumns);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Kuta"), QStringLiteral("Bride"), QStringLiteral("Groom"),
+                                       QStringLiteral("Points"), QStringLiteral("Out of"), QStringLiteral("Why")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->horizontalHeader()->setFixedHeight(kRowHeight);
+    table_->setGeometry(kLeft, kTableTop, kWidth, kRowHeight * (kKutaCount + 1) + 2);
+    for (int c = 0; c + 1 < kColumns; ++c) table_->setColumnWidth(c, kColumnLefts[c + 1] - kColumnLefts[c]);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setRowCount(kKutaCount);
+    for (int r = 0; r < kKutaCount; ++r) table_->setRowHeight(r, kRowHeight);
+
+    const int below = kTableTop + kRowHeight * (kKutaCount + 1) + 12;
+    total_ = Line(this, QStringLiteral("lblMatchingTotal"), below, 10, true);
+    total_->setGeometry(kLeft, below, kWidth, 24);
+    marsTitle_ = Line(this, QStringLiteral("lblMarsTitle"), below + 34, 8.25, true);
+    marsTitle_->setText(QStringLiteral("Mars (Manglik) check: Mars counted from the lagna, the Moon and Venus"));
+    marsBride_ = Line(this, QStringLiteral("lblMarsBride"), below + 54, 8.25, false);
+    marsGroom_ = Line(this, QStringLiteral("lblMarsGroom"), below + 74, 8.25, false);
+    note_ = Line(this, QStringLiteral("lblMatchingNote"), below + 102, 7, false);
+    note_->setText(QStringLiteral("The exceptions named beside a kuta do not change its points. The tables and the "
+                                  "readings not followed are in the user guide."));
+}
+
+void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
+    match_ = MatchCharts(bride.Chart, groom.Chart);
+    bride_->setText(QStringLiteral("Bride: ") + BirthLine(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
+    groom_->setText(QStringLiteral("Groom: ") + BirthLine(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
+    sky_->setText(QStringLiteral("Positions: ") + Q(DescribeSky(sky)));
+    for (int r = 0; r < kKutaCount; ++r) {
+        const KutaScore& s = match_.Kutas[static_cast<std::size_t>(r)];
+        const QStringList cells{Q(KutaName(s.Which)),          ValueText(s, s.Bride),
+                                ValueText(s, s.Groom),         Q(PointsText(s.Points)),
+                                Q(PointsText(KutaMaximum(s.Which))), Q(KutaNote(match_, s.Which))};
+        for (int c = 0; c < kColumns; ++c) {
+            auto* cell = new QTableWidgetItem(cells[c]);
+            if (c == 0) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+            }
+            if (c == 3 || c == 4) cell->setTextAlignment(Qt::AlignCenter);
+            if (s.Points == 0.0) cell->setBackground(kNothing);
+            cell->setToolTip(cells[c]);
+            table_->setItem(r, c, cell);
+        }
+    }
+    total_->setText(QStringLiteral("Total: ") + Q(TotalInWords(match_.Total)));
+    marsBride_->setText(MarsText(QStringLiteral("Bride"), match_.Bride));
+    marsGroom_->setText(MarsText(QStringLiteral("Groom"), match_.Groom));
+}
+
+QList<QLabel*> MatchingView::Lines() const {
+    return {title_, bride_, groom_, sky_, total_, marsTitle_, marsBride_, marsGroom_, note_};
+}
+
+void MatchingView::Paint(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
+    for (const QLabel* line : Lines()) {
+        painter.setFont(line->font());
+        painter.drawText(line->geometry(), Qt::AlignLeft | Qt::AlignVCenter, line->text());
+    }
+    // The table as rows of text between lines, the kutas that gave nothing shaded.
+    QFont font = VerdanaFont(8.25);
+    font.setPixelSize(11);
+    QFont bold = font;
+    bold.setBold(true);
+    const double left = table_->x();
+    const double right = left + table_->width();
+    double y = table_->y();
+    auto rule = [&](double at) { painter.drawLine(QPointF(left, at), QPointF(right, at)); };
+    painter.setFont(bold);
+    for (int c = 0; c < kColumns; ++c) {
+        painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, 400, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         table_->horizontalHeaderItem(c)->text());
+    }
+    y += kRowHeight;
+    rule(y);
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (match_.Kutas[static_cast<std::size_t>(r)].Points == 0.0)
+            painter.fillRect(QRectF(left, y, right - left, kRowHeight), kNothing);
+        for (int c = 0; c < kColumns; ++c) {
+            const QTableWidgetItem* cell = table_->item(r, c);
+            painter.setFont(c == 0 ? bold : font);
+            const double width = (c + 1 < kColumns ? kColumnLefts[c + 1] : right - left) - kColumnLefts[c] - 4;
+            painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, width, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             cell ? cell->text() : QString());
+        }
+        y += kRowHeight;
+        rule(y);
+    }
+}
+
+}  // namespace velakor
