@@ -41,6 +41,17 @@ QString FilterFieldText(const QString& text, FieldKind kind, bool* refused) {
     QString kept;
     kept.reserve(text.size());
     bool left = false;
+    // A space after characters left out, where one was kept before them: "Pune 411001 Camp"
+    // keeps "Pune Camp", not two spaces.
+    bool leftSinceKept = false;
+    auto keep = [&](const QString& part) {
+        if (leftSinceKept && part.startsWith(QLatin1Char(' ')) && kept.endsWith(QLatin1Char(' '))) {
+            kept += part.mid(1);
+        } else {
+            kept += part;
+        }
+        leftSinceKept = false;
+    };
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (kind == FieldKind::Digits) {
@@ -52,7 +63,7 @@ QString FilterFieldText(const QString& text, FieldKind kind, bool* refused) {
             continue;
         }
         if (IsLetterSign(u)) {
-            kept += c;
+            keep(QString(c));
             continue;
         }
         // "é" -> "e", "ß" -> "ss"; what has no plain reading (digits, other scripts,
@@ -61,9 +72,10 @@ QString FilterFieldText(const QString& text, FieldKind kind, bool* refused) {
         bool plain = !folded.empty();
         for (const char f : folded) plain = plain && f != ' ' && IsLetterSign(static_cast<unsigned char>(f));
         if (plain) {
-            kept += QString::fromLatin1(folded.data(), static_cast<qsizetype>(folded.size()));
+            keep(QString::fromLatin1(folded.data(), static_cast<qsizetype>(folded.size())));
         } else {
             left = true;
+            leftSinceKept = true;
         }
     }
     if (refused) *refused = left;

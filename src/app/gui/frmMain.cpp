@@ -379,7 +379,12 @@ void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
     // Pasted text meets the same filter as typed text: what the box refuses is left out,
     // and said once.
     bool refused = false;
-    const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    // What was left out at the start leaves no second space beside one the box has.
+    const int at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    if (refused && kept.startsWith(QLatin1Char(' ')) && at > 0 && box->text().at(at - 1) == QLatin1Char(' ')) {
+        kept.remove(0, 1);
+    }
     if (!kept.isEmpty()) box->insert(kept);
     if (refused) RefuseInput(box, letters);
 }
