@@ -2,20 +2,25 @@
 
 #include <cstdlib>
 
+#include "astro/CivilTime.h"
 #include "chart/NameTables.h"
+#include "chart/PositionText.h"
 
 namespace velakor {
 namespace {
 
-// "UTC+5:09", "UTC-9:00".
-std::string ClockText(int minutesAhead) {
-    const int a = std::abs(minutesAhead);
-    std::string s = "UTC";
-    s += minutesAhead < 0 ? '-' : '+';
-    s += std::to_string(a / 60);
-    s += ':';
-    s += static_cast<char>('0' + a % 60 / 10);
-    s += static_cast<char>('0' + a % 10);
+// "UTC+05:09", "UTC-09:00", as the program writes offsets everywhere.
+std::string ZoneText(int minutesAhead) {
+    return "UTC" + OffsetText(minutesAhead);
+}
+
+// "77°05' E", as the chart sheet writes a coordinate.
+std::string LongitudeText(const BirthRecord& b) {
+    std::string s = std::to_string(b.LonDeg);
+    s += kDegreeSign;
+    s += static_cast<char>('0' + std::abs(b.LonMin) / 10 % 10);
+    s += static_cast<char>('0' + std::abs(b.LonMin) % 10);
+    s += b.LonEastFlag ? "' E" : "' W";
     return s;
 }
 
@@ -27,9 +32,8 @@ std::optional<std::string> ZoneWarning(const BirthRecord& b) {
     const int apart = std::abs(zoneAhead - meanAhead);
     if (apart <= kZoneWarningMinutes) return std::nullopt;
     const int hours = (apart + 30) / 60;
-    return "The time zone " + ClockText(zoneAhead) + " is " + std::to_string(hours) +
-           " hours from the local time of longitude " + std::to_string(b.LonDeg) + " deg " +
-           std::to_string(b.LonMin) + "' " + (b.LonEastFlag ? "E" : "W") + " (about " + ClockText(meanAhead) +
+    return "The time zone " + ZoneText(zoneAhead) + " is " + std::to_string(hours) +
+           " hours from the local time of longitude " + LongitudeText(b) + " (about " + ZoneText(meanAhead) +
            "). Cast the chart with this zone?";
 }
 

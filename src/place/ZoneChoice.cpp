@@ -76,12 +76,12 @@ void AppendTwoDigits(std::string& out, int n) {
     out += static_cast<char>('0' + n % 10);
 }
 
-// "UTC+5:30", "UTC-5:00", "UTC+5:21:10".
+// "UTC+05:30", "UTC-05:00", "UTC+05:21:10": the one form the program writes offsets in.
 std::string OffsetText(int seconds) {
     const int a = std::abs(seconds);
     std::string s = "UTC";
     s += seconds < 0 ? '-' : '+';
-    s += std::to_string(a / 3600);
+    AppendTwoDigits(s, a / 3600 % 100);
     s += ':';
     AppendTwoDigits(s, a / 60 % 60);
     if (a % 60 != 0) {
