@@ -60,7 +60,10 @@ bool SkyAvailable(const SkyChoice& choice) {
 }
 
 std::string DescribeSky(const SkyChoice& choice) {
-    if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas";
+    // The built-in Rahu is the mean node less one degree (about 56' behind the mean node
+    // other programs give): said wherever the sky is named, so that two printouts of one
+    // birth in the two skies say why their nodes differ.
+    if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas, Rahu one degree behind the mean node";
     std::string text = "Precise (JPL ephemeris), ";
     switch (choice.Ayanamsa) {
         case SkyAyanamsa::Lahiri: text += "Lahiri"; break;
