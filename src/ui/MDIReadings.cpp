@@ -116,6 +116,14 @@ void MDI::BuildReadingViews() {
 }
 
 void MDI::RefreshReadings() {
+    // Their pictures and printouts say whose chart, when and where, and from which sky.
+    const BirthRecord& b = program_.Birth;
+    const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
+                             ? QText(program_.Names.ZoneNames[static_cast<std::size_t>(b.ZoneIndex)])
+                             : QString();
+    const QString who = WhoAndWhereText(b), born = BornText(b, zone);
+    dasha_->SetHeading(TitleOf(kDashaView), who, born);
+    panchanga_->SetHeading(TitleOf(kPanchangaView), who, born);
     const bool reading = view_ == kDashaView || view_ == kPanchangaView;
     // Filled when first shown after a change: a chart that is never read this way costs nothing.
     if (reading && readingsStale_) {
