@@ -11,7 +11,7 @@ void BM_WholeChart(benchmark::State& state) {
     const velakor::FormValues v = velakor::test::DelhiForm();
     for (auto _ : state) {
         velakor::RunCalculation(p, v);
-        benchmark::DoNotOptimize(p.Chart.HouseTexts.data());
+        benchmark::DoNotOptimize(p.Texts.HouseTexts.data());
     }
 }
 BENCHMARK(BM_WholeChart);

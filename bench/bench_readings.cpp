@@ -12,7 +12,7 @@ void BM_DashaThreeLevels(benchmark::State& state) {
     const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
     const double birth = velakor::BirthJulianDayUt(p.Birth);
     for (auto _ : state) {
-        const velakor::Dasha d = velakor::ComputeDasha(p.Chart.SiderealLongitudes[1], birth, 365.25);
+        const velakor::Dasha d = velakor::ComputeDasha(p.Chart.Bodies[1].Longitude, birth, 365.25);
         double sum = 0.0;
         for (const velakor::DashaPeriod& m : d.Mahadashas) {
             for (const velakor::DashaPeriod& a : velakor::SubPeriods(m)) {
@@ -29,7 +29,7 @@ void BM_Panchanga(benchmark::State& state) {
     const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
     for (auto _ : state) {
         const std::unique_ptr<velakor::Sky> sky = velakor::MakeSky(p.SkyInUse);
-        const velakor::Panchanga pp = velakor::ComputePanchanga(p, *sky);
+        const velakor::Panchanga pp = velakor::ComputePanchanga(p.Birth, p.Chart, *sky, p.Reading.Sunrise);
         benchmark::DoNotOptimize(pp.Yoga.EndsJd);
     }
 }

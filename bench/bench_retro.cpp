@@ -11,7 +11,7 @@ namespace {
 
 void BM_RetrogradeTestFivePlanets(benchmark::State& state) {
     constexpr std::array<std::string_view, 5> kPlanets{"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
-    velakor::CivilMoment birth{3, 1, 2000, 10, 30};
+    velakor::StationMoment birth{3, 1, 2000, 10, 30};
     for (const auto name : kPlanets) velakor::LoadStations(name);
     for (auto _ : state) {
         benchmark::DoNotOptimize(birth);

@@ -28,7 +28,7 @@ void BM_WholeChartPrecise(benchmark::State& state) {
     velakor::RunCalculation(p, v);  // the tables are read once, before the timing
     for (auto _ : state) {
         velakor::RunCalculation(p, v);
-        benchmark::DoNotOptimize(p.Chart.HouseTexts.data());
+        benchmark::DoNotOptimize(p.Texts.HouseTexts.data());
     }
 }
 BENCHMARK(BM_WholeChartPrecise);

@@ -98,6 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           reopened->Latitude == v.Latitude && reopened->Longitude == v.Longitude &&
           reopened->DaylightSaving == v.DaylightSaving);
     Check(ReadingFileBytes(p.Birth) == saved);
-    Check(ReportLines(p, EnglishMonthName(p.Birth.BirthMonth)).size() == static_cast<std::size_t>(kReportLineCount));
+    Check(ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth)).size() == static_cast<std::size_t>(kReportLineCount));
     return 0;
 }

@@ -3,29 +3,10 @@
 #include <array>
 #include <cmath>
 
-#include "chart/PositionText.h"
+#include "vedic/Angles.h"
 
 namespace velakor {
 namespace {
-
-constexpr double kDegToRad = 0.0174532925199433;
-
-constexpr std::array<std::string_view, 27> kNakshatraOrder{
-    "Aswini",   "Bharani",          "Krittika",        "Rohini",         "Mrigsira",
-    "Ardra",    "Punarvasu",        "Pushya",          "Aslesha",        "Magha",
-    "Purbha Phalguni", "Uttara Phalguni", "Hasta",     "Chitra",         "Swati",
-    "Vishakha", "Anuradha",         "Jyeshtha",        "Mula",           "Purva Ashadha",
-    "Uttara Ashadha", "Shravana",   "Dhanishtha",      "Shatbisha",      "Poorva Bhadrapada",
-    "Uttara Bhadrapada", "Revati"};
-
-struct MoonSign {
-    std::string_view abbrev;
-    std::string_view name;
-};
-constexpr std::array<MoonSign, 12> kMoonSigns{{
-    {"Ari", "Mesha"}, {"Tau", "Vrishabha"}, {"Gem", "Mithuna"}, {"Can", "Kataka"},
-    {"Leo", "Simha"}, {"Vir", "Kanya"},     {"Lib", "Thula"},   {"Sco", "Vrishcika"},
-    {"Sag", "Dhanush"}, {"Cap", "Makara"},  {"Aqu", "Kumbha"},  {"Pis", "Meena"}}};
 
 // Rows 1 to 25 of the lunar longitude series: coefficient (degrees), multipliers of
 // D, M, M', F, and whether the row carries the eccentricity factor E.
@@ -100,20 +81,6 @@ double MoonTropicalLongitude(double T) {
     return lambda;
 }
 
-int NakshatraIndex(double s) {
-    const int n = static_cast<int>(std::floor(s * 60.0 / 800.0));
-    return n >= 27 ? n - 27 : (n < 0 ? 0 : n);  // 360 is Aswini again
-}
-
-int NakshatraPadaNumber(double s) {
-    const double arcMinutes = s * 60.0;
-    const double n = std::floor(arcMinutes / 800.0);
-    int pada = static_cast<int>(std::floor((arcMinutes - 800.0 * n) / 200.0)) + 1;
-    return pada < 1 ? 1 : (pada > 4 ? 4 : pada);
-}
-
-std::string_view NakshatraOrderName(int index) { return kNakshatraOrder[index]; }
-
 double BirthJulianDayUt(const BirthRecord& b) {
     return JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear) + BirthUniversalTime(b) / 24.0 - 0.5;
 }
@@ -124,29 +91,14 @@ double MoonCenturies(const BirthRecord& b) {
     return (j - 2451545.0 + ut / 24.0 - 0.5) / 36525.0;
 }
 
-void CalculateMoon(Program& p) {
-    const double T = MoonCenturies(p.Birth);
+void CalculateMoon(const BirthRecord& b, Chart& c) {
+    const double T = MoonCenturies(b);
 
-    const double c = MoonAyanamsa(T);
+    const double ayanamsa = MoonAyanamsa(T);
     const double lambda = MoonTropicalLongitude(T);
-    double ls = lambda + c;
+    double ls = lambda + ayanamsa;
     if (ls < 0) ls += 360.0;
-
-    ChartState& cs = p.Chart;
-    cs.MoonSiderealLongitude = ls;
-    cs.SiderealLongitudes[1] = ls;
-    cs.MoonLongitudeText = FormatPosition(ls);
-    cs.MoonNakshatra.assign(kNakshatraOrder[NakshatraIndex(ls)]);
-    cs.MoonPada.assign(1, static_cast<char>('0' + NakshatraPadaNumber(ls)));
-
-    const std::string_view text = TrimSpaces(cs.MoonLongitudeText);
-    const std::string_view abbrev = text.size() >= 3 ? text.substr(text.size() - 3) : text;
-    for (const MoonSign& s : kMoonSigns) {
-        if (s.abbrev == abbrev) {
-            cs.MoonSignName.assign(s.name);
-            break;
-        }
-    }
+    PlaceBody(c, Body::Moon, ls);
 }
 
 }  // namespace velakor

@@ -1,10 +1,9 @@
 // The Moon stage: universal time and Julian day of the birth, the Moon's tropical
-// longitude from a truncated lunar series, and its sidereal position, nakshatra and sign.
+// longitude from a truncated lunar series, and its sidereal position.
 #pragma once
 
-#include <string_view>
-
-#include "app/Program.h"
+#include "vedic/Birth.h"
+#include "vedic/Chart.h"
 
 namespace velakor {
 
@@ -27,13 +26,7 @@ double MoonAyanamsa(double T);
 // Moon's tropical longitude in degrees (0..360) for T centuries from J2000.0.
 double MoonTropicalLongitude(double T);
 
-// The nakshatra index 0..26 and pada 1..4 of a sidereal longitude in degrees.
-int NakshatraIndex(double siderealLongitude);
-int NakshatraPadaNumber(double siderealLongitude);
-
-std::string_view NakshatraOrderName(int index);
-
-// Writes MoonLongitudeText, MoonNakshatra, MoonSignName and MoonPada.
-void CalculateMoon(Program& p);
+// Places the Moon in the chart: its sidereal longitude, sign, nakshatra and pada.
+void CalculateMoon(const BirthRecord& b, Chart& c);
 
 }  // namespace velakor

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/ChartTexts.h"
+#include "vedic/Angles.h"
+
 namespace velakor {
 namespace {
 
@@ -19,13 +22,7 @@ struct SignAndDegrees {
 };
 
 SignAndDegrees Fold(double longitude) {
-    double x = longitude;
-    // The stages leave their longitudes in [0, 360] already; only others need the division.
-    if (!(x >= 0.0 && x < 360.0)) {
-        x = std::fmod(x, 360.0);
-        if (x < 0) x += 360.0;
-        if (!(x < 360.0)) x = 0.0;  // 360 itself, or a tiny negative remainder rounded up to it
-    }
+    const double x = Fold360(longitude);
     // x is not negative here, so truncation is the floor.
     const int s = std::clamp(static_cast<int>(x / 30.0), 0, 11);
     return {s, x - 30.0 * s};
@@ -69,45 +66,26 @@ int SignInDivision(SignAndDegrees at, int parts) {
 
 int DivisionalSign(double longitude, int parts) { return SignInDivision(Fold(longitude), parts); }
 
-void ComputeDivisionalSigns(ChartState& cs) {
+void CompleteChart(Chart& c) {
+    const Sign asc = c[Body::Ascendant].Rashi;
+    for (int house = 0; house < kHouseCount; ++house) c.HouseSigns[static_cast<std::size_t>(house)] = SignAdd(asc, house);
     // Each longitude is folded once for all six divisions.
-    for (std::size_t i = 0; i < cs.SiderealLongitudes.size(); ++i) {
-        const SignAndDegrees at = Fold(cs.SiderealLongitudes[i]);
+    for (std::size_t i = 0; i < kDivisionalPoints; ++i) {
+        const SignAndDegrees at = Fold(c.Bodies[i].Longitude);
         for (std::size_t d = 0; d < kDivisions.size(); ++d)
-            cs.DivisionalSigns[d][i] = SignInDivision(at, kDivisions[d].Parts) + 1;
+            c.DivisionalSigns[d][i] = SignFromIndex(SignInDivision(at, kDivisions[d].Parts));
     }
 }
 
-void PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
-                   const std::array<std::string, kChartBodies>& names, std::array<int, kHouseCount>& houseSigns,
-                   std::array<std::string, kHouseCount>& houseTexts) {
-    const int k = asc >= 0 && asc < kSignCount ? asc : 0;
-    for (int house = 0; house < kHouseCount; ++house) {
-        houseSigns[static_cast<std::size_t>(house)] = (k + house) % 12 + 1;
-        houseTexts[static_cast<std::size_t>(house)].clear();  // keeps its room for the next chart
-    }
-    houseTexts[0] = "Asc";
-    for (std::size_t body = 0; body < signs.size(); ++body) {
-        const int m = signs[body];
-        if (m < 0 || m >= kSignCount) continue;
-        std::string& text = houseTexts[static_cast<std::size_t>((m - k + 12) % 12)];
-        text += "\r\n";
-        text += names[body];
-    }
-}
-
-HouseCaptions PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
-                            const std::array<std::string, kChartBodies>& names) {
+HouseCaptions DivisionalHouses(const Chart& c, int d) {
+    const auto& row = c.DivisionalSigns[static_cast<std::size_t>(std::clamp(d, 0, kDivisionCount - 1))];
+    std::array<Sign, kGrahaCount> signs{};
+    for (std::size_t i = 0; i < signs.size(); ++i) signs[i] = row[i];
+    const Sign asc = row[kAscendantPoint];
     HouseCaptions h;
-    PlaceInHouses(asc, signs, names, h.Signs, h.Texts);
+    for (int house = 0; house < kHouseCount; ++house) h.Signs[static_cast<std::size_t>(house)] = SignNumber(SignAdd(asc, house));
+    h.Texts = HouseTextsFor(c, asc, signs);
     return h;
-}
-
-HouseCaptions DivisionalHouses(const Program& p, int d) {
-    const auto& row = p.Chart.DivisionalSigns[static_cast<std::size_t>(std::clamp(d, 0, kDivisionCount - 1))];
-    std::array<int, kPlacedBodies> signs{};
-    for (std::size_t i = 0; i < signs.size(); ++i) signs[i] = row[i] - 1;
-    return PlaceInHouses(row[kAscendantPoint] - 1, signs, p.Names.PlanetNamesSanskrit);
 }
 
 }  // namespace velakor

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Program.h"
+#include "vedic/Chart.h"
 
 namespace velakor {
 
@@ -34,28 +34,18 @@ inline constexpr std::string_view kRashiTitle = "Rashi (D1)";
 // folded into [0, 360) first, so exactly 360 is the start of Aries.
 int DivisionalSign(double longitude, int parts);
 
-// Writes DivisionalSigns (1..12) from SiderealLongitudes.
-void ComputeDivisionalSigns(ChartState& cs);
+// Fills the houses (house 1 the ascendant's sign) and every divisional sign from the
+// longitudes the stages placed.
+void CompleteChart(Chart& c);
 
-// Sign numbers and texts of the twelve houses, house 1 first.
+// Sign numbers (1..12) and texts of the twelve houses, house 1 first.
 struct HouseCaptions {
     std::array<int, kHouseCount> Signs{};
     std::array<std::string, kHouseCount> Texts;
 };
 
-// Houses counted from the ascendant's sign `asc` (0..11): house h holds sign (asc + h) mod 12,
-// written 1..12. House 1's text is "Asc"; each body with a sign (0..11; -1 when it has none)
-// is added to the house of its sign on a new line (CR LF), in body order, under its name.
-HouseCaptions PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
-                            const std::array<std::string, kChartBodies>& names);
-// The same into a chart's own captions, whose texts keep their room from one chart to the
-// next.
-void PlaceInHouses(int asc, const std::array<int, kPlacedBodies>& signs,
-                   const std::array<std::string, kChartBodies>& names, std::array<int, kHouseCount>& houseSigns,
-                   std::array<std::string, kHouseCount>& houseTexts);
-
-// The houses of divisional chart d (0..5, in the order of kDivisions), the bodies under
-// their Sanskrit names with their retrograde marks.
-HouseCaptions DivisionalHouses(const Program& p, int d);
+// The houses of divisional chart d (0..5, in the order of kDivisions), counted from the
+// ascendant's divisional sign, the bodies under their house names (retrograde marks kept).
+HouseCaptions DivisionalHouses(const Chart& c, int d);
 
 }  // namespace velakor

@@ -5,12 +5,6 @@
 namespace velakor {
 namespace {
 
-struct ZoneRow {
-    std::string_view name;
-    std::int16_t hours;
-    std::int16_t minutes;
-};
-
 // Amounts to ADD to the zone's clock time to get universal time. The labels are shown
 // exactly as they have always been, odd spacing included.
 constexpr std::array<ZoneRow, kZoneCount> kZones{{
@@ -132,126 +126,15 @@ constexpr std::array<ZoneRow, kZoneCount> kZones{{
     {"Local Mean Time", 0, 0},
 }};
 
-constexpr std::array<std::string_view, kSignCount> kSignAbbrev{
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-constexpr std::string_view kSignAbbrevString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-
-constexpr std::array<std::string_view, kSignCount> kSignNames{
-    "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha", "Kanya",
-    "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
-
-struct NakshatraRow {
-    std::string_view name;
-    std::string_view lord;
-    std::string_view padas;
-};
-
-// Three rows per sign: each nakshatra with at least one pada in that sign. Row 29 and
-// row 30 spell the same nakshatra differently, and lookups match names exactly.
-constexpr std::array<NakshatraRow, kNakshatraRows> kNakshatras{{
-    {"Aswini", "Ketu", "4"},
-    {"Bharani", "Venus", "4"},
-    {"Krittika", "Sun", "1"},
-    {"Krittika", "Sun", "3"},
-    {"Rohini", "Moon", "4"},
-    {"Mrigsira", "Mars", "2"},
-    {"Mrigsira", "Mars", "2"},
-    {"Ardra", "Rahu", "4"},
-    {"Punarvasu", "Jupiter", "3"},
-    {"Punarvasu", "Jupiter", "1"},
-    {"Pushya", "Saturn", "4"},
-    {"Aslesha", "Mercury", "4"},
-    {"Magha", "Ketu", "4"},
-    {"Purbha Phalguni", "Venus", "4"},
-    {"Uttara Phalguni", "Sun", "1"},
-    {"Uttara Phalguni", "Sun", "3"},
-    {"Hasta", "Moon", "4"},
-    {"Chitra", "Mars", "2"},
-    {"Chitra", "Mars", "2"},
-    {"Swati", "Rahu", "4"},
-    {"Vishakha", "Jupiter", "3"},
-    {"Vishakha", "Jupiter", "1"},
-    {"Anuradha", "Saturn", "4"},
-    {"Jyeshtha", "Mercury", "4"},
-    {"Mula", "Ketu", "4"},
-    {"Purva Ashadha", "Venus", "4"},
-    {"Uttara Ashadha", "Sun", "1"},
-    {"Uttara Ashadha", "Sun", "3"},
-    {"Shravana", "Moon", "4"},
-    {"Dhanistha", "Mars", "2"},
-    {"Dhanishtha", "Mars", "2"},
-    {"Shatbisha", "Rahu", "4"},
-    {"Poorva Bhadrapada", "Jupiter", "3"},
-    {"Poorva Bhadrapada", "Jupiter", "1"},
-    {"Uttara Bhadrapada", "Saturn", "4"},
-    {"Revati", "Mercury", "4"},
-}};
-
-constexpr std::array<std::string_view, kChartBodies> kPlanetNamesEnglish{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter",
-    "Saturn", "Rahu", "Ketu", "Ascendant", "Midheaven"};
-constexpr std::array<std::string_view, kChartBodies> kPlanetNamesSanskrit{
-    "Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru",
-    "Shani", "Rahu", "Ketu", "Ascendant", "Midheaven"};
-
 }  // namespace
 
-void LoadNameTables(Program& p) {
-    NameTables& t = p.Names;
-    for (int i = 0; i < kZoneCount; ++i) {
-        t.ZoneNames[i] = kZones[i].name;
-        t.ZoneHourTable[i] = kZones[i].hours;
-        t.ZoneMinuteTable[i] = kZones[i].minutes;
-    }
-    t.SignAbbrev = kSignAbbrev;
-    t.SignAbbrevString = kSignAbbrevString;
-    for (int i = 0; i < kNakshatraRows; ++i) {
-        t.NakshatraNames[i] = kNakshatras[i].name;
-        t.NakshatraLords[i] = kNakshatras[i].lord;
-        t.NakshatraPadas[i] = kNakshatras[i].padas;
-    }
-}
-
-void LoadPlanetNames(Program& p) {
-    for (int i = 0; i < kChartBodies; ++i) {
-        p.Names.PlanetNamesEnglish[i].assign(kPlanetNamesEnglish[i]);
-        p.Names.PlanetNamesSanskrit[i].assign(kPlanetNamesSanskrit[i]);
-    }
-}
-
-void LookupNakshatraLord(Program& p) {
-    LoadNameTables(p);
-    const NameTables& t = p.Names;
-    for (int i = 0; i < kNakshatraRows; ++i) {
-        if (t.NakshatraNames[i] == p.Summary.NakshatraText) {
-            p.Summary.NakshatraLord.assign(t.NakshatraLords[i]);
-            p.Summary.NakshatraPada.assign(t.NakshatraPadas[i]);
-            return;
-        }
-    }
-}
-
-std::string_view SignNameForAbbrev(std::string_view abbrev) {
-    const int k = SignIndex(abbrev);
-    return k < 0 ? std::string_view{} : kSignNames[k];
-}
-
-std::string_view SignName(int index) {
-    return index < 0 || index >= kSignCount ? std::string_view{} : kSignNames[static_cast<std::size_t>(index)];
-}
+const ZoneRow& Zone(int row) { return kZones[static_cast<std::size_t>(row < 0 ? 0 : (row >= kZoneCount ? kZoneCount - 1 : row))]; }
 
 int LocalMeanTimeMinutes(int lonDeg, int lonMin, bool east) {
     // One minute of arc is four seconds of clock time; round to the nearest minute.
     const int seconds = (lonDeg * 60 + lonMin) * 4;
     const int minutes = (seconds + 30) / 60;
     return east ? minutes : -minutes;
-}
-
-int SignIndex(std::string_view abbrev) {
-    for (int i = 0; i < kSignCount; ++i) {
-        if (kSignAbbrev[i] == abbrev) return i;
-    }
-    return -1;
 }
 
 }  // namespace velakor

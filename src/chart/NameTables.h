@@ -1,34 +1,27 @@
-// Fixed name tables: time zones, signs, nakshatras and the chart bodies.
+// The zone list as the main form shows it: each row's label and the hours and minutes to add
+// to its clock for universal time.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
-#include "app/Program.h"
+#include "vedic/Birth.h"
 
 namespace velakor {
 
-// Fills every constant table (zones, signs, nakshatras). Refilling is harmless and cheap.
-void LoadNameTables(Program& p);
+struct ZoneRow {
+    std::string_view Name;
+    std::int16_t Hours;    // to ADD to the clock for universal time
+    std::int16_t Minutes;  // same sign as Hours
+};
 
-// Resets the English and Sanskrit planet names (clears retrograde marks).
-void LoadPlanetNames(Program& p);
-
-// Sets NakshatraLord and NakshatraPada from the first nakshatra row named NakshatraText.
-// Leaves both unchanged when no row matches.
-void LookupNakshatraLord(Program& p);
-
-// Sanskrit sign name for a three-letter abbreviation ("Ari" -> "Mesha"); empty if unknown.
-std::string_view SignNameForAbbrev(std::string_view abbrev);
-
-// Sanskrit name of sign 0..11 (0 is Mesha); empty outside that range.
-std::string_view SignName(int index);
+// Row 0..kZoneCount-1 of the zone list; the last row's offsets are zero (Local Mean Time
+// takes its offset from the birth longitude).
+const ZoneRow& Zone(int row);
 
 // The clock of a longitude's local mean time, in minutes ahead of Greenwich (west negative),
 // rounded to the minute: 77 deg 12' E gives 309 (UTC+5:09). Degrees and minutes are not
 // negative.
 int LocalMeanTimeMinutes(int lonDeg, int lonMin, bool east);
-
-// Index 0..11 of a sign abbreviation, or -1.
-int SignIndex(std::string_view abbrev);
 
 }  // namespace velakor

@@ -39,17 +39,16 @@ void AppendNumber(std::string& out, long long n) {
     out.append(buf, res.ptr);
 }
 
-std::string_view TrimSpaces(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
-
 double Normalize360(double& x) {
     if (x < 0) x += 360.0;
     if (x > 360) x -= 360.0;
     return x;
+}
+
+SignPosition SplitPosition(double x) {
+    const Dms a = Split(std::fabs(x));
+    return {SignFromIndex(static_cast<int>((a.degrees / 30) % 12)), static_cast<int>(a.degrees % 30),
+            static_cast<int>(a.minutes), static_cast<int>(a.seconds)};
 }
 
 std::string FormatPosition(double& x) {
@@ -77,27 +76,19 @@ std::string FormatAngle(double& x) {
     return out;
 }
 
-std::string CompactPosition(std::string_view text) {
-    const std::string_view t = TrimSpaces(text);
-    const auto deg = t.find(kDegreeSign);
-    const auto apos = t.find('\'');
-    std::string_view degrees = TrimSpaces(t.substr(0, deg));
-    std::string_view minutes;
-    if (deg != std::string_view::npos && apos != std::string_view::npos && apos > deg) {
-        const auto from = deg + kDegreeSign.size();
-        minutes = TrimSpaces(t.substr(from, apos - from));
-    }
-    const std::string_view sign = TrimSpaces(text.size() >= 3 ? text.substr(text.size() - 3) : text);
-
+std::string CompactPosition(double x) {
+    const Dms a = Split(std::fabs(x));
+    const long long sign = (a.degrees / 30) % 12;
+    const long long degrees = a.degrees % 30;
     std::string out;
     out.reserve(10);
-    if (degrees.size() <= 1) out += '0';
-    out += degrees;
+    if (degrees < 10) out += '0';
+    AppendNumber(out, degrees);
     out += ' ';
-    out += sign;
+    out += kSigns.substr(static_cast<std::size_t>(3 * sign), 3);
     out += ' ';
-    if (minutes.size() <= 1) out += '0';
-    out += minutes;
+    if (a.minutes < 10) out += '0';
+    AppendNumber(out, a.minutes);
     return out;
 }
 

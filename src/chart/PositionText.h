@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "vedic/BirthForm.h"
+#include "vedic/Sign.h"
+
 namespace velakor {
 
 inline constexpr std::string_view kDegreeSign = "\xC2\xB0";  // UTF-8 degree sign
@@ -16,6 +19,14 @@ inline constexpr std::string_view kDegreeSign = "\xC2\xB0";  // UTF-8 degree sig
 // Writes the folded value back and returns it.
 double Normalize360(double& x);
 
+// A longitude as the position texts read it: its sign and the truncated degrees, minutes
+// and seconds within the sign. Exactly 360 is 0 degrees Aries; a negative x counts as |x|.
+struct SignPosition {
+    Sign InSign = Sign::Aries;
+    int Degrees = 0, Minutes = 0, Seconds = 0;
+};
+SignPosition SplitPosition(double x);
+
 // Position text of x degrees (0..360 expected). Writes |x| back to x. A longitude of
 // exactly 360 reads as 0 degrees Aries.
 std::string FormatPosition(double& x);
@@ -23,11 +34,9 @@ std::string FormatPosition(double& x);
 // Angle text of x degrees (either sign). Writes |x| back to x.
 std::string FormatAngle(double& x);
 
-// Compact text made from a position text.
-std::string CompactPosition(std::string_view text);
-
-// Leading and trailing blanks removed.
-std::string_view TrimSpaces(std::string_view s);
+// Compact text of x degrees (0..360 expected): the same truncated degrees in sign, sign and
+// minutes as the position text of x, each number in two digits.
+std::string CompactPosition(double x);
 
 // Appends the decimal digits of n.
 void AppendNumber(std::string& out, long long n);

@@ -4,14 +4,13 @@
 #include <cmath>
 
 #include "astro/VedicEphemeris.h"
-#include "chart/Calendar.h"
-#include "chart/NameTables.h"
 #include "chart/PositionText.h"
+#include "vedic/Angles.h"
+#include "vedic/Calendar.h"
 
 namespace velakor {
 namespace {
 
-constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.2957795130823;
 constexpr double kPi = 3.14159265358979;
 constexpr double kTwoPi = 6.28318530717958;
@@ -36,14 +35,14 @@ constexpr std::array<ElementRow, 6> kElements{{
      92.43194, -1948.89, 49.94432, 4401052.95},
 }};
 
-double Sign(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
+double Signum(double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); }
 
 }  // namespace
 
 double ArcTan2(double y, double x) {
     if (x > 0) return std::atan(y / x);
-    if (x == 0) return y == 0 ? 0.0 : Sign(y) * kPi / 2.0;
-    return Sign(y) * (kPi - std::atan(std::fabs(y / x)));
+    if (x == 0) return y == 0 ? 0.0 : Signum(y) * kPi / 2.0;
+    return Signum(y) * (kPi - std::atan(std::fabs(y / x)));
 }
 
 double ComputeAyanamsa(double T) {
@@ -75,8 +74,7 @@ double TropicalAscendant(double ramc, double eps, double latDeg, bool polarMend)
     return asc;
 }
 
-void ComputeAscendant(Program& p) {
-    const BirthRecord& b = p.Birth;
+void ComputeAscendant(const BirthRecord& b, Chart& c) {
     double lon = b.LonDeg + b.LonMin / 60.0;
     double lat = b.LatDeg + b.LatMin / 60.0;
     if (b.LonEastFlag) lon = -lon;
@@ -86,10 +84,8 @@ void ComputeAscendant(Program& p) {
     const double ut = BirthUniversalTime(b);
     const double T = ((j - 2415020.0) + ut / 24.0 - 0.5) / 36525.0;
 
-    ChartState& cs = p.Chart;
-    cs.AyanamsaCorrection = ComputeAyanamsa(T);
-    double copy = cs.AyanamsaCorrection;
-    cs.AyanamsaCorrectionText = FormatAngle(copy);
+    const double correction = ComputeAyanamsa(T);
+    c.Ayanamsa = -correction;
 
     double theta = 15.0 * (ut + 6.6460656 + 2400.0513 * T + 0.0000258 * T * T) - lon;
     while (theta >= 360) theta -= 360.0;
@@ -103,13 +99,12 @@ void ComputeAscendant(Program& p) {
 
     double asc = TropicalAscendant(ramc, eps, lat, true);
 
-    asc += cs.AyanamsaCorrection;
-    mc += cs.AyanamsaCorrection;
+    asc += correction;
+    mc += correction;
     Normalize360(asc);
     Normalize360(mc);
-    cs.SiderealLongitudes[9] = asc;
-    cs.AscendantText = FormatPosition(asc);
-    cs.MidheavenText = FormatPosition(mc);
+    PlaceBody(c, Body::Ascendant, asc);
+    PlaceBody(c, Body::Midheaven, mc);
 }
 
 double DayNumber(int Y, int M, int D, int h, int mi) {
@@ -189,47 +184,28 @@ UtcMoment UniversalMoment(const BirthRecord& b) {
     if (b.DaylightSaving) minutes -= 60;
     const std::int64_t days = FloorDiv(minutes, 1440);
     const std::int64_t rest = minutes - days * 1440;
-    const CivilDate date = CivilFromDays(days);
+    const CivilMoment date = CivilFromDays(days);
     UtcMoment u{};
-    u.year = date.year;
-    u.month = date.month;
-    u.day = date.day;
+    u.year = date.Year;
+    u.month = date.Month;
+    u.day = date.Day;
     u.hour = static_cast<int>(rest / 60);
     u.minute = static_cast<int>(rest % 60);
     return u;
 }
 
-void FillChartPositions(ChartState& cs) {
-    cs.ChartPositions[0] = CompactPosition(cs.PlanetPositionText[kSun]);
-    cs.ChartPositions[1] = CompactPosition(cs.MoonLongitudeText);
-    cs.ChartPositions[2] = CompactPosition(cs.PlanetPositionText[kMercury]);
-    cs.ChartPositions[3] = CompactPosition(cs.PlanetPositionText[kVenus]);
-    cs.ChartPositions[4] = CompactPosition(cs.PlanetPositionText[kMars]);
-    cs.ChartPositions[5] = CompactPosition(cs.PlanetPositionText[kJupiter]);
-    cs.ChartPositions[6] = CompactPosition(cs.PlanetPositionText[kSaturn]);
-    cs.ChartPositions[7] = CompactPosition(cs.RahuText);
-    cs.ChartPositions[8] = CompactPosition(cs.KetuText);
-    cs.ChartPositions[9] = CompactPosition(cs.AscendantText);
-    cs.ChartPositions[10] = CompactPosition(cs.MidheavenText);
-}
-
-void ComputePlanets(Program& p) {
-    LoadPlanetNames(p);
-    ChartState& cs = p.Chart;
-    const UtcMoment u = UniversalMoment(p.Birth);
+void ComputePlanets(const BirthRecord& b, Chart& c) {
+    const UtcMoment u = UniversalMoment(b);
     const double d = DayNumber(u.year, u.month, u.day, u.hour, u.minute);
-    const double ayanamsa = std::fabs(cs.AyanamsaCorrection);
+    const double ayanamsa = std::fabs(c.Ayanamsa);
     // The elements are referred to the equinox of 2000; the ayanamsa to that of date.
     const double precession = PrecessionSince2000(d);
 
-    // Chart order (Sun 0, Mercury 2 ..) of each element row.
-    constexpr std::array<int, 6> kChartIndex{2, 3, 0, 4, 5, 6};
     for (int i = 0; i < 6; ++i) {
         double s = GeocentricLongitude(i, d) + precession - ayanamsa;
         while (s < 0) s += 360.0;
         while (s >= 360) s -= 360.0;
-        cs.SiderealLongitudes[static_cast<std::size_t>(kChartIndex[static_cast<std::size_t>(i)])] = s;
-        cs.PlanetPositionText[i] = FormatPosition(s);
+        PlaceBody(c, kElementOrder[static_cast<std::size_t>(i)], s);
     }
 
     double node = (125.1228 - 0.0529538083 * d) * kDegToRad;
@@ -238,12 +214,8 @@ void ComputePlanets(Program& p) {
     while (rahu < 0) rahu += 360.0;
     double ketu = rahu + 180.0;
     while (ketu > 360) ketu -= 360.0;
-    cs.SiderealLongitudes[7] = rahu;
-    cs.SiderealLongitudes[8] = ketu;
-    cs.RahuText = FormatPosition(rahu);
-    cs.KetuText = FormatPosition(ketu);
-
-    FillChartPositions(cs);
+    PlaceBody(c, Body::Rahu, rahu);
+    PlaceBody(c, Body::Ketu, ketu);
 }
 
 }  // namespace velakor

@@ -2,12 +2,18 @@
 // nodes from mean orbital elements.
 #pragma once
 
-#include "app/Program.h"
+#include <array>
+
+#include "vedic/Birth.h"
+#include "vedic/Chart.h"
 
 namespace velakor {
 
 // Element table rows.
 enum ElementIndex { kMercury = 0, kVenus = 1, kSun = 2, kMars = 3, kJupiter = 4, kSaturn = 5 };
+// The body of each element row.
+inline constexpr std::array<Body, 6> kElementOrder{Body::Mercury, Body::Venus,   Body::Sun,
+                                                   Body::Mars,    Body::Jupiter, Body::Saturn};
 
 struct Elements {
     double a;      // semi-major axis, AU
@@ -30,8 +36,8 @@ double ComputeAyanamsa(double T);
 // replaced by its opposite.
 double TropicalAscendant(double ramc, double eps, double latDeg, bool polarMend);
 
-// Writes AyanamsaCorrection, AyanamsaCorrectionText, AscendantText and MidheavenText.
-void ComputeAscendant(Program& p);
+// Sets the chart's ayanamsa and places the ascendant and the midheaven.
+void ComputeAscendant(const BirthRecord& b, Chart& c);
 
 // Days from J2000.0 (2000 January 1, 12:00 UT).
 double DayNumber(int year, int month, int day, int hour, int minute);
@@ -53,10 +59,7 @@ struct UtcMoment {
 };
 UtcMoment UniversalMoment(const BirthRecord& b);
 
-// The chart's short texts ("dd Sgn mm") from the position texts of every body.
-void FillChartPositions(ChartState& cs);
-
-// Writes the planet names, PlanetPositionText, RahuText, KetuText and ChartPositions.
-void ComputePlanets(Program& p);
+// Places the Sun, the five planets and the nodes, with the ayanamsa ComputeAscendant set.
+void ComputePlanets(const BirthRecord& b, Chart& c);
 
 }  // namespace velakor

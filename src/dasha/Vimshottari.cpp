@@ -4,17 +4,19 @@
 #include <cmath>
 
 #include "astro/CivilTime.h"
+#include "vedic/Angles.h"
+#include "vedic/Nakshatra.h"
 
 namespace velakor {
 namespace {
 
 struct LordRow {
-    std::string_view name;
+    Body body;
     double years;
 };
 constexpr std::array<LordRow, kDashaLordCount> kLords{{
-    {"Ketu", 7}, {"Venus", 20}, {"Sun", 6}, {"Moon", 10}, {"Mars", 7},
-    {"Rahu", 18}, {"Jupiter", 16}, {"Saturn", 19}, {"Mercury", 17}}};
+    {Body::Ketu, 7}, {Body::Venus, 20}, {Body::Sun, 6}, {Body::Moon, 10}, {Body::Mars, 7},
+    {Body::Rahu, 18}, {Body::Jupiter, 16}, {Body::Saturn, 19}, {Body::Mercury, 17}}};
 
 constexpr double kNakshatraSpan = 360.0 / 27.0;
 
@@ -22,15 +24,10 @@ DashaLord Next(DashaLord lord, int steps) {
     return static_cast<DashaLord>((static_cast<int>(lord) + steps) % kDashaLordCount);
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 }  // namespace
 
-std::string_view DashaLordName(DashaLord lord) { return kLords[static_cast<std::size_t>(lord)].name; }
+std::string_view DashaLordName(DashaLord lord) { return EnglishName(DashaLordBody(lord)); }
+Body DashaLordBody(DashaLord lord) { return kLords[static_cast<std::size_t>(lord)].body; }
 double DashaLordYears(DashaLord lord) { return kLords[static_cast<std::size_t>(lord)].years; }
 
 DashaLord NakshatraDashaLord(int nakshatraIndex) {
@@ -38,17 +35,12 @@ DashaLord NakshatraDashaLord(int nakshatraIndex) {
 }
 
 Dasha ComputeDasha(double moonSiderealLongitude, double birthJdUt, double yearDays) {
-    double lon = std::fmod(moonSiderealLongitude, 360.0);
-    if (lon < 0) lon += 360.0;
-    // Index and part passed from the same product, so a Moon exactly on a boundary starts
-    // the next nakshatra with nothing elapsed rather than ending the previous one.
-    const double position = lon / kNakshatraSpan;
-    int n = static_cast<int>(std::floor(position));
-    double passed = position - n;
-    if (n >= 27) {
-        n = 0;
-        passed = 0.0;
-    }
+    // The nakshatra is the chart's own; the part of it passed is measured in the dasha's
+    // spans and kept inside it, so a Moon on a boundary starts the chart's nakshatra with
+    // nothing elapsed rather than ending the previous one.
+    const double lon = Fold360(moonSiderealLongitude);
+    const int n = NakshatraIndex(NakshatraOf(lon));
+    const double passed = std::clamp(lon / kNakshatraSpan - n, 0.0, std::nextafter(1.0, 0.0));
     Dasha d;
     d.YearDays = yearDays;
     d.BirthJd = birthJdUt;

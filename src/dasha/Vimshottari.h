@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "vedic/Body.h"
+
 namespace velakor {
 
 // In the order the periods follow one another.
@@ -13,6 +15,7 @@ inline constexpr int kDashaLordCount = 9;
 inline constexpr double kDashaCycleYears = 120.0;
 
 std::string_view DashaLordName(DashaLord lord);  // "Ketu", "Venus", ...
+Body DashaLordBody(DashaLord lord);
 double DashaLordYears(DashaLord lord);           // 7, 20, 6, ...
 
 // The lord whose period the Moon's nakshatra opens (Ashwini: Ketu, Bharani: Venus, ...).

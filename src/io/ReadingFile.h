@@ -20,8 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Calculation.h"
-#include "app/Program.h"
+#include "vedic/BirthForm.h"
 
 namespace velakor {
 

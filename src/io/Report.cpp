@@ -21,9 +21,8 @@ std::string_view EnglishMonthName(int month) {
     return kMonthNames[static_cast<std::size_t>(month - 1)];
 }
 
-std::vector<std::string> ReportLines(const Program& p, std::string_view monthName) {
-    const BirthRecord& b = p.Birth;
-    const ChartSummary& s = p.Summary;
+std::vector<std::string> ReportLines(const BirthRecord& b, const ChartTexts& t, std::string_view monthName) {
+    const ChartTexts& s = t;
     std::vector<std::string> lines;
     lines.reserve(kReportLineCount);
     lines.push_back("Name: " + b.BirthName);
@@ -38,21 +37,21 @@ std::vector<std::string> ReportLines(const Program& p, std::string_view monthNam
     lines.push_back("\r");
     lines.push_back("Planetary Position");
     for (int i = 0; i < kReportBodies; ++i) {
-        lines.push_back(p.Names.PlanetNamesEnglish[i] + " " + p.Chart.ChartPositions[i]);
+        lines.push_back(std::string(EnglishName(static_cast<Body>(i))) + " " + t.ChartPositions[static_cast<std::size_t>(i)]);
     }
     lines.push_back("\r");
     lines.push_back("Ayanamsa: " + s.AyanamsaText);
     lines.push_back("Lagna / Asc: " + s.LagnaSignName);
     lines.push_back("Nakshatra: " + s.NakshatraText);
-    lines.push_back("Rashi / Moon Sign: " + p.Chart.MoonSignName);
+    lines.push_back("Rashi / Moon Sign: " + s.RashiText);
     lines.push_back("Pada: " + s.NakshatraPada);
     lines.push_back("Lord: " + s.NakshatraLord);
     return lines;
 }
 
-std::string ReportFileBytes(const Program& p, std::string_view monthName) {
+std::string ReportFileBytes(const BirthRecord& b, const ChartTexts& t, std::string_view monthName) {
     std::string out;
-    for (const std::string& line : ReportLines(p, monthName)) {
+    for (const std::string& line : ReportLines(b, t, monthName)) {
         out += line;
         out += "\r\n";
     }

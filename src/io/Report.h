@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Program.h"
+#include "chart/ChartTexts.h"
+#include "vedic/Birth.h"
 
 namespace velakor {
 
@@ -24,14 +25,14 @@ inline constexpr std::string_view kReportTitle = "Select the destination text fi
 // "January" .. "December" for 1..12; empty for anything else.
 std::string_view EnglishMonthName(int month);
 
-// The 26 lines of the report, without line ends, for the chart computed in p. monthName is
+// The 26 lines of the report, without line ends, for a birth and its chart's texts. monthName is
 // the full name of BirthMonth in the user's language (EnglishMonthName for tools).
 // Lines 9 and 20 hold a lone CR, so that the file holds CR CR LF there; lines 4 and 5 end
 // in a space. The planet lines use the English names and the compact texts of
-// ChartPositions; line 24 gives MoonSignName.
-std::vector<std::string> ReportLines(const Program& p, std::string_view monthName);
+// ChartPositions; line 24 gives the Moon sign.
+std::vector<std::string> ReportLines(const BirthRecord& b, const ChartTexts& t, std::string_view monthName);
 
 // The whole file: every line followed by CR LF.
-std::string ReportFileBytes(const Program& p, std::string_view monthName);
+std::string ReportFileBytes(const BirthRecord& b, const ChartTexts& t, std::string_view monthName);
 
 }  // namespace velakor

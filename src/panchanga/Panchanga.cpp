@@ -5,6 +5,8 @@
 
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
+#include "vedic/Angles.h"
+#include "vedic/Nakshatra.h"
 
 namespace velakor {
 namespace {
@@ -14,10 +16,6 @@ constexpr double kRad = kPi / 180.0;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kSiderealRate = 360.98564736629;  // degrees of sidereal time per day
 
-double Fold360(double x) {
-    x = std::fmod(x, 360.0);
-    return x < 0 ? x + 360.0 : x;
-}
 double Wrap180(double x) {
     x = Fold360(x + 180.0);
     return x - 180.0;
@@ -107,9 +105,9 @@ double CrossingBetween(double a, double b, double lat, double lon, double h0, bo
 enum class Limb { Elongation, Moon, Sum };
 
 double LimbValue(Limb limb, const Sky& sky, double jd) {
-    const double moon = sky.SiderealLongitude(SkyBody::Moon, jd);
+    const double moon = sky.SiderealLongitude(Body::Moon, jd);
     if (limb == Limb::Moon) return moon;
-    const double sun = sky.SiderealLongitude(SkyBody::Sun, jd);
+    const double sun = sky.SiderealLongitude(Body::Sun, jd);
     return Fold360(limb == Limb::Elongation ? moon - sun : moon + sun);
 }
 
@@ -240,7 +238,7 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     const double elongation = Fold360(moonLongitude - sunLongitude);
     p.Tithi.Index = SpanIndex(elongation, 12.0, 30);
     p.Karana.Index = SpanIndex(elongation, 6.0, 60);
-    p.Nakshatra.Index = SpanIndex(moonLongitude, kSpan27, 27);
+    p.Nakshatra.Index = NakshatraIndex(NakshatraOf(moonLongitude));
     p.Yoga.Index = SpanIndex(moonLongitude + sunLongitude, kSpan27, 27);
 
     // Mean daily motions: the Moon 13.18 degrees, the Sun 0.99.
@@ -251,20 +249,9 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     return p;
 }
 
-double BirthLatitude(const BirthRecord& b) {
-    const double v = b.LatDeg + b.LatMin / 60.0;
-    return b.LatSouthFlag ? -v : v;
-}
-
-double BirthLongitude(const BirthRecord& b) {
-    const double v = b.LonDeg + b.LonMin / 60.0;
-    return b.LonEastFlag ? v : -v;
-}
-
-Panchanga ComputePanchanga(const Program& p, const Sky& sky) {
-    return ComputePanchanga(p.Chart.SiderealLongitudes[0], p.Chart.SiderealLongitudes[1], BirthJulianDayUt(p.Birth),
-                            BirthUtcOffsetMinutes(p.Birth), BirthLatitude(p.Birth), BirthLongitude(p.Birth), sky,
-                            p.Reading.Sunrise);
+Panchanga ComputePanchanga(const BirthRecord& b, const Chart& c, const Sky& sky, SunriseRule rule) {
+    return ComputePanchanga(c[Body::Sun].Longitude, c[Body::Moon].Longitude, c.JdUt, BirthUtcOffsetMinutes(b),
+                            BirthLatitude(b), BirthLongitude(b), sky, rule);
 }
 
 std::string_view VaraName(int vara) { return kVara[static_cast<std::size_t>(vara % 7)]; }

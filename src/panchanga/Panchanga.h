@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/Program.h"
-#include "app/ReadingOptions.h"
+#include "vedic/ReadingOptions.h"
 #include "sky/Sky.h"
 
 namespace velakor {
@@ -40,12 +40,8 @@ struct Panchanga {
 Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double birthJdUt, int offsetMinutes,
                            double latitude, double longitude, const Sky& sky, SunriseRule rule);
 
-// The same for a computed chart, with the program's sunrise rule.
-Panchanga ComputePanchanga(const Program& p, const Sky& sky);
-
-// The birth place in signed degrees.
-double BirthLatitude(const BirthRecord& b);
-double BirthLongitude(const BirthRecord& b);
+// The same for a birth and its chart.
+Panchanga ComputePanchanga(const BirthRecord& b, const Chart& c, const Sky& sky, SunriseRule rule);
 
 std::string_view VaraName(int vara);          // "Sunday"
 std::string_view VaraSanskritName(int vara);  // "Ravivara"

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "chart/NameTables.h"
 #include "io/Report.h"
 
 namespace velakor {
@@ -66,8 +67,8 @@ std::string_view RowAbbreviation(std::string_view label) {
 
 // Minutes east of Greenwich that a row gives with the box clear (the table holds what to
 // add to the clock, so its sign is the other way round).
-int RowOffsetMinutes(const NameTables& names, int row) {
-    return -(names.ZoneHourTable[row] * 60 + names.ZoneMinuteTable[row]);
+int RowOffsetMinutes(int row) {
+    return -(Zone(row).Hours * 60 + Zone(row).Minutes);
 }
 
 // Appends 0..99 with two digits.
@@ -104,7 +105,7 @@ bool IsRealDate(int year, int month, int day) {
 
 }  // namespace
 
-ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int year, int month, int day, int hour,
+ZoneChoice ChooseZone(std::string_view timeZone, int year, int month, int day, int hour,
                       int minute, int localMeanMinutes) {
     ZoneChoice c;
     const std::string zoneName(timeZone);
@@ -148,8 +149,8 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
 
     auto firstRow = [&](int rowOffset, std::string_view abbr) {
         for (int i = 0; i < kZoneCount; ++i) {
-            if (i == kLocalMeanTimeRow || RowOffsetMinutes(names, i) != rowOffset) continue;
-            if (abbr.empty() || RowAbbreviation(names.ZoneNames[i]) == abbr) return i;
+            if (i == kLocalMeanTimeRow || RowOffsetMinutes(i) != rowOffset) continue;
+            if (abbr.empty() || RowAbbreviation(Zone(i).Name) == abbr) return i;
         }
         return -1;
     };
@@ -184,14 +185,14 @@ ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int ye
         row = kLocalMeanTimeRow;
         for (int i = 0; i < kZoneCount; ++i) {
             if (i == kLocalMeanTimeRow) continue;
-            const int d = std::abs(r.offset - RowOffsetMinutes(names, i) * 60);
+            const int d = std::abs(r.offset - RowOffsetMinutes(i) * 60);
             if (d < best) best = d, row = i;
         }
     }
     if (row == kLocalMeanTimeRow) {
         note += "; local mean time of the birth place, " + OffsetText(localMeanMinutes * 60);
-    } else if (r.offset != (RowOffsetMinutes(names, row) + (box ? 60 : 0)) * 60) {
-        note += "; the nearest zone in the list is used, " + OffsetText(RowOffsetMinutes(names, row) * 60);
+    } else if (r.offset != (RowOffsetMinutes(row) + (box ? 60 : 0)) * 60) {
+        note += "; the nearest zone in the list is used, " + OffsetText(RowOffsetMinutes(row) * 60);
     }
     if (year < 1970) {
         // The database is complete only from 1970; before that many cities kept a clock of

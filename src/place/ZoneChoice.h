@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Program.h"
+#include "vedic/Birth.h"
 
 namespace velakor {
 
@@ -48,8 +48,8 @@ struct ZoneChoice {
 // the place on local mean time, the list's local mean time row is chosen; an offset in
 // seconds (a city's mean time kept by the whole zone) gets the nearest row, that row
 // included. `localMeanMinutes` is what the local mean time row gives for the birth
-// longitude (LocalMeanTimeMinutes); `names` must hold the zone table (LoadNameTables).
-ZoneChoice ChooseZone(const NameTables& names, std::string_view timeZone, int year, int month, int day, int hour,
+// longitude (LocalMeanTimeMinutes).
+ZoneChoice ChooseZone(std::string_view timeZone, int year, int month, int day, int hour,
                       int minute, int localMeanMinutes);
 
 }  // namespace velakor

@@ -5,46 +5,47 @@
 
 #include "astro/VedicEphemeris.h"
 #include "chart/VedicPlanetPosition.h"
+#include "chart/retro/Retrogrades.h"
 #include "sky/PreciseSky.h"
+#include "vedic/Angles.h"
 
 namespace velakor {
-namespace {
 
-constexpr double kDegToRad = 0.0174532925199433;
-
-double Fold360(double x) {
-    x = std::fmod(x, 360.0);
-    if (x < 0) x += 360.0;
-    return x >= 360.0 ? 0.0 : x;
-}
-
-}  // namespace
-
-double BuiltinSky::SiderealLongitude(SkyBody body, double jdUt) const {
+double BuiltinSky::SiderealLongitude(Body body, double jdUt) const {
     // The planet stage's ayanamsa counts centuries from 1900 January 0.5, the Moon stage's
     // from J2000.0; the elements count days from J2000.0.
     const double d = jdUt - 2451545.0;
-    if (body == SkyBody::Moon) {
+    if (body == Body::Moon) {
         const double T = d / 36525.0;
         return Fold360(MoonTropicalLongitude(T) + MoonAyanamsa(T));
     }
     const double ayanamsa = std::fabs(ComputeAyanamsa((jdUt - 2415020.0) / 36525.0));
-    if (body == SkyBody::Rahu || body == SkyBody::Ketu) {
+    if (body == Body::Rahu || body == Body::Ketu) {
         double node = (125.1228 - 0.0529538083 * d) * kDegToRad;
         node = NormalizeRadians(node) * 180.0 / 3.1416;
         const double rahu = Fold360(node - 1.0 - ayanamsa);
-        return body == SkyBody::Rahu ? rahu : Fold360(rahu + 180.0);
+        return body == Body::Rahu ? rahu : Fold360(rahu + 180.0);
     }
     int row = kSun;
     switch (body) {
-        case SkyBody::Mercury: row = kMercury; break;
-        case SkyBody::Venus: row = kVenus; break;
-        case SkyBody::Mars: row = kMars; break;
-        case SkyBody::Jupiter: row = kJupiter; break;
-        case SkyBody::Saturn: row = kSaturn; break;
+        case Body::Mercury: row = kMercury; break;
+        case Body::Venus: row = kVenus; break;
+        case Body::Mars: row = kMars; break;
+        case Body::Jupiter: row = kJupiter; break;
+        case Body::Saturn: row = kSaturn; break;
         default: row = kSun; break;
     }
     return Fold360(GeocentricLongitude(row, d) + PrecessionSince2000(d) - ayanamsa);
+}
+
+Chart BuiltinSky::CastChart(const BirthRecord& b) const {
+    Chart c;
+    c.JdUt = BirthJulianDayUt(b);
+    ComputeAscendant(b, c);
+    CalculateMoon(b, c);
+    ComputePlanets(b, c);
+    MarkRetrogrades(b, c);
+    return c;
 }
 
 std::unique_ptr<Sky> MakeSky(const SkyChoice& choice) {

@@ -8,8 +8,10 @@ namespace velakor {
 
 class BuiltinSky final : public Sky {
 public:
-    double SiderealLongitude(SkyBody body, double jdUt) const override;
+    double SiderealLongitude(Body body, double jdUt) const override;
     SkyChoice Choice() const override { return SkyChoice{}; }
+    // The Parts' stages as they always ran: ascendant, Moon, planets, retrograde marks.
+    Chart CastChart(const BirthRecord& b) const override;
 };
 
 }  // namespace velakor

@@ -2,31 +2,27 @@
 
 #include <cmath>
 
+#include "astro/VedicEphemeris.h"
 #include "chart/VedicPlanetPosition.h"
+#include "vedic/Angles.h"
 
 namespace velakor {
 namespace {
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
 
-double Fold360(double x) {
-    x = std::fmod(x, 360.0);
-    if (x < 0) x += 360.0;
-    return x >= 360.0 ? 0.0 : x;
-}
-
-SkySeries SeriesOf(SkyBody body, SkyNode node) {
+SkySeries SeriesOf(Body body, SkyNode node) {
     switch (body) {
-        case SkyBody::Sun: return SkySeries::Sun;
-        case SkyBody::Moon: return SkySeries::Moon;
-        case SkyBody::Mercury: return SkySeries::Mercury;
-        case SkyBody::Venus: return SkySeries::Venus;
-        case SkyBody::Mars: return SkySeries::Mars;
-        case SkyBody::Jupiter: return SkySeries::Jupiter;
-        case SkyBody::Saturn: return SkySeries::Saturn;
-        case SkyBody::Rahu:
-        case SkyBody::Ketu: break;
+        case Body::Sun: return SkySeries::Sun;
+        case Body::Moon: return SkySeries::Moon;
+        case Body::Mercury: return SkySeries::Mercury;
+        case Body::Venus: return SkySeries::Venus;
+        case Body::Mars: return SkySeries::Mars;
+        case Body::Jupiter: return SkySeries::Jupiter;
+        case Body::Saturn: return SkySeries::Saturn;
+        case Body::Rahu:
+        case Body::Ketu:
+        case Body::Ascendant:
+        case Body::Midheaven: break;
     }
     return node == SkyNode::True ? SkySeries::TrueNode : SkySeries::MeanNode;
 }
@@ -58,14 +54,14 @@ double PreciseSky::Ayanamsa(double jdUt) const {
     return tables_.Value(AyanamsaSeries(choice_.Ayanamsa), jdUt + DeltaT(jdUt));
 }
 
-double PreciseSky::SiderealLongitude(SkyBody body, double jdUt, double& perDay) const {
+double PreciseSky::SiderealLongitude(Body body, double jdUt, double& perDay) const {
     const double tt = jdUt + DeltaT(jdUt);
     const double tropical = tables_.Value(SeriesOf(body, choice_.Node), tt, perDay);
     const double sidereal = Fold360(tropical - tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt));
-    return body == SkyBody::Ketu ? Fold360(sidereal + 180.0) : sidereal;
+    return body == Body::Ketu ? Fold360(sidereal + 180.0) : sidereal;
 }
 
-double PreciseSky::SiderealLongitude(SkyBody body, double jdUt) const {
+double PreciseSky::SiderealLongitude(Body body, double jdUt) const {
     double perDay = 0;
     return SiderealLongitude(body, jdUt, perDay);
 }
@@ -78,24 +74,24 @@ PreciseSky::Angles PreciseSky::SiderealAngles(double jdUt, double latDeg, double
 PreciseSky::Angles PreciseSky::AnglesAt(double jdUt, double tt, double ayanamsa, double latDeg,
                                         double lonWestDeg) const {
     const double dpsi = tables_.Value(SkySeries::Nutation, tt);
-    const double eps = tables_.Value(SkySeries::Obliquity, tt) * kDegToRad;
+    const double eps = tables_.Value(SkySeries::Obliquity, tt) * kDegToRadExact;
     // Apparent sidereal time: the mean one plus the equation of the equinoxes.
     const double gast = MeanSiderealTime(jdUt, tt) + dpsi * std::cos(eps);
-    const double ramc = Fold360(gast - lonWestDeg) * kDegToRad;
-    const double mc = std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) * kRadToDeg;
+    const double ramc = Fold360(gast - lonWestDeg) * kDegToRadExact;
+    const double mc = std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) * kRadToDegExact;
     const double asc = TropicalAscendant(ramc, eps, latDeg, true);
     // Both are measured from the true equinox, the ayanamsa from the mean one.
     const double toSidereal = -dpsi - ayanamsa;
     return {Fold360(asc + toSidereal), Fold360(mc + toSidereal)};
 }
 
-PreciseSky::ChartValues PreciseSky::Chart(double jdUt, double latDeg, double lonWestDeg) const {
+PreciseSky::ChartValues PreciseSky::Values(double jdUt, double latDeg, double lonWestDeg) const {
     ChartValues v{};
     const double tt = jdUt + DeltaT(jdUt);
     v.Ayanamsa = tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt);
-    for (int i = 0; i < kSkyBodyCount; ++i) {
-        const auto body = static_cast<SkyBody>(i);
-        if (body == SkyBody::Ketu) {
+    for (int i = 0; i < kGrahaCount; ++i) {
+        const auto body = static_cast<Body>(i);
+        if (body == Body::Ketu) {
             v.Longitude[8] = Fold360(v.Longitude[7] + 180.0);
             v.PerDay[8] = v.PerDay[7];
             continue;
@@ -105,6 +101,19 @@ PreciseSky::ChartValues PreciseSky::Chart(double jdUt, double latDeg, double lon
     }
     v.Points = AnglesAt(jdUt, tt, v.Ayanamsa, latDeg, lonWestDeg);
     return v;
+}
+
+Chart PreciseSky::CastChart(const BirthRecord& b) const {
+    // The birth record counts longitude west positive, as the stages' formulas do.
+    const ChartValues v = Values(BirthJulianDayUt(b), BirthLatitude(b), -BirthLongitude(b));
+    velakor::Chart c;
+    c.JdUt = BirthJulianDayUt(b);
+    c.Ayanamsa = v.Ayanamsa;
+    PlaceBody(c, Body::Ascendant, v.Points.Ascendant);
+    PlaceBody(c, Body::Midheaven, v.Points.Midheaven);
+    for (const Body body : kGrahas) PlaceBody(c, body, v.Longitude[Index(body)]);
+    for (const Body body : kRetrogradeBodies) c[body].Retrograde = v.PerDay[Index(body)] < 0;
+    return c;
 }
 
 }  // namespace velakor

@@ -16,11 +16,11 @@ public:
         choice_.Positions = SkyPositions::Precise;
     }
 
-    double SiderealLongitude(SkyBody body, double jdUt) const override;
+    double SiderealLongitude(Body body, double jdUt) const override;
     SkyChoice Choice() const override { return choice_; }
 
     // Sidereal longitude and its motion in degrees per day (negative: retrograde).
-    double SiderealLongitude(SkyBody body, double jdUt, double& perDay) const;
+    double SiderealLongitude(Body body, double jdUt, double& perDay) const;
     // The chosen ayanamsa in degrees (mean equinox of date).
     double Ayanamsa(double jdUt) const;
     // Delta T (terrestrial less universal time) in days.
@@ -35,14 +35,17 @@ public:
     Angles SiderealAngles(double jdUt, double latDeg, double lonWestDeg) const;
 
     // Everything a chart takes, for one moment and place, with Delta T and the ayanamsa
-    // evaluated once. Indexed by SkyBody.
+    // evaluated once. Indexed by Body.
     struct ChartValues {
-        std::array<double, kSkyBodyCount> Longitude;
-        std::array<double, kSkyBodyCount> PerDay;
+        std::array<double, kGrahaCount> Longitude;
+        std::array<double, kGrahaCount> PerDay;
         double Ayanamsa;
         Angles Points;
     };
-    ChartValues Chart(double jdUt, double latDeg, double lonWestDeg) const;
+    ChartValues Values(double jdUt, double latDeg, double lonWestDeg) const;
+
+    // The chart from the values: planets retrograde while their longitude decreases.
+    velakor::Chart CastChart(const BirthRecord& b) const override;
 
 private:
     Angles AnglesAt(double jdUt, double tt, double ayanamsa, double latDeg, double lonWestDeg) const;

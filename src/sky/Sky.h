@@ -11,10 +11,12 @@
 #include <memory>
 #include <string>
 
+#include "vedic/Birth.h"
+#include "vedic/Body.h"
+#include "vedic/Chart.h"
+
 namespace velakor {
 
-enum class SkyBody { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu };
-inline constexpr int kSkyBodyCount = 9;
 
 enum class SkyPositions { Builtin, Precise };
 enum class SkyAyanamsa { Lahiri, Raman, Krishnamurti, TrueChitra };
@@ -31,8 +33,12 @@ struct SkyChoice {
 class Sky {
 public:
     virtual ~Sky() = default;
-    // Sidereal longitude of a body, degrees in [0, 360), at jdUt (Julian day, universal time).
-    virtual double SiderealLongitude(SkyBody body, double jdUt) const = 0;
+    // Sidereal longitude of a body (Sun .. Ketu), degrees in [0, 360), at jdUt (Julian day,
+    // universal time).
+    virtual double SiderealLongitude(Body body, double jdUt) const = 0;
+    // The chart of a birth: every body placed, the retrograde planets marked. The houses and
+    // divisional signs are the calculation's (CompleteChart).
+    virtual Chart CastChart(const BirthRecord& b) const = 0;
     virtual SkyChoice Choice() const = 0;
 };
 

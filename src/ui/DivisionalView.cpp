@@ -85,16 +85,15 @@ void DivisionalView::ShowDivision(const Program& program, int d) {
     division_ = d;
     const Division& division = kDivisions.at(static_cast<std::size_t>(d));
     chart_->SetName(QString::fromUtf8(division.Title.data(), static_cast<qsizetype>(division.Title.size())));
-    const HouseCaptions houses = DivisionalHouses(program, d);
+    const HouseCaptions houses = DivisionalHouses(program.Chart, d);
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
         chart_->SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
     }
     const auto& signs = program.Chart.DivisionalSigns[static_cast<std::size_t>(d)];
     for (std::size_t i = 0; i < signCells_.size(); ++i) {
-        const int sign = signs[i];
-        const std::string_view name = SignName(sign - 1);
-        signCells_[i]->setText(QStringLiteral("%1 %2").arg(sign).arg(
+        const std::string_view name = SignSanskritName(signs[i]);
+        signCells_[i]->setText(QStringLiteral("%1 %2").arg(SignNumber(signs[i])).arg(
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
     }
     const QStringList texts = BirthDetailTexts(program.Birth);

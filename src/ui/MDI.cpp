@@ -565,8 +565,8 @@ void MDI::changeEvent(QEvent* event) {
 }
 
 void MDI::WriteChart() {
-    const ChartSummary& s = program_.Summary;
-    const ChartState& c = program_.Chart;
+    const ChartTexts& s = program_.Texts;
+    const ChartTexts& c = program_.Texts;
     frmDisplay& d = *display_;
     d.SetCellText(d.lblAyanamsha(), QString::fromStdString(s.AyanamsaText));
     d.SetCellText(d.lblLagna(), QString::fromStdString(s.LagnaSignName));
@@ -583,8 +583,8 @@ void MDI::WriteChart() {
     }
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
-        // Sign 0 means the houses were never numbered: leave the house blank.
-        if (c.HouseSigns[i] > 0) d.SetHouseSign(h, QString::number(c.HouseSigns[i]));
+        // Without texts no chart was ever computed: leave the house blank.
+        if (!c.HouseTexts[0].empty()) d.SetHouseSign(h, QString::number(SignNumber(program_.Chart.HouseSigns[i])));
         d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
     }
     d.ComposeBirthDetails(program_);

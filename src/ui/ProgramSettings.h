@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "app/Program.h"
-#include "app/ReadingOptions.h"
+#include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
 namespace velakor {

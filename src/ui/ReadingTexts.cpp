@@ -7,16 +7,7 @@ namespace velakor {
 
 QString QText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-Readings ComputeReadings(const Program& p) {
-    Readings r;
-    r.Offset = BirthUtcOffsetMinutes(p.Birth);
-    r.BirthJd = BirthJulianDayUt(p.Birth);
-    r.TodayJd = TodayJulianDay(p.Reading);
-    r.Periods = ComputeDasha(p.Chart.SiderealLongitudes[1], r.BirthJd, p.Reading.DashaYearDays);
-    r.Balance = BalanceAtBirth(r.Periods, r.Offset);
-    r.Day = ComputePanchanga(p, *MakeSky(p.SkyInUse));
-    return r;
-}
+Readings ComputeReadings(const Program& p) { return ComputeReadings(p.Birth, p.Chart, p.SkyInUse, p.Reading); }
 
 QString YearLengthText(double yearDays) {
     return QStringLiteral("Year of %1 days").arg(QString::number(yearDays, 'g', 8));
@@ -85,7 +76,7 @@ std::vector<PanchangaRow> PanchangaRows(const Readings& r) {
                                                                          QText(TithiName(p.Tithi.Index))),
                     clock(p.Tithi.EndsJd)});
     rows.push_back({QStringLiteral("Nakshatra"),
-                    QStringLiteral("%1 %2").arg(p.Nakshatra.Index + 1).arg(QText(NakshatraOrderName(p.Nakshatra.Index))),
+                    QStringLiteral("%1 %2").arg(p.Nakshatra.Index + 1).arg(QText(NakshatraName(static_cast<Nakshatra>(p.Nakshatra.Index)))),
                     clock(p.Nakshatra.EndsJd)});
     rows.push_back({QStringLiteral("Yoga"), QStringLiteral("%1 %2").arg(p.Yoga.Index + 1).arg(QText(YogaName(p.Yoga.Index))),
                     clock(p.Yoga.EndsJd)});

@@ -7,20 +7,11 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "dasha/Vimshottari.h"
-#include "panchanga/Panchanga.h"
+#include "app/Readings.h"
 
 namespace velakor {
 
-// Both readings of one chart, with the clock they are read on.
-struct Readings {
-    int Offset = 0;  // minutes ahead of universal time
-    double BirthJd = 0.0;
-    double TodayJd = 0.0;
-    Dasha Periods;
-    DashaBalance Balance;
-    Panchanga Day;
-};
+// The readings of the chart in p, in its sky and with its reading options.
 Readings ComputeReadings(const Program& p);
 
 QString QText(std::string_view text);

@@ -37,7 +37,7 @@ public:
     static constexpr int kChartWidth = 371;
     static constexpr int kChartHeight = 367;
     // Elements of the planet table, the ascendant and midheaven included (not shown).
-    static constexpr int kPlanetCells = kChartBodies;
+    static constexpr int kPlanetCells = kBodyCount;
 
     // Composes the birth details from the birth record, which must be filled already.
     explicit frmDisplay(const Program& program, QWidget* parent = nullptr);

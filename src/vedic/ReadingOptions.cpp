@@ -1,4 +1,4 @@
-#include "app/ReadingOptions.h"
+#include "vedic/ReadingOptions.h"
 
 #include <chrono>
 

@@ -1,12 +1,30 @@
 // Small builders shared by the core tests.
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
 
 namespace velakor::test {
+
+// Sign 0..11 of a three-letter abbreviation in a test's table ("Ari" is 0); -1 otherwise.
+inline int SignIndex(std::string_view abbrev) {
+    for (int i = 0; i < kSignCount; ++i) {
+        if (velakor::SignAbbrev(SignFromIndex(i)) == abbrev) return i;
+    }
+    return -1;
+}
+
+// Sign numbers 1..12, for comparing with published tables.
+template <std::size_t N>
+std::array<int, N> SignNumbers(const std::array<Sign, N>& signs) {
+    std::array<int, N> out{};
+    for (std::size_t i = 0; i < N; ++i) out[i] = SignNumber(signs[i]);
+    return out;
+}
 
 // "20° 7' 30\" Lib" from its parts.
 inline std::string Pos(int d, int m, int s, const char* sign) {

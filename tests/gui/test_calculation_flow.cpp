@@ -102,7 +102,7 @@ QStringList ChartCaptions(QWidget* window) {
     QStringList out;
     for (const char* name : {"lblAyanamsha", "lblLagna", "lblNakshatra", "lblRashi", "lblPada", "lblLord"})
         out << QString::fromLatin1(name) + QLatin1Char('=') + Caption(window, QString::fromLatin1(name));
-    for (int i = 0; i < kChartBodies; ++i) out << Caption(window, QStringLiteral("Planet_%1").arg(i));
+    for (int i = 0; i < kBodyCount; ++i) out << Caption(window, QStringLiteral("Planet_%1").arg(i));
     for (int h = 0; h < kHouseCount; ++h) {
         out << Caption(window, QStringLiteral("lblPlanet_Position_%1").arg(h));
         out << Caption(window, QStringLiteral("lblPlanets_%1").arg(h));
@@ -114,14 +114,14 @@ QStringList ChartCaptions(QWidget* window) {
 QStringList ExpectedCaptions(const BirthEntry& entry) {
     Program p;
     RunCalculation(p, ToFormValues(entry));
-    const ChartSummary& s = p.Summary;
+    const ChartTexts& s = p.Texts;
     QStringList out{"lblAyanamsha=" + Q(s.AyanamsaText), "lblLagna=" + Q(s.LagnaSignName),
                     "lblNakshatra=" + Q(s.NakshatraText), "lblRashi=" + Q(s.RashiText),
                     "lblPada=" + Q(s.NakshatraPada),     "lblLord=" + Q(s.NakshatraLord)};
-    for (int i = 0; i < kChartBodies; ++i) out << Q(p.Chart.ChartPositions[i]);
+    for (int i = 0; i < kBodyCount; ++i) out << Q(p.Texts.ChartPositions[i]);
     for (int h = 0; h < kHouseCount; ++h) {
-        out << QString::number(p.Chart.HouseSigns[h]);
-        out << Q(p.Chart.HouseTexts[h]);
+        out << QString::number(SignNumber(p.Chart.HouseSigns[h]));
+        out << Q(p.Texts.HouseTexts[h]);
     }
     return out;
 }
@@ -474,7 +474,7 @@ void TestCalculationFlow::openChecksTheWholeFileFirst_data() {
     const QByteArray tooLarge = reading + QByteArray(qsizetype(kReadingMaxBytes) + 1 - reading.size(), 'x');
     Program delhi;
     RunCalculation(delhi, ToFormValues(DelhiEntry()));
-    const QByteArray report = QString::fromStdString(ReportFileBytes(delhi, "August")).toLocal8Bit();
+    const QByteArray report = QString::fromStdString(ReportFileBytes(delhi.Birth, delhi.Texts, "August")).toLocal8Bit();
 
     const QString refused = QStringLiteral("Please Check The File.");
     QTest::newRow("cancelled") << "" << "" << QByteArray() << "" << false;

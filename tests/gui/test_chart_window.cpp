@@ -173,7 +173,7 @@ private slots:
         QFETCH(QStringList, signs);
         MDI* frame = Open(record);
         frmDisplay* display = frame->display();
-        const ChartSummary& s = program_.Summary;
+        const ChartTexts& s = program_.Texts;
 
         QCOMPARE(Label(display, "lblAyanamsha")->text(), Q(s.AyanamsaText));
         QCOMPARE(Label(display, "lblLagna")->text(), Q(s.LagnaSignName));
@@ -182,17 +182,17 @@ private slots:
         QCOMPARE(Label(display, "lblPada")->text(), Q(s.NakshatraPada));
         QCOMPARE(Label(display, "lblLord")->text(), Q(s.NakshatraLord));
         QVERIFY(!s.AyanamsaText.empty() && !s.LagnaSignName.empty() && !s.NakshatraLord.empty());
-        for (int i = 0; i < kChartBodies; ++i) {
+        for (int i = 0; i < kBodyCount; ++i) {
             QLabel* cell = Label(display, QStringLiteral("Planet_%1").arg(i));
-            QCOMPARE(cell->text(), Q(program_.Chart.ChartPositions[static_cast<std::size_t>(i)]));
+            QCOMPARE(cell->text(), Q(program_.Texts.ChartPositions[static_cast<std::size_t>(i)]));
             // The ascendant and midheaven are carried but not shown.
             QCOMPARE(cell->isVisible(), i < 9);
         }
         for (int h = 0; h < kHouseCount; ++h) {
             const auto i = static_cast<std::size_t>(h);
             QCOMPARE(Label(display, QStringLiteral("lblPlanet_Position_%1").arg(h))->text(),
-                     QString::number(program_.Chart.HouseSigns[i]));
-            QCOMPARE(Label(display, QStringLiteral("lblPlanets_%1").arg(h))->text(), Q(program_.Chart.HouseTexts[i]));
+                     QString::number(SignNumber(program_.Chart.HouseSigns[i])));
+            QCOMPARE(Label(display, QStringLiteral("lblPlanets_%1").arg(h))->text(), Q(program_.Texts.HouseTexts[i]));
         }
         QVERIFY(Label(display, "lblPlanets_0")->text().startsWith("Asc"));
         for (int h = 0; h < signs.size(); ++h)
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(AllCaptions(frame->display()), once);
         for (int h = 0; h < kHouseCount; ++h)
             QCOMPARE(frame->display()->lblPlanets(h)->text(),
-                     Q(program_.Chart.HouseTexts[static_cast<std::size_t>(h)]));
+                     Q(program_.Texts.HouseTexts[static_cast<std::size_t>(h)]));
     }
 
     void longCellTextsAreShownWhole() {
@@ -851,14 +851,14 @@ private slots:
         QVERIFY(frame->findChild<QWidget*>("picTop")->isVisible());
         QVERIFY(frame->findChild<QPushButton*>("cmdExit")->isVisible());
         // Houses from the divisional ascendant, the bodies with their marks, and the table.
-        const HouseCaptions houses = DivisionalHouses(program_, division);
+        const HouseCaptions houses = DivisionalHouses(program_.Chart, division);
         for (int h = 0; h < kHouseCount; ++h) {
             QCOMPARE(view->chart()->HouseSign(h), houses.Signs[std::size_t(h)]);
             QCOMPARE(view->chart()->HouseCaption(h), Q(houses.Texts[std::size_t(h)]));
         }
         QVERIFY(view->chart()->HouseCaption(0).startsWith("Asc"));
         for (int i = 0; i < kDivisionalPoints; ++i) {
-            const int sign = program_.Chart.DivisionalSigns[std::size_t(division)][std::size_t(i)];
+            const int sign = SignNumber(program_.Chart.DivisionalSigns[std::size_t(division)][std::size_t(i)]);
             QVERIFY(view->SignCell(i)->text().startsWith(QString::number(sign) + " "));
         }
         QVERIFY(Label(view, "lblDivisionalDetail_0")->text().startsWith("Name: "));

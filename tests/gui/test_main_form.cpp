@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "app/gui/frmMain.h"
+#include "chart/NameTables.h"
 #include "support/MainFormDriver.h"
 #include "ui/ListBox.h"
 #include "ui/WebLinks.h"
@@ -158,7 +159,7 @@ void TestMainForm::zoneListIsTheTable() {
     auto* zones = f.w<QComboBox>("cboTimeZone");
     QCOMPARE(zones->count(), kZoneCount);
     for (int i = 0; i < kZoneCount; ++i) {
-        const std::string_view name = f.program.Names.ZoneNames[i];
+        const std::string_view name = Zone(i).Name;
         QCOMPARE(zones->itemText(i), QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     zones->setCurrentIndex(kZoneCount - 1);
@@ -566,7 +567,7 @@ void TestMainForm::failedRuleThroughButtonKeepsForm() {
         QVERIFY(!f.form.chartWindow());
         // Nothing of the last chart changed.
         QCOMPARE(f.program.Birth.BirthName, before.Birth.BirthName);
-        QCOMPARE(f.program.Summary.AyanamsaText, before.Summary.AyanamsaText);
+        QCOMPARE(f.program.Texts.AyanamsaText, before.Texts.AyanamsaText);
     }
     QCOMPARE(f.log.messages.size(), 2);
 }

@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(d.defaultExt, QStringLiteral("txt"));
         QCOMPARE(d.title, QStringLiteral("Select the destination text file "));
         const QByteArray report = ReadAll(answer_);
-        const std::string expected = ReportFileBytes(p, LocaleMonthName(8).toStdString());
+        const std::string expected = ReportFileBytes(p.Birth, p.Texts, LocaleMonthName(8).toStdString());
         QCOMPARE(report, QString::fromStdString(expected).toLocal8Bit());
         QVERIFY(report.contains("Name: Ravi Kumar\r\n"));
         QVERIFY(report.contains("Minute \r\nCity: New Delhi\r\n"));

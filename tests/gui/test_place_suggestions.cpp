@@ -157,8 +157,8 @@ void TestPlaceSuggestions::typePunPickPuneAndCalculate() {
     byHand.State = "Maharashtra";
     byHand.Country = "India";
     const Program expected = test::Computed(byHand);
-    QCOMPARE(f.program.Chart.AscendantText, expected.Chart.AscendantText);
-    QCOMPARE(f.program.Chart.ChartPositions, expected.Chart.ChartPositions);
+    QCOMPARE(f.program.Texts.AscendantText, expected.Texts.AscendantText);
+    QCOMPARE(f.program.Texts.ChartPositions, expected.Texts.ChartPositions);
 }
 
 void TestPlaceSuggestions::zoneFollowsTheDateUntilSetByHand() {

@@ -4,11 +4,14 @@
 #include <cmath>
 #include <string>
 
+#include "TestSupport.h"
 #include "chart/ChartLayout.h"
 #include "chart/NameTables.h"
 
 namespace velakor {
 namespace {
+
+using velakor::test::SignIndex;
 
 constexpr double kW = 360, kH = 360;
 

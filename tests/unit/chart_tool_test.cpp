@@ -71,17 +71,17 @@ TEST(ChartTool, GoodLinesMatchTheCore) {
 
     const Program p = test::Computed(test::Form(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true));
     const json& out = run.lines[0];
-    EXPECT_EQ(out["AscendantText"], p.Chart.AscendantText);
+    EXPECT_EQ(out["AscendantText"], p.Texts.AscendantText);
     EXPECT_EQ(out["AscendantText"], test::Pos(7, 10, 40, "Tau"));
-    EXPECT_EQ(out["MoonLongitudeText"], p.Chart.MoonLongitudeText);
+    EXPECT_EQ(out["MoonLongitudeText"], p.Texts.MoonLongitudeText);
     EXPECT_EQ(out["ChartPositions"].size(), 11u);
-    EXPECT_EQ(out["ChartPositions"][0], p.Chart.ChartPositions[0]);
+    EXPECT_EQ(out["ChartPositions"][0], p.Texts.ChartPositions[0]);
     EXPECT_EQ(out["PlanetPositionText"].size(), 6u);
     EXPECT_EQ(out["HouseSigns"][0], 2);
     EXPECT_EQ(out["HouseTexts"][0], "Asc\r\nRahu");
     EXPECT_EQ(out["NakshatraPada"], "1");
     EXPECT_EQ(out["LagnaSignName"], "Vrishabha");
-    EXPECT_EQ(out["AyanamsaText"], p.Summary.AyanamsaText);
+    EXPECT_EQ(out["AyanamsaText"], p.Texts.AyanamsaText);
     EXPECT_EQ(run.lines[1]["RahuText"], test::Pos(10, 16, 6, "Can"));
     // Divisional signs 1..12 in body order, the ascendant last; the navamsa as published.
     const json& divisional = out["DivisionalSigns"];
@@ -154,9 +154,9 @@ TEST(ChartTool, SkyKeysChooseTheSky) {
         Program p;
         p.SkyInUse = row.choice;
         RunCalculation(p, test::Form(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true));
-        EXPECT_EQ(out["ChartPositions"][1], p.Chart.ChartPositions[1]) << row.name;
-        EXPECT_EQ(out["RahuText"], p.Chart.RahuText) << row.name;
-        EXPECT_EQ(out["AyanamsaText"], p.Summary.AyanamsaText) << row.name;
+        EXPECT_EQ(out["ChartPositions"][1], p.Texts.ChartPositions[1]) << row.name;
+        EXPECT_EQ(out["RahuText"], p.Texts.RahuText) << row.name;
+        EXPECT_EQ(out["AyanamsaText"], p.Texts.AyanamsaText) << row.name;
         EXPECT_EQ(out["Sky"]["Positions"], row.choice.Positions == SkyPositions::Precise ? "precise" : "builtin") << row.name;
         if (row.choice.Positions == SkyPositions::Precise) {
             EXPECT_EQ(out["Sky"]["Ayanamsa"], row.keys.value("Ayanamsa", "Lahiri")) << row.name;
@@ -311,8 +311,8 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     byHand.Country = "India";
     const Program p = test::Computed(byHand);
     const json& out = run.lines[0];
-    EXPECT_EQ(out["AscendantText"], p.Chart.AscendantText);
-    EXPECT_EQ(out["Report"], json(ReportLines(p, "August")));
+    EXPECT_EQ(out["AscendantText"], p.Texts.AscendantText);
+    EXPECT_EQ(out["Report"], json(ReportLines(p.Birth, p.Texts, "August")));
     EXPECT_EQ(out["PlaceFound"],
               json::parse(R"({"City": "Pune", "State": "Maharashtra", "Country": "India",
                   "TimeZone": "Asia/Kolkata", "UtcOffsetMinutes": 330, "ZoneIndex": 34, "DaylightSaving": false,

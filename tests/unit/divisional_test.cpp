@@ -111,8 +111,8 @@ TEST(DivisionalSigns, IndependenceChart) {
     // Aquarius, Ketu in Leo), and the houses of that navamsa.
     Program p = Computed(DelhiForm());
     const std::array<int, kDivisionalPoints> navamsa{12, 5, 8, 10, 9, 2, 10, 11, 5, 12};
-    EXPECT_EQ(p.Chart.DivisionalSigns[3], navamsa);
-    const HouseCaptions d9 = DivisionalHouses(p, 3);
+    EXPECT_EQ(SignNumbers(p.Chart.DivisionalSigns[3]), navamsa);
+    const HouseCaptions d9 = DivisionalHouses(p.Chart, 3);
     EXPECT_EQ(d9.Signs[0], 12);
     EXPECT_EQ(d9.Texts[0], "Asc\r\nSurya");
     EXPECT_EQ(d9.Texts[3], "");
@@ -120,8 +120,8 @@ TEST(DivisionalSigns, IndependenceChart) {
     EXPECT_EQ(d9.Texts[10], "\r\nShukra\r\nShani");
 
     // Retrograde marks come along with the names.
-    p.Names.PlanetNamesSanskrit[6] += " (R) ";
-    EXPECT_EQ(DivisionalHouses(p, 3).Texts[10], "\r\nShukra\r\nShani (R) ");
+    p.Chart[Body::Saturn].Retrograde = true;
+    EXPECT_EQ(DivisionalHouses(p.Chart, 3).Texts[10], "\r\nShukra\r\nShani (R) ");
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
+#include <vector>
 
 #include "TestSupport.h"
 #include "astro/VedicEphemeris.h"
+#include "chart/ChartTexts.h"
 #include "chart/NameTables.h"
+#include "dasha/Vimshottari.h"
+#include "panchanga/Panchanga.h"
+#include "sky/BuiltinSky.h"
 
 namespace velakor {
 namespace {
@@ -14,7 +20,6 @@ using namespace velakor::test;
 // Birth record as the calculation command would copy it.
 BirthRecord Record(const FormValues& v) {
     Program p;
-    LoadNameTables(p);
     CopyFormToRecord(p, v);
     return p.Birth;
 }
@@ -100,38 +105,46 @@ TEST(CalculateMoon, WorkedExamples) {
     };
     for (const MoonCase& c : rows) {
         Program p;
-        LoadNameTables(p);
         CopyFormToRecord(p, c.form);
-        CalculateMoon(p);
-        EXPECT_NEAR(p.Chart.MoonSiderealLongitude, c.siderealLongitude, 5e-8) << c.name;
-        EXPECT_EQ(p.Chart.MoonLongitudeText, c.text) << c.name;
-        EXPECT_EQ(p.Chart.MoonNakshatra, c.nakshatra) << c.name;
-        EXPECT_EQ(p.Chart.MoonSignName, c.sign) << c.name;
-        EXPECT_EQ(p.Chart.MoonPada, c.pada) << c.name;
+        CalculateMoon(p.Birth, p.Chart);
+        p.Texts = WriteTexts(p.Chart);
+        EXPECT_NEAR(p.Chart[Body::Moon].Longitude, c.siderealLongitude, 5e-8) << c.name;
+        EXPECT_EQ(p.Texts.MoonLongitudeText, c.text) << c.name;
+        EXPECT_EQ(p.Texts.NakshatraText, c.nakshatra) << c.name;
+        EXPECT_EQ(p.Texts.RashiText, c.sign) << c.name;
+        EXPECT_EQ(p.Texts.NakshatraPada, c.pada) << c.name;
     }
 }
 
-TEST(Nakshatra, BoundariesAndPadas) {
-    struct Row {
-        double s;
-        int index;
-        const char* name;
-        int pada;
-    } rows[] = {
-        {0.0, 0, "Aswini", 1},
-        {13.333333333333334, 1, "Bharani", 1},
-        {359.99999, 26, "Revati", 4},
-        {360.0, 0, "Aswini", 1},  // a fold can give exactly 360
-        {3.3333333333333335, 0, "Aswini", 2},
-        {10.0, 0, "Aswini", 4},
-        {93.9878232, 7, "Pushya", 1},
-        {199.4623772, 14, "Swati", 4},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(NakshatraIndex(r.s), r.index) << r.s;
-        EXPECT_EQ(NakshatraOrderName(NakshatraIndex(r.s)), r.name) << r.s;
-        EXPECT_EQ(NakshatraPadaNumber(r.s), r.pada) << r.s;
+// The one nakshatra rule: the chart's texts, the dasha's first lord and the panchanga's
+// nakshatra agree just below, at and just above each of the 26 boundaries, at 360 and at -0.
+TEST(Nakshatra, OneRuleForChartDashaAndPanchanga) {
+    const BuiltinSky sky;
+    std::vector<double> longitudes{360.0, -0.0, 0.0, 359.99999, 93.333333333333329};
+    for (int k = 1; k < kNakshatraCount; ++k) {
+        const double at = k * 800 / 60.0;
+        longitudes.insert(longitudes.end(), {at - 1e-9, at, std::nextafter(at, 0.0), std::nextafter(at, 400.0), at + 1e-9});
     }
+    const double jd = 2451545.0;
+    for (const double lon : longitudes) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << lon);
+        const Nakshatra n = NakshatraOf(lon);
+        const double arcMinutes = std::fmod(std::max(lon, 0.0), 360.0) * 60.0;
+        EXPECT_EQ(NakshatraIndex(n), static_cast<int>(std::floor(arcMinutes / 800.0)) % 27);
+        Chart c;
+        PlaceBody(c, Body::Moon, lon);
+        const ChartTexts texts = WriteTexts(c);
+        EXPECT_EQ(texts.NakshatraText, NakshatraName(n));
+        EXPECT_EQ(texts.NakshatraPada, std::to_string(PadaOf(lon)));
+        EXPECT_EQ(DashaLordBody(ComputeDasha(lon, jd, 365.25).BirthLord), NakshatraLord(n));
+        EXPECT_EQ(ComputePanchanga(0.0, lon, jd, 0, 0.0, 0.0, sky, SunriseRule::Centre).Nakshatra.Index,
+                  NakshatraIndex(n));
+    }
+    EXPECT_EQ(NakshatraOf(360.0), Nakshatra::Ashwini);
+    EXPECT_EQ(NakshatraOf(-0.0), Nakshatra::Ashwini);
+    EXPECT_EQ(NakshatraOf(93.333333333333329), Nakshatra::Pushya);
+    EXPECT_EQ(PadaOf(10.0), 4);
+    EXPECT_EQ(PadaOf(3.3333333333333335), 2);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ TEST(Sunrise, PolarDayAndNightSaySo) {
 
     // A chart born in the polar day keeps the civil date's weekday (21 June 2000: Wednesday).
     Program p = Computed(Form(21, 6, 2000, 2, 0, kCentralEuropean, 69, 39, false, 18, 57, true));
-    const Panchanga pp = ComputePanchanga(p, BuiltinSky{});
+    const Panchanga pp = ComputePanchanga(p.Birth, p.Chart, BuiltinSky{}, p.Reading.Sunrise);
     EXPECT_EQ(pp.Sun.Passage, SunPassage::AlwaysUp);
     EXPECT_EQ(VaraName(pp.Vara), "Wednesday");
 }
@@ -89,7 +89,7 @@ TEST(Panchanga, WeekdayRunsFromSunrise) {
                         {"justAfterSunrise", 5, 54, "Friday"}, {"evening", 23, 59, "Friday"}};
     for (const Row& r : rows) {
         Program p = Computed(Form(15, 8, 1947, r.hour, r.minute, kIndian, 28, 37, false, 77, 12, true));
-        const Panchanga pp = ComputePanchanga(p, BuiltinSky{});
+        const Panchanga pp = ComputePanchanga(p.Birth, p.Chart, BuiltinSky{}, p.Reading.Sunrise);
         EXPECT_EQ(VaraName(pp.Vara), r.vara) << r.name;
     }
 }
@@ -99,8 +99,8 @@ TEST(Panchanga, LimbsEndWhereTheSkyCrossesTheirBoundary) {
     // (the night of the total lunar eclipse), which ends the fifteenth tithi and the thirtieth karana.
     const BuiltinSky sky;
     const double birth = JdFromCivil(2000, 1, 21, 0.0, 0);
-    const double sun = sky.SiderealLongitude(SkyBody::Sun, birth);
-    const double moon = sky.SiderealLongitude(SkyBody::Moon, birth);
+    const double sun = sky.SiderealLongitude(Body::Sun, birth);
+    const double moon = sky.SiderealLongitude(Body::Moon, birth);
     const Panchanga p = ComputePanchanga(sun, moon, birth, 0, 51.5, 0.0, sky, SunriseRule::Centre);
     EXPECT_EQ(p.Tithi.Index, 14);
     EXPECT_EQ(TithiName(p.Tithi.Index), "Purnima");
@@ -129,7 +129,7 @@ TEST(Panchanga, LimbsEndWhereTheSkyCrossesTheirBoundary) {
         for (const int side : {-1, 1}) {
             const double t = l.limb.EndsJd + side / 1440.0;
             const int index = static_cast<int>(std::floor(
-                l.value(sky.SiderealLongitude(SkyBody::Sun, t), sky.SiderealLongitude(SkyBody::Moon, t))));
+                l.value(sky.SiderealLongitude(Body::Sun, t), sky.SiderealLongitude(Body::Moon, t))));
             EXPECT_EQ(index, (l.limb.Index + (side > 0 ? 1 : 0)) % l.count) << l.name << " side " << side;
         }
     }

@@ -94,11 +94,10 @@ const ZoneRow kZoneRows[] = {
 
 TEST(ZoneChoiceTest, RowAndBoxGiveTheDatabasesUniversalTime) {
     Program p;
-    LoadNameTables(p);
     for (const ZoneRow& r : kZoneRows) {
         SCOPED_TRACE(r.what);
         const int lon = r.lonMinutes < 0 ? -r.lonMinutes : r.lonMinutes;
-        const ZoneChoice c = ChooseZone(p.Names, r.zone, r.year, r.month, r.day, r.hour, r.minute,
+        const ZoneChoice c = ChooseZone(r.zone, r.year, r.month, r.day, r.hour, r.minute,
                                         LocalMeanTimeMinutes(lon / 60, lon % 60, r.lonMinutes >= 0));
         EXPECT_EQ(c.Note, r.note);
         EXPECT_EQ(c.ZoneIndex, r.row);
@@ -125,10 +124,9 @@ TEST(ZoneTableTest, EveryClockOfTheDatabaseHasARow) {
     std::ifstream zones(std::string(tzdir && *tzdir ? tzdir : "/usr/share/zoneinfo") + "/tzdata.zi");
     if (!zones) GTEST_SKIP() << "no time-zone database source on this machine";
     Program p;
-    LoadNameTables(p);
     std::set<int> rows;  // minutes ahead of Greenwich, the box clear
     for (int i = 0; i < kZoneCount; ++i) {
-        if (i != kLocalMeanTimeRow) rows.insert(-(p.Names.ZoneHourTable[i] * 60 + p.Names.ZoneMinuteTable[i]));
+        if (i != kLocalMeanTimeRow) rows.insert(-(Zone(i).Hours * 60 + Zone(i).Minutes));
     }
     const auto from = cctz::convert(cctz::civil_second(1901, 1, 1, 0, 0, 0), cctz::utc_time_zone());
     const auto to = cctz::convert(cctz::civil_second(2051, 1, 1, 0, 0, 0), cctz::utc_time_zone());
@@ -161,7 +159,7 @@ TEST(ZoneTableTest, EveryClockOfTheDatabaseHasARow) {
     }
     EXPECT_GT(walked, 300);
     for (const auto& [offset, zone] : missing) ADD_FAILURE() << "no row gives " << offset << " (" << zone << ")";
-    EXPECT_EQ(p.Names.ZoneNames[kLocalMeanTimeRow], "Local Mean Time");
+    EXPECT_EQ(Zone(kLocalMeanTimeRow).Name, "Local Mean Time");
 }
 
 TEST(ZoneTableTest, LocalMeanTimeRowFollowsTheLongitude) {
@@ -184,7 +182,6 @@ TEST(ZoneTableTest, LocalMeanTimeRowFollowsTheLongitude) {
         SCOPED_TRACE(r.what);
         EXPECT_EQ(LocalMeanTimeMinutes(r.lonDeg, r.lonMin, r.east), r.minutesAhead);
         Program p;
-        LoadNameTables(p);
         CopyFormToRecord(p, test::Form(1, 1, 1901, 12, 0, kLocalMeanTimeRow, 10, 0, false, r.lonDeg, r.lonMin,
                                        r.east));
         EXPECT_EQ(p.Birth.ZoneHours, r.zoneHours);
@@ -197,11 +194,10 @@ TEST(ZoneTableTest, LocalMeanTimeRowFollowsTheLongitude) {
 
 TEST(ZoneChoiceTest, NothingChosenForAnUnknownZoneOrAMissingDate) {
     Program p;
-    LoadNameTables(p);
-    const ZoneChoice unknown = ChooseZone(p.Names, "Nowhere/Atlantis", 1990, 1, 1, 0, 0, 0);
+    const ZoneChoice unknown = ChooseZone("Nowhere/Atlantis", 1990, 1, 1, 0, 0, 0);
     EXPECT_EQ(unknown.outcome, ZoneChoice::Outcome::UnknownZone);
     EXPECT_EQ(unknown.ZoneIndex, -1);
-    const ZoneChoice april31 = ChooseZone(p.Names, "Asia/Kolkata", 1990, 4, 31, 0, 0, 0);
+    const ZoneChoice april31 = ChooseZone("Asia/Kolkata", 1990, 4, 31, 0, 0, 0);
     EXPECT_EQ(april31.outcome, ZoneChoice::Outcome::NoSuchDate);
     EXPECT_EQ(april31.Note, "31 April 1990 is not a date, zone not changed");
 }

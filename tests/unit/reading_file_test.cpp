@@ -623,11 +623,11 @@ TEST(ReadingRoundTrip, EveryValueReturnsAndTheSameChartIsShown) {
         ASSERT_FALSE(ValidateInput(*opened));
         Program again;
         RunCalculation(again, *opened);
-        EXPECT_EQ(again.Chart.ChartPositions, shown.Chart.ChartPositions) << "record " << i;
-        EXPECT_EQ(again.Chart.HouseTexts, shown.Chart.HouseTexts) << "record " << i;
+        EXPECT_EQ(again.Texts.ChartPositions, shown.Texts.ChartPositions) << "record " << i;
+        EXPECT_EQ(again.Texts.HouseTexts, shown.Texts.HouseTexts) << "record " << i;
         EXPECT_EQ(again.Chart.HouseSigns, shown.Chart.HouseSigns) << "record " << i;
-        EXPECT_EQ(again.Summary.NakshatraText, shown.Summary.NakshatraText) << "record " << i;
-        EXPECT_EQ(again.Summary.AyanamsaText, shown.Summary.AyanamsaText) << "record " << i;
+        EXPECT_EQ(again.Texts.NakshatraText, shown.Texts.NakshatraText) << "record " << i;
+        EXPECT_EQ(again.Texts.AyanamsaText, shown.Texts.AyanamsaText) << "record " << i;
         EXPECT_EQ(ReadingFileBytes(again.Birth), bytes) << "record " << i;
     }
 }

@@ -66,7 +66,7 @@ const std::vector<std::string> kSampleReport = {
 TEST(Report, SampleChartLineForLine) {
     Program p;
     RunCalculation(p, SampleForm());
-    const auto lines = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
+    const auto lines = ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth));
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kReportLineCount));
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], kSampleReport[i]) << "line " << i + 1;
 }
@@ -74,7 +74,7 @@ TEST(Report, SampleChartLineForLine) {
 TEST(Report, FileHoldsCrCrLfAtTheBlankLinesAndCrLfElsewhere) {
     Program p;
     RunCalculation(p, SampleForm());
-    const std::string bytes = ReportFileBytes(p, "August");
+    const std::string bytes = ReportFileBytes(p.Birth, p.Texts, "August");
     std::string want;
     for (const auto& line : kSampleReport) want += line + "\r\n";
     EXPECT_EQ(bytes, want);
@@ -88,8 +88,6 @@ TEST(Report, FileHoldsCrCrLfAtTheBlankLinesAndCrLfElsewhere) {
 // Which field each line reads, shown with a hand-filled chart state whose texts all differ.
 TEST(Report, LinesReadTheirOwnFields) {
     Program p;
-    LoadNameTables(p);
-    LoadPlanetNames(p);
     p.Birth.BirthName = " Two  Spaces ";
     p.Birth.BirthDay = 7;
     p.Birth.BirthYear = 2001;
@@ -102,17 +100,17 @@ TEST(Report, LinesReadTheirOwnFields) {
     p.Birth.BirthCity = "C";
     p.Birth.BirthState = "";
     p.Birth.BirthCountry = "K";
-    for (int i = 0; i < kChartBodies; ++i) p.Chart.ChartPositions[i] = std::string("P").append(std::to_string(i));
-    p.Names.PlanetNamesSanskrit[2] += " (R) ";  // the retrograde mark never reaches the report
-    p.Summary.AyanamsaText = "A";
-    p.Summary.LagnaSignName = "L";
-    p.Summary.NakshatraText = "N";
-    p.Summary.RashiText = "R";
-    p.Chart.MoonSignName = "M";
-    p.Summary.NakshatraPada = "4";
-    p.Summary.NakshatraLord = "Lord";
+    for (int i = 0; i < kBodyCount; ++i) p.Texts.ChartPositions[i] = std::string("P").append(std::to_string(i));
+    p.Texts.BodyNames[2] += " (R) ";  // the retrograde mark never reaches the report
+    p.Texts.AyanamsaText = "A";
+    p.Texts.LagnaSignName = "L";
+    p.Texts.NakshatraText = "N";
+    p.Texts.RashiText = "R";
+    p.Texts.RashiText = "M";
+    p.Texts.NakshatraPada = "4";
+    p.Texts.NakshatraLord = "Lord";
 
-    const auto lines = ReportLines(p, "Juli");
+    const auto lines = ReportLines(p.Birth, p.Texts, "Juli");
     ASSERT_EQ(lines.size(), 26u);
     struct Row {
         int line;  // from 1

@@ -16,12 +16,13 @@
 
 #include "app/Calculation.h"
 #include "chart/NameTables.h"
+#include "chart/ChartTexts.h"
 #include "chart/retro/Retrogrades.h"
 #include "chart/retro/StationData.h"
 
 namespace velakor {
 
-void PrintTo(const CivilMoment& m, std::ostream* os) {
+void PrintTo(const StationMoment& m, std::ostream* os) {
     *os << m.Year << "-" << m.Month << "-" << m.Day << " " << m.Hour << ":" << m.Minute;
 }
 
@@ -30,21 +31,21 @@ namespace {
 const char* const kPlanets[] = {"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
 
 // Day count by the standard library's calendar, independent of the code under test.
-long long DayCount(const CivilMoment& m) {
+long long DayCount(const StationMoment& m) {
     using namespace std::chrono;
     const year_month_day ymd{year{m.Year}, month{static_cast<unsigned>(m.Month)},
                              day{static_cast<unsigned>(m.Day)}};
     return sys_days{ymd}.time_since_epoch().count();
 }
 
-double Moment(const CivilMoment& m) { return DayCount(m) + (m.Hour * 60 + m.Minute) / 1440.0; }
+double Moment(const StationMoment& m) { return DayCount(m) + (m.Hour * 60 + m.Minute) / 1440.0; }
 
-bool SameDate(const CivilMoment& a, const CivilMoment& b) {
+bool SameDate(const StationMoment& a, const StationMoment& b) {
     return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
 }
 
-CivilMoment Date(int year, int month, int day, int hour = 12, int minute = 0) {
-    return CivilMoment{month, day, year, hour, minute};
+StationMoment Date(int year, int month, int day, int hour = 12, int minute = 0) {
+    return StationMoment{month, day, year, hour, minute};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -53,7 +54,7 @@ CivilMoment Date(int year, int month, int day, int hour = 12, int minute = 0) {
 struct TableShape {
     const char* planet;
     std::size_t rows;
-    CivilMoment firstRetro, firstDirect, lastRetro, lastDirect;  // dates only are compared
+    StationMoment firstRetro, firstDirect, lastRetro, lastDirect;  // dates only are compared
     double shortest, longest;  // retrograde spell in days, to a tenth
 };
 void PrintTo(const TableShape& c, std::ostream* os) { *os << c.planet; }
@@ -102,7 +103,7 @@ TEST_P(StationTableShape, SpellsLastAsLongAsThePlanetsDo) {
 
 TEST_P(StationTableShape, RetrogradeStationsFallIn1900To2050) {
     const StationTable& t = LoadStations(GetParam().planet);
-    for (const CivilMoment& m : t.RetroStations) {
+    for (const StationMoment& m : t.RetroStations) {
         EXPECT_GE(m.Year, 1900);
         EXPECT_LE(m.Year, 2050);
     }
@@ -121,9 +122,9 @@ TEST_P(StationTableShape, TextsAreWellFormed) {
     ASSERT_EQ(texts->Rows.size(), t.RetroStations.size());
     for (std::size_t k = 0; k < texts->Rows.size(); ++k) {
         const std::string_view row[] = {texts->Rows[k].RetroStation, texts->Rows[k].DirectStation};
-        const CivilMoment parsed[] = {t.RetroStations[k], t.DirectStations[k]};
+        const StationMoment parsed[] = {t.RetroStations[k], t.DirectStations[k]};
         for (int c = 0; c < 2; ++c) {
-            const CivilMoment& m = parsed[c];
+            const StationMoment& m = parsed[c];
             const std::string expected = std::to_string(m.Month) + "," + std::to_string(m.Day) + "," +
                                          std::to_string(m.Year) + "," + std::to_string(m.Hour) + "," +
                                          std::to_string(m.Minute) + ",";
@@ -144,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Planets, StationTableShape, ::testing::ValuesIn(kShapes
 struct TellingRow {
     const char* name;
     const char* planet;
-    CivilMoment retro, direct;
+    StationMoment retro, direct;
 };
 void PrintTo(const TellingRow& c, std::ostream* os) { *os << c.name; }
 
@@ -177,7 +178,7 @@ TEST(LoadStations, KeepsOneTableAndKnowsOnlyTheFivePlanets) {
     EXPECT_EQ(&LoadStations("Venus"), &LoadStations("Venus"));
     EXPECT_TRUE(LoadStations("Sun").RetroStations.empty());
     EXPECT_TRUE(LoadStations("mercury").RetroStations.empty());
-    EXPECT_EQ(LoadStations("Mercury").RetroStations.front(), (CivilMoment{3, 15, 1900, 13, 16}));
+    EXPECT_EQ(LoadStations("Mercury").RetroStations.front(), (StationMoment{3, 15, 1900, 13, 16}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -186,7 +187,7 @@ TEST(LoadStations, KeepsOneTableAndKnowsOnlyTheFivePlanets) {
 struct RetroCase {
     const char* name;
     const char* planet;
-    CivilMoment birth;
+    StationMoment birth;
     bool retrograde;
 };
 void PrintTo(const RetroCase& c, std::ostream* os) { *os << c.name; }
@@ -227,7 +228,7 @@ TEST(IsRetrograde, AgreesWithAScanOfEveryRowOnEveryDate) {
         int mismatches = 0;
         for (sys_days d = first; d <= last && mismatches < 5; d += days{1}) {
             const year_month_day ymd{d};
-            const CivilMoment birth = Date(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
+            const StationMoment birth = Date(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
             const long long day = d.time_since_epoch().count();
             bool expected = false;
             for (std::size_t k = 0; k < t.RetroStations.size() && !expected; ++k) {
@@ -247,16 +248,16 @@ TEST(IsRetrograde, AgreesWithAScanOfEveryRowOnEveryDate) {
 struct BirthDateCase {
     const char* name;
     int year, month, day, hour;
-    CivilMoment moment;
+    StationMoment moment;
 };
 void PrintTo(const BirthDateCase& c, std::ostream* os) { *os << c.name; }
 
 const BirthDateCase kBirthDates[] = {
-    {"PlainHour", 2000, 2, 21, 23, CivilMoment{2, 21, 2000, 23, 30}},
-    {"Hour24IsNextMorning", 2000, 2, 21, 24, CivilMoment{2, 22, 2000, 0, 30}},
-    {"Hour24OnLeapDayEve", 2000, 2, 28, 24, CivilMoment{2, 29, 2000, 0, 30}},
-    {"Hour24EndsFebruary", 2001, 2, 28, 24, CivilMoment{3, 1, 2001, 0, 30}},
-    {"Hour24EndsTheYear", 2000, 12, 31, 24, CivilMoment{1, 1, 2001, 0, 30}},
+    {"PlainHour", 2000, 2, 21, 23, StationMoment{2, 21, 2000, 23, 30}},
+    {"Hour24IsNextMorning", 2000, 2, 21, 24, StationMoment{2, 22, 2000, 0, 30}},
+    {"Hour24OnLeapDayEve", 2000, 2, 28, 24, StationMoment{2, 29, 2000, 0, 30}},
+    {"Hour24EndsFebruary", 2001, 2, 28, 24, StationMoment{3, 1, 2001, 0, 30}},
+    {"Hour24EndsTheYear", 2000, 12, 31, 24, StationMoment{1, 1, 2001, 0, 30}},
 };
 
 class BirthMomentTest : public ::testing::TestWithParam<BirthDateCase> {};
@@ -300,8 +301,6 @@ class MarkRetrogradesTest : public ::testing::TestWithParam<MarkCase> {};
 TEST_P(MarkRetrogradesTest, FlagsAndSanskritMarks) {
     const MarkCase& c = GetParam();
     Program p;
-    LoadPlanetNames(p);
-    const auto plain = p.Names.PlanetNamesSanskrit;
     p.Birth.BirthYear = static_cast<std::int16_t>(c.year);
     p.Birth.BirthMonth = static_cast<std::int16_t>(c.month);
     p.Birth.BirthDay = static_cast<std::int16_t>(c.day);
@@ -310,11 +309,13 @@ TEST_P(MarkRetrogradesTest, FlagsAndSanskritMarks) {
     p.Birth.ZoneHours = static_cast<std::int16_t>(c.zoneHours);
     p.Birth.ZoneHoursAbs = static_cast<std::int16_t>(std::abs(c.zoneHours));
     p.Birth.DaylightSaving = c.zoneHours != 0;
-    MarkRetrogrades(p);
-    EXPECT_EQ(p.Chart.RetroFlags, c.flags);
-    for (int i = 0; i < kChartBodies; ++i) {
-        const bool marked = i >= 2 && i <= 6 && c.flags[i - 2];
-        EXPECT_EQ(p.Names.PlanetNamesSanskrit[i], marked ? plain[i] + " (R) " : plain[i]) << "row " << i;
+    MarkRetrogrades(p.Birth, p.Chart);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const bool marked = i >= 2 && i <= 6 && c.flags[static_cast<std::size_t>(i - 2)];
+        const auto body = static_cast<Body>(i);
+        EXPECT_EQ(p.Chart[body].Retrograde, marked) << "row " << i;
+        const std::string plain(SanskritName(body));
+        EXPECT_EQ(HouseName(p.Chart, body), marked ? plain + " (R) " : plain) << "row " << i;
     }
 }
 
@@ -323,13 +324,12 @@ INSTANTIATE_TEST_SUITE_P(Births, MarkRetrogradesTest, ::testing::ValuesIn(kMarkC
 
 TEST(MarkRetrogrades, NamesTheSanskritRows) {
     Program p;
-    LoadPlanetNames(p);
     p.Birth.BirthYear = 2000;
     p.Birth.BirthMonth = 1;
     p.Birth.BirthDay = 1;
-    MarkRetrogrades(p);
-    EXPECT_EQ(p.Names.PlanetNamesSanskrit[6], "Shani (R) ");
-    EXPECT_EQ(p.Names.PlanetNamesSanskrit[2], "Budha");
+    MarkRetrogrades(p.Birth, p.Chart);
+    EXPECT_EQ(HouseName(p.Chart, Body::Saturn), "Shani (R) ");
+    EXPECT_EQ(HouseName(p.Chart, Body::Mercury), "Budha");
 }
 
 FormValues FormOn(int year, int month, int day) {
@@ -352,7 +352,7 @@ FormValues FormOn(int year, int month, int day) {
 
 int CountInHouses(const Program& p, std::string_view text) {
     int n = 0;
-    for (const std::string& h : p.Chart.HouseTexts) {
+    for (const std::string& h : p.Texts.HouseTexts) {
         for (std::size_t at = h.find(text); at != std::string::npos; at = h.find(text, at + 1)) ++n;
     }
     return n;
@@ -362,12 +362,12 @@ TEST(ComputeChart, HousesShowTheMarkOnceAcrossRepeatedRuns) {
     Program p;
     RunCalculation(p, FormOn(2000, 3, 1));
     RunCalculation(p, FormOn(2000, 3, 1));
-    EXPECT_EQ(p.Names.PlanetNamesSanskrit[2], "Budha (R) ");
+    EXPECT_EQ(p.Texts.BodyNames[2], "Budha (R) ");
     EXPECT_EQ(CountInHouses(p, "\r\nBudha (R) "), 1);
     EXPECT_EQ(CountInHouses(p, "(R)"), 1);
 
     RunCalculation(p, FormOn(2000, 3, 14));
-    EXPECT_EQ(p.Names.PlanetNamesSanskrit[2], "Budha");
+    EXPECT_EQ(p.Texts.BodyNames[2], "Budha");
     EXPECT_EQ(CountInHouses(p, "(R)"), 0);
     EXPECT_EQ(CountInHouses(p, "\r\nBudha"), 1);
 }

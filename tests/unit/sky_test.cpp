@@ -26,15 +26,15 @@ TEST(BuiltinSky, AgreesWithTheChartStagesAtTheBirth) {
         Form(31, 12, 2050, 24, 0, kEasternStandard, 40, 43, false, 74, 0, false),
         Form(29, 2, 1984, 13, 37, kCentralEuropean, 33, 52, true, 151, 12, true, true),
     };
-    constexpr SkyBody kOrder[] = {SkyBody::Sun,  SkyBody::Moon,    SkyBody::Mercury,
-                                  SkyBody::Venus, SkyBody::Mars,   SkyBody::Jupiter,
-                                  SkyBody::Saturn, SkyBody::Rahu,  SkyBody::Ketu};
+    constexpr Body kOrder[] = {Body::Sun,  Body::Moon,    Body::Mercury,
+                                  Body::Venus, Body::Mars,   Body::Jupiter,
+                                  Body::Saturn, Body::Rahu,  Body::Ketu};
     const BuiltinSky sky;
     for (const FormValues& v : forms) {
         const Program p = Computed(v);
         const double jd = BirthJulianDayUt(p.Birth);
         for (int i = 0; i < 9; ++i) {
-            EXPECT_LT(ArcDistance(sky.SiderealLongitude(kOrder[i], jd), p.Chart.SiderealLongitudes[i]), 1e-7)
+            EXPECT_LT(ArcDistance(sky.SiderealLongitude(kOrder[i], jd), p.Chart.Bodies[i].Longitude), 1e-7)
                 << "body " << i << " of " << v.Day << "/" << v.Month << "/" << v.Year;
         }
     }
@@ -68,26 +68,26 @@ TEST(PreciseSky, ChartStagesTakeTheChosenSky) {
         const BirthRecord& b = p.Birth;
         const double lat = (b.LatDeg + b.LatMin / 60.0) * (b.LatSouthFlag ? -1 : 1);
         const double lonWest = (b.LonDeg + b.LonMin / 60.0) * (b.LonEastFlag ? -1 : 1);
-        for (int i = 0; i < kSkyBodyCount; ++i) {
+        for (int i = 0; i < kGrahaCount; ++i) {
             double perDay = 0;
-            EXPECT_EQ(p.Chart.SiderealLongitudes[i], sky.SiderealLongitude(static_cast<SkyBody>(i), jd, perDay))
+            EXPECT_EQ(p.Chart.Bodies[i].Longitude, sky.SiderealLongitude(static_cast<Body>(i), jd, perDay))
                 << row.name << " body " << i;
             if (i >= 2 && i <= 6) {
-                EXPECT_EQ(p.Chart.RetroFlags[i - 2], perDay < 0) << row.name << " body " << i;
+                EXPECT_EQ(p.Chart[kRetrogradeBodies[i - 2]].Retrograde, perDay < 0) << row.name << " body " << i;
             }
             // Measured from the equinox, the two skies' Sun, Moon and planets stand within
             // minutes of arc of each other.
             if (i <= 6) {
-                EXPECT_LT(ArcDistance(p.Chart.SiderealLongitudes[i] - p.Chart.AyanamsaCorrection,
-                                      builtin.Chart.SiderealLongitudes[i] - builtin.Chart.AyanamsaCorrection),
+                EXPECT_LT(ArcDistance(p.Chart.Bodies[i].Longitude - (-p.Chart.Ayanamsa),
+                                      builtin.Chart.Bodies[i].Longitude - (-builtin.Chart.Ayanamsa)),
                           0.5)
                     << row.name << " body " << i;
             }
         }
-        EXPECT_EQ(p.Chart.SiderealLongitudes[9], sky.SiderealAngles(jd, lat, lonWest).Ascendant) << row.name;
-        EXPECT_EQ(p.Chart.AyanamsaCorrection, -sky.Ayanamsa(jd)) << row.name;
-        EXPECT_EQ(p.Summary.LagnaSignAbbrev, p.Chart.ChartPositions[9].substr(3, 3)) << row.name;
-        EXPECT_EQ(p.Summary.NakshatraText, NakshatraOrderName(NakshatraIndex(p.Chart.SiderealLongitudes[1]))) << row.name;
+        EXPECT_EQ(p.Chart.Bodies[9].Longitude, sky.SiderealAngles(jd, lat, lonWest).Ascendant) << row.name;
+        EXPECT_EQ((-p.Chart.Ayanamsa), -sky.Ayanamsa(jd)) << row.name;
+        EXPECT_EQ(p.Texts.LagnaSignAbbrev, p.Texts.ChartPositions[9].substr(3, 3)) << row.name;
+        EXPECT_EQ(p.Texts.NakshatraText, NakshatraName(NakshatraOf(p.Chart.Bodies[1].Longitude))) << row.name;
     }
 }
 

@@ -68,19 +68,19 @@ TEST(Sweep, RandomRecordsGiveWholeCharts) {
                             lonDeg == 180 ? 0 : pick(0, 59), pick(0, 1) == 1, pick(0, 1) == 1);
         ASSERT_FALSE(ValidateInput(v).has_value()) << n;
         RunCalculation(p, v);
-        const ChartState& c = p.Chart;
+        const ChartTexts& c = p.Texts;
         SCOPED_TRACE(testing::Message() << "record " << n << ": " << v.Day << "/" << v.Month << "/" << v.Year << " "
                                         << v.Hour << ":" << v.Minute << " zone " << v.ZoneIndex);
 
-        ASSERT_TRUE(std::isfinite(c.AyanamsaCorrection));
-        ASSERT_TRUE(std::isfinite(c.MoonSiderealLongitude));
+        ASSERT_TRUE(std::isfinite(p.Chart.Ayanamsa));
+        ASSERT_TRUE(std::isfinite(p.Chart[Body::Moon].Longitude));
         ASSERT_TRUE(IsPositionText(c.MoonLongitudeText)) << c.MoonLongitudeText;
         ASSERT_TRUE(IsPositionText(c.AscendantText)) << c.AscendantText;
         ASSERT_TRUE(IsPositionText(c.MidheavenText)) << c.MidheavenText;
         ASSERT_TRUE(IsPositionText(c.RahuText)) << c.RahuText;
         ASSERT_TRUE(IsPositionText(c.KetuText)) << c.KetuText;
         for (const std::string& t : c.PlanetPositionText) ASSERT_TRUE(IsPositionText(t)) << t;
-        for (int i = 0; i < kChartBodies; ++i) ASSERT_TRUE(IsCompactText(c.ChartPositions[i])) << c.ChartPositions[i];
+        for (int i = 0; i < kBodyCount; ++i) ASSERT_TRUE(IsCompactText(c.ChartPositions[i])) << c.ChartPositions[i];
         ASSERT_EQ(c.AyanamsaCorrectionText.front(), '-');
 
         const int rahu = SignIndex(std::string_view(c.ChartPositions[7]).substr(3, 3));
@@ -89,21 +89,21 @@ TEST(Sweep, RandomRecordsGiveWholeCharts) {
 
         // The longitudes kept for the divisional charts are those the texts were made from.
         for (int i = 0; i < kDivisionalPoints; ++i) {
-            ASSERT_EQ(DivisionalSign(c.SiderealLongitudes[i], 1),
-                      SignIndex(std::string_view(c.ChartPositions[i]).substr(3, 3)))
-                << i << " " << c.SiderealLongitudes[i];
+            const double lon = p.Chart.Bodies[static_cast<std::size_t>(i)].Longitude;
+            ASSERT_EQ(DivisionalSign(lon, 1), SignIndex(std::string_view(c.ChartPositions[i]).substr(3, 3)))
+                << i << " " << lon;
         }
-        for (int h = 0; h < 12; ++h) ASSERT_EQ(c.HouseSigns[h], (c.HouseSigns[0] - 1 + h) % 12 + 1);
+        for (int h = 0; h < 12; ++h) ASSERT_EQ(p.Chart.HouseSigns[h], SignAdd(p.Chart.HouseSigns[0], h));
         ASSERT_EQ(c.HouseTexts[0].rfind("Asc", 0), 0u);
         std::string all;
         for (const std::string& t : c.HouseTexts) all += t + "\r\n";
         for (int planet = 0; planet < 9; ++planet) {
-            const std::string line = "\r\n" + p.Names.PlanetNamesSanskrit[planet] + "\r\n";
-            ASSERT_EQ(Occurrences(all, line), 1) << p.Names.PlanetNamesSanskrit[planet];
+            const std::string line = "\r\n" + p.Texts.BodyNames[planet] + "\r\n";
+            ASSERT_EQ(Occurrences(all, line), 1) << p.Texts.BodyNames[planet];
         }
-        ASSERT_FALSE(p.Summary.LagnaSignName.empty());
-        ASSERT_FALSE(p.Summary.NakshatraLord.empty());
-        ASSERT_TRUE(p.Summary.NakshatraPada >= "1" && p.Summary.NakshatraPada <= "4");
+        ASSERT_FALSE(p.Texts.LagnaSignName.empty());
+        ASSERT_FALSE(p.Texts.NakshatraLord.empty());
+        ASSERT_TRUE(p.Texts.NakshatraPada >= "1" && p.Texts.NakshatraPada <= "4");
     }
 }
 

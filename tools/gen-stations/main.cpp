@@ -35,7 +35,7 @@
 #include <utility>
 #include <vector>
 
-#include "chart/Calendar.h"
+#include "vedic/Calendar.h"
 
 namespace {
 
@@ -148,8 +148,8 @@ Civil UniversalMinute(double jdTT) {
     const auto minutes = static_cast<std::int64_t>(std::llround((jdUT - kUnixEpoch) * 1440.0));
     const std::int64_t days = velakor::FloorDiv(minutes, 1440);
     const std::int64_t ofDay = minutes - days * 1440;
-    const velakor::CivilDate date = velakor::CivilFromDays(days);
-    Civil c{date.year, date.month, date.day, 0, 0};
+    const velakor::CivilMoment date = velakor::CivilFromDays(days);
+    Civil c{date.Year, date.Month, date.Day, 0, 0};
     c.hour = static_cast<int>(ofDay / 60);
     c.minute = static_cast<int>(ofDay % 60);
     return c;

@@ -272,8 +272,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     p.SkyInUse = sky.Choice;
     ordered_json found;
     if (place) {
-        LoadNameTables(p);
-        const ZoneChoice zone = ChooseZone(p.Names, place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute,
+        const ZoneChoice zone = ChooseZone(place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute,
                                            LocalMeanTimeMinutes(static_cast<int>(LeadingNumber(v.LonDeg)),
                                                                 static_cast<int>(LeadingNumber(v.LonMin)),
                                                                 v.Longitude == Direction::First));
@@ -291,13 +290,13 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
         found["Note"] = zone.Note;
     }
     RunCalculation(p, v);
-    const ChartState& c = p.Chart;
-    const ChartSummary& s = p.Summary;
+    const ChartTexts& c = p.Texts;
+    const ChartTexts& s = p.Texts;
 
     ordered_json out;
     if (place) out["PlaceFound"] = found;
     if (sky.Given) out["Sky"] = SkyAnswer(sky.Choice);
-    out["ChartPositions"] = std::vector<std::string>(c.ChartPositions.begin(), c.ChartPositions.begin() + kChartBodies);
+    out["ChartPositions"] = c.ChartPositions;
     out["PlanetPositionText"] = c.PlanetPositionText;
     out["MoonLongitudeText"] = c.MoonLongitudeText;
     out["AscendantText"] = c.AscendantText;
@@ -313,13 +312,21 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
     out["NakshatraLord"] = s.NakshatraLord;
     out["NakshatraPada"] = s.NakshatraPada;
     ordered_json divisional;
-    for (std::size_t d = 0; d < kDivisions.size(); ++d) divisional[std::string(kDivisions[d].Key)] = c.DivisionalSigns[d];
+    for (std::size_t d = 0; d < kDivisions.size(); ++d) {
+        std::vector<int> signs;
+        for (const Sign sign : p.Chart.DivisionalSigns[d]) signs.push_back(SignNumber(sign));
+        divisional[std::string(kDivisions[d].Key)] = signs;
+    }
     out["DivisionalSigns"] = divisional;
     AddReadings(out, p, reading);
-    out["HouseSigns"] = c.HouseSigns;
+    std::vector<int> houseSigns;
+    for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
+    out["HouseSigns"] = houseSigns;
     out["HouseTexts"] = c.HouseTexts;
-    out["RetroFlags"] = c.RetroFlags;
-    out["Report"] = ReportLines(p, EnglishMonthName(p.Birth.BirthMonth));
+    std::vector<bool> retro;
+    for (const Body b : kRetrogradeBodies) retro.push_back(p.Chart[b].Retrograde);
+    out["RetroFlags"] = retro;
+    out["Report"] = ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth));
     // Answered all the same: a batch user decides what an unlikely zone means.
     if (const auto warning = ZoneWarning(p.Birth)) out["ZoneWarning"] = *warning;
     return {Dump(out), true};

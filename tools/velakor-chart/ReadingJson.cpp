@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/Readings.h"
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
 #include "dasha/Vimshottari.h"
@@ -79,20 +80,17 @@ std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
 }
 
 void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& request) {
-    const int offset = BirthUtcOffsetMinutes(p.Birth);
-    const double birth = BirthJulianDayUt(p.Birth);
-
-    const Dasha d = ComputeDasha(p.Chart.SiderealLongitudes[1], birth, request.Options.DashaYearDays);
-    const DashaBalance b = BalanceAtBirth(d, offset);
+    const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, request.Options);
+    const int offset = r.Offset;
+    const Dasha& d = r.Periods;
+    const DashaBalance& b = r.Balance;
     ordered_json dasha;
     dasha["YearDays"] = request.Options.DashaYearDays;
     dasha["Balance"] = {{"Lord", DashaLordName(b.Lord)}, {"Years", b.Years}, {"Months", b.Months}, {"Days", b.Days}};
     dasha["Periods"] = Periods(d.Mahadashas, request.DashaLevels, offset);
     out["Dasha"] = std::move(dasha);
 
-    const Panchanga pp = ComputePanchanga(p.Chart.SiderealLongitudes[0], p.Chart.SiderealLongitudes[1], birth, offset,
-                                          BirthLatitude(p.Birth), BirthLongitude(p.Birth), *MakeSky(p.SkyInUse),
-                                          request.Options.Sunrise);
+    const Panchanga& pp = r.Day;
     ordered_json j;
     j["Sunrise"] = pp.Sun.Rises ? ordered_json(IsoMoment(pp.Sun.RiseJd, offset)) : ordered_json(nullptr);
     j["Sunset"] = pp.Sun.Sets ? ordered_json(IsoMoment(pp.Sun.SetJd, offset)) : ordered_json(nullptr);
@@ -102,7 +100,7 @@ void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& requ
                   {"Name", TithiName(pp.Tithi.Index)},
                   {"Paksha", PakshaName(pp.Tithi.Index)},
                   {"Ends", IsoMoment(pp.Tithi.EndsJd, offset)}};
-    j["Nakshatra"] = Limb(pp.Nakshatra.Index + 1, NakshatraOrderName(pp.Nakshatra.Index), pp.Nakshatra.EndsJd, offset);
+    j["Nakshatra"] = Limb(pp.Nakshatra.Index + 1, NakshatraName(static_cast<Nakshatra>(pp.Nakshatra.Index)), pp.Nakshatra.EndsJd, offset);
     j["Yoga"] = Limb(pp.Yoga.Index + 1, YogaName(pp.Yoga.Index), pp.Yoga.EndsJd, offset);
     j["Karana"] = Limb(pp.Karana.Index + 1, KaranaName(pp.Karana.Index), pp.Karana.EndsJd, offset);
     out["Panchanga"] = std::move(j);

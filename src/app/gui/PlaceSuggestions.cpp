@@ -43,8 +43,8 @@ const QString kSetByHand =
 
 }  // namespace
 
-PlaceSuggestions::PlaceSuggestions(const NameTables& names, const Controls& controls, QObject* parent)
-    : QObject(parent), names_(names), c_(controls) {
+PlaceSuggestions::PlaceSuggestions(const Controls& controls, QObject* parent)
+    : QObject(parent), c_(controls) {
     connect(c_.city, &QLineEdit::textEdited, this, &PlaceSuggestions::CityEdited);
     for (QComboBox* list : {c_.day, c_.month, c_.year, c_.hour, c_.minute}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
@@ -164,7 +164,7 @@ void PlaceSuggestions::Pick(int row) {
 void PlaceSuggestions::ChooseZoneForBirth() {
     if (!picked_ || !following_) return;
     const PlaceFields f = FieldsForPlace(*picked_);
-    const ZoneChoice z = ChooseZone(names_, picked_->TimeZone, c_.year->currentText().toInt(),
+    const ZoneChoice z = ChooseZone(picked_->TimeZone, c_.year->currentText().toInt(),
                                     c_.month->currentIndex() + 1, c_.day->currentText().toInt(),
                                     c_.hour->currentText().toInt(), c_.minute->currentText().toInt(),
                                     LocalMeanTimeMinutes(f.LonDeg, f.LonMin, f.East));

@@ -39,8 +39,7 @@ public:
         QLabel* note;
     };
 
-    // `names` holds the zone table; it must outlive this object.
-    PlaceSuggestions(const NameTables& names, const Controls& controls, QObject* parent);
+    PlaceSuggestions(const Controls& controls, QObject* parent);
     // Stops a load still running and waits for it (briefly: the load checks often).
     ~PlaceSuggestions() override;
 
@@ -70,7 +69,6 @@ private:
     void ZoneSetByHand();
     void EndPlace();
 
-    const NameTables& names_;
     Controls c_;
     QCompleter* completer_ = nullptr;
     QStringListModel* model_ = nullptr;

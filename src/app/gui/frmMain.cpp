@@ -101,7 +101,6 @@ frmMain::frmMain(Program& program, QWidget* parent)
     Form_Load();
 
     suggestions_ = new PlaceSuggestions(
-        program_.Names,
         PlaceSuggestions::Controls{ui_->txtCity, ui_->txtState, ui_->txtCountry, ui_->txtLatDeg, ui_->txtLatMin,
                                    ui_->txtLonDeg, ui_->txtLonMin, ui_->optLat_0, ui_->optLat_1, ui_->optLong_0,
                                    ui_->optLong_1, ui_->cboDate, ui_->cboMonth, ui_->cboYear, ui_->cboHour,
@@ -133,9 +132,8 @@ void frmMain::Form_Load() {
     ui_->cboYear->addItems(numbers(1901, 2050));
     ui_->cboHour->addItems(numbers(0, 24));
     ui_->cboMinute->addItems(numbers(0, 59));
-    LoadNameTables(program_);
     QStringList zones;
-    for (std::string_view zone : program_.Names.ZoneNames) zones << FromStd(zone);
+    for (int row = 0; row < kZoneCount; ++row) zones << FromStd(Zone(row).Name);
     ui_->cboTimeZone->addItems(zones);
 
     ui_->cboDate->setCurrentIndex(0);
@@ -233,7 +231,6 @@ void frmMain::cmdCalculate_Click() {
         // Asked before anything changes: a zone far from the birth place's own clock is
         // most often the list's first row left as it was.
         Program probe;
-        LoadNameTables(probe);
         CopyFormToRecord(probe, values);
         if (const auto warning = ZoneWarning(probe.Birth); warning && !AskQuestion(this, FromStd(*warning))) {
             ui_->cboTimeZone->setFocus();

@@ -4,7 +4,7 @@
 #include <array>
 #include <charconv>
 
-#include "chart/Calendar.h"
+#include "vedic/Calendar.h"
 #include "chart/retro/StationData.h"
 
 namespace velakor {
@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, kRetroPlanets> kRetroPlanetNames{
 
 // "month,day,year,hour,minute," into its five fields. The tables are generated and well
 // formed; a field that does not read stays 0.
-CivilMoment ParseStation(std::string_view text) {
+StationMoment ParseStation(std::string_view text) {
     std::array<int, 5> field{};
     std::size_t pos = 0;
     for (int& f : field) {
@@ -24,7 +24,7 @@ CivilMoment ParseStation(std::string_view text) {
         std::from_chars(text.data() + pos, text.data() + end, f);
         pos = comma == std::string_view::npos ? text.size() : comma + 1;
     }
-    return CivilMoment{field[0], field[1], field[2], field[3], field[4]};
+    return StationMoment{field[0], field[1], field[2], field[3], field[4]};
 }
 
 StationTable ParseTable(const PlanetStationTexts& texts) {
@@ -35,8 +35,8 @@ StationTable ParseTable(const PlanetStationTexts& texts) {
     t.RetroDays.reserve(n);
     t.DirectDays.reserve(n);
     for (const StationTextRow& row : texts.Rows) {
-        const CivilMoment retro = ParseStation(row.RetroStation);
-        const CivilMoment direct = ParseStation(row.DirectStation);
+        const StationMoment retro = ParseStation(row.RetroStation);
+        const StationMoment direct = ParseStation(row.DirectStation);
         t.RetroStations.push_back(retro);
         t.DirectStations.push_back(direct);
         t.RetroDays.push_back(static_cast<std::int32_t>(DaysFromCivil(retro.Year, retro.Month, retro.Day)));
@@ -71,7 +71,7 @@ const StationTable& LoadStations(std::string_view planetName) {
     return i < 0 ? kNoStations : kTables[i];
 }
 
-bool IsRetrograde(const CivilMoment& birth, std::string_view planetName) {
+bool IsRetrograde(const StationMoment& birth, std::string_view planetName) {
     const StationTable& t = LoadStations(planetName);
     const auto day = static_cast<std::int32_t>(DaysFromCivil(birth.Year, birth.Month, birth.Day));
     // The periods are in time order and do not overlap, so the only one that can hold the
@@ -82,25 +82,22 @@ bool IsRetrograde(const CivilMoment& birth, std::string_view planetName) {
     return day < t.DirectDays[k];
 }
 
-CivilMoment BirthMoment(const BirthRecord& b) {
-    CivilMoment m{b.BirthMonth, b.BirthDay, b.BirthYear, b.BirthHour, b.BirthMinute};
+StationMoment BirthMoment(const BirthRecord& b) {
+    StationMoment m{b.BirthMonth, b.BirthDay, b.BirthYear, b.BirthHour, b.BirthMinute};
     if (m.Hour == 24) {
-        const CivilDate next = CivilFromDays(DaysFromCivil(m.Year, m.Month, m.Day) + 1);
-        m.Year = next.year;
-        m.Month = next.month;
-        m.Day = next.day;
+        const CivilMoment next = CivilFromDays(DaysFromCivil(m.Year, m.Month, m.Day) + 1);
+        m.Year = next.Year;
+        m.Month = next.Month;
+        m.Day = next.Day;
         m.Hour = 0;
     }
     return m;
 }
 
-void MarkRetrogrades(Program& p) {
-    const CivilMoment birth = BirthMoment(p.Birth);
+void MarkRetrogrades(const BirthRecord& b, Chart& c) {
+    const StationMoment birth = BirthMoment(b);
     for (int i = 0; i < kRetroPlanets; ++i) {
-        p.Chart.RetroFlags[i] = IsRetrograde(birth, kRetroPlanetNames[i]);
-    }
-    for (int i = 0; i < kRetroPlanets; ++i) {
-        if (p.Chart.RetroFlags[i]) p.Names.PlanetNamesSanskrit[i + 2] += " (R) ";
+        c[kRetrogradeBodies[static_cast<std::size_t>(i)]].Retrograde = IsRetrograde(birth, kRetroPlanetNames[i]);
     }
 }
 

@@ -6,18 +6,19 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Program.h"
+#include "vedic/Birth.h"
+#include "vedic/Chart.h"
 
 namespace velakor {
 
 // A civil date and clock time, fields in the order of a station text.
-struct CivilMoment {
+struct StationMoment {
     int Month = 1;
     int Day = 1;
     int Year = 1900;
     int Hour = 0;    // 0..23
     int Minute = 0;  // 0..59
-    bool operator==(const CivilMoment&) const = default;
+    bool operator==(const StationMoment&) const = default;
 };
 
 // One planet's stations, parsed. Row k is one retrograde period: RetroStations[k] is the
@@ -25,8 +26,8 @@ struct CivilMoment {
 // RetroDays and DirectDays hold the same rows as day numbers of their calendar dates, which
 // is all the retrograde test compares.
 struct StationTable {
-    std::vector<CivilMoment> RetroStations;
-    std::vector<CivilMoment> DirectStations;
+    std::vector<StationMoment> RetroStations;
+    std::vector<StationMoment> DirectStations;
     std::vector<std::int32_t> RetroDays;
     std::vector<std::int32_t> DirectDays;
 };
@@ -39,15 +40,13 @@ const StationTable& LoadStations(std::string_view planetName);
 // True when the calendar date of birth lies strictly after the date of a retrograde station
 // and strictly before the date of the direct station that ends it. Clock times are ignored,
 // so both station days count as not retrograde; a date outside the table gives false.
-bool IsRetrograde(const CivilMoment& birth, std::string_view planetName);
+bool IsRetrograde(const StationMoment& birth, std::string_view planetName);
 
 // The local civil date and clock time of the birth record; an hour of 24 is 0 o'clock of
 // the following day. No time zone or daylight-saving adjustment.
-CivilMoment BirthMoment(const BirthRecord& b);
+StationMoment BirthMoment(const BirthRecord& b);
 
-// Sets RetroFlags (Mercury, Venus, Mars, Jupiter, Saturn) for the local date of birth and
-// appends " (R) " to the Sanskrit name (rows 2..6) of each retrograde planet. Expects the
-// names freshly loaded, as ComputePlanets leaves them, so the mark is never doubled.
-void MarkRetrogrades(Program& p);
+// Marks Mercury, Venus, Mars, Jupiter and Saturn retrograde or not for the local date of birth.
+void MarkRetrogrades(const BirthRecord& b, Chart& c);
 
 }  // namespace velakor

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/Program.h"
+#include "vedic/Body.h"
 
 namespace velakor {
 

@@ -12,6 +12,7 @@
 #include "astro/VedicEphemeris.h"
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
+#include "chart/PositionText.h"
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/ChartCanvas.h"
@@ -23,8 +24,6 @@ namespace velakor {
 namespace {
 
 constexpr double kMarginMm = 15.0;
-constexpr std::array<const char*, kDivisionalPoints> kBodies{"Sun",     "Moon",   "Mercury", "Venus", "Mars",
-                                                             "Jupiter", "Saturn", "Rahu",    "Ketu",  "Lagna"};
 constexpr int kNavamsa = 3;  // D2, D3, D7, D9: the ninth part is the fourth division
 
 // The sheet is drawn in points: a font's pixel size is its size in points on paper.
@@ -53,11 +52,11 @@ void PaintChart(QPainter& painter, const QRectF& box, const Program& p, int divi
         canvas.SetName(QText(kRashiTitle));
         for (int h = 0; h < kHouseCount; ++h) {
             const auto i = static_cast<std::size_t>(h);
-            canvas.SetHouse(h, p.Chart.HouseSigns[i], QString::fromStdString(p.Chart.HouseTexts[i]));
+            canvas.SetHouse(h, SignNumber(p.Chart.HouseSigns[i]), QString::fromStdString(p.Texts.HouseTexts[i]));
         }
     } else {
         canvas.SetName(QText(kDivisions.at(static_cast<std::size_t>(division)).Title));
-        const HouseCaptions houses = DivisionalHouses(p, division);
+        const HouseCaptions houses = DivisionalHouses(p.Chart, division);
         for (int h = 0; h < kHouseCount; ++h) {
             const auto i = static_cast<std::size_t>(h);
             canvas.SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
@@ -112,7 +111,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     painter.drawText(QRectF(0, 0, w, 22), Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(nameFont).elidedText(QString::fromStdString(b.BirthName), Qt::ElideRight, w));
     const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
-                             ? QText(p.Names.ZoneNames[static_cast<std::size_t>(b.ZoneIndex)])
+                             ? QText(Zone(b.ZoneIndex).Name)
                              : QString();
     const QStringList heading{
         QStringLiteral("Born %1-%2-%3 at %4:%5, UTC%6 (%7; daylight saving %8)")
@@ -127,7 +126,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
                  QString::fromStdString(b.BirthCountry)),
         // The precise sky's description names its ayanamsa and node; the built-in one's are fixed.
         QStringLiteral("Sky: %1; ayanamsa %2%3")
-            .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Summary.AyanamsaText),
+            .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Texts.AyanamsaText),
                  p.SkyInUse.Positions == SkyPositions::Builtin ? QStringLiteral("; mean node") : QString()),
     };
     const QFont headingFont = Font(9);
@@ -174,16 +173,13 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     // The planets and the lagna; the columns narrow with a narrow column of the page.
     std::vector<QStringList> planets;
     for (int i = 0; i < kDivisionalPoints; ++i) {
-        const double lon = p.Chart.SiderealLongitudes[static_cast<std::size_t>(i)];
-        const int sign = std::clamp(static_cast<int>(std::floor(lon / 30.0)), 0, 11);
-        const double inSign = lon - sign * 30.0;
-        const int degrees = static_cast<int>(std::floor(inSign));
-        const int minutes = std::clamp(static_cast<int>(std::floor((inSign - degrees) * 60.0)), 0, 59);
-        const bool retro = i >= 2 && i <= 6 && p.Chart.RetroFlags[static_cast<std::size_t>(i - 2)];
-        planets.push_back({QString::fromLatin1(kBodies[static_cast<std::size_t>(i)]),
-                           QText(SignName(sign)),
-                           DegreesMinutes(degrees, minutes), QText(NakshatraOrderName(NakshatraIndex(lon))),
-                           QString::number(NakshatraPadaNumber(lon)), retro ? QStringLiteral("R") : QString()});
+        const auto body = static_cast<Body>(i);
+        const BodyPosition& at = p.Chart[body];
+        const SignPosition where = SplitPosition(at.Longitude);
+        planets.push_back({body == Body::Ascendant ? QStringLiteral("Lagna") : QText(EnglishName(body)),
+                           QText(SignSanskritName(at.Rashi)), DegreesMinutes(where.Degrees, where.Minutes),
+                           QText(NakshatraName(at.Star)), QString::number(at.Pada),
+                           at.Retrograde ? QStringLiteral("R") : QString()});
     }
     const double squeeze = std::min(1.0, column / 510.0);
     std::vector<double> columns{0, 80, 170, 250, 380, 430};

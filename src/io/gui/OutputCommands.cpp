@@ -89,7 +89,7 @@ QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month,
 void ExportReportAs(QWidget* parent, Program& p) {
     const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle);
     if (!name) return;
-    const std::string text = ReportFileBytes(p, LocaleMonthName(p.Birth.BirthMonth).toStdString());
+    const std::string text = ReportFileBytes(p.Birth, p.Texts, LocaleMonthName(p.Birth.BirthMonth).toStdString());
     WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
 }
 

@@ -1,0 +1,47 @@
+// Every text the program shows, saves or prints about a chart, written from the chart value
+// by one function. The forms are fixed (see PositionText.h): degrees, minutes and seconds
+// truncated; the Sanskrit names of retrograde planets carry " (R) ".
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "vedic/Chart.h"
+
+namespace velakor {
+
+struct ChartTexts {
+    std::string AyanamsaCorrectionText;  // minus the ayanamsa: "-23° 51' 25""
+    std::string AyanamsaText;            // the ayanamsa: "23° 51' 25""
+    std::string AscendantText;           // position texts: "20° 7' 30" Lib"
+    std::string MidheavenText;
+    std::string MoonLongitudeText;
+    // The planets in the order of the orbital elements: Mercury, Venus, Sun, Mars, Jupiter,
+    // Saturn (the report and the command-line tool keep this order).
+    std::array<std::string, 6> PlanetPositionText;
+    std::string RahuText;
+    std::string KetuText;
+    std::array<std::string, kBodyCount> ChartPositions;  // compact texts "20 Lib 07", by Body
+    // The names written into the houses: Sanskrit, retrograde planets with " (R) ".
+    std::array<std::string, kBodyCount> BodyNames;
+    std::array<std::string, kHouseCount> HouseTexts;  // "Asc", then each body on a new line
+    std::string LagnaSignAbbrev;  // "Lib"
+    std::string LagnaSignName;    // "Thula"
+    std::string NakshatraText;    // the Moon's nakshatra
+    std::string NakshatraLord;
+    std::string NakshatraPada;  // "1".."4"
+    std::string RashiText;      // the Moon's sign
+};
+
+ChartTexts WriteTexts(const Chart& c);
+
+// A body's name as the houses show it: Sanskrit, with " (R) " when retrograde.
+std::string HouseName(const Chart& c, Body b);
+
+// The texts of twelve houses counted from the sign `first`: "Asc" in house 1, then each of
+// the nine grahas on a new line (CR LF) in body order, under HouseName, in the house of
+// signs[body].
+std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
+                                                   const std::array<Sign, kGrahaCount>& signs);
+
+}  // namespace velakor
