@@ -14,16 +14,6 @@ std::string ZoneText(int minutesAhead) {
     return "UTC" + OffsetText(minutesAhead);
 }
 
-// "77°05' E", as the chart sheet writes a coordinate.
-std::string LongitudeText(const BirthRecord& b) {
-    std::string s = std::to_string(b.LonDeg);
-    s += kDegreeSign;
-    s += static_cast<char>('0' + std::abs(b.LonMin) / 10 % 10);
-    s += static_cast<char>('0' + std::abs(b.LonMin) % 10);
-    s += b.LonEastFlag ? "' E" : "' W";
-    return s;
-}
-
 }  // namespace
 
 std::optional<std::string> ZoneWarning(const BirthRecord& b) {
@@ -33,7 +23,7 @@ std::optional<std::string> ZoneWarning(const BirthRecord& b) {
     if (apart <= kZoneWarningMinutes) return std::nullopt;
     const int hours = (apart + 30) / 60;
     return "The time zone " + ZoneText(zoneAhead) + " is " + std::to_string(hours) +
-           " hours from the local time of longitude " + LongitudeText(b) + " (about " + ZoneText(meanAhead) +
+           " hours from the local time of longitude " + CoordinateText(b.LonDeg, b.LonMin, b.LonEastFlag ? 'E' : 'W') + " (about " + ZoneText(meanAhead) +
            "). Cast the chart with this zone?";
 }
 

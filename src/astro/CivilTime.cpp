@@ -23,8 +23,8 @@ std::string IsoMoment(double jdUt, int offsetMinutes) {
 std::string ClockText(double jdUt, int offsetMinutes) {
     const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", c.Year % 10000, c.Month % 100, c.Day % 100,
-                  c.Hour % 100, c.Minute % 100);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.Year % 10000, c.Month % 100, c.Day % 100,
+                  c.Hour % 100, c.Minute % 100, c.Second % 100);
     return buf;
 }
 

@@ -11,7 +11,8 @@ namespace velakor {
 
 // "1958-09-08T08:16:52+05:30".
 std::string IsoMoment(double jdUt, int offsetMinutes);
-// "1958-09-08 08:16" (truncated to the minute, as shown on screen and paper).
+// "1958-09-08 08:16:52", as shown on screen and paper: to the second, so that the moment a
+// period ends is never shown as a minute in which it still runs.
 std::string ClockText(double jdUt, int offsetMinutes);
 // "+05:30", "-04:00".
 std::string OffsetText(int offsetMinutes);

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "chart/NameTables.h"
 #include "io/gui/ChartSheet.h"
 #include "ui/MDI.h"
 #include "ui/ProgramSettings.h"
@@ -119,7 +120,7 @@ void MDI::RefreshReadings() {
     // Their pictures and printouts say whose chart, when and where, and from which sky.
     const BirthRecord& b = program_.Birth;
     const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
-                             ? QText(program_.Names.ZoneNames[static_cast<std::size_t>(b.ZoneIndex)])
+                             ? QText(Zone(b.ZoneIndex).Name)
                              : QString();
     const QString who = WhoAndWhereText(b), born = BornText(b, zone);
     dasha_->SetHeading(TitleOf(kDashaView), who, born);

@@ -1,5 +1,7 @@
 #include "ui/ReadingTexts.h"
 
+#include "chart/PositionText.h"
+
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
 
@@ -26,22 +28,10 @@ QString SunriseRuleText(SunriseRule rule) {
                                        : QStringLiteral("upper limb, with refraction");
 }
 
-QString MomentText(double jd, int offset) {
-    return QText(ClockText(jd, offset)) + QStringLiteral(" (UTC") + QText(OffsetText(offset)) + QLatin1Char(')');
-}
-
-namespace {
-
-QString DegreesMinutes(int degrees, int minutes) {
-    return QStringLiteral("%1\u00B0%2'").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
-}
-
-}  // namespace
 
 QString CoordinatesText(const BirthRecord& b) {
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(DegreesMinutes(b.LatDeg, b.LatMin), b.LatSouthFlag ? QStringLiteral("S") : QStringLiteral("N"),
-             DegreesMinutes(b.LonDeg, b.LonMin), b.LonEastFlag ? QStringLiteral("E") : QStringLiteral("W"));
+    return QText(CoordinateText(b.LatDeg, b.LatMin, b.LatSouthFlag ? 'S' : 'N')) + QStringLiteral(", ") +
+           QText(CoordinateText(b.LonDeg, b.LonMin, b.LonEastFlag ? 'E' : 'W'));
 }
 
 QString WhoAndWhereText(const BirthRecord& b) {

@@ -21,8 +21,6 @@ QString YearLengthText(double yearDays);
 QString BalanceText(const DashaBalance& b);
 // "centre of the Sun's disc, no refraction" or "upper limb, with refraction"
 QString SunriseRuleText(SunriseRule rule);
-// "1958-09-08 08:16 (UTC+05:30)"
-QString MomentText(double jd, int offset);
 
 // "12°58' N, 77°35' E", the birth place's coordinates as every page writes them.
 QString CoordinatesText(const BirthRecord& b);

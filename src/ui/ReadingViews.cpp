@@ -48,7 +48,7 @@ constexpr int kPeriodRole = Qt::UserRole;  // lord, start and end of an item's p
 
 QTreeWidgetItem* PeriodItem(const DashaPeriod& d, const Readings& r, bool running) {
     auto* item = new QTreeWidgetItem(
-        {QText(DashaLordName(d.Lord)), MomentText(d.StartJd, r.Offset).left(16), MomentText(d.EndJd, r.Offset).left(16),
+        {QText(DashaLordName(d.Lord)), QText(ClockText(d.StartJd, r.Offset)), QText(ClockText(d.EndJd, r.Offset)),
          AgeText(r.BirthJd, d.StartJd, r.Offset), running ? kNow : QString()});
     item->setData(0, kPeriodRole, QVariantList{static_cast<int>(d.Lord), d.StartJd, d.EndJd});
     if (running) {

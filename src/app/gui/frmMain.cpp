@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QUrlQuery>
 
 #include "app/ZoneWarning.h"
+#include "astro/CivilTime.h"
 #include "app/gui/FieldFilter.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
@@ -99,6 +101,10 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
     Form_Load();
+    for (QLineEdit* box : {ui_->txtLonDeg, ui_->txtLonMin})
+        connect(box, &QLineEdit::textChanged, this, &frmMain::ShowLocalMeanTimeOffset);
+    for (QRadioButton* side : {ui_->optLong_0, ui_->optLong_1})
+        connect(side, &QRadioButton::toggled, this, &frmMain::ShowLocalMeanTimeOffset);
 
     suggestions_ = new PlaceSuggestions(
         PlaceSuggestions::Controls{ui_->txtCity, ui_->txtState, ui_->txtCountry, ui_->txtLatDeg, ui_->txtLatMin,
@@ -142,6 +148,20 @@ void frmMain::Form_Load() {
     ui_->cboHour->setCurrentIndex(0);
     ui_->cboMinute->setCurrentIndex(0);
     ui_->cboTimeZone->setCurrentIndex(0);
+}
+
+void frmMain::ShowLocalMeanTimeOffset() {
+    QString row = FromStd(Zone(kLocalMeanTimeRow).Name);
+    const QString minuteText = ui_->txtLonMin->text();
+    bool degreesOk = false, minutesOk = minuteText.isEmpty();
+    const int degrees = ui_->txtLonDeg->text().toInt(&degreesOk);
+    const int minutes = minutesOk ? 0 : minuteText.toInt(&minutesOk);
+    if (degreesOk && minutesOk && degrees >= 0 && degrees <= 180 && minutes >= 0 && minutes <= 59 &&
+        degrees * 60 + minutes <= 180 * 60) {
+        const int ahead = LocalMeanTimeMinutes(degrees, minutes, !ui_->optLong_1->isChecked());
+        row += QStringLiteral(" (UTC") + FromStd(OffsetText(ahead)) + QLatin1Char(')');
+    }
+    ui_->cboTimeZone->setItemText(kLocalMeanTimeRow, row);
 }
 
 FormValues frmMain::CollectFormValues() const {
