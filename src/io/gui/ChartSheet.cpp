@@ -183,7 +183,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
     painter.drawText(QRectF(day.x(), day.y() + 17, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Sunrise by the ") + SunriseRuleText(p.Reading.Sunrise));
     PaintTable(painter, day + QPointF(0, 17 + 27),
-               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 50, 152}, half,
+               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 48, 158}, half,
                14, 8);
 
     // The dasha: its balance, today's periods and the nine mahadashas.
