@@ -1,9 +1,9 @@
 # make run   builds and starts the program (installing what it needs first)
 # make test  builds and runs every test
 # make bench builds and runs the benchmarks
-# make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 60 seconds
+# make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 45 seconds
 # make package builds Release and writes the Debian package build-release/velakor_*.deb
-.PHONY: setup build run test test-asan bench fuzz package clean
+.PHONY: setup build run test test-debug test-asan bench fuzz package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -18,22 +18,34 @@ run: build
 test: build
 	ctest --preset default
 
+# The core tests in a plain Debug (-O0) build, where no inlining hides two definitions of
+# one name.
+test-debug: setup
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
+
 test-asan: setup
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
-# A crash or a broken invariant stops the run and fails the target; the input that caused
-# it is kept in build-fuzz/ as crash-*. New inputs go to build-fuzz/corpus; fuzz/seeds
-# stays as committed.
+# Each fuzz target runs for FUZZ_SECONDS: the reading file, the sky tables' reader and
+# velakor-chart's record parser, about two and a half minutes in all. A crash or a broken
+# invariant stops the run and fails the target; the input that caused it is kept in
+# build-fuzz/ as crash-*. New inputs go to build-fuzz/corpus*; fuzz/seeds* stay as committed.
+FUZZ_SECONDS ?= 45
+FUZZ_RUN = UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1
+FUZZ_FLAGS = -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix=build-fuzz/
 fuzz: setup
 	cmake --preset fuzz
-	cmake --build --preset fuzz --target fuzz_reading
-	mkdir -p build-fuzz/corpus
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
-	  ./build-fuzz/fuzz/fuzz_reading -max_total_time=60 -max_len=20000 -timeout=10 \
-	  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
-	  build-fuzz/corpus fuzz/seeds
+	cmake --build --preset fuzz --target fuzz_reading fuzz_sky_tables fuzz_chart_tool
+	mkdir -p build-fuzz/corpus build-fuzz/corpus-sky-tables build-fuzz/corpus-chart-tool
+	$(FUZZ_RUN) ./build-fuzz/fuzz/fuzz_reading $(FUZZ_FLAGS) -max_len=20000 build-fuzz/corpus fuzz/seeds
+	$(FUZZ_RUN) ./build-fuzz/fuzz/fuzz_sky_tables $(FUZZ_FLAGS) -max_len=1024 build-fuzz/corpus-sky-tables
+	$(FUZZ_RUN) ./build-fuzz/fuzz/fuzz_chart_tool $(FUZZ_FLAGS) -max_len=4096 build-fuzz/corpus-chart-tool \
+	  fuzz/seeds-chart-tool
 
 package: setup
 	cmake --preset release
@@ -45,4 +57,4 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	rm -rf build build-asan build-fuzz build-release
+	rm -rf build build-debug build-asan build-fuzz build-release

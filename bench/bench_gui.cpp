@@ -172,8 +172,8 @@ std::unique_ptr<velakor::MDI> ShowDelhiChart(velakor::Program& program) {
     return chart;
 }
 
-// Save As JPEG of the chart display: the picture store written as a bitmap, converted at
-// quality 100 under a free name, the bitmap removed. The first variant starts from the
+// Save As JPEG of the chart display: the picture store converted in memory at quality 100
+// and written whole under a free name. The first variant starts from the
 // stored picture, the second also takes the picture from the display.
 void SaveJpeg(benchmark::State& state, bool capture) {
     velakor::Program program;

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "app/Program.h"
 #include "chart/NameTables.h"
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"

@@ -60,7 +60,39 @@ int WriteAtomically(const std::string& target, const unsigned char* bytes, unsig
     return kOk;
 }
 
+// The one encoding of both entry points: baseline, no chroma subsampling (thin coloured lines
+// stay sharp), the accurate transform.
+int Encode(const unsigned char* pixels, int width, int pitch, int height, int pixelFormat, int quality,
+           TurboBuffer& jpeg, unsigned long& jpegSize) {
+    TurboHandle compressor;
+    compressor.handle = tjInitCompress();
+    if (!compressor.handle) return kEncodeFailed;
+    if (tjCompress2(compressor.handle, pixels, width, pitch, height, pixelFormat, &jpeg.data, &jpegSize, TJSAMP_444,
+                    quality, TJFLAG_ACCURATEDCT) != 0) {
+        return kEncodeFailed;
+    }
+    return kOk;
+}
+
 }  // namespace
+
+extern "C" int RgbToJpeg(const unsigned char* rgb, int width, int pitch, int height, int quality, unsigned char** jpeg,
+                         unsigned long* jpegSize) {
+    if (jpeg) *jpeg = nullptr;
+    if (!rgb || !jpeg || !jpegSize || width <= 0 || height <= 0 || pitch < 0 || (pitch > 0 && pitch < width * 3))
+        return kBadArgument;
+    if (quality < 1 || quality > 100) return kBadQuality;
+    TurboBuffer out;
+    unsigned long size = 0;
+    const int result = Encode(rgb, width, pitch, height, TJPF_RGB, quality, out, size);
+    if (result != kOk) return result;
+    *jpeg = out.data;
+    *jpegSize = size;
+    out.data = nullptr;
+    return kOk;
+}
+
+extern "C" void Bmp2JpegFree(unsigned char* jpeg) { tjFree(jpeg); }
 
 extern "C" int BmpToJpeg(const char* bmpPath, const char* jpegPath, int quality) {
     if (!bmpPath || !jpegPath || !*bmpPath || !*jpegPath) return kBadArgument;
@@ -72,14 +104,9 @@ extern "C" int BmpToJpeg(const char* bmpPath, const char* jpegPath, int quality)
     pixels.data = tjLoadImage(bmpPath, &width, 1, &height, &pixelFormat, 0);
     if (!pixels.data || width <= 0 || height <= 0) return kUnreadableBitmap;
 
-    TurboHandle compressor;
-    compressor.handle = tjInitCompress();
-    if (!compressor.handle) return kEncodeFailed;
     TurboBuffer jpeg;
     unsigned long jpegSize = 0;
-    if (tjCompress2(compressor.handle, pixels.data, width, 0, height, pixelFormat, &jpeg.data, &jpegSize,
-                    TJSAMP_444, quality, TJFLAG_ACCURATEDCT) != 0) {
-        return kEncodeFailed;
-    }
+    const int result = Encode(pixels.data, width, 0, height, pixelFormat, quality, jpeg, jpegSize);
+    if (result != kOk) return result;
     return WriteAtomically(jpegPath, jpeg.data, jpegSize);
 }

@@ -32,6 +32,20 @@ extern "C" {
  * range, the bitmap cannot be read or decoded, or the JPEG cannot be written. */
 BMP2JPEG_API int BmpToJpeg(const char* bmpPath, const char* jpegPath, int quality);
 
+/* Encodes a picture held in memory as BmpToJpeg encodes a bitmap: the same settings, so the
+ * same pixels give the same JPEG bytes, without a file on either side. rgb holds height rows
+ * of width pixels, three bytes each (red, green, blue), the top row first, pitch bytes from
+ * the start of one row to the next (0: width * 3).
+ *
+ * Returns 0 on success, with *jpeg pointing to *jpegSize bytes that the caller frees with
+ * Bmp2JpegFree; non-zero when an argument is null or out of range or the encoder fails
+ * (*jpeg is then null). */
+BMP2JPEG_API int RgbToJpeg(const unsigned char* rgb, int width, int pitch, int height, int quality,
+                           unsigned char** jpeg, unsigned long* jpegSize);
+
+/* Frees what RgbToJpeg handed out; null is allowed. */
+BMP2JPEG_API void Bmp2JpegFree(unsigned char* jpeg);
+
 #ifdef __cplusplus
 }
 #endif

@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string* text : {&v.Name, &v.LatDeg, &v.LatMin, &v.LonDeg, &v.LonMin, &v.City, &v.State, &v.Country}) {
         Check(text->size() <= 2 * kReadingMaxLineLength && ValidUtf8(*text));
         // No control character reaches a text box.
-        Check(std::none_of(text->begin(), text->end(), [](char c) { return IsControlCode(static_cast<unsigned char>(c)); }));
+        for (std::size_t i = 0; i < text->size();) Check(!IsControlCode(NextCodePoint(*text, i)));
     }
 
     if (ValidateInput(v)) return 0;

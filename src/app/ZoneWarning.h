@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Program.h"
+#include "vedic/Birth.h"
 
 namespace velakor {
 

@@ -12,6 +12,17 @@ std::string OffsetText(int offsetMinutes) {
     return buf;
 }
 
+std::string UtcOffsetText(int seconds) {
+    const int a = std::abs(seconds);
+    char buf[32];
+    if (a % 60 != 0) {
+        std::snprintf(buf, sizeof buf, "UTC%c%02d:%02d:%02d", seconds < 0 ? '-' : '+', a / 3600, a / 60 % 60, a % 60);
+    } else {
+        std::snprintf(buf, sizeof buf, "UTC%c%02d:%02d", seconds < 0 ? '-' : '+', a / 3600, a / 60 % 60);
+    }
+    return buf;
+}
+
 std::string IsoMoment(double jdUt, int offsetMinutes) {
     const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
     char buf[40];

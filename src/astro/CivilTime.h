@@ -16,5 +16,8 @@ std::string IsoMoment(double jdUt, int offsetMinutes);
 std::string ClockText(double jdUt, int offsetMinutes);
 // "+05:30", "-04:00".
 std::string OffsetText(int offsetMinutes);
+// An offset from universal time in seconds as the program's own sentences and headings write
+// it, in one form: "UTC+05:30", "UTC-05:00", "UTC+05:21:10" (seconds only when there are any).
+std::string UtcOffsetText(int seconds);
 
 }  // namespace velakor

@@ -2,9 +2,8 @@
 //
 // Saving: r = JpegTargetPath(chosenName, applicationDirPath). An empty r.Path means all
 // numbered names are taken: show r.Message (error icon) titled r.Title and write nothing.
-// Otherwise write the picture to a fresh temporary bitmap of its own (never beside the
-// target under the target's name), convert it to r.Path with BmpToJpeg at kJpegQuality and
-// delete the temporary bitmap, whether the conversion worked or not.
+// Otherwise convert the picture at kJpegQuality in memory (RgbToJpeg: the bytes BmpToJpeg
+// makes of its bitmap, without a work file anywhere) and write them to r.Path whole.
 //
 // Paths are UTF-8 with '/' as separator, as Qt hands them out on every platform.
 #pragma once

@@ -103,45 +103,6 @@ std::string_view FieldLabel(ReadingLine line) {
     }
 }
 
-constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
-
-// The code point of the UTF-8 sequence at text[i], moving i past it. A byte that does not
-// start a well-formed sequence reads as U+FFFD and is passed alone.
-std::uint32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, code = lead & 0x07;
-    }
-    if (length == 0 || i + length > text.size()) {
-        ++i;
-        return kReplacementCharacter;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return kReplacementCharacter;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        ++i;
-        return kReplacementCharacter;
-    }
-    i += length;
-    return code;
-}
-
 // "U+0009": a control character named, as it cannot be shown.
 std::string ControlName(std::uint32_t code) {
     const char* const digits = "0123456789ABCDEF";

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "vedic/BirthForm.h"
+#include "vedic/TextRules.h"
 
 namespace velakor {
 
@@ -72,12 +73,9 @@ std::string Latin1ToUtf8(std::string_view latin1);
 // as "True" or "False", every value without leading and trailing spaces.
 ReadingTexts ReadingValues(const BirthRecord& b);
 
-// A control character (code below 32, or 127): no text box of a reading holds one.
-inline constexpr bool IsControlCode(unsigned code) { return code < 32 || code == 127; }
-
 // What the file keeps of a value (UTF-8 in, Latin-1 out, before the shift): the characters
-// that have a Latin-1 code, are no control character and survive the shift (code + S at
-// most 255), without outer spaces, cut to kReadingMaxLineLength. So every file written
+// that have a Latin-1 code, are no control character (IsControlCode, the C1 controls too)
+// and survive the shift (code + S at most 255), without outer spaces, cut to kReadingMaxLineLength. So every file written
 // opens again.
 std::string FileText(std::string_view utf8);
 

@@ -145,8 +145,10 @@ constexpr std::array<std::string_view, 7> kMovableKarana{"Bava", "Balava", "Kaul
                                                          "Gara", "Vanija", "Vishti"};
 
 int SpanIndex(double value, double span, int count) {
-    const int i = static_cast<int>(std::floor(Fold360(value) / span));
-    return i >= count ? count - 1 : i;
+    const double i = std::floor(Fold360(value) / span);
+    // A longitude that is no number (a damaged sky) must not become an index.
+    if (!(i >= 0)) return 0;
+    return i >= count ? count - 1 : static_cast<int>(i);
 }
 
 }  // namespace
@@ -254,17 +256,20 @@ Panchanga ComputePanchanga(const BirthRecord& b, const Chart& c, const Sky& sky,
                             BirthLatitude(b), BirthLongitude(b), sky, rule);
 }
 
-std::string_view VaraName(int vara) { return kVara[static_cast<std::size_t>(vara % 7)]; }
-std::string_view VaraSanskritName(int vara) { return kVaraSanskrit[static_cast<std::size_t>(vara % 7)]; }
+// A number below 0 names nothing: the tables are never indexed with it.
+std::string_view VaraName(int vara) { return vara < 0 ? "" : kVara[static_cast<std::size_t>(vara % 7)]; }
+std::string_view VaraSanskritName(int vara) {
+    return vara < 0 ? "" : kVaraSanskrit[static_cast<std::size_t>(vara % 7)];
+}
 
 std::string_view TithiName(int tithi) {
     if (tithi == 29) return "Amavasya";
-    return kTithi[static_cast<std::size_t>(tithi % 15)];
+    return tithi < 0 ? "" : kTithi[static_cast<std::size_t>(tithi % 15)];
 }
 
 std::string_view PakshaName(int tithi) { return tithi < 15 ? "Shukla" : "Krishna"; }
 
-std::string_view YogaName(int yoga) { return kYoga[static_cast<std::size_t>(yoga % 27)]; }
+std::string_view YogaName(int yoga) { return yoga < 0 ? "" : kYoga[static_cast<std::size_t>(yoga % 27)]; }
 
 std::string_view KaranaName(int karana) {
     // The first half of the new Moon's first tithi is fixed, then the seven movable

@@ -5,9 +5,10 @@
 
 #include <string_view>
 
-#include "app/Program.h"
-#include "vedic/ReadingOptions.h"
 #include "sky/Sky.h"
+#include "vedic/Birth.h"
+#include "vedic/Chart.h"
+#include "vedic/ReadingOptions.h"
 
 namespace velakor {
 

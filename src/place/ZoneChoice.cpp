@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <optional>
 
+#include "astro/CivilTime.h"
 #include "chart/NameTables.h"
+#include "vedic/Calendar.h"
 #include "io/Report.h"
 
 namespace velakor {
@@ -72,35 +74,12 @@ int RowOffsetMinutes(int row) {
 }
 
 // Appends 0..99 with two digits.
-void AppendTwoDigits(std::string& out, int n) {
-    out += static_cast<char>('0' + n / 10);
-    out += static_cast<char>('0' + n % 10);
-}
-
-// "UTC+05:30", "UTC-05:00", "UTC+05:21:10": the one form the program writes offsets in.
-std::string OffsetText(int seconds) {
-    const int a = std::abs(seconds);
-    std::string s = "UTC";
-    s += seconds < 0 ? '-' : '+';
-    AppendTwoDigits(s, a / 3600 % 100);
-    s += ':';
-    AppendTwoDigits(s, a / 60 % 60);
-    if (a % 60 != 0) {
-        s += ':';
-        AppendTwoDigits(s, a % 60);
-    }
-    return s;
-}
-
 std::string DateText(int year, int month, int day) {
     return std::to_string(day) + " " + std::string(EnglishMonthName(month)) + " " + std::to_string(year);
 }
 
 bool IsRealDate(int year, int month, int day) {
-    if (month < 1 || month > 12 || day < 1) return false;
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 }  // namespace
@@ -110,7 +89,8 @@ ZoneChoice ChooseZone(std::string_view timeZone, int year, int month, int day, i
     ZoneChoice c;
     const std::string zoneName(timeZone);
     std::string when = zoneName + " on " + DateText(year, month, day) + " at " + std::to_string(hour) + ":";
-    AppendTwoDigits(when, minute);
+    when += static_cast<char>('0' + minute / 10 % 10);
+    when += static_cast<char>('0' + minute % 10);
     if (!IsRealDate(year, month, day)) {
         c.outcome = ZoneChoice::Outcome::NoSuchDate;
         c.Note = DateText(year, month, day) + " is not a date, zone not changed";
@@ -138,7 +118,7 @@ ZoneChoice ChooseZone(std::string_view timeZone, int year, int month, int day, i
     c.InDaylightSaving = r.dst;
 
     const bool meanTime = r.abbr == "LMT" || r.offset % 60 != 0;
-    c.Reading = when + ": " + OffsetText(r.offset) + ", " +
+    c.Reading = when + ": " + UtcOffsetText(r.offset) + ", " +
                 (meanTime ? "local mean time" : r.dst ? "daylight saving time" : "standard time");
     std::string note = c.Reading;
     if (c.clock == ZoneChoice::Clock::Skipped) {
@@ -190,9 +170,9 @@ ZoneChoice ChooseZone(std::string_view timeZone, int year, int month, int day, i
         }
     }
     if (row == kLocalMeanTimeRow) {
-        note += "; local mean time of the birth place, " + OffsetText(localMeanMinutes * 60);
+        note += "; local mean time of the birth place, " + UtcOffsetText(localMeanMinutes * 60);
     } else if (r.offset != (RowOffsetMinutes(row) + (box ? 60 : 0)) * 60) {
-        note += "; the nearest zone in the list is used, " + OffsetText(RowOffsetMinutes(row) * 60);
+        note += "; the nearest zone in the list is used, " + UtcOffsetText(RowOffsetMinutes(row) * 60);
     }
     if (year < 1970) {
         // The database is complete only from 1970; before that many cities kept a clock of

@@ -60,18 +60,26 @@ bool SkyAvailable(const SkyChoice& choice) {
     return choice.Positions == SkyPositions::Builtin || SkyTables::Shared() != nullptr;
 }
 
+namespace {
+
+struct AyanamsaRow {
+    std::string_view name, key;
+};
+constexpr std::array<AyanamsaRow, 4> kAyanamsaNames{
+    {{"Lahiri", "Lahiri"}, {"Raman", "Raman"}, {"Krishnamurti", "KP"}, {"True Chitra", "TrueChitra"}}};
+
+}  // namespace
+
+std::string_view AyanamsaName(SkyAyanamsa a) { return kAyanamsaNames[static_cast<std::size_t>(a)].name; }
+std::string_view AyanamsaKey(SkyAyanamsa a) { return kAyanamsaNames[static_cast<std::size_t>(a)].key; }
+
 std::string DescribeSky(const SkyChoice& choice) {
     // The built-in Rahu is the mean node less one degree (about 56' behind the mean node
     // other programs give): said wherever the sky is named, so that two printouts of one
     // birth in the two skies say why their nodes differ.
     if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas, Rahu one degree behind the mean node";
     std::string text = "Precise (JPL ephemeris), ";
-    switch (choice.Ayanamsa) {
-        case SkyAyanamsa::Lahiri: text += "Lahiri"; break;
-        case SkyAyanamsa::Raman: text += "Raman"; break;
-        case SkyAyanamsa::Krishnamurti: text += "Krishnamurti"; break;
-        case SkyAyanamsa::TrueChitra: text += "True Chitra"; break;
-    }
+    text += AyanamsaName(choice.Ayanamsa);
     text += choice.Node == SkyNode::Mean ? ", mean node" : ", true node";
     return text;
 }

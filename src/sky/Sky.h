@@ -8,8 +8,10 @@
 // precise sky) asks a Sky; the chart stages ask the sky in use for the birth moment.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "vedic/Birth.h"
 #include "vedic/Body.h"
@@ -21,6 +23,13 @@ namespace velakor {
 enum class SkyPositions { Builtin, Precise };
 enum class SkyAyanamsa { Lahiri, Raman, Krishnamurti, TrueChitra };
 enum class SkyNode { Mean, True };
+
+inline constexpr std::array<SkyAyanamsa, 4> kAyanamsas{SkyAyanamsa::Lahiri, SkyAyanamsa::Raman,
+                                                       SkyAyanamsa::Krishnamurti, SkyAyanamsa::TrueChitra};
+// "Lahiri", "Raman", "Krishnamurti", "True Chitra": as menus and descriptions write them.
+std::string_view AyanamsaName(SkyAyanamsa a);
+// "Lahiri", "Raman", "KP", "TrueChitra": the values of velakor-chart's "Ayanamsa" key.
+std::string_view AyanamsaKey(SkyAyanamsa a);
 
 // What the user chose; the defaults are the program as it always was.
 struct SkyChoice {

@@ -12,6 +12,20 @@ namespace {
 
 constexpr std::size_t kMaxFileBytes = 8u << 20;
 
+// Every series covers the program's years (1901-2050) and a year on either side, so that
+// no birth and none of its searches (a sunrise, a tithi's end) carries a series on beyond
+// its last segment, where a Chebyshev series runs away.
+constexpr double kCoverFrom = 2415020.5;  // 1900 January 1, 0h
+constexpr double kCoverTo = 2469807.5;    // 2051 January 1, 0h
+// The generator's steps run from 1e-12 (Delta T, in days) to 1e-6 degrees and its segments
+// from 8 to 1024 days. Far outside those, a file is no table of ours, however its checksum
+// reads: an infinite step gives positions that are not numbers, a tiny one a sky that never
+// moves, a segment of no length a division by zero.
+constexpr double kSmallestUnit = 1e-15, kLargestUnit = 1e-3;
+constexpr double kShortestSegment = 1.0, kLongestSegment = 4096.0;
+
+bool Within(double v, double low, double high) { return v >= low && v <= high; }  // false for NaN
+
 template <typename T>
 bool Take(std::string_view& in, T& v) {
     if (in.size() < sizeof(T)) return false;
@@ -50,7 +64,8 @@ SkyTables SkyTables::Parse(std::string_view bytes) {
             !Take(in, s.start) || !Take(in, s.length) || !Take(in, units[i]))
             return t;
         if (s.segments == 0 || s.segments > 100000 || s.coefficients < 2 || s.coefficients > 32 ||
-            !(s.length > 0) || !std::isfinite(s.start) || !(units[i] > 0))
+            !Within(s.length, kShortestSegment, kLongestSegment) || !Within(units[i], kSmallestUnit, kLargestUnit) ||
+            !(s.start <= kCoverFrom && s.start + s.segments * s.length >= kCoverTo))
             return t;
         seen[id] = true;
         order[i] = id;

@@ -13,10 +13,6 @@
 namespace velakor {
 namespace {
 
-// The bodies' names as the houses write them, Sun first: the key to their colours.
-constexpr std::array<const char*, 9> kBodyNames{"Surya", "Chandra", "Budha", "Shukra", "Mangala",
-                                                "Guru",  "Shani",   "Rahu",  "Ketu"};
-
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 QFont TextFont(int pixelSize, bool bold = false) {
@@ -37,10 +33,12 @@ Polygon Shifted(const Polygon& polygon, Point offset) {
     return out;
 }
 
+// The body a house line names (its Sanskrit name, as HouseName writes it), Sun first: the
+// key to its colour; -1 for a line that names none.
 int BodyOf(const std::string& entry) {
     const std::string name = entry.substr(0, entry.find(' '));
-    for (std::size_t i = 0; i < kBodyNames.size(); ++i)
-        if (name == kBodyNames[i]) return static_cast<int>(i);
+    for (std::size_t i = 0; i < kGrahas.size(); ++i)
+        if (name == SanskritName(kGrahas[i])) return static_cast<int>(i);
     return -1;
 }
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-#include "app/Program.h"
+#include "vedic/Chart.h"
 #include "chart/ChartLayout.h"
 
 class QPainter;

@@ -521,8 +521,9 @@ void MDI::MDIForm_Load() {
     skyMenus_->Show(program_.SkyInUse);
 }
 
-void MDI::SaveSettings() const {
-    ProgramSettings::SaveView({program_.SkyInUse, style_, colour_, mnuStatusBar_->isChecked()});
+void MDI::SaveSettings() {
+    ProgramSettings::ReportNotStored(
+        this, ProgramSettings::SaveView({program_.SkyInUse, style_, colour_, mnuStatusBar_->isChecked()}));
 }
 
 void MDI::SetSky(const SkyChoice& choice) {

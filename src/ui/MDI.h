@@ -131,7 +131,7 @@ private:
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
     void SetSky(const SkyChoice& choice);
-    void SaveSettings() const;
+    void SaveSettings();
     // Brings the views, the band, the status bar and the picture store up to the choices.
     void RefreshView();
     QString TitleOf(int view) const;

@@ -67,7 +67,7 @@ void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
     auto choose = [this](const QList<QAction*>& entries, QAction* chosen, auto apply) {
         for (QAction* other : entries) other->setChecked(other == chosen);
         apply();
-        ProgramSettings::SaveReading(program_.Reading);
+        ProgramSettings::ReportNotStored(this, ProgramSettings::SaveReading(program_.Reading));
         readingsStale_ = true;
         RefreshView();
     };

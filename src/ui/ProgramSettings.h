@@ -5,12 +5,19 @@
 //
 // Only the program keeps settings: without an organisation name (a window made outside the
 // program, as in a test) nothing is read or written and the defaults hold. A missing,
-// unreadable or corrupt settings file, or a value out of range, gives the default.
+// unreadable or corrupt settings file, or a value out of range, gives the default. Only a
+// regular file of a settings file's size is read: a pipe at its name would hold the start
+// for ever and a huge file would fill the memory; such a file is neither read nor replaced.
+//
+// A store gives an empty text, or the line that says why the settings could not be kept;
+// ReportNotStored shows that line once in the status bar of the window it is given.
 #pragma once
 
 #include <QString>
 
-#include "app/Program.h"
+class QWidget;
+
+#include "sky/Sky.h"
 #include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
 
@@ -26,16 +33,24 @@ struct ViewSettings {
 class ProgramSettings {
 public:
     static ViewSettings LoadView();
-    static void SaveView(const ViewSettings& view);
+    static QString SaveView(const ViewSettings& view);
 
     // The dasha's year length and the panchanga's sunrise rule; a missing or unknown value
     // keeps what o holds.
     static void LoadReading(ReadingOptions& o);
-    static void SaveReading(const ReadingOptions& o);
+    static QString SaveReading(const ReadingOptions& o);
 
     // The folder the file dialogs open in; empty when none is remembered.
     static QString LastFolder();
-    static void SetLastFolder(const QString& folder);
+    static QString SetLastFolder(const QString& folder);
+
+    // The settings file where the platform keeps one as a file (Linux:
+    // ~/.config/Velakor/Velakor.conf); empty elsewhere and without an organisation name.
+    static QString FileName();
+
+    // Shows failure (a store's answer, when not empty) in the status bar of near's window,
+    // the first time only: one line is enough to say that choices will not be remembered.
+    static void ReportNotStored(QWidget* near, const QString& failure);
 };
 
 }  // namespace velakor

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <array>
 
 #include "astro/CivilTime.h"
@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
-const QColor kRunning(255, 236, 170);
-const QString kNow = QStringLiteral("\u25C0 now");
 
 void MakeWhite(QWidget* w) {
     QPalette white = w->palette();
@@ -36,30 +34,6 @@ QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool 
     label->setFont(VerdanaFont(points, bold));
     label->setGeometry(kLeft, top, kWidth, 24);
     return label;
-}
-
-QString AgeText(double birth, double start, int offset) {
-    if (start < birth) return QStringLiteral("before birth");
-    const CalendarSpan age = SpanBetween(birth, start, offset);
-    return QStringLiteral("%1 y %2 m %3 d").arg(age.Years).arg(age.Months).arg(age.Days);
-}
-
-constexpr int kPeriodRole = Qt::UserRole;  // lord, start and end of an item's period
-
-QTreeWidgetItem* PeriodItem(const DashaPeriod& d, const Readings& r, bool running) {
-    auto* item = new QTreeWidgetItem(
-        {QText(DashaLordName(d.Lord)), QText(ClockText(d.StartJd, r.Offset)), QText(ClockText(d.EndJd, r.Offset)),
-         AgeText(r.BirthJd, d.StartJd, r.Offset), running ? kNow : QString()});
-    item->setData(0, kPeriodRole, QVariantList{static_cast<int>(d.Lord), d.StartJd, d.EndJd});
-    if (running) {
-        for (int c = 0; c < 5; ++c) {
-            item->setBackground(c, kRunning);
-            QFont bold = item->font(c);
-            bold.setBold(true);
-            item->setFont(c, bold);
-        }
-    }
-    return item;
 }
 
 // Rows drawn for the printer: one line per row, columns at fixed places.
@@ -81,7 +55,7 @@ void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStri
     for (const auto& [cells, flags] : rows) {
         const int indent = flags & 3;
         const bool running = (flags & 4) != 0;
-        if (running) painter.fillRect(QRectF(room.left(), y, room.width(), rowHeight), kRunning);
+        if (running) painter.fillRect(QRectF(room.left(), y, room.width(), rowHeight), kRunningColour);
         painter.setFont(running ? bold : font);
         for (int c = 0; c < cells.size(); ++c) {
             const double x = room.left() + columns[static_cast<std::size_t>(c)] + (c == 0 ? indent * 16 : 0);
@@ -120,63 +94,26 @@ DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
     title_->setObjectName(QStringLiteral("lblDashaTitle"));
     title_->setText(QStringLiteral("Vimshottari Dasha"));
     balance_ = Line(this, QStringLiteral("lblDashaBalance"), 74, 8.25, true);
-    tree_ = new QTreeWidget(this);
+    model_ = new DashaModel(this);
+    tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("treDasha"));
-    tree_->setColumnCount(5);
-    tree_->setHeaderLabels({QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End"),
-                            QStringLiteral("Age at start"), QString()});
+    tree_->setModel(model_);
     tree_->setGeometry(kLeft, kBodyTop, kWidth, frmDisplay::kHeight - kBodyTop - 20);
     tree_->setUniformRowHeights(true);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->header()->setStretchLastSection(true);
     for (int c = 0; c < 4; ++c) tree_->setColumnWidth(c, c == 0 ? 190 : 160);
-    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-        if (item->parent() && item->childCount() == 0) AddSubPeriods(item);
-    });
 }
-
-void DashaView::AddSubPeriods(QTreeWidgetItem* antardasha) {
-    const QVariantList period = antardasha->data(0, kPeriodRole).toList();
-    if (period.size() != 3) return;
-    const DashaPeriod a{static_cast<DashaLord>(period[0].toInt()), period[1].toDouble(), period[2].toDouble()};
-    const double today = readings_.TodayJd;
-    for (const DashaPeriod& pr : SubPeriods(a)) {
-        const bool runs = antardasha == running_[1] && today >= pr.StartJd && today < pr.EndJd;
-        QTreeWidgetItem* item = PeriodItem(pr, readings_, runs);
-        if (runs) running_[2] = item;
-        antardasha->addChild(item);
-    }
-}
-
-QTreeWidgetItem* DashaView::runningItem(int level) const { return running_.at(static_cast<std::size_t>(level)); }
 
 void DashaView::Show(const Program& program, const Readings& r) {
     (void)program;
-    readings_ = r;
     balance_->setText(QStringLiteral("Balance at birth: ") + BalanceText(r.Balance) + QStringLiteral("    ") +
                       YearLengthText(r.Periods.YearDays) + QStringLiteral("    Times in UTC") + QText(OffsetText(r.Offset)));
-    tree_->clear();
-    running_ = {};
-    QList<QTreeWidgetItem*> top;
-    for (const DashaPeriod& m : r.Periods.Mahadashas) {
-        const bool mRuns = r.TodayJd >= m.StartJd && r.TodayJd < m.EndJd;
-        QTreeWidgetItem* mi = PeriodItem(m, r, mRuns);
-        if (mRuns) running_[0] = mi;
-        for (const DashaPeriod& a : SubPeriods(m)) {
-            const bool aRuns = mRuns && r.TodayJd >= a.StartJd && r.TodayJd < a.EndJd;
-            QTreeWidgetItem* ai = PeriodItem(a, r, aRuns);
-            // The pratyantardashas wait until their antardasha is opened, but for today's.
-            ai->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            mi->addChild(ai);
-            if (aRuns) {
-                running_[1] = ai;
-                AddSubPeriods(ai);
-            }
-        }
-        top << mi;
-    }
-    tree_->addTopLevelItems(top);
+    model_->SetReadings(r);
+    for (int c = 0; c < 4; ++c) tree_->setColumnWidth(c, c == 0 ? 190 : 160);
     // The running mahadasha opens on its antardashas.
-    if (running_[0]) running_[0]->setExpanded(true);
+    const QModelIndex running = model_->RunningIndex(0);
+    if (running.isValid()) tree_->setExpanded(running, true);
 }
 
 void DashaView::Paint(QPainter& painter) const {
@@ -185,15 +122,15 @@ void DashaView::Paint(QPainter& painter) const {
     PaintLine(painter, balance_);
     // The rows open on screen, as they stand.
     std::vector<std::pair<QStringList, int>> rows;
-    auto add = [&](const QTreeWidgetItem* item, int level, auto&& self) -> void {
-        QStringList cells;
-        for (int c = 0; c < 5; ++c) cells << item->text(c);
-        rows.emplace_back(cells, level | (item->text(4).isEmpty() ? 0 : 4));
-        if (item->isExpanded()) {
-            for (int i = 0; i < item->childCount(); ++i) self(item->child(i), level + 1, self);
+    auto add = [&](const QModelIndex& parent, int level, auto&& self) -> void {
+        for (int r = 0; r < model_->rowCount(parent); ++r) {
+            const QModelIndex i = model_->index(r, 0, parent);
+            const bool running = model_->data(i, DashaModel::kRunningRole).toBool();
+            rows.emplace_back(model_->RowTexts(i), level | (running ? 4 : 0));
+            if (tree_->isExpanded(i)) self(i, level + 1, self);
         }
     };
-    for (int i = 0; i < tree_->topLevelItemCount(); ++i) add(tree_->topLevelItem(i), 0, add);
+    add(QModelIndex(), 0, add);
     const QRectF room(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10);
     const double rowHeight = std::min(18.0, room.height() / static_cast<double>(rows.size() + 1));
     PaintRows(painter, room, rows, {0, 190, 350, 510, 670}, rowHeight,
@@ -224,7 +161,8 @@ void PanchangaView::Show(const Program& program, const Readings& r) {
                        .arg(birth.Month, 2, 10, QLatin1Char('0'))
                        .arg(birth.Day, 2, 10, QLatin1Char('0'))
                        .arg(SunriseRuleText(program.Reading.Sunrise), QText(OffsetText(r.Offset))));
-    const std::vector<PanchangaRow> rows = PanchangaRows(r);
+    rows_ = PanchangaRows(r);
+    const std::vector<PanchangaRow>& rows = rows_;
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const PanchangaRow& row = rows[static_cast<std::size_t>(i)];
@@ -247,11 +185,7 @@ void PanchangaView::Paint(QPainter& painter) const {
     PaintHeading(painter);
     PaintLine(painter, note_);
     std::vector<std::pair<QStringList, int>> rows;
-    for (int i = 0; i < table_->rowCount(); ++i) {
-        QStringList cells;
-        for (int c = 0; c < 3; ++c) cells << (table_->item(i, c) ? table_->item(i, c)->text() : QString());
-        rows.emplace_back(cells, 0);
-    }
+    for (const PanchangaRow& row : rows_) rows.emplace_back(QStringList{row.Item, row.Value, row.Ends}, 0);
     PaintRows(painter, QRectF(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10), rows, {0, 160, 520}, 30,
               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")});
 }

@@ -12,8 +12,11 @@
 class QLabel;
 class QPainter;
 class QTableWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
+
+#include <QModelIndex>
+
+#include "ui/DashaModel.h"
 
 namespace velakor {
 
@@ -49,19 +52,14 @@ public:
     void Show(const Program& program, const Readings& readings);
     void Paint(QPainter& painter) const override;
 
-    QTreeWidget* tree() const { return tree_; }
+    QTreeView* tree() const { return tree_; }
+    const DashaModel* model() const { return model_; }
     QLabel* lblBalance() const { return balance_; }
-    // The items of the periods running today (mahadasha, antardasha, pratyantardasha), or null.
-    QTreeWidgetItem* runningItem(int level) const;
 
 private:
-    // The pratyantardashas of an antardasha, made when it is first opened.
-    void AddSubPeriods(QTreeWidgetItem* antardasha);
-
     QLabel* balance_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
-    std::array<QTreeWidgetItem*, 3> running_{};
-    Readings readings_;
+    QTreeView* tree_ = nullptr;
+    DashaModel* model_ = nullptr;
 };
 
 class PanchangaView : public ReadingView {
@@ -76,6 +74,7 @@ public:
 private:
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
+    std::vector<PanchangaRow> rows_;
 };
 
 }  // namespace velakor

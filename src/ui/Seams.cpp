@@ -125,7 +125,8 @@ void CommonDialog::StartInLastFolder(QPrinter* printer) {
 void CommonDialog::RememberFolder(QPrinter* printer) const {
     const QString chosen =
         printer ? (printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString()) : FileName;
-    if (!chosen.isEmpty()) ProgramSettings::SetLastFolder(QFileInfo(chosen).absolutePath());
+    if (!chosen.isEmpty())
+        ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(QFileInfo(chosen).absolutePath()));
 }
 
 bool CommonDialog::ShowOpen() {

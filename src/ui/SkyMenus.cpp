@@ -20,6 +20,11 @@ QMenu* Submenu(QMenu* view, const QString& name, const QString& caption, const Q
     return menu;
 }
 
+QString Name(SkyAyanamsa a) {
+    const std::string_view name = AyanamsaName(a);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
 
 SkyMenus::SkyMenus(QMenu* view, QObject* parent) : QObject(parent) {
@@ -28,10 +33,10 @@ SkyMenus::SkyMenus(QMenu* view, QObject* parent) : QObject(parent) {
              {QStringLiteral("mnuPreciseSky"), QStringLiteral("Precise (JPL ephemeris)")}},
             positions_);
     ayanamsaMenu_ = Submenu(view, QStringLiteral("mnuAyanamsa"), QStringLiteral("Ayanamsa"),
-                            {{QStringLiteral("mnuLahiri"), QStringLiteral("Lahiri")},
-                             {QStringLiteral("mnuRaman"), QStringLiteral("Raman")},
-                             {QStringLiteral("mnuKrishnamurti"), QStringLiteral("Krishnamurti")},
-                             {QStringLiteral("mnuTrueChitra"), QStringLiteral("True Chitra")}},
+                            {{QStringLiteral("mnuLahiri"), Name(SkyAyanamsa::Lahiri)},
+                             {QStringLiteral("mnuRaman"), Name(SkyAyanamsa::Raman)},
+                             {QStringLiteral("mnuKrishnamurti"), Name(SkyAyanamsa::Krishnamurti)},
+                             {QStringLiteral("mnuTrueChitra"), Name(SkyAyanamsa::TrueChitra)}},
                             ayanamsas_);
     nodeMenu_ = Submenu(view, QStringLiteral("mnuNode"), QStringLiteral("Node"),
                         {{QStringLiteral("mnuMeanNode"), QStringLiteral("Mean")},

@@ -7,10 +7,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 #include "io/gui/FileReplace.h"
 #include "ui/Seams.h"
 
@@ -38,22 +34,7 @@ QString PrivateGuideFolder(QString& reason) {
         reason = QStringLiteral("the user has no cache folder");
         return {};
     }
-    if (!QDir().mkpath(folder)) {
-        reason = QStringLiteral("the folder %1 cannot be made").arg(folder);
-        return {};
-    }
-    const QFileInfo info(folder);
-#ifdef Q_OS_UNIX
-    const bool ours = info.ownerId() == ::geteuid();
-#else
-    const bool ours = true;
-#endif
-    if (info.isSymLink() || !info.isDir() || !ours) {
-        reason = QStringLiteral("the folder %1 is not the user's own").arg(folder);
-        return {};
-    }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return folder;
+    return OwnPrivateFolder(folder, reason);
 }
 
 }  // namespace

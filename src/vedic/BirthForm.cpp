@@ -1,6 +1,7 @@
 #include "vedic/BirthForm.h"
 
 #include "vedic/Calendar.h"
+#include "vedic/TextRules.h"
 
 namespace velakor {
 namespace {
@@ -29,7 +30,9 @@ long long LeadingNumber(const std::string& text) {
 std::optional<ValidationFailure> ValidateInput(const FormValues& v) {
     // A field of nothing but spaces is empty: the record and the reading file keep values
     // without their outer spaces, and an empty name or place would not open again.
-    auto blank = [](const std::string& text) { return TrimSpaces(text).empty(); };
+    // Spaces of every kind count, and characters that print as nothing (a soft hyphen alone
+    // is no name).
+    auto blank = [](const std::string& text) { return IsBlankText(text); };
     if (blank(v.Name)) return Critical("Please Enter Your Name", FormField::Name);
     if (blank(v.LatDeg)) return Critical("Please Enter Degree of Latitude", FormField::LatDeg);
     if (blank(v.LatMin)) return Critical("Please Enter Minutes of Latitude", FormField::LatMin);

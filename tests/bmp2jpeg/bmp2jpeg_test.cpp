@@ -138,6 +138,22 @@ TEST(BmpToJpeg, ConvertsBitmapsOfEveryRowLayout) {
                 EXPECT_NEAR(got[2], want.b, 8) << "blue at " << x << "," << y;
             }
         }
+        // The same pixels held in memory (rows padded as the caller keeps them) give the same
+        // bytes, without a file on either side.
+        const int pitch = r.width * 3 + 5;
+        std::vector<unsigned char> rgb(static_cast<std::size_t>(pitch) * r.height);
+        for (int y = 0; y < r.height; ++y) {
+            for (int x = 0; x < r.width; ++x) {
+                const Rgb c = ColourAt(x, y, r.width, r.height);
+                unsigned char* p = &rgb[static_cast<std::size_t>(y) * pitch + static_cast<std::size_t>(x) * 3];
+                p[0] = static_cast<unsigned char>(c.r), p[1] = static_cast<unsigned char>(c.g), p[2] = static_cast<unsigned char>(c.b);
+            }
+        }
+        unsigned char* jpeg = nullptr;
+        unsigned long size = 0;
+        ASSERT_EQ(RgbToJpeg(rgb.data(), r.width, pitch, r.height, 100, &jpeg, &size), 0);
+        EXPECT_EQ(std::vector<unsigned char>(jpeg, jpeg + size), ReadFile(dir / "out.jpg"));
+        Bmp2JpegFree(jpeg);
         EXPECT_EQ(ReadFile(dir / "in.bmp"), bitmapBefore) << "the bitmap is left as it was";
         EXPECT_EQ(dir.Names(), (std::set<std::string>{"in.bmp", "out.jpg"})) << "nothing else is left behind";
     }
@@ -196,6 +212,17 @@ TEST(BmpToJpeg, FailuresReportAndLeaveTheTargetAlone) {
         EXPECT_EQ(dir.Names(), namesBefore) << r.name << ": no temporary file is left";
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+
+    // In memory: nothing to convert, or nowhere to put it.
+    const unsigned char pixel[3] = {1, 2, 3};
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    EXPECT_NE(RgbToJpeg(nullptr, 1, 0, 1, 100, &jpeg, &size), 0);
+    EXPECT_NE(RgbToJpeg(pixel, 0, 0, 1, 100, &jpeg, &size), 0);
+    EXPECT_NE(RgbToJpeg(pixel, 2, 3, 1, 100, &jpeg, &size), 0) << "rows shorter than their pixels";
+    EXPECT_NE(RgbToJpeg(pixel, 1, 0, 1, 0, &jpeg, &size), 0);
+    EXPECT_NE(RgbToJpeg(pixel, 1, 0, 1, 100, nullptr, &size), 0);
+    EXPECT_EQ(jpeg, nullptr);
 }
 
 }  // namespace

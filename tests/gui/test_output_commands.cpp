@@ -15,6 +15,8 @@
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "SmallDisk.h"
 #include "TestSupport.h"
@@ -24,6 +26,8 @@
 #include "io/Report.h"
 #include "io/gui/ChartSheet.h"
 #include "io/gui/OutputCommands.h"
+#include "io/JpegNames.h"
+#include "bmp2jpeg.h"
 #include "ui/Seams.h"
 
 using namespace velakor;
@@ -216,6 +220,11 @@ private slots:
         QTest::newRow("folder missing") << "missing" << "No such file or directory";
         QTest::newRow("name too long") << "long" << "File name too long";
         QTest::newRow("a folder of that name") << "folder" << "Is a directory";
+        // Not to be replaced by a regular file, nor written through the rename's back door.
+        QTest::newRow("device node") << "device" << "Not a regular file";
+        QTest::newRow("FIFO") << "fifo" << "Not a regular file";
+        QTest::newRow("link to a FIFO") << "link to fifo" << "Not a regular file";
+        QTest::newRow("read-only file") << "read-only file" << "The file is read-only";
     }
 
     void failedSaveSaysWhyAndKeepsTheOldFile() {
@@ -235,6 +244,28 @@ private slots:
             target = dir.filePath("taken.vlj");
             QVERIFY(QDir(dir.path()).mkdir("taken.vlj"));
         }
+        if (obstacle == QLatin1String("device")) {
+            // The null device's numbers, made in the test's own folder: never the system's.
+            target = dir.filePath("null.vlj");
+            if (::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("no device node can be made here");
+        }
+        if (obstacle.endsWith(QLatin1String("fifo"))) {
+            const QString fifo = dir.filePath("pipe.vlj");
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            target = fifo;
+            if (obstacle.startsWith(QLatin1String("link"))) {
+                target = dir.filePath("link.vlj");
+                QVERIFY(QFile::link(fifo, target));
+            }
+        }
+        if (obstacle == QLatin1String("read-only file")) {
+            target = dir.filePath("marked.vlj");
+            QVERIFY(WriteBytes(target, old));
+            QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        }
+        struct stat atTarget {};
+        const bool targetThere = ::lstat(QFile::encodeName(target).constData(), &atTarget) == 0;
         if (obstacle == QLatin1String("full")) disk.Fill();
         if (obstacle == QLatin1String("read-only")) {
             QCOMPARE(::mount(nullptr, folder.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
@@ -261,6 +292,14 @@ private slots:
         // The old file whole, and nothing of the attempt left.
         QCOMPARE(ReadAll(QDir(folder).filePath("kept.vlj")), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+        // Whatever stood at the name is still that kind of thing, with what it held.
+        struct stat after {};
+        if (targetThere) {
+            QCOMPARE(::lstat(QFile::encodeName(target).constData(), &after), 0);
+            QCOMPARE(after.st_mode, atTarget.st_mode);
+            QCOMPARE(after.st_ino, atTarget.st_ino);
+        }
+        if (obstacle == QLatin1String("read-only file")) QCOMPARE(ReadAll(target), old);
     }
 
     // A save killed before its rename leaves a hidden file that says whose it is; the next
@@ -355,8 +394,20 @@ private slots:
         const QPixmap picture = SamplePicture();
         const QString bmpOfTheUser = dir.filePath("chart.bmp");
         QVERIFY(WriteBytes(bmpOfTheUser, "the user's own bitmap"));
+        // The picture is the converter's bytes of the picture's bitmap, as it always was.
+        const QString bitmap = dir.filePath("reference.bmp"), reference = dir.filePath("reference.jpg");
+        QVERIFY(picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap, "BMP"));
+        QCOMPARE(BmpToJpeg(QFile::encodeName(bitmap).constData(), QFile::encodeName(reference).constData(), kJpegQuality), 0);
+        QVERIFY(QFile::remove(bitmap));
 
-        QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart.jpg"));
+        // A full, missing or shared temporary folder plays no part: nothing is converted there.
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath("no such folder")));
+        const QString first = SaveFormAsJpeg(nullptr, picture, dir.filePath("chart"));
+        qputenv("TMPDIR", savedTmp);
+        QCOMPARE(first, dir.filePath("chart.jpg"));
+        QCOMPARE(ReadAll(first), ReadAll(reference));
+        QVERIFY(QFile::remove(reference));
         QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart.jpg")), dir.filePath("chart_001.jpg"));
         QCOMPARE(SaveFormAsJpeg(nullptr, picture, dir.filePath("chart")), dir.filePath("chart_002.jpg"));
         QCOMPARE(ReadAll(bmpOfTheUser), QByteArray("the user's own bitmap"));

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "TestSupport.h"
@@ -108,20 +108,21 @@ private slots:
         QVERIFY2(dasha->lblBalance()->text().contains("Saturn: 18 years 0 months 24 days"),
                  qPrintable(dasha->lblBalance()->text()));
         QVERIFY(dasha->lblBalance()->text().contains("Year of 365.25 days"));
-        QCOMPARE(dasha->tree()->topLevelItemCount(), 9);
-        QCOMPARE(dasha->tree()->topLevelItem(0)->text(3), QString("before birth"));
-        QCOMPARE(dasha->tree()->topLevelItem(1)->text(0), QString("Mercury"));
-        QCOMPARE(dasha->tree()->topLevelItem(1)->childCount(), 9);
-        dasha->tree()->topLevelItem(1)->child(0)->setExpanded(true);  // its periods are made on opening
-        QCOMPARE(dasha->tree()->topLevelItem(1)->child(0)->childCount(), 9);
+        const QAbstractItemModel* model = dasha->tree()->model();
+        QCOMPARE(model->rowCount(), 9);
+        QCOMPARE(model->index(0, DashaModel::kAge).data().toString(), QString("before birth"));
+        const QModelIndex mercury = model->index(1, 0);
+        QCOMPARE(mercury.data().toString(), QString("Mercury"));
+        QCOMPARE(model->rowCount(mercury), 9);
+        QCOMPARE(model->rowCount(model->index(0, 0, mercury)), 9);
         const char* running[] = {"Mars", "Rahu", "Venus"};
         for (int level = 0; level < 3; ++level) {
-            QTreeWidgetItem* item = dasha->runningItem(level);
-            QVERIFY(item);
-            QCOMPARE(item->text(0), QString(running[level]));
-            QVERIFY(item->text(4).contains("now"));
+            const QModelIndex item = dasha->model()->RunningIndex(level);
+            QVERIFY(item.isValid());
+            QCOMPARE(item.data().toString(), QString(running[level]));
+            QVERIFY(item.siblingAtColumn(DashaModel::kNow).data().toString().contains("now"));
         }
-        QVERIFY(dasha->runningItem(0)->isExpanded());
+        QVERIFY(dasha->tree()->isExpanded(dasha->model()->RunningIndex(0)));
         // Save As JPEG takes the picture of the view on show.
         QCOMPARE(frame->display()->picture().toImage(), dasha->grab().toImage());
         const QString dashaText = PrintView(frame, "dasha.pdf");

@@ -2,6 +2,8 @@
 // and a copy that crashed does not block the next start.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -9,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
@@ -20,7 +24,10 @@ using namespace velakor::testing;
 
 namespace {
 
-enum class Lock { None, HeldByRunningCopy, LeftByKilledCopy, Unreadable, CannotBeMade };
+enum class Lock { None, HeldByRunningCopy, LeftByKilledCopy, Unreadable, CannotBeMade, PlantedByAnotherUser, FolderAtItsName };
+
+// Gives path to the user nobody (as root only), as another local user would have made it.
+bool GiveToAnotherUser(const QString& path) { return ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0; }
 
 }  // namespace
 
@@ -39,6 +46,8 @@ private slots:
     void signalEndsTheProgramCleanly_data();
     void signalEndsTheProgramCleanly();
     void acquiringTwiceKeepsTheLock();
+    void lockLivesInAFolderOfTheUsersOwn_data();
+    void lockLivesInAFolderOfTheUsersOwn();
 
 private:
     // Starts the real program and waits (at most waitMs) until it holds the lock.
@@ -66,6 +75,7 @@ void TestSingleInstance::cleanup() {
     }
     processes_.clear();
     QFile::remove(SingleInstance::DefaultLockPath());
+    QDir().rmdir(SingleInstance::DefaultLockPath());
 }
 
 bool TestSingleInstance::StartProgram(QProcess& process, int waitMs) {
@@ -99,6 +109,9 @@ void TestSingleInstance::startUp_data() {
     QTest::newRow("lock left by a killed copy") << Lock::LeftByKilledCopy << true;
     QTest::newRow("lock file cut short by a crash") << Lock::Unreadable << true;
     QTest::newRow("lock folder cannot be written") << Lock::CannotBeMade << true;
+    // Nobody else can keep the user's program from starting.
+    QTest::newRow("lock planted by another user") << Lock::PlantedByAnotherUser << true;
+    QTest::newRow("folder at the lock's name") << Lock::FolderAtItsName << true;
 }
 
 void TestSingleInstance::startUp() {
@@ -134,6 +147,24 @@ void TestSingleInstance::startUp() {
                                                        "read-only)").arg(lockPath)));
     }
 
+    if (lock == Lock::PlantedByAnotherUser || lock == Lock::FolderAtItsName) {
+        if (lock == Lock::FolderAtItsName) {
+            QVERIFY(QDir().mkdir(lockPath));
+        } else {
+            // What a live lock holds: this very process, so that it never looks stale.
+            QFile file(lockPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                       QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+            file.close();
+            if (!GiveToAnotherUser(lockPath)) QSKIP("only root can give a file to another user");
+        }
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("velakor: cannot make sure that only one copy runs: the lock "
+                                                       "file %1 cannot be written (something that is not a lock file "
+                                                       "stands at its name)").arg(lockPath)));
+    }
+
     MessageLog log;
     Program program;
     SingleInstance instance(lockPath);
@@ -144,7 +175,8 @@ void TestSingleInstance::startUp() {
         QVERIFY(log.messages.isEmpty());
         QVERIFY(form->isVisible());
         QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("cboTimeZone"))->count(), kZoneCount);
-        if (lock != Lock::CannotBeMade) QCOMPARE(LockOwner(), QString::number(QCoreApplication::applicationPid()));
+        if (lock == Lock::None || lock == Lock::LeftByKilledCopy || lock == Lock::Unreadable)
+            QCOMPARE(LockOwner(), QString::number(QCoreApplication::applicationPid()));
         return;
     }
     QCOMPARE(log.messages.size(), 1);
@@ -199,6 +231,57 @@ void TestSingleInstance::acquiringTwiceKeepsTheLock() {
     QVERIFY(instance.TryAcquire());
     SingleInstance other;
     QVERIFY(!other.TryAcquire());
+}
+
+void TestSingleInstance::lockLivesInAFolderOfTheUsersOwn_data() {
+    QTest::addColumn<QString>("runtime");  // what the runtime folder is
+    QTest::newRow("runtime folder and its fallback of another user") << "another user's";
+    QTest::newRow("runtime folder open to all") << "open to all";
+}
+
+// Wherever the runtime folder leads, the lock lies in a folder of the user's alone, never in
+// the shared temporary folder, and the program takes it there.
+void TestSingleInstance::lockLivesInAFolderOfTheUsersOwn() {
+    QFETCH(QString, runtime);
+    QTemporaryDir scene;
+    const QString shared = scene.filePath(QStringLiteral("tmp")), runtimeFolder = scene.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(QDir().mkpath(runtimeFolder));
+    const QByteArray savedTmp = qgetenv("TMPDIR"), savedRuntime = qgetenv("XDG_RUNTIME_DIR"),
+                     savedCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(scene.filePath(QStringLiteral("cache"))));
+    const auto restore = qScopeGuard([&] {
+        qputenv("TMPDIR", savedTmp);
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("XDG_CACHE_HOME", savedCache);
+    });
+    if (runtime == QLatin1String("open to all")) {
+        QVERIFY(QFile::setPermissions(runtimeFolder, QFileDevice::Permissions(0x7777)));
+    } else {
+        // Planted where the toolkit looks when the runtime folder is not the user's.
+        const QString fallback = QDir(shared).filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name));
+        QVERIFY(QDir().mkpath(fallback));
+        QFile planted(QDir(shared).filePath(QStringLiteral("velakor.lock")));
+        QVERIFY(planted.open(QIODevice::WriteOnly));
+        planted.close();
+        if (!GiveToAnotherUser(runtimeFolder) || !GiveToAnotherUser(fallback) || !GiveToAnotherUser(planted.fileName()))
+            QSKIP("only root can give a folder to another user");
+    }
+
+    const QString path = SingleInstance::DefaultLockPath();
+    QVERIFY(!path.isEmpty());
+    const QFileInfo folder(QFileInfo(path).path());
+    QVERIFY2(folder.canonicalFilePath() != QFileInfo(shared).canonicalFilePath(), qPrintable(path));
+    QVERIFY(!folder.isSymLink());
+    QCOMPARE(folder.ownerId(), uint(::geteuid()));
+    QCOMPARE(int(QFileInfo(folder.absoluteFilePath()).permissions() & 0x0777), 0x0700);
+    SingleInstance instance(path);
+    QVERIFY(instance.TryAcquire());
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLatin1(lock.readLine()).trimmed(), QString::number(QCoreApplication::applicationPid()));
 }
 
 QTEST_MAIN(TestSingleInstance)

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "TempFolder.h"
 #include "app/Calculation.h"
@@ -36,11 +37,8 @@ Program ChartOf(const SkyChoice& choice) {
     return p;
 }
 
-QString SettingsFile() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                     QCoreApplication::applicationName())
-        .fileName();
-}
+// Without opening it: a pipe at its name must not hold the test either.
+QString SettingsFile() { return ProgramSettings::FileName(); }
 
 }  // namespace
 
@@ -73,7 +71,17 @@ class TestSkySettings : public QObject {
     }
 
 private slots:
-    void init() { QFile::remove(SettingsFile()); }
+    void init() {
+        QFile::remove(SettingsFile());
+        QFile::remove(QFileInfo(SettingsFile()).path());
+    }
+
+    // The program reads the settings where the toolkit keeps them.
+    void settingsFileIsTheToolkits() {
+        QCOMPARE(SettingsFile(), QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                           QCoreApplication::organizationName(), QCoreApplication::applicationName())
+                                     .fileName());
+    }
 
     void choicesRecomputeAndAreRemembered_data() {
         QTest::addColumn<QStringList>("entries");
@@ -153,6 +161,57 @@ private slots:
         QTest::newRow("values out of range")
             << QByteArray("[Sky]\nPositions=7\nAyanamsa=-1\nNode=x\n[View]\nChartStyle=9\nColour=maybe\nStatusBar=2\n");
     }
+    // What stands at the settings' name, and what the status bar says when a choice is made.
+    void hostileSettingsFiles_data() {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("FIFO") << "fifo" << "not a regular file";
+        QTest::newRow("huge file") << "huge" << "larger than a settings file can be";
+        QTest::newRow("folder cannot be made") << "file for folder" << "its folder cannot be made";
+    }
+    void hostileSettingsFiles() {
+        QFETCH(QString, planted);
+        QFETCH(QString, why);
+        const QString name = SettingsFile();
+        QVERIFY(QDir().mkpath(QFileInfo(name).path()));
+        if (planted == QLatin1String("fifo")) QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        if (planted == QLatin1String("huge")) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[View]\nChartStyle=1\n");
+            QVERIFY(file.resize(qint64(300) << 20));  // sparse: no disk spent
+        }
+        if (planted == QLatin1String("file for folder")) {
+            QVERIFY(QDir(QFileInfo(name).path()).removeRecursively());
+            QFile file(QFileInfo(name).path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        struct stat before {};
+        QCOMPARE(::lstat(QFile::encodeName(QFileInfo(name).path()).constData(), &before), 0);
+
+        auto run = Start();  // a pipe held the start here for ever
+        QVERIFY(run->frame);
+        QCOMPARE(run->frame->chartStyle(), ChartStyle::North);
+        QStatusBar* bar = run->frame->statusBar();
+        QCOMPARE(bar->currentMessage(), QString());
+        run->frame->findChild<QAction*>("mnuSouth")->trigger();
+        QCOMPARE(bar->currentMessage(), QStringLiteral("The settings could not be saved: %1 (%2)").arg(name, why));
+        // Said once: the next choice goes by quietly.
+        bar->clearMessage();
+        run->frame->findChild<QAction*>("mnuColorOn")->trigger();
+        run->frame->findChild<QAction*>("mnuDashaYear_2")->trigger();
+        QCOMPARE(bar->currentMessage(), QString());
+        // What stood there is left as it was.
+        struct stat after {};
+        QCOMPARE(::lstat(QFile::encodeName(QFileInfo(name).path()).constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        if (planted != QLatin1String("file for folder")) {
+            QCOMPARE(::lstat(QFile::encodeName(name).constData(), &after), 0);
+            QCOMPARE(QFileInfo(name).isFile(), planted == QLatin1String("huge"));
+            QCOMPARE(QFileInfo(name).size(), planted == QLatin1String("huge") ? qint64(300) << 20 : qint64(0));
+        }
+    }
+
     void corruptSettingsGiveTheDefaults() {
         QFETCH(QByteArray, contents);
         QFile file(SettingsFile());

@@ -477,6 +477,16 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
         r["BirthCity"] = "Pune \xE2\x98\x83";
         return r;
     }();
+    const json withC1Control = [&] {
+        json r = json::parse(good);
+        r["BirthState"] = "Maha\xC2\x85rashtra";
+        return r;
+    }();
+    const json noBreakSpaces = [&] {
+        json r = json::parse(good);
+        r["BirthName"] = "\xC2\xA0\xC2\xAD\xC2\xA0";
+        return r;
+    }();
     const std::string spaces = good.substr(0, good.find("\"BirthName\":")) + "\"BirthName\":\"   \"" +
                                good.substr(good.find(",", good.find("\"BirthName\":")));
 
@@ -506,6 +516,10 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
         {"character a reading cannot keep", withSnowman.dump() + "\n", Input::File, Output::File, 1, 0, "",
          "key BirthCity holds a character a reading file cannot keep"},
         {"name of spaces", spaces, Input::File, Output::File, 1, 0, "", "Please Enter Your Name"},
+        {"C1 control in a place", withC1Control.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "key BirthState holds a control character"},
+        {"name of no-break spaces and a soft hyphen", noBreakSpaces.dump() + "\n", Input::File, Output::File, 1, 0, "",
+         "Please Enter Your Name"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -519,7 +533,8 @@ TEST(ChartTool, FailedInputOrOutputIsNeverSuccess) {
     }
 }
 
-// A program that sends one record and waits for its answer gets it while stdin stays open.
+// A program that sends one record and waits for its answer gets it while stdin stays open,
+// also when it has already sent the first bytes of the next record.
 TEST(ChartTool, AnswersEachRecordBeforeWaitingForTheNext) {
     std::signal(SIGPIPE, SIG_IGN);
     int in[2], out[2];
@@ -553,8 +568,9 @@ TEST(ChartTool, AnswersEachRecordBeforeWaitingForTheNext) {
         }
     };
     const std::string india = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 0, false, 77, 0, true, false).dump();
-    for (int round = 0; round < 2; ++round) {
-        const std::string record = india + "\n";
+    const std::string pieces[] = {india + "\n", india + "\n" + india.substr(0, 10), india.substr(10) + "\n"};
+    for (int round = 0; round < 3; ++round) {
+        const std::string& record = pieces[round];
         ASSERT_EQ(::write(in[1], record.data(), record.size()), static_cast<ssize_t>(record.size()));
         const std::string answer = nextLine();
         ASSERT_FALSE(answer.empty()) << "no answer within 10 s, round " << round;

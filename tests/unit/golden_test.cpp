@@ -112,14 +112,29 @@ std::vector<std::string> RunTool(const std::vector<std::string>& records, const 
     return answers;
 }
 
+// An unoptimised or sanitised build computes each answer many times slower: it checks every
+// fifth record, which still walks every sky, ayanamsa, node and option.
+#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kStride = 1;
+#else
+constexpr std::size_t kStride = 5;
+#endif
+
 TEST(Golden, EveryAnswerIsTheSameAsBefore) {
-    const std::vector<std::string> records = GoldenRecords();
+    const std::vector<std::string> all = GoldenRecords();
+    std::vector<std::string> records;
+    std::vector<std::size_t> numbers;
+    for (std::size_t i = 0; i < all.size(); i += kStride) {
+        records.push_back(all[i]);
+        numbers.push_back(i);
+    }
     test::TempFolder dir;
     const std::vector<std::string> answers = RunTool(records, dir.str());
     ASSERT_EQ(answers.size(), records.size());
     const std::string goldenPath = std::string(VELAKOR_TEST_DATA) + "/golden_answers.txt";
 
-    if (const char* write = std::getenv("VELAKOR_WRITE_GOLDEN"); write != nullptr && std::string(write) == "1") {
+    if (const char* write = std::getenv("VELAKOR_WRITE_GOLDEN");
+        write != nullptr && std::string(write) == "1" && kStride == 1) {
         std::ofstream out(goldenPath, std::ios::binary);
         for (const std::string& a : answers) out << Hex(Fnv1a(a)) << '\n';
         GTEST_SKIP() << "wrote " << goldenPath;
@@ -129,11 +144,12 @@ TEST(Golden, EveryAnswerIsTheSameAsBefore) {
     ASSERT_TRUE(golden) << goldenPath;
     std::vector<std::string> expected;
     for (std::string line; std::getline(golden, line);) expected.push_back(line);
-    ASSERT_EQ(expected.size(), answers.size());
+    ASSERT_EQ(expected.size(), all.size());
     int changed = 0;
-    for (std::size_t i = 0; i < answers.size(); ++i) {
-        if (Hex(Fnv1a(answers[i])) == expected[i]) continue;
-        if (++changed <= 3) ADD_FAILURE() << "answer " << i << " changed\nrecord: " << records[i] << "\nanswer: " << answers[i];
+    for (std::size_t k = 0; k < answers.size(); ++k) {
+        const std::size_t i = numbers[k];
+        if (Hex(Fnv1a(answers[k])) == expected[i]) continue;
+        if (++changed <= 3) ADD_FAILURE() << "answer " << i << " changed\nrecord: " << records[k] << "\nanswer: " << answers[k];
     }
     EXPECT_EQ(changed, 0) << "answers changed";
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -101,16 +103,43 @@ TEST(SkyTables, RefusesDamagedFiles) {
     flipped[flipped.size() / 2] ^= 0x10;
     std::string otherMagic = good;
     otherMagic[7] = '2';
+    // A field of one series' header changed, with a checksum that fits: a crafted file.
+    enum Field { kSegments = 4, kStart = 12, kLength = 20, kUnit = 28 };
+    auto crafted = [&good](SkySeries series, Field field, double value) {
+        std::string bytes = good;
+        const std::size_t at = kSkyTablesMagic.size() + 4 + 36 * static_cast<std::size_t>(series) + field;
+        EXPECT_EQ(static_cast<unsigned char>(bytes[at - field]), static_cast<unsigned>(series)) << "header order";
+        if (field == kSegments) {
+            const auto n = static_cast<std::uint32_t>(value);
+            std::memcpy(bytes.data() + at, &n, sizeof n);
+        } else {
+            std::memcpy(bytes.data() + at, &value, sizeof value);
+        }
+        const std::uint32_t sum = SkyTablesChecksum(std::string_view(bytes).substr(0, bytes.size() - 4));
+        std::memcpy(bytes.data() + bytes.size() - 4, &sum, sizeof sum);
+        return bytes;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    ASSERT_TRUE(SkyTables::Parse(crafted(SkySeries::Moon, kUnit, 1e-6)).Valid());
     const struct {
         const char* name;
         std::string bytes;
     } rows[] = {
+        {"infinite scale", crafted(SkySeries::Moon, kUnit, inf)},
+        {"tiny scale", crafted(SkySeries::Sun, kUnit, 1e-300)},
+        {"scale not a number", crafted(SkySeries::DeltaT, kUnit, std::nan(""))},
+        {"infinite segment", crafted(SkySeries::Moon, kLength, inf)},
+        {"segment of no length", crafted(SkySeries::Sun, kLength, 1e-12)},
+        {"Moon's series ends in 1975", crafted(SkySeries::Moon, kLength, 4.0)},
+        {"Saturn's series begins in 1970", crafted(SkySeries::Saturn, kStart, 2440587.5)},
+        {"start not a number", crafted(SkySeries::Lahiri, kStart, std::nan(""))},
         {"empty", ""},
         {"magic only", std::string(kSkyTablesMagic)},
         {"truncated", good.substr(0, good.size() - 100)},
         {"one byte more", good + "x"},
         {"a bit flipped", flipped},
         {"another format", otherMagic},
+        {"segments beyond the file", crafted(SkySeries::Sun, kSegments, 1725)},
     };
     for (const auto& row : rows) EXPECT_FALSE(SkyTables::Parse(row.bytes).Valid()) << row.name;
     EXPECT_FALSE(SkyTables::Load("no-such-folder/sky.tables").Valid());

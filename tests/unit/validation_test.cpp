@@ -56,6 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"noLonMin", [](FormValues& v) { v.LonMin.clear(); }, "Please Enter Minute of Longitude", C, FormField::LonMin, FollowUp::None},
         RuleCase{"noCity", [](FormValues& v) { v.City.clear(); }, "Please Enter Your City name", C, FormField::City, FollowUp::None},
         RuleCase{"cityOfSpaces", [](FormValues& v) { v.City = "  "; }, "Please Enter Your City name", C, FormField::City, FollowUp::None},
+        // Spaces of every kind and characters that print as nothing leave a field empty.
+        RuleCase{"nameOfNoBreakSpaces", [](FormValues& v) { v.Name = "\xC2\xA0\xC2\xA0"; }, "Please Enter Your Name", C, FormField::Name, FollowUp::None},
+        RuleCase{"nameOfASoftHyphen", [](FormValues& v) { v.Name = "\xC2\xAD"; }, "Please Enter Your Name", C, FormField::Name, FollowUp::None},
+        RuleCase{"stateOfIdeographicAndZeroWidthSpaces", [](FormValues& v) { v.State = " \xE3\x80\x80\xE2\x80\x8B\xEF\xBB\xBF"; },
+                 "Please Enter Your State name", C, FormField::State, FollowUp::None},
+        RuleCase{"countryOfATabAndANextLine", [](FormValues& v) { v.Country = "\t\xC2\x85"; }, "Please Enter Your Country name", C, FormField::Country, FollowUp::None},
+        RuleCase{"nameWithANoBreakSpaceInside", [](FormValues& v) { v.Name = "Ravi\xC2\xA0Kumar"; }, nullptr, C, FormField::None, FollowUp::None},
         RuleCase{"noState", [](FormValues& v) { v.State.clear(); }, "Please Enter Your State name", C, FormField::State, FollowUp::None},
         RuleCase{"noCountry", [](FormValues& v) { v.Country.clear(); }, "Please Enter Your Country name", C, FormField::Country, FollowUp::None},
         RuleCase{"noLatitudeDirection", [](FormValues& v) { v.Latitude = Direction::None; },

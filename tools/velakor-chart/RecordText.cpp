@@ -6,12 +6,9 @@
 namespace velakor {
 
 std::optional<std::string> TextValueError(std::string_view key, std::string_view utf8) {
-    // Every byte of a multi-byte UTF-8 character is 128 or more: a byte below 32, or 127,
-    // is the control character itself.
-    for (const char ch : utf8) {
-        if (IsControlCode(static_cast<unsigned char>(ch))) {
-            return "key " + std::string(key) + " holds a control character";
-        }
+    // The C1 controls (U+0080..U+009F) are two bytes each in UTF-8: read characters, not bytes.
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (IsControlCode(NextCodePoint(utf8, i))) return "key " + std::string(key) + " holds a control character";
     }
     // The file keeps the value without its outer spaces; anything else it drops is lost.
     if (Latin1ToUtf8(FileText(utf8)) != TrimSpaces(utf8)) {

@@ -9,7 +9,8 @@
 namespace velakor {
 
 // The error for the text value of key, or nothing when the value is fine: a control
-// character (codes below 32, and 127) or a character the reading file cannot keep is named.
+// character (codes below 32, 127 and the C1 controls 128..159) or a character the reading
+// file cannot keep is named.
 std::optional<std::string> TextValueError(std::string_view key, std::string_view utf8);
 
 }  // namespace velakor

@@ -6,12 +6,11 @@
 namespace velakor {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, SkyAyanamsa>, 4> kAyanamsas{{
-    {"Lahiri", SkyAyanamsa::Lahiri},
-    {"Raman", SkyAyanamsa::Raman},
-    {"KP", SkyAyanamsa::Krishnamurti},
-    {"TrueChitra", SkyAyanamsa::TrueChitra},
-}};
+const std::array<std::pair<std::string_view, SkyAyanamsa>, 4> kAyanamsaKeys = [] {
+    std::array<std::pair<std::string_view, SkyAyanamsa>, 4> keys;
+    for (std::size_t i = 0; i < kAyanamsas.size(); ++i) keys[i] = {AyanamsaKey(kAyanamsas[i]), kAyanamsas[i]};
+    return keys;
+}();
 constexpr std::array<std::pair<std::string_view, SkyNode>, 2> kNodes{{{"Mean", SkyNode::Mean}, {"True", SkyNode::True}}};
 constexpr std::array<std::pair<std::string_view, SkyPositions>, 2> kPositions{
     {{"builtin", SkyPositions::Builtin}, {"precise", SkyPositions::Precise}}};
@@ -52,7 +51,7 @@ bool IsSkyKey(std::string_view key) { return key == "Positions" || key == "Ayana
 SkyKeys ReadSkyKeys(const nlohmann::json& record) {
     SkyKeys out;
     if (!ReadOne(record, "Positions", kPositions, out.Choice.Positions, out) ||
-        !ReadOne(record, "Ayanamsa", kAyanamsas, out.Choice.Ayanamsa, out) ||
+        !ReadOne(record, "Ayanamsa", kAyanamsaKeys, out.Choice.Ayanamsa, out) ||
         !ReadOne(record, "Node", kNodes, out.Choice.Node, out))
         return out;
     if (out.Choice.Positions == SkyPositions::Builtin) {
@@ -72,7 +71,7 @@ nlohmann::ordered_json SkyAnswer(const SkyChoice& choice) {
     nlohmann::ordered_json sky;
     sky["Positions"] = NameOf(kPositions, choice.Positions);
     if (choice.Positions == SkyPositions::Precise) {
-        sky["Ayanamsa"] = NameOf(kAyanamsas, choice.Ayanamsa);
+        sky["Ayanamsa"] = NameOf(kAyanamsaKeys, choice.Ayanamsa);
         sky["Node"] = NameOf(kNodes, choice.Node);
     }
     return sky;

@@ -20,13 +20,22 @@ constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
 enum class LineRead { Line, TooLong, End };
 
+// True when the next input byte can be had without waiting: then the answers may wait in
+// the buffer, and a batch is written in large pieces.
+bool InputAtHand(std::streambuf& in) { return in.in_avail() > 0; }
+
 // Reads the next line into line, without its line end (LF, or CR LF). Of a line longer than
-// kMaxLineBytes nothing is kept: the rest of it is read and dropped.
-LineRead ReadLine(std::streambuf& in, std::string& line) {
+// kMaxLineBytes nothing is kept: the rest of it is read and dropped. Before any read that
+// may wait, beforeWaiting hands on the answers made so far: a reader that has sent one
+// record, and perhaps the first bytes of the next, gets its answer before the tool waits
+// for the rest.
+template <typename BeforeWaiting>
+LineRead ReadLine(std::streambuf& in, std::string& line, BeforeWaiting beforeWaiting) {
     line.clear();
     bool any = false;
     bool tooLong = false;
     for (;;) {
+        if (!InputAtHand(in)) beforeWaiting();
         const auto c = in.sbumpc();
         if (c == std::char_traits<char>::eof() || c == '\n') {
             if (c == std::char_traits<char>::eof() && !any) return LineRead::End;
@@ -43,11 +52,6 @@ LineRead ReadLine(std::streambuf& in, std::string& line) {
         line.push_back(static_cast<char>(c));
     }
 }
-
-// True when the next input byte can be had without waiting: then the answers may wait in
-// the buffer, and a batch is written in large pieces. A reader that sends one record and
-// waits for its answer gets it before the tool waits again.
-bool InputAtHand(std::streambuf& in) { return in.in_avail() > 0; }
 
 // Ends the tool after the input could not be read, once every answer made so far is out.
 [[noreturn]] void EndAfterReadFailure(velakor::AnswerOutput& out, int error) {
@@ -73,9 +77,11 @@ int main() {
     for (;;) {
         LineRead read = LineRead::End;
         try {
-            if (!InputAtHand(in) && !out.Flush()) velakor::EndAfterWriteFailure(out.Error());
             errno = 0;
-            read = ReadLine(in, line);
+            read = ReadLine(in, line, [&out] {
+                if (!out.Flush()) velakor::EndAfterWriteFailure(out.Error());
+                errno = 0;
+            });
         } catch (const std::exception&) {
             EndAfterReadFailure(out, errno);
         }

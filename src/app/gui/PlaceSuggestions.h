@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Program.h"
+#include "vedic/Birth.h"
 #include "place/Atlas.h"
 
 class QAbstractItemView;

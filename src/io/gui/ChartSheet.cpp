@@ -16,6 +16,7 @@
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/ChartCanvas.h"
+#include "ui/DashaModel.h"
 #include "ui/Fonts.h"
 #include "ui/ReadingTexts.h"
 #include "ui/Seams.h"
@@ -204,10 +205,14 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
         dy += 13;
     }
     std::vector<QStringList> maha;
-    for (const DashaPeriod& m : r.Periods.Mahadashas) {
-        const bool runs = r.TodayJd >= m.StartJd && r.TodayJd < m.EndJd;
-        maha.push_back({QText(DashaLordName(m.Lord)) + (runs ? QStringLiteral(" \u25C0") : QString()),
-                        QText(ClockText(m.StartJd, r.Offset)), QText(ClockText(m.EndJd, r.Offset))});
+    DashaModel periods;
+    periods.SetReadings(r);
+    for (int row = 0; row < periods.rowCount(); ++row) {
+        const QModelIndex m = periods.index(row, 0);
+        const QStringList cells = periods.RowTexts(m);
+        const bool runs = periods.data(m, DashaModel::kRunningRole).toBool();
+        maha.push_back({cells[DashaModel::kLord] + (runs ? QStringLiteral(" \u25C0") : QString()),
+                        cells[DashaModel::kStart], cells[DashaModel::kEnd]});
     }
     PaintTable(painter, QPointF(dasha.x(), dy + 1),
                {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 56, 150}, half,

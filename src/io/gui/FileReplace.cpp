@@ -43,6 +43,18 @@ bool SyncToDisk(QFile& file) {
 
 }  // namespace
 
+bool IsReadOnly(const QFileInfo& file) {
+    constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (!(file.permissions() & kAnyWrite)) return true;
+#ifdef Q_OS_UNIX
+    // Only the file's own permissions count: a read-only disk has its own reason.
+    errno = 0;
+    return ::access(QFile::encodeName(file.absoluteFilePath()).constData(), W_OK) != 0 && errno == EACCES;
+#else
+    return !file.isWritable();
+#endif
+}
+
 QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTarget link) {
     QString path = QFileInfo(name).absoluteFilePath();
     const QFileInfo target(path);
@@ -51,6 +63,14 @@ QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTar
     }
     const QFileInfo at(path);
     if (at.isDir() && !at.isSymLink()) return Reason(EISDIR);
+    // A device, a pipe or a socket is no file to replace: renaming over /dev/null would put
+    // a regular file where the system's device stood. What is replaced is a regular file or
+    // nothing (a link, in Replace, is the name itself).
+    const bool linkReplaced = link == LinkAtTarget::Replace && at.isSymLink();
+    if (at.exists() && !at.isFile() && !linkReplaced) return QLatin1String(kNotRegularReason);
+    // The rename would succeed over a file the user marked read-only (the folder decides),
+    // and root may write anything: the file's own marks are what the user meant.
+    if (at.isFile() && !linkReplaced && IsReadOnly(at)) return QLatin1String(kReadOnlyReason);
     const QString folder = QFileInfo(path).absolutePath();
 
     // A name of our own that nobody else holds: opened only if it did not exist, so no
@@ -93,6 +113,35 @@ QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTar
     }
     if (!reason.isEmpty()) QFile::remove(file.fileName());
     return reason;
+}
+
+QString OwnPrivateFolder(const QString& path, QString& reason) {
+    if (path.isEmpty()) {
+        reason = QStringLiteral("there is no such folder");
+        return {};
+    }
+    if (!QDir().mkpath(path)) {
+        reason = QStringLiteral("the folder %1 cannot be made").arg(path);
+        return {};
+    }
+    const QFileInfo info(path);
+#ifdef Q_OS_UNIX
+    const bool ours = info.ownerId() == ::geteuid();
+#else
+    const bool ours = true;
+#endif
+    if (info.isSymLink() || !info.isDir() || !ours) {
+        reason = QStringLiteral("the folder %1 is not the user's own").arg(path);
+        return {};
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                                 QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (QFileInfo(path).permissions() & kOthers) {
+        reason = QStringLiteral("the folder %1 is open to other users").arg(path);
+        return {};
+    }
+    return path;
 }
 
 void RemoveLeftoverTemporaries(const QString& folder, uint ownerId, const QDateTime& now) {

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 
 namespace velakor {
@@ -22,13 +23,27 @@ enum class LinkAtTarget {
     Replace,  // the link itself is replaced by the file; nothing is written where it points
 };
 
-// Writes bytes to name (replacing any file of that name whole) and returns an empty text;
-// or, when that fails, the system's reason in plain words ("No space left on device"), the
-// old file being left as it was and nothing of the attempt left behind.
+// The reasons ReplaceFileWhole gives for a target it leaves alone.
+inline constexpr char kNotRegularReason[] = "Not a regular file";
+inline constexpr char kReadOnlyReason[] = "The file is read-only";
+
+// True when the file carries no write permission for anyone, or the user may not write it.
+bool IsReadOnly(const QFileInfo& file);
+
+// Writes bytes to name (replacing any regular file of that name whole) and returns an empty
+// text; or, when that fails, the reason in plain words ("No space left on device"), the old
+// file being left as it was and nothing of the attempt left behind. A device, pipe or socket
+// at the name, and a read-only file, are refused (kNotRegularReason, kReadOnlyReason): the
+// rename would replace them where writing into them was meant or forbidden.
 QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTarget link = LinkAtTarget::Follow);
 
 // Removes the leftovers of earlier saves in folder: files of the names above that belong to
 // ownerId and were last changed before now - kLeftoverAgeSeconds.
 void RemoveLeftoverTemporaries(const QString& folder, uint ownerId, const QDateTime& now);
+
+// The folder at path, made if need be, when it belongs to the user alone: a real folder (no
+// link) that the user owns, its permissions then narrowed to the user's own (0700). Empty,
+// with the reason, when it cannot be made or belongs to someone else.
+QString OwnPrivateFolder(const QString& path, QString& reason);
 
 }  // namespace velakor

@@ -10,7 +10,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -139,21 +138,24 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
     }
     const QString path = QString::fromStdString(target.Path);
 
-    // The converter reads a bitmap file and writes a JPEG file: it works in a fresh folder of
-    // our own, removed with all in it whatever happens, never on names of the user's. The
-    // JPEG then goes into the user's folder whole, as any other file we save.
-    QTemporaryDir work(QDir::temp().filePath(QStringLiteral("velakor-XXXXXX")));
-    const QString bitmap = work.filePath(QStringLiteral("chart.bmp"));
-    const QString converted = work.filePath(QStringLiteral("chart.jpg"));
-    const bool ok = !picture.isNull() && work.isValid() &&
-              picture.toImage().convertToFormat(QImage::Format_RGB888).save(bitmap, "BMP") &&
-              BmpToJpeg(QFile::encodeName(bitmap).constData(), QFile::encodeName(converted).constData(),
-                        kJpegQuality) == 0;
-    QByteArray bytes;
-    QFile jpeg(converted);
-    if (ok && jpeg.open(QIODevice::ReadOnly)) bytes = jpeg.readAll();
+    // Converted in memory: no work folder in the shared temporary folder, which may be full
+    // and where a killed save would leave its files for good. The JPEG then goes into the
+    // user's folder whole, as any other file we save.
+    if (picture.isNull()) {
+        SaveFailed(parent, path, QStringLiteral("There is no picture to save"));
+        return {};
+    }
+    const QImage rgb = picture.toImage().convertToFormat(QImage::Format_RGB888);
+    unsigned char* jpeg = nullptr;
+    unsigned long jpegSize = 0;
+    const int converted = rgb.isNull() ? -1
+                                       : RgbToJpeg(rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()),
+                                                   rgb.height(), kJpegQuality, &jpeg, &jpegSize);
+    const QByteArray bytes = converted == 0 ? QByteArray(reinterpret_cast<const char*>(jpeg), static_cast<qsizetype>(jpegSize))
+                                            : QByteArray();
+    Bmp2JpegFree(jpeg);
     if (bytes.isEmpty()) {
-        SaveFailed(parent, path);
+        SaveFailed(parent, path, QStringLiteral("The picture could not be converted to JPEG"));
         return {};
     }
     if (!WriteFileSafely(parent, path, bytes)) return {};

@@ -46,9 +46,10 @@ QString LocaleMonthName(int month);
 // Save As JPEG: asks for a name with the JPEG dialog and saves the picture under it.
 void SaveChartPictureAs(QWidget* parent, const QPixmap& picture);
 
-// Saves the picture as a JPEG under a free name derived from name (numbered when taken).
-// The bitmap handed to the converter is a fresh temporary file, removed afterwards.
-// Returns the path written, or an empty text when nothing was written.
+// Saves the picture as a JPEG under a free name derived from name (numbered when taken),
+// converted in memory (the same bytes the converter makes of the picture's bitmap) and
+// written as WriteFileSafely writes. A failure names the file and the reason. Returns the
+// path written, or an empty text when nothing was written.
 QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& name);
 
 // Print: shows the print dialog (no page numbers; no print to file where there are

@@ -1,0 +1,57 @@
+// The Vimshottari dasha of one chart as an item model: the nine mahadashas, each with its
+// nine antardashas, each with its nine pratyantardashas. The tree on screen, its picture,
+// its printout and the chart sheet all read these rows.
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QColor>
+#include <vector>
+
+#include "app/Readings.h"
+
+namespace velakor {
+
+// The background of the periods running today, on screen and on paper.
+inline const QColor kRunningColour{255, 236, 170};
+
+class DashaModel : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    enum Column { kLord, kStart, kEnd, kAge, kNow, kColumnCount };
+    // The period's lord, start and end as values (DashaPeriod) under this role.
+    static constexpr int kPeriodRole = Qt::UserRole;
+    // True for the periods running "today".
+    static constexpr int kRunningRole = Qt::UserRole + 1;
+
+    explicit DashaModel(QObject* parent = nullptr);
+    void SetReadings(const Readings& r);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The running period at level 0 (mahadasha), 1 or 2, or an invalid index.
+    QModelIndex RunningIndex(int level) const;
+    // The texts of a row, column by column.
+    QStringList RowTexts(const QModelIndex& index) const;
+
+private:
+    struct Node {
+        DashaPeriod Period;
+        int Parent = -1;  // node number, -1 at the top
+        int Row = 0;      // among its parent's children
+        bool Running = false;
+        std::vector<int> Children;
+    };
+    int NodeOf(const QModelIndex& index) const;
+    void Add(const DashaPeriod& period, int parent, int row, int level);
+
+    Readings readings_;
+    std::vector<Node> nodes_;
+    std::vector<int> top_;
+};
+
+}  // namespace velakor
