@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "astro/CivilTime.h"
 #include "ui/ReadingTexts.h"
 
 namespace velakor {
