@@ -590,6 +590,7 @@ void MDI::WriteChart() {
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;
+    readings_.reset();
     RefreshView();
 }
 

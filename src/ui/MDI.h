@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 
 #include "app/Program.h"
+#include "app/Readings.h"
 #include "chart/ChartLayout.h"
 
 class QAction;
@@ -127,6 +129,7 @@ private:
     void BuildReadingViews();
     void AddSheetEntries(QMenu* file);
     void RefreshReadings();
+    const Readings& CurrentReadings();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
@@ -168,6 +171,7 @@ private:
     QMdiSubWindow* dashaWindow_ = nullptr;
     QMdiSubWindow* panchangaWindow_ = nullptr;
     bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
+    std::optional<Readings> readings_;
     int view_ = -1;
     ChartStyle style_ = ChartStyle::North;
     bool colour_ = false;

@@ -69,6 +69,7 @@ void MDI::BuildReadingMenus(QMenu* view, QList<QAction*>& views) {
         apply();
         ProgramSettings::ReportNotStored(this, ProgramSettings::SaveReading(program_.Reading));
         readingsStale_ = true;
+        readings_.reset();
         RefreshView();
     };
     for (int k = 0; k < yearEntries.size(); ++k) {
@@ -94,11 +95,11 @@ void MDI::AddSheetEntries(QMenu* file) {
             const QFileInfo reading(readingFileName_);
             pdfName = reading.dir().filePath(reading.completeBaseName() + QStringLiteral("-sheet.pdf"));
         }
-        PrintChartSheet(this, program_, style_, colour_, printer, pdfName);
+        PrintChartSheet(this, program_, CurrentReadings(), style_, colour_, printer, pdfName);
     });
     QAction* pdf = file->addAction(QStringLiteral("Export Chart Sheet as &PDF..."));
     pdf->setObjectName(QStringLiteral("mnuExportSheet"));
-    connect(pdf, &QAction::triggered, this, [this] { ExportChartSheetAsPdf(this, program_, style_, colour_); });
+    connect(pdf, &QAction::triggered, this, [this] { ExportChartSheetAsPdf(this, program_, CurrentReadings(), style_, colour_); });
 }
 
 void MDI::BuildReadingViews() {
@@ -116,6 +117,13 @@ void MDI::BuildReadingViews() {
     }
 }
 
+const Readings& MDI::CurrentReadings() {
+    // Once per chart and choice: the views, their pictures and printouts and the chart sheet
+    // all read these.
+    if (!readings_) readings_ = ComputeReadings(program_);
+    return *readings_;
+}
+
 void MDI::RefreshReadings() {
     // Their pictures and printouts say whose chart, when and where, and from which sky.
     const BirthRecord& b = program_.Birth;
@@ -128,7 +136,7 @@ void MDI::RefreshReadings() {
     const bool reading = view_ == kDashaView || view_ == kPanchangaView;
     // Filled when first shown after a change: a chart that is never read this way costs nothing.
     if (reading && readingsStale_) {
-        const Readings r = ComputeReadings(program_);
+        const Readings& r = CurrentReadings();
         dasha_->Show(program_, r);
         panchanga_->Show(program_, r);
         readingsStale_ = false;

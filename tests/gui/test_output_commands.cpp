@@ -28,6 +28,7 @@
 #include "io/gui/OutputCommands.h"
 #include "io/JpegNames.h"
 #include "bmp2jpeg.h"
+#include "ui/ReadingTexts.h"
 #include "ui/Seams.h"
 
 using namespace velakor;
@@ -513,7 +514,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir(folder).filePath("chart.pdf"));
         const auto print = [&] {
-            return sheet ? WriteChartSheet(nullptr, program, ChartStyle::North, false, printer)
+            return sheet ? WriteChartSheet(nullptr, program, ComputeReadings(program), ChartStyle::North, false, printer)
                          : PrintChartView(nullptr, &view, printer);
         };
         QVERIFY(print());

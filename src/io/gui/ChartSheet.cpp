@@ -88,11 +88,10 @@ double PaintTable(QPainter& painter, QPointF at, const QStringList& headers, con
 
 }  // namespace
 
-void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyle style, bool colour,
+void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Readings& r, ChartStyle style, bool colour,
                      const QString& printedOn) {
     const double w = page.width();
     const BirthRecord& b = p.Birth;
-    const Readings r = ComputeReadings(p);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
@@ -231,7 +230,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, ChartStyl
 
 namespace {
 
-bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Program& p, ChartStyle style,
+bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Program& p, const Readings& r, ChartStyle style,
                   bool colour) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -239,21 +238,21 @@ bool PaintSheetOn(QPagedPaintDevice& device, const QPageLayout& layout, const Pr
     const QRectF area = layout.paintRect(QPageLayout::Point);
     const double scale = painter.viewport().width() / area.width();
     painter.scale(scale, scale);
-    PaintChartSheet(painter, area.size(), p, style, colour, QDate::currentDate().toString(Qt::ISODate));
+    PaintChartSheet(painter, area.size(), p, r, style, colour, QDate::currentDate().toString(Qt::ISODate));
     return painter.end();
 }
 
 }  // namespace
 
-bool WriteChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer) {
+bool WriteChartSheet(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour, QPrinter& printer) {
     const QPageLayout layout = printer.pageLayout();
     return PrintWhole(
         parent, printer,
-        [&](QPagedPaintDevice& device) { return PaintSheetOn(device, layout, p, style, colour); },
+        [&](QPagedPaintDevice& device) { return PaintSheetOn(device, layout, p, r, style, colour); },
         QStringLiteral("The chart sheet could not be printed."));
 }
 
-bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool colour, QPrinter& printer,
+bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour, QPrinter& printer,
                      const QString& pdfName) {
     CommonDialog cd(parent);
     cd.Flags = kNoPageNums | kDisablePrintToFile;
@@ -267,10 +266,10 @@ bool PrintChartSheet(QWidget* parent, const Program& p, ChartStyle style, bool c
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     if (!cd.ShowPrinter(printer)) return false;
-    return WriteChartSheet(parent, p, style, colour, printer);
+    return WriteChartSheet(parent, p, r, style, colour, printer);
 }
 
-bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, ChartStyle style, bool colour) {
+bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour) {
     CommonDialog cd(parent);
     cd.Filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
     cd.DefaultExt = QStringLiteral("pdf");
@@ -284,7 +283,7 @@ bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, ChartStyle style, 
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-    return WriteChartSheet(parent, p, style, colour, printer);
+    return WriteChartSheet(parent, p, r, style, colour, printer);
 }
 
 }  // namespace velakor
