@@ -4,6 +4,7 @@
 
 #include "astro/CivilTime.h"
 #include "chart/NameTables.h"
+#include "chart/PositionText.h"
 
 namespace velakor {
 
@@ -14,8 +15,8 @@ std::optional<std::string> ZoneWarning(const BirthRecord& b) {
     if (apart <= kZoneWarningMinutes) return std::nullopt;
     const int hours = (apart + 30) / 60;
     return "The time zone " + UtcOffsetText(zoneAhead * 60) + " is " + std::to_string(hours) +
-           " hours from the local time of longitude " + std::to_string(b.LonDeg) + " deg " +
-           std::to_string(b.LonMin) + "' " + (b.LonEastFlag ? "E" : "W") + " (about " + UtcOffsetText(meanAhead * 60) +
+           " hours from the local time of longitude " + CoordinateText(b.LonDeg, b.LonMin, b.LonEastFlag ? 'E' : 'W') +
+           " (about " + UtcOffsetText(meanAhead * 60) +
            "). Cast the chart with this zone?";
 }
 

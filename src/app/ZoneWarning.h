@@ -14,8 +14,8 @@ namespace velakor {
 // list's first row, or a wrong zone picked by hand, is the likely cause.
 inline constexpr int kZoneWarningMinutes = 4 * 60;
 
-// "The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about
-// UTC+5:09). Cast the chart with this zone?", or nothing when the zone is plausible. Reads
+// "The time zone UTC-09:00 is 14 hours from the local time of longitude 77°12' E (about
+// UTC+05:09). Cast the chart with this zone?", or nothing when the zone is plausible. Reads
 // the zone entries, the daylight-saving flag and the longitude of a filled birth record.
 std::optional<std::string> ZoneWarning(const BirthRecord& b);
 

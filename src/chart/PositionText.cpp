@@ -92,4 +92,22 @@ std::string CompactPosition(double x) {
     return out;
 }
 
+std::string DegreesMinutesText(int degrees, int minutes) {
+    std::string out;
+    AppendNumber(out, degrees);
+    out += kDegreeSign;
+    const int m = minutes < 0 ? -minutes : minutes;
+    if (m < 10) out += '0';
+    AppendNumber(out, m);
+    out += '\'';
+    return out;
+}
+
+std::string CoordinateText(int degrees, int minutes, char side) {
+    std::string out = DegreesMinutesText(degrees, minutes);
+    out += ' ';
+    out += side;
+    return out;
+}
+
 }  // namespace velakor

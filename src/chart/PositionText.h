@@ -41,4 +41,9 @@ std::string CompactPosition(double x);
 // Appends the decimal digits of n.
 void AppendNumber(std::string& out, long long n);
 
+// "77°05'": whole degrees and two-digit minutes, as the pages and the program's own sentences
+// write a coordinate or a position in its sign; with a side, "77°05' E".
+std::string DegreesMinutesText(int degrees, int minutes);
+std::string CoordinateText(int degrees, int minutes, char side);
+
 }  // namespace velakor

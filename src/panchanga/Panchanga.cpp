@@ -38,18 +38,14 @@ double SiderealTime(double jdUt) { return Fold360(280.46061837 + kSiderealRate *
 
 // The moment near jdGuess when the Sun's altitude is h0 (rising or setting); false when
 // the Sun stays above or below that altitude all day.
-bool SunAtAltitude(double jdGuess, double lat, double lon, double h0, bool rising, SunPassage& passage,
-                   double& jd) {
+bool SunAtAltitude(double jdGuess, double lat, double lon, double h0, bool rising, double& jd) {
     double t = jdGuess;
     for (int i = 0; i < 12; ++i) {
         double ra = 0, dec = 0;
         SunEquatorial(t, ra, dec);
         const double cosH = (std::sin(h0 * kRad) - std::sin(lat * kRad) * std::sin(dec * kRad)) /
                             (std::cos(lat * kRad) * std::cos(dec * kRad));
-        if (cosH > 1.0 || cosH < -1.0) {
-            passage = cosH > 1.0 ? SunPassage::AlwaysDown : SunPassage::AlwaysUp;
-            return false;
-        }
+        if (cosH > 1.0 || cosH < -1.0) return false;
         const double h = std::acos(cosH) / kRad;
         const double hourAngle = Wrap180(SiderealTime(t) + lon - ra);
         const double dt = Wrap180((rising ? -h : h) - hourAngle) / kSiderealRate;
@@ -58,6 +54,51 @@ bool SunAtAltitude(double jdGuess, double lat, double lon, double h0, bool risin
     }
     jd = t;
     return true;
+}
+
+// How far the Sun stands above the altitude h0, as the sine of its altitude less that of h0:
+// the sign says above or below, and it changes only where the Sun rises or sets.
+double AboveAltitude(double jd, double lat, double lon, double h0) {
+    double ra = 0, dec = 0;
+    SunEquatorial(jd, ra, dec);
+    const double hourAngle = (SiderealTime(jd) + lon - ra) * kRad;
+    return std::sin(lat * kRad) * std::sin(dec * kRad) +
+           std::cos(lat * kRad) * std::cos(dec * kRad) * std::cos(hourAngle) - std::sin(h0 * kRad);
+}
+
+// The Sun's meridian passage nearest jd at which its hour angle is `target` degrees (0 the
+// upper passage, 180 the lower). The hour angle turns about 360 degrees a day.
+double MeridianPassage(double jd, double lon, double target) {
+    double t = jd;
+    for (int i = 0; i < 6; ++i) {
+        double ra = 0, dec = 0;
+        SunEquatorial(t, ra, dec);
+        const double dt = Wrap180(target - (SiderealTime(t) + lon - ra)) / 360.0;
+        t += dt;
+        if (std::fabs(dt) < 1e-7) break;
+    }
+    return t;
+}
+
+// The one crossing of h0 between a and b, where the altitude climbs (rising) or falls all the
+// way: the sign of AboveAltitude differs at the two ends. The almanac's iteration from the
+// usual guess answers first when it lands inside; otherwise the interval is halved.
+double CrossingBetween(double a, double b, double lat, double lon, double h0, bool rising, double usualGuess) {
+    double jd = 0.0;
+    if (SunAtAltitude(usualGuess, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
+    if (SunAtAltitude((a + b) / 2, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
+    // Close to the polar day or night the iteration may leave the interval: halve it down
+    // to a hundredth of a second.
+    const bool sideA = AboveAltitude(a, lat, lon, h0) > 0;
+    while (b - a > 1e-7) {
+        const double mid = (a + b) / 2;
+        if ((AboveAltitude(mid, lat, lon, h0) > 0) == sideA) {
+            a = mid;
+        } else {
+            b = mid;
+        }
+    }
+    return (a + b) / 2;
 }
 
 // The Sun's and Moon's longitudes combined as one panchanga limb counts them.
@@ -117,14 +158,72 @@ SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double 
     // The centre of the disc on the true horizon, or the upper limb (16') raised by the
     // standard refraction (34').
     const double h0 = rule == SunriseRule::Centre ? 0.0 : -50.0 / 60.0;
-    const double noon = JdFromCivil(year, month, day, 12.0, offsetMinutes);
+    // The date as the birth's clock reads it, midnight to midnight. Far from the clock's
+    // own meridian, or near the polar day, its rising may come late in the evening and
+    // its setting soon after midnight: every crossing inside the date is found, wherever
+    // it falls.
+    const double start = JdFromCivil(year, month, day, 0.0, offsetMinutes);
+    const double end = start + 1.0;
+    const double noon = start + 0.5;
+
+    // Between two meridian passages the altitude only climbs or only falls, so each piece
+    // of the date cut at the passages holds one crossing at most, seen as a change of side.
+    std::array<double, 6> cuts{};
+    int count = 0;
+    cuts[count++] = start;
+    double ra = 0, dec = 0;
+    SunEquatorial(start, ra, dec);
+    // The first half turn of the hour angle after midnight, then every half day.
+    const double turned = Fold360(SiderealTime(start) + longitude - ra);
+    double target = turned < 180.0 ? 180.0 : 360.0;
+    double passage = MeridianPassage(start + (target - turned) / 360.0, longitude, Fold360(target));
+    while (passage < end && count < 5) {
+        if (passage > start) cuts[count++] = passage;
+        target += 180.0;
+        passage = MeridianPassage(passage + 0.5, longitude, Fold360(target));
+    }
+    cuts[count++] = end;
+
+    // The pieces in which the Sun crosses, in order: rising where it comes up.
+    std::array<int, 5> crossed{};
+    std::array<bool, 5> rises{};
+    int crossings = 0;
+    bool above = AboveAltitude(start, latitude, longitude, h0) > 0;
+    const bool aboveAtStart = above;
+    for (int i = 1; i < count; ++i) {
+        const bool next = AboveAltitude(cuts[i], latitude, longitude, h0) > 0;
+        if (next == above) continue;
+        crossed[crossings] = i;
+        rises[crossings++] = next;
+        above = next;
+    }
+    // The date's sunrise is its first rising; its sunset the first setting after that, which
+    // ends the day the sunrise began, or else the first setting of the date.
+    int rise = -1, set = -1;
+    for (int k = 0; k < crossings; ++k) {
+        if (rises[k] && rise < 0) rise = k;
+        if (!rises[k] && (set < 0 || (rise >= 0 && set < rise && k > rise))) set = k;
+    }
     SunEvents e;
-    SunPassage riseFailure = SunPassage::Normal, setFailure = SunPassage::Normal;
-    e.Rises = SunAtAltitude(noon - 0.25, latitude, longitude, h0, true, riseFailure, e.RiseJd);
-    e.Sets = SunAtAltitude(noon + 0.25, latitude, longitude, h0, false, setFailure, e.SetJd);
-    if (!e.Rises) e.RiseJd = 0.0;
-    if (!e.Sets) e.SetJd = 0.0;
-    e.Passage = riseFailure != SunPassage::Normal ? riseFailure : setFailure;
+    if (rise >= 0) {
+        const int i = crossed[rise];
+        e.Rises = true;
+        e.RiseJd = CrossingBetween(cuts[i - 1], cuts[i], latitude, longitude, h0, true, noon - 0.25);
+    }
+    if (set >= 0) {
+        const int i = crossed[set];
+        e.Sets = true;
+        e.SetJd = CrossingBetween(cuts[i - 1], cuts[i], latitude, longitude, h0, false, noon + 0.25);
+    }
+    // What the note says follows what the times show: a date without a setting has the
+    // Sun up where it would set, one without a rising has it down.
+    if (e.Rises && !e.Sets) {
+        e.Passage = SunPassage::AlwaysUp;
+    } else if (!e.Rises && e.Sets) {
+        e.Passage = SunPassage::AlwaysDown;
+    } else if (!e.Rises && !e.Sets) {
+        e.Passage = aboveAtStart ? SunPassage::AlwaysUp : SunPassage::AlwaysDown;
+    }
     return e;
 }
 

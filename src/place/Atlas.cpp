@@ -273,10 +273,25 @@ std::string FoldPlaceName(std::string_view utf8) {
     return out;
 }
 
+std::string_view CommonStateName(std::string_view state) {
+    // The gazetteer gives some states their formal style ("State of West Bengal", "Canton of
+    // Bern"); people write the name alone. Styles that are part of the name in use ("District
+    // of Columbia", "Magallanes Region") are not among these.
+    static constexpr std::string_view kStyles[] = {"State of ",    "Canton of ",       "Province of ",
+                                                   "Estado de ",   "Departamento de ", "Principality of ",
+                                                   "Republic of "};
+    for (const std::string_view style : kStyles) {
+        if (state.size() > style.size() && state.starts_with(style)) return state.substr(style.size());
+    }
+    return state;
+}
+
 PlaceFields FieldsForPlace(const Place& place) {
     PlaceFields f;
-    f.City = FoldPlaceName(place.Name);
-    f.State = FoldPlaceName(place.State);
+    // The name the place was picked by: "Thiruvananthapuram" stays so, though the gazetteer
+    // keeps "Trivandrum".
+    f.City = FoldPlaceName(place.FormerName.empty() ? place.Name : place.FormerName);
+    f.State = FoldPlaceName(CommonStateName(place.State));
     f.Country = FoldPlaceName(place.Country);
     const long long lat = std::llround(std::fabs(place.Latitude) * 60.0);
     const long long lon = std::llround(std::fabs(place.Longitude) * 60.0);

@@ -35,8 +35,13 @@ std::string SuggestionLine(const Place& place);
 // dropped, runs of spaces become one. Letters the folding does not know are dropped too.
 std::string FoldPlaceName(std::string_view utf8);
 
-// What picking a place puts into the main form: names the letter filter lets through, and
-// the coordinates in whole degrees and minutes, rounded to the nearest minute.
+// A state's name as people write it: "State of West Bengal" -> "West Bengal".
+std::string_view CommonStateName(std::string_view state);
+
+// What picking a place puts into the main form: the name it was picked by (a former or common
+// name when it was found by one), the state's common name and the country, as the letter
+// filter lets them through, and the coordinates in whole degrees and minutes, rounded to the
+// nearest minute.
 struct PlaceFields {
     std::string City, State, Country;
     int LatDeg = 0, LatMin = 0;

@@ -74,7 +74,10 @@ std::string_view AyanamsaName(SkyAyanamsa a) { return kAyanamsaNames[static_cast
 std::string_view AyanamsaKey(SkyAyanamsa a) { return kAyanamsaNames[static_cast<std::size_t>(a)].key; }
 
 std::string DescribeSky(const SkyChoice& choice) {
-    if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas";
+    // The built-in Rahu is the mean node less one degree (about 56' behind the mean node
+    // other programs give): said wherever the sky is named, so that two printouts of one
+    // birth in the two skies say why their nodes differ.
+    if (choice.Positions == SkyPositions::Builtin) return "Built-in formulas, Rahu one degree behind the mean node";
     std::string text = "Precise (JPL ephemeris), ";
     text += AyanamsaName(choice.Ayanamsa);
     text += choice.Node == SkyNode::Mean ? ", mean node" : ", true node";

@@ -65,7 +65,8 @@ std::unique_ptr<Sky> MakeSky(const SkyChoice& choice);
 // to the built-in formulas.
 bool SkyAvailable(const SkyChoice& choice);
 
-// "Built-in formulas", or for example "Precise (JPL ephemeris), Lahiri, mean node".
+// The one description of a sky, wherever one is named: "Built-in formulas, Rahu one degree
+// behind the mean node", or for example "Precise (JPL ephemeris), Lahiri, mean node".
 std::string DescribeSky(const SkyChoice& choice);
 
 }  // namespace velakor

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "astro/CivilTime.h"
 #include "ui/ReadingTexts.h"
 
 namespace velakor {
@@ -82,8 +83,8 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             switch (index.column()) {
                 case kLord: return QText(DashaLordName(d.Lord));
-                case kStart: return MomentText(d.StartJd, readings_.Offset).left(16);
-                case kEnd: return MomentText(d.EndJd, readings_.Offset).left(16);
+                case kStart: return QText(ClockText(d.StartJd, readings_.Offset));
+                case kEnd: return QText(ClockText(d.EndJd, readings_.Offset));
                 case kAge: return AgeText(readings_.BirthJd, d.StartJd, readings_.Offset);
                 case kNow: return node.Running ? kNowMark : QString();
                 default: return {};

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -196,6 +197,9 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     BuildStrengthViews();
     BuildReadingViews();
     BuildTransitViews();
+    // The area gives the window of the view on show the focus as the window opens, though
+    // Tab never stops there: from it, Tab and Shift+Tab go on to the band's buttons.
+    for (QMdiSubWindow* window : area_->subWindowList()) window->installEventFilter(this);
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -217,6 +221,23 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
 }
 
 void MDI::MDIForm_Activate() { CapturePicture(); }
+
+bool MDI::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QMdiSubWindow*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            if (key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier)) {
+                cmdExit_->setFocus(Qt::BacktabFocusReason);
+                return true;
+            }
+            if (key->key() == Qt::Key_Tab) {
+                cmdSaveAsJPEG_->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void MDI::CapturePicture() {
     // Render the view itself: whatever covers the window on screen never gets in.
@@ -259,11 +280,9 @@ QString MDI::TitleOf(int view) const {
         const std::string_view chart = view < 0 ? kRashiTitle : kVargas.at(static_cast<std::size_t>(view)).Title;
         title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
     }
-    // The precise sky is named wherever the chart or what is read from it is shown: band,
-    // status bar, picture, printout.
-    if (program_.SkyInUse.Positions == SkyPositions::Precise)
-        title += QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
-    return title;
+    // The sky is named wherever the chart or what is read from it is shown: band, status
+    // bar, picture, printout; two printouts of one birth in the two skies say why they differ.
+    return title + QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
 }
 
 void MDI::SetReadingFileName(const QString& name) {

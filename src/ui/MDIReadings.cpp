@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "chart/NameTables.h"
 #include "io/gui/ChartSheet.h"
 #include "ui/MDI.h"
 #include "ui/MatchingView.h"
@@ -137,6 +138,14 @@ const Readings& MDI::CurrentReadings() {
 }
 
 void MDI::RefreshReadings() {
+    // Their pictures and printouts say whose chart, when and where, and from which sky.
+    const BirthRecord& b = program_.Birth;
+    const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount
+                             ? QText(Zone(b.ZoneIndex).Name)
+                             : QString();
+    const QString who = WhoAndWhereText(b), born = BornText(b, zone);
+    dasha_->SetHeading(TitleOf(kDashaView), who, born);
+    panchanga_->SetHeading(TitleOf(kPanchangaView), who, born);
     const bool reading = view_ == kDashaView || view_ == kPanchangaView;
     // Filled when first shown after a change: a chart that is never read this way costs nothing.
     if (reading && readingsStale_) {

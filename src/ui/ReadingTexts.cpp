@@ -1,5 +1,7 @@
 #include "ui/ReadingTexts.h"
 
+#include "chart/PositionText.h"
+
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
 
@@ -26,8 +28,27 @@ QString SunriseRuleText(SunriseRule rule) {
                                        : QStringLiteral("upper limb, with refraction");
 }
 
-QString MomentText(double jd, int offset) {
-    return QText(ClockText(jd, offset)) + QStringLiteral(" (UTC") + QText(OffsetText(offset)) + QLatin1Char(')');
+
+QString CoordinatesText(const BirthRecord& b) {
+    return QText(CoordinateText(b.LatDeg, b.LatMin, b.LatSouthFlag ? 'S' : 'N')) + QStringLiteral(", ") +
+           QText(CoordinateText(b.LonDeg, b.LonMin, b.LonEastFlag ? 'E' : 'W'));
+}
+
+QString WhoAndWhereText(const BirthRecord& b) {
+    return QStringLiteral("%1 \u2014 %2, %3, %4, %5")
+        .arg(QString::fromStdString(b.BirthName), QString::fromStdString(b.BirthCity),
+             QString::fromStdString(b.BirthState), QString::fromStdString(b.BirthCountry), CoordinatesText(b));
+}
+
+QString BornText(const BirthRecord& b, const QString& zoneName) {
+    return QStringLiteral("Born %1-%2-%3 at %4:%5, UTC%6 (%7; daylight saving %8)")
+        .arg(b.BirthYear, 4, 10, QLatin1Char('0'))
+        .arg(b.BirthMonth, 2, 10, QLatin1Char('0'))
+        .arg(b.BirthDay, 2, 10, QLatin1Char('0'))
+        .arg(b.BirthHour, 2, 10, QLatin1Char('0'))
+        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
+        .arg(QText(OffsetText(BirthUtcOffsetMinutes(b))), zoneName,
+             b.DaylightSaving ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 std::vector<PanchangaRow> PanchangaRows(const Readings& r) {

@@ -21,8 +21,14 @@ QString YearLengthText(double yearDays);
 QString BalanceText(const DashaBalance& b);
 // "centre of the Sun's disc, no refraction" or "upper limb, with refraction"
 QString SunriseRuleText(SunriseRule rule);
-// "1958-09-08 08:16 (UTC+05:30)"
-QString MomentText(double jd, int offset);
+
+// "12°58' N, 77°35' E", the birth place's coordinates as every page writes them.
+QString CoordinatesText(const BirthRecord& b);
+// "Asha Rao — Bangalore, Karnataka, India, 12°58' N, 77°35' E": whose chart, and where.
+QString WhoAndWhereText(const BirthRecord& b);
+// "Born 2000-03-01 at 10:00, UTC+05:30 (Indian Standard Time; daylight saving off)": the
+// date and clock time of the birth with the clock's offset and the zone's row as picked.
+QString BornText(const BirthRecord& b, const QString& zoneName);
 
 // The panchanga's rows: item, value at birth, when it ends (empty where it does not).
 struct PanchangaRow {

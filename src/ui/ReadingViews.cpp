@@ -65,18 +65,40 @@ void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStri
     }
 }
 
+void PaintLine(QPainter& painter, const QLabel* label) {
+    painter.setFont(label->font());
+    painter.drawText(label->geometry(), Qt::AlignLeft | Qt::AlignVCenter, label->text());
+}
+
 }  // namespace
 
-DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
+ReadingView::ReadingView(QWidget* parent) : QWidget(parent) {
     MakeWhite(this);
-    title_ = Line(this, QStringLiteral("lblDashaTitle"), 20, 12, true);
+    title_ = Line(this, QStringLiteral("lblReadingTitle"), 10, 12, true);
+    who_ = Line(this, QStringLiteral("lblReadingWho"), 38, 8.25, true);
+    born_ = Line(this, QStringLiteral("lblReadingBorn"), 56, 8.25, false);
+}
+
+void ReadingView::SetHeading(const QString& title, const QString& who, const QString& born) {
+    title_->setText(title);
+    who_->setText(who);
+    born_->setText(born);
+}
+
+void ReadingView::PaintHeading(QPainter& painter) const {
+    painter.setPen(Qt::black);
+    for (const QLabel* line : {title_, who_, born_}) PaintLine(painter, line);
+}
+
+DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
+    title_->setObjectName(QStringLiteral("lblDashaTitle"));
     title_->setText(QStringLiteral("Vimshottari Dasha"));
-    balance_ = Line(this, QStringLiteral("lblDashaBalance"), 48, 8.25, true);
+    balance_ = Line(this, QStringLiteral("lblDashaBalance"), 74, 8.25, true);
     model_ = new DashaModel(this);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("treDasha"));
     tree_->setModel(model_);
-    tree_->setGeometry(kLeft, 80, kWidth, frmDisplay::kHeight - 100);
+    tree_->setGeometry(kLeft, kBodyTop, kWidth, frmDisplay::kHeight - kBodyTop - 20);
     tree_->setUniformRowHeights(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->header()->setStretchLastSection(true);
@@ -96,11 +118,8 @@ void DashaView::Show(const Program& program, const Readings& r) {
 
 void DashaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.setFont(title_->font());
-    painter.drawText(title_->geometry(), Qt::AlignLeft | Qt::AlignVCenter, title_->text());
-    painter.setFont(balance_->font());
-    painter.drawText(balance_->geometry(), Qt::AlignLeft | Qt::AlignVCenter, balance_->text());
+    PaintHeading(painter);
+    PaintLine(painter, balance_);
     // The rows open on screen, as they stand.
     std::vector<std::pair<QStringList, int>> rows;
     auto add = [&](const QModelIndex& parent, int level, auto&& self) -> void {
@@ -112,17 +131,16 @@ void DashaView::Paint(QPainter& painter) const {
         }
     };
     add(QModelIndex(), 0, add);
-    const QRectF room(kLeft, 80, kWidth, height() - 90);
+    const QRectF room(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10);
     const double rowHeight = std::min(18.0, room.height() / static_cast<double>(rows.size() + 1));
     PaintRows(painter, room, rows, {0, 190, 350, 510, 670}, rowHeight,
               {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Age at start"), {}});
 }
 
 PanchangaView::PanchangaView(QWidget* parent) : ReadingView(parent) {
-    MakeWhite(this);
-    title_ = Line(this, QStringLiteral("lblPanchangaTitle"), 20, 12, true);
+    title_->setObjectName(QStringLiteral("lblPanchangaTitle"));
     title_->setText(QStringLiteral("Panchanga"));
-    note_ = Line(this, QStringLiteral("lblPanchangaNote"), 48, 8.25, true);
+    note_ = Line(this, QStringLiteral("lblPanchangaNote"), 74, 8.25, true);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("tblPanchanga"));
     table_->setColumnCount(3);
@@ -130,7 +148,7 @@ PanchangaView::PanchangaView(QWidget* parent) : ReadingView(parent) {
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setGeometry(kLeft, 80, kWidth, 7 * 30 + 32);
+    table_->setGeometry(kLeft, kBodyTop, kWidth, 7 * 30 + 32);
     table_->setColumnWidth(0, 160);
     table_->setColumnWidth(1, 360);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -164,14 +182,11 @@ void PanchangaView::Show(const Program& program, const Readings& r) {
 
 void PanchangaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.setFont(title_->font());
-    painter.drawText(title_->geometry(), Qt::AlignLeft | Qt::AlignVCenter, title_->text());
-    painter.setFont(note_->font());
-    painter.drawText(note_->geometry(), Qt::AlignLeft | Qt::AlignVCenter, note_->text());
+    PaintHeading(painter);
+    PaintLine(painter, note_);
     std::vector<std::pair<QStringList, int>> rows;
     for (const PanchangaRow& row : rows_) rows.emplace_back(QStringList{row.Item, row.Value, row.Ends}, 0);
-    PaintRows(painter, QRectF(kLeft, 80, kWidth, height() - 90), rows, {0, 160, 520}, 30,
+    PaintRows(painter, QRectF(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10), rows, {0, 160, 520}, 30,
               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")});
 }
 

@@ -21,11 +21,28 @@ class QTreeView;
 namespace velakor {
 
 // A view that paints its own contents for the printer (its child widgets are not drawn).
+// Its heading says, as every page and picture does, what it is and from which sky, whose
+// chart, and when and where.
 class ReadingView : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit ReadingView(QWidget* parent = nullptr);
     virtual void Paint(QPainter& painter) const = 0;
+
+    // The view's name with the sky ("Panchanga — Built-in formulas, ..."), the person and
+    // place, and the birth's date, clock and zone.
+    void SetHeading(const QString& title, const QString& who, const QString& born);
+    QLabel* lblTitle() const { return title_; }
+
+protected:
+    // Draws the heading's lines where they stand on screen.
+    void PaintHeading(QPainter& painter) const;
+
+    static constexpr int kBodyTop = 100;  // where the view's own lines begin
+
+    QLabel* title_ = nullptr;
+    QLabel* who_ = nullptr;
+    QLabel* born_ = nullptr;
 };
 
 class DashaView : public ReadingView {
@@ -40,7 +57,6 @@ public:
     QLabel* lblBalance() const { return balance_; }
 
 private:
-    QLabel* title_ = nullptr;
     QLabel* balance_ = nullptr;
     QTreeView* tree_ = nullptr;
     DashaModel* model_ = nullptr;
@@ -56,7 +72,6 @@ public:
     QTableWidget* table() const { return table_; }
 
 private:
-    QLabel* title_ = nullptr;
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
     std::vector<PanchangaRow> rows_;

@@ -1,5 +1,6 @@
 #include "ui/Seams.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -52,9 +53,7 @@ bool RunFileDialog(CommonDialog& d, bool save) {
     dialog.setDefaultSuffix(ext);
     if (!(d.Flags & kOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (d.Flags & kNoReadOnlyReturn) dialog.setOption(QFileDialog::ReadOnly, false);
-    // A bare file name opens in the folder the user last chose a file in.
-    const QString lastFolder = ProgramSettings::LastFolder();
-    if (!lastFolder.isEmpty() && QFileInfo(d.FileName).path() == QLatin1String(".")) dialog.setDirectory(lastFolder);
+    if (!d.InitDir.isEmpty()) dialog.setDirectory(d.InitDir);
     if (!d.FileName.isEmpty()) dialog.selectFile(d.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         d.FileName.clear();
@@ -62,8 +61,17 @@ bool RunFileDialog(CommonDialog& d, bool save) {
     }
     d.FileNames = dialog.selectedFiles();
     d.FileName = d.FileNames.constFirst();
-    ProgramSettings::ReportNotStored(d.parent(), ProgramSettings::SetLastFolder(QFileInfo(d.FileName).absolutePath()));
     return !d.FileName.isEmpty();
+}
+
+bool RunPrintDialog(CommonDialog& d, QPrinter& printer) {
+    QPrintDialog dialog(&printer, d.parent());
+    if (!d.DialogTitle.isEmpty()) dialog.setWindowTitle(d.DialogTitle);
+    QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
+    if (d.Flags & kNoPageNums) options &= ~QAbstractPrintDialog::PrintPageRange;
+    if (d.Flags & kDisablePrintToFile) options &= ~QAbstractPrintDialog::PrintToFile;
+    dialog.setOptions(options);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace
@@ -97,14 +105,44 @@ void SetQuestionHandler(QuestionHandler handler) { QuestionOverride() = std::mov
 
 void SetDialogHandler(DialogHandler handler) { DialogOverride() = std::move(handler); }
 
+void CommonDialog::StartInLastFolder(QPrinter* printer) {
+    const QString last = ProgramSettings::LastFolder();
+    // Without a remembered folder, a proposed name's own folder is where to look.
+    const QString proposed = printer ? printer->outputFileName() : FileName;
+    const QFileInfo info(proposed);
+    if (last.isEmpty()) {
+        if (InitDir.isEmpty() && !proposed.isEmpty() && info.path() != QLatin1String(".")) InitDir = info.absolutePath();
+        return;
+    }
+    InitDir = last;
+    if (proposed.isEmpty()) return;
+    const QString moved = QDir(last).filePath(info.fileName());
+    if (printer) {
+        printer->setOutputFileName(moved);
+    } else {
+        FileName = moved;
+    }
+}
+
+void CommonDialog::RememberFolder(QPrinter* printer) const {
+    const QString chosen =
+        printer ? (printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString()) : FileName;
+    if (!chosen.isEmpty())
+        ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(QFileInfo(chosen).absolutePath()));
+}
+
 bool CommonDialog::ShowOpen() {
-    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Open, nullptr);
-    return RunFileDialog(*this, false);
+    StartInLastFolder(nullptr);
+    const bool chosen = DialogOverride() ? DialogOverride()(*this, DialogKind::Open, nullptr) : RunFileDialog(*this, false);
+    if (chosen) RememberFolder(nullptr);
+    return chosen;
 }
 
 bool CommonDialog::ShowSave() {
-    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Save, nullptr);
-    return RunFileDialog(*this, true);
+    StartInLastFolder(nullptr);
+    const bool chosen = DialogOverride() ? DialogOverride()(*this, DialogKind::Save, nullptr) : RunFileDialog(*this, true);
+    if (chosen) RememberFolder(nullptr);
+    return chosen;
 }
 
 bool CommonDialog::ShowFolder() {
@@ -117,14 +155,11 @@ bool CommonDialog::ShowFolder() {
 }
 
 bool CommonDialog::ShowPrinter(QPrinter& printer) {
-    if (DialogOverride()) return DialogOverride()(*this, DialogKind::Printer, &printer);
-    QPrintDialog dialog(&printer, parent_);
-    if (!DialogTitle.isEmpty()) dialog.setWindowTitle(DialogTitle);
-    QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
-    if (Flags & kNoPageNums) options &= ~QAbstractPrintDialog::PrintPageRange;
-    if (Flags & kDisablePrintToFile) options &= ~QAbstractPrintDialog::PrintToFile;
-    dialog.setOptions(options);
-    return dialog.exec() == QDialog::Accepted;
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toFile) StartInLastFolder(&printer);
+    const bool chosen = DialogOverride() ? DialogOverride()(*this, DialogKind::Printer, &printer) : RunPrintDialog(*this, printer);
+    if (chosen) RememberFolder(&printer);
+    return chosen;
 }
 
 }  // namespace velakor

@@ -44,6 +44,10 @@ enum DialogFlag : unsigned {
 
 // The common dialog: set its properties, then ShowOpen, ShowSave or ShowPrinter.
 // Each returns false when the user cancels (FileName is then left empty for open/save).
+//
+// Every dialog starts in the folder the user last chose a file in (when one is remembered):
+// a proposed FileName keeps its own name there, and a printer's PDF file goes there too.
+// The folder of the file chosen becomes the one remembered.
 class CommonDialog {
 public:
     QString Filter;      // "Description (*.ext)|*.ext"
@@ -51,6 +55,7 @@ public:
     QString DialogTitle;
     QString FileName;
     QStringList FileNames;  // open with kAllowMultiSelect: every file chosen (FileName the first)
+    QString InitDir;  // the folder the dialog opens in; set by Show* from the remembered one
     unsigned Flags = 0;
 
     explicit CommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
@@ -64,6 +69,9 @@ public:
     QWidget* parent() const { return parent_; }
 
 private:
+    void StartInLastFolder(QPrinter* printer);
+    void RememberFolder(QPrinter* printer) const;
+
     QWidget* parent_;
 };
 

@@ -2,11 +2,13 @@
 // dialogs answered through the seam.
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -15,6 +17,8 @@
 #include "support/PdfPages.h"
 #include "io/ReadingFile.h"
 #include "ui/MDI.h"
+#include "io/gui/OutputCommands.h"
+#include "ui/ProgramSettings.h"
 #include "ui/Seams.h"
 #include "ui/frmDisplay.h"
 
@@ -55,6 +59,7 @@ class ChartOutputTest : public QObject {
     QTemporaryDir dir_;
     QStringList answers_;  // file names the next dialogs return, in order
     QStringList initialNames_;
+    QStringList initialFolders_;  // where each dialog opened (a printer's: its PDF file's folder)
     QStringList messages_;
 
     QAction* Action(const char* name) { return frame_->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -63,6 +68,7 @@ private slots:
     void init() {
         answers_.clear();
         initialNames_.clear();
+        initialFolders_.clear();
         messages_.clear();
         program_ = Program{};
         RunCalculation(program_, Form());
@@ -73,6 +79,7 @@ private slots:
         SetMessageHandler([this](const QString& text, BoxIcon, const QString&) { messages_ << text; });
         SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter* printer) {
             initialNames_ << d.FileName;
+            initialFolders_ << (kind == DialogKind::Printer ? QFileInfo(printer->outputFileName()).path() : d.InitDir);
             if (answers_.isEmpty()) return false;
             const QString answer = answers_.takeFirst();
             if (kind == DialogKind::Printer) {
@@ -133,29 +140,45 @@ private slots:
         QVERIFY(QFile::exists(dir_.filePath("asha_001.jpg")));
     }
 
+    // Every page and picture says whose chart it is, when and where, and which sky.
     void printAndPictureTakeTheViewOnShow_data() {
         QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("natal chart") << QStringList{} << "Rashi (D1), North Indian";
+        QTest::addColumn<QStringList>("texts");  // on the page and in the view the picture is taken of
+        const QString builtin = QStringLiteral("Built-in formulas, Rahu one degree behind the mean node");
+        const QString who = QStringLiteral("Asha Rao \u2014 Bangalore, Karnataka, India");
+        const QString born = QStringLiteral("Born 2000-03-01 at 10:00, UTC+05:30");
+        QTest::newRow("natal chart") << QStringList{}
+                                     << QStringList{"Name: Asha Rao", "City: Bangalore", "Date of Birth: March 1, 2000",
+                                                    "Rashi (D1), North Indian \u2014 " + builtin};
         QTest::newRow("navamsa, South Indian, in colour")
-            << QStringList{"mnuSouth", "mnuColorOn", "mnuSub_Navamsa"} << "Navamsa (D9), South Indian";
+            << QStringList{"mnuSouth", "mnuColorOn", "mnuSub_Navamsa"}
+            << QStringList{"Name: Asha Rao", "Navamsa (D9), South Indian \u2014 " + builtin};
+        QTest::newRow("dasha") << QStringList{"mnuDasha"}
+                               << QStringList{"Vimshottari Dasha \u2014 " + builtin, who, born};
+        QTest::newRow("panchanga in the precise sky")
+            << QStringList{"mnuPreciseSky", "mnuPanchanga"}
+            << QStringList{"Panchanga \u2014 Precise (JPL ephemeris), Lahiri, mean node", who, born};
     }
     void printAndPictureTakeTheViewOnShow() {
         QFETCH(QStringList, chosen);
-        QFETCH(QString, title);
+        QFETCH(QStringList, texts);
         QTemporaryDir dir;
         emit frame_->frameActivated();
         for (const QString& name : chosen) frame_->findChild<QAction*>(name)->trigger();
 
-        // The page: one, drawn with its text, the birth details and the chart's name on it.
+        // The page: one, drawn with its text.
         answers_ << dir.filePath("chart.pdf");
         Action("mnuPrint")->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(dir.filePath("chart.pdf"));
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.pageSize.width() > pdf.pageSize.height());
-        for (const QString& text : {QStringLiteral("Name: Asha Rao"), QStringLiteral("City: Bangalore"),
-                                    QStringLiteral("Date of Birth: March 1, 2000"), title})
-            QVERIFY2(pdf.text.contains(text), qPrintable(text + " not in:\n" + pdf.text));
+        QStringList shown;
+        for (const QLabel* label : frame_->viewOnShow()->findChildren<QLabel*>())
+            if (label->isVisibleTo(frame_->viewOnShow())) shown << label->text();
+        for (const QString& text : texts) {
+            QVERIFY2(pdf.text.simplified().contains(text), qPrintable(text + " not on the page:\n" + pdf.text));
+            QVERIFY2(shown.join('\n').contains(text), qPrintable(text + " not in the picture:\n" + shown.join('\n')));
+        }
         QVERIFY(messages_.isEmpty());
 
         // The picture: the view on show, not the natal display behind it.
@@ -171,11 +194,51 @@ private slots:
             return sum;
         };
         QCOMPARE(jpeg.size(), frame_->viewOnShow()->size());
-        if (!chosen.isEmpty()) QVERIFY(distance(frame_->viewOnShow()) * 4 < distance(frame_->display()));
+        if (frame_->viewOnShow() != frame_->display())
+            QVERIFY(distance(frame_->viewOnShow()) * 4 < distance(frame_->display()));
 
         // Cancelled: nothing printed.
         frame_->TB_ButtonClick(QStringLiteral("Print"));
         QCOMPARE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
+    }
+
+    // Every file dialog opens in the folder last chosen, and the folder of the file chosen
+    // is remembered for the next.
+    void everyDialogStartsInTheLastFolder_data() {
+        QTest::addColumn<QString>("command");  // an action of the window, or "open"
+        QTest::addColumn<QString>("answer");   // the file chosen in the dialog
+        for (const char* command : {"mnuSaveAs", "mnuSaveAsJpeg", "mnuExport", "mnuPrint", "mnuPrintSheet",
+                                    "mnuExportSheet", "open"})
+            QTest::newRow(command) << command << QStringLiteral("chosen.pdf");
+    }
+    void everyDialogStartsInTheLastFolder() {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        // The remembered folder lives in the settings, which only a named program keeps: kept
+        // here in a folder of the test's own, for this test only.
+        QTemporaryDir config, last, next;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QCoreApplication::setOrganizationName(QStringLiteral("velakor-tests"));
+        const auto unnamed = qScopeGuard([] { QCoreApplication::setOrganizationName(QString()); });
+        ProgramSettings::SetLastFolder(last.path());
+        // A reading saved elsewhere before proposes its name, in the last folder.
+        program_.LastSaveFileName = QDir::temp().filePath("asha.vlj").toStdString();
+        auto run = [&] {
+            if (command == QLatin1String("open")) {
+                OpenReading(frame_, FormValues{}, nullptr);
+            } else {
+                Action(qPrintable(command))->trigger();
+            }
+        };
+        run();  // cancelled
+        QCOMPARE(initialFolders_, QStringList{last.path()});
+        if (!initialNames_.constFirst().isEmpty()) QCOMPARE(QFileInfo(initialNames_.constFirst()).path(), last.path());
+
+        answers_ << QDir(next.path()).filePath(answer);
+        run();
+        QCOMPARE(ProgramSettings::LastFolder(), next.path());
+        run();
+        QCOMPARE(initialFolders_.last(), next.path());
     }
 };
 

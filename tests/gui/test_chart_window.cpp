@@ -72,6 +72,9 @@ FormValues IndependenceRecord() {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// Every title of a view names the sky it was computed from, the built-in one too.
+const QString kBuiltinSky = QStringLiteral(" \u2014 Built-in formulas, Rahu one degree behind the mean node");
+
 QLabel* Label(QWidget* root, const QString& name) {
     auto* label = root->findChild<QLabel*>(name);
     if (!label) qWarning("no label %s", qPrintable(name));
@@ -591,17 +594,19 @@ private slots:
         QCOMPARE(frame->display()->picture().size(), QSize(967, 560));
     }
 
-    // Tab and Shift+Tab go round the band's buttons; Return presses the one with the focus.
-    // File > Open is the toolbar's Open.
+    // From the window as it opens (the area has given the view's window the focus), Tab and
+    // Shift+Tab go round the band's buttons; Return presses the one with the focus. File >
+    // Open is the toolbar's Open.
     void keyboardReachesTheBand_data() {
         QTest::addColumn<int>("tabs");  // negative: Shift+Tab
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("fired");
-        QTest::newRow("Save As JPEG") << 0 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
-        QTest::newRow("Tab to Back") << 1 << "cmdBack" << "mainFormRequested";
-        QTest::newRow("Tab to Exit") << 2 << "cmdExit" << "exitRequested";
-        QTest::newRow("round again") << 3 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
-        QTest::newRow("Shift+Tab back to Exit") << -1 << "cmdExit" << "exitRequested";
+        QTest::newRow("first Tab: Save As JPEG") << 1 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
+        QTest::newRow("Tab to Back") << 2 << "cmdBack" << "mainFormRequested";
+        QTest::newRow("Tab to Exit") << 3 << "cmdExit" << "exitRequested";
+        QTest::newRow("round again") << 4 << "cmdSaveAsJPEG" << "saveAsJpegRequested";
+        QTest::newRow("first Shift+Tab: Exit") << -1 << "cmdExit" << "exitRequested";
+        QTest::newRow("Shift+Tab on to Back") << -2 << "cmdBack" << "mainFormRequested";
     }
     void keyboardReachesTheBand() {
         QFETCH(int, tabs);
@@ -610,14 +615,15 @@ private slots:
         MDI* frame = Open(DelhiRecord(9, 5));
         frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frame));
-        frame->findChild<QPushButton*>("cmdSaveAsJPEG")->setFocus(Qt::TabFocusReason);
+        QVERIFY(QApplication::focusWidget());
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));  // as opened: no button yet
         for (int i = 0; i < std::abs(tabs); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, tabs < 0 ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
         SignalLog log(frame);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(log.fired, QStringList{fired});
-        if (tabs == 0) {
+        if (tabs == 1) {
             SignalLog menu(frame);
             Entry(frame, "mnuOpen")->trigger();
             QCOMPARE(menu.fired, QStringList{"openRequested"});
@@ -817,8 +823,8 @@ private slots:
         QCOMPARE(int(chart->chartStyle()), style);
         QCOMPARE(chart->colour(), colour);
         QLabel* band = frame->view() < 0 ? frame->display()->lblChartName() : frame->divisionalView()->lblChartName();
-        QCOMPARE(band->text(), title);
-        QCOMPARE(Label(frame, "lblStatusView")->text(), title);
+        QCOMPARE(band->text(), title + kBuiltinSky);
+        QCOMPARE(Label(frame, "lblStatusView")->text(), title + kBuiltinSky);
         QCOMPARE(AllCaptions(frame->display()), captions);
     }
     void toolbarToggle() {
@@ -836,7 +842,7 @@ private slots:
         MDI* frame = Open(DelhiRecord(9, 5));
         auto* bar = frame->findChild<QStatusBar*>();
         QVERIFY(bar && bar->isVisible());
-        QCOMPARE(Label(frame, "lblStatusView")->text(), QString("Rashi (D1), North Indian"));
+        QCOMPARE(Label(frame, "lblStatusView")->text(), "Rashi (D1), North Indian" + kBuiltinSky);
         QCOMPARE(Label(frame, "lblStatusFile")->text(), QString());
         frame->SetReadingFileName(QDir::temp().filePath("asha.vlj"));
         QCOMPARE(Label(frame, "lblStatusFile")->text(), QString("asha.vlj"));
@@ -874,7 +880,7 @@ private slots:
         DivisionalView* view = frame->divisionalView();
         QVERIFY(view->isVisible());
         QCOMPARE(frame->viewOnShow(), view);
-        QCOMPARE(view->lblChartName()->text(), title + ", North Indian");
+        QCOMPARE(view->lblChartName()->text(), title + ", North Indian" + kBuiltinSky);
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->findChild<QWidget*>("picTop")->isVisible());
         QVERIFY(frame->findChild<QPushButton*>("cmdExit")->isVisible());

@@ -164,6 +164,13 @@ void TestMainForm::zoneListIsTheTable() {
     }
     zones->setCurrentIndex(kZoneCount - 1);
     QCOMPARE(f.form.CollectFormValues().ZoneIndex, kZoneCount - 1);
+    // Once a longitude is known, the last row shows the offset of its mean time.
+    EnterBirthData(&f.form, DelhiEntry());  // 77 deg 12' E
+    QCOMPARE(zones->itemText(kLocalMeanTimeRow), QStringLiteral("Local Mean Time (UTC+05:09)"));
+    QTest::mouseClick(f.w("optLong_1"), Qt::LeftButton, {}, QPoint(4, 4));
+    QCOMPARE(zones->itemText(kLocalMeanTimeRow), QStringLiteral("Local Mean Time (UTC-05:09)"));
+    f.edit("txtLonDeg")->clear();
+    QCOMPARE(zones->itemText(kLocalMeanTimeRow), QStringLiteral("Local Mean Time"));
 }
 
 void TestMainForm::fieldsAfterLoad() {
@@ -370,6 +377,12 @@ void TestMainForm::editingKeys_data() {
     QTest::newRow("pasted coordinates") << "txtLatDeg" << "Ctrl+V" << "18.5" << "185" << "18.5" << true << false;
     QTest::newRow("Paste of the box's menu") << "txtCity" << "menu:Paste" << "Pune 411001" << "Pune "
                                              << "Pune 411001" << true << false;
+    // Copied from a page or a list: a line end, a tab, a typographic apostrophe are accepted.
+    QTest::newRow("pasted with a line end and a curly apostrophe, nothing said")
+        << "txtName" << "Ctrl+V" << QString::fromUtf8("Anil\tD\u2019Souza\r\n") << "Anil D'Souza"
+        << QString::fromUtf8("Anil\tD\u2019Souza\r\n") << false << false;
+    QTest::newRow("digits left out between words leave one space")
+        << "txtCity" << "Ctrl+V" << "Pune 411001 Camp" << "Pune Camp" << "Pune 411001 Camp" << true << false;
     QTest::newRow("Ctrl+A, then a digit") << "txtLonDeg" << "End, Ctrl+A, 7" << x << "7" << x << false << false;
     QTest::newRow("Escape") << "txtLatMin" << "Esc" << x << "12" << x << false << false;
     QTest::newRow("Return presses the button") << "txtName" << "Return" << x << ravi << x << false << true;
@@ -429,8 +442,8 @@ void TestMainForm::zoneQuestion() {
         const Program before = f.program;
         f.w<QPushButton>("cmdCalculate")->click();
         QCOMPARE(f.log.texts(),
-                 QStringList{"The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about "
-                             "UTC+5:09). Cast the chart with this zone?"});
+                 QStringList{"The time zone UTC-09:00 is 14 hours from the local time of longitude 77°12' E (about "
+                             "UTC+05:09). Cast the chart with this zone?"});
         QCOMPARE(f.log.messages[0].icon, BoxIcon::Question);
         QCOMPARE(f.log.messages[0].title, QStringLiteral("Velakor"));
         QCOMPARE(bool(f.form.chartWindow()), yes);

@@ -150,6 +150,9 @@ private slots:
         QCOMPARE(table->rowCount(), 7);
         QCOMPARE(table->item(2, 1)->text(), QString("Thursday (Guruvara)"));  // midnight: before sunrise
         QCOMPARE(table->item(4, 1)->text(), QString("8 Pushya"));
+        // To the second: a time shown is never a minute in which the period still runs.
+        QCOMPARE(table->item(0, 1)->text(), QString("1947-08-15 05:53:37"));
+        QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$").match(table->item(6, 2)->text()).hasMatch());
         const QString dayText = PrintView(frame, "panchanga.pdf");
         for (const char* text : {"Panchanga", "Sunrise", "Guruvara", "Pushya", "Karana"})
             QVERIFY2(dayText.contains(text), qPrintable(dayText));

@@ -123,12 +123,12 @@ private slots:
             }
             const QString named = QString::fromStdString(DescribeSky(sky));
             const QLabel* band = navamsa ? run->frame->divisionalView()->lblChartName() : run->frame->display()->lblChartName();
-            QCOMPARE(band->text().contains(named), sky.Positions == SkyPositions::Precise);
+            // Either sky is named, so that two printouts of one birth say why they differ.
+            QVERIFY2(band->text().contains(named), qPrintable(band->text()));
             QCOMPARE(run->frame->findChild<QLabel*>("lblStatusView")->text(), band->text());
             // The dasha is read from the same sky, and says so.
             run->frame->findChild<QAction*>("mnuDasha")->trigger();
-            QCOMPARE(run->frame->findChild<QLabel*>("lblStatusView")->text().contains(named),
-                     sky.Positions == SkyPositions::Precise);
+            QVERIFY(run->frame->findChild<QLabel*>("lblStatusView")->text().contains(named));
         }
         // After a restart: the same sky, style, colour and status bar.
         auto again = Start();

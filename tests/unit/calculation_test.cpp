@@ -90,16 +90,16 @@ TEST(ZoneWarningTest, AskedOnlyForAClockFarFromTheLongitude) {
         const char* question;  // "" when nothing is asked
     } rows[] = {
         {"the list's first row, UTC-9, in Delhi", Form(10, 5, 1990, 9, 0, 0, 28, 38, false, 77, 12, true),
-         "The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about UTC+5:09). "
+         "The time zone UTC-09:00 is 14 hours from the local time of longitude 77°12' E (about UTC+05:09). "
          "Cast the chart with this zone?"},
-        {"India at UTC+5:30", DelhiForm(), ""},
+        {"India at UTC+05:30", DelhiForm(), ""},
         {"Madrid in summer, CET and the box: 2:15 apart",
          Form(1, 7, 1990, 12, 0, kCentralEuropean, 40, 25, false, 3, 42, false, true), ""},
         {"New York on Indian time", Form(1, 1, 1990, 12, 0, kIndian, 40, 43, false, 74, 0, false),
-         "The time zone UTC+5:30 is 10 hours from the local time of longitude 74 deg 0' W (about UTC-4:56). "
+         "The time zone UTC+05:30 is 10 hours from the local time of longitude 74°00' W (about UTC-04:56). "
          "Cast the chart with this zone?"},
         {"just over four hours", Form(1, 1, 1990, 12, 0, kGmt, 0, 0, false, 60, 30, true),
-         "The time zone UTC+0:00 is 4 hours from the local time of longitude 60 deg 30' E (about UTC+4:02). "
+         "The time zone UTC+00:00 is 4 hours from the local time of longitude 60°30' E (about UTC+04:02). "
          "Cast the chart with this zone?"},
         {"four hours exactly", Form(1, 1, 1990, 12, 0, kGmt, 0, 0, false, 60, 0, true), ""},
         {"local mean time is never far", Form(1, 1, 1901, 12, 0, kLocalMeanTimeRow, 0, 0, false, 179, 59, false),

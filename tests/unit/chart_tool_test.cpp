@@ -378,7 +378,7 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     EXPECT_EQ(out["PlaceFound"],
               json::parse(R"({"City": "Pune", "State": "Maharashtra", "Country": "India",
                   "TimeZone": "Asia/Kolkata", "UtcOffsetMinutes": 330, "ZoneIndex": 34, "DaylightSaving": false,
-                  "Note": "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time; before 1970 the city may have kept its own clock: check the clock time of the birth certificate"})"));
+                  "Note": "Asia/Kolkata on 15 August 1947 at 0:00: UTC+05:30, standard time; before 1970 the city may have kept its own clock: check the clock time of the birth certificate"})"));
     EXPECT_FALSE(out.contains("ZoneWarning"));
 
     // Summer in London: Greenwich time and the box; a city given stays as given.
@@ -395,7 +395,7 @@ TEST(ChartTool, PlaceGivesCoordinatesZoneAndBox) {
     EXPECT_EQ(run.lines[4]["error"], "key ZoneIndex cannot be given with Place");
     EXPECT_TRUE(run.lines[5].contains("AscendantText"));
     EXPECT_EQ(run.lines[5]["ZoneWarning"],
-              "The time zone UTC-9:00 is 14 hours from the local time of longitude 77 deg 12' E (about UTC+5:09). "
+              "The time zone UTC-09:00 is 14 hours from the local time of longitude 77°12' E (about UTC+05:09). "
               "Cast the chart with this zone?");
 }
 

@@ -2,7 +2,8 @@
 // report, divisional signs, dasha and panchanga) for ten thousand random records in both
 // skies, held as one hash per answer. Any change to what the program writes shows here,
 // with the record that changed. After a change made on purpose, rewrite the hashes with
-// VELAKOR_WRITE_GOLDEN=1 and say why in the commit.
+// VELAKOR_WRITE_GOLDEN=1 and say why in the commit (VELAKOR_GOLDEN_DUMP=prefix writes the
+// records and the answers, to compare with the program before the change).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -130,6 +131,14 @@ TEST(Golden, EveryAnswerIsTheSameAsBefore) {
     }
     test::TempFolder dir;
     const std::vector<std::string> answers = RunTool(records, dir.str());
+    // To see what changed after a change made on purpose: the records and answers, to compare
+    // with those of the program before it.
+    if (const char* dump = std::getenv("VELAKOR_GOLDEN_DUMP"); dump != nullptr && *dump != '\0') {
+        std::ofstream in(std::string(dump) + ".records.jsonl", std::ios::binary);
+        for (const std::string& r : records) in << r << '\n';
+        std::ofstream out(std::string(dump) + ".answers.jsonl", std::ios::binary);
+        for (const std::string& a : answers) out << a << '\n';
+    }
     ASSERT_EQ(answers.size(), records.size());
     const std::string goldenPath = std::string(VELAKOR_TEST_DATA) + "/golden_answers.txt";
 

@@ -1,8 +1,10 @@
 // The birth panchanga: sunrise against a published table, the weekday from sunrise, the
-// moments the limbs end, and a day without sunrise or sunset.
+// moments the limbs end, and the crossings of dates far north or far from the clock's meridian.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "astro/CivilTime.h"
@@ -53,23 +55,58 @@ TEST(Sunrise, AgreesWithThePublishedTableAndTheCentreRuleIsInside) {
     }
 }
 
-TEST(Sunrise, PolarDayAndNightSaySo) {
-    // Tromso, 69 deg 39' N, 18 deg 57' E, Central European time.
-    const SunEvents summer = SunriseSunset(2000, 6, 21, 60, 69.65, 18.95, SunriseRule::Centre);
-    EXPECT_EQ(summer.Passage, SunPassage::AlwaysUp);
-    EXPECT_FALSE(summer.Rises || summer.Sets);
-    EXPECT_EQ(SunPassageNote(summer.Passage), "The Sun does not set on this day.");
-    // The day the midnight Sun begins: it rises after its last short night and does not set.
-    const SunEvents firstDay = SunriseSunset(2000, 5, 21, 120, 69.65, 18.95, SunriseRule::Centre);
-    EXPECT_TRUE(firstDay.Rises);
-    EXPECT_FALSE(firstDay.Sets);
-    EXPECT_EQ(firstDay.Passage, SunPassage::AlwaysUp);
-    const SunEvents winter = SunriseSunset(2000, 12, 21, 60, 69.65, 18.95, SunriseRule::Limb);
-    EXPECT_EQ(winter.Passage, SunPassage::AlwaysDown);
-    // The same day far south of the circle has both.
-    const SunEvents oslo = SunriseSunset(2000, 6, 21, 60, 59.9, 10.75, SunriseRule::Centre);
-    EXPECT_TRUE(oslo.Rises && oslo.Sets && oslo.Passage == SunPassage::Normal);
+// The sunrise and sunset of a date are the crossings within that date on the birth's clock,
+// wherever in the day they fall; where one is missing the note says which, and only then.
+// Times are to the minute: the built-in Sun is a few seconds from the ephemeris.
+TEST(Sunrise, EveryCrossingWithinTheDateAndANoteOnlyForWhatIsMissing) {
+    struct Row {
+        const char* name;
+        int year, month, day, offset;
+        double latitude, longitude;
+        SunriseRule rule;
+        const char* rise;  // clock time on the date, or nullptr when the Sun does not rise
+        const char* set;
+        const char* note;
+    };
+    constexpr double kTromsoLat = 69.65, kTromsoLon = 18.95;
+    const Row rows[] = {
+        // Chukotka, 65 deg 23' N 172 deg 09' E on UTC+10, 88 minutes behind its mean time:
+        // the date's rising comes late in the evening (the ephemeris: 23:51:51).
+        {"Chukotka, rising in the evening", 2000, 6, 14, 600, 65.0 + 23.0 / 60, 172.0 + 9.0 / 60,
+         SunriseRule::Centre, "23:51", "21:11", ""},
+        // Tromso: the last night before the midnight Sun is cut by midnight on the clock.
+        {"Tromso, rises and does not set", 2000, 5, 20, 120, kTromsoLat, kTromsoLon, SunriseRule::Centre, "01:25",
+         nullptr, "The Sun does not set on this day."},
+        {"Tromso, sets after midnight and rises again", 2000, 5, 21, 120, kTromsoLat, kTromsoLon,
+         SunriseRule::Centre, "01:10", "00:10", ""},
+        {"Tromso, midnight Sun", 2000, 6, 21, 60, kTromsoLat, kTromsoLon, SunriseRule::Centre, nullptr, nullptr,
+         "The Sun does not set on this day."},
+        {"Tromso, polar night", 2000, 12, 21, 60, kTromsoLat, kTromsoLon, SunriseRule::Limb, nullptr, nullptr,
+         "The Sun does not rise on this day."},
+        // The edge of the polar day: the upper limb dips below the horizon for seven minutes.
+        {"polar edge, a short dip", 2001, 6, 20, 300, 65.0 + 44.0 / 60, 73.0, SunriseRule::Limb, "00:12", "00:05", ""},
+        {"Oslo, far south of the circle", 2000, 6, 21, 60, 59.9, 10.75, SunriseRule::Centre, "03:05", "21:32", ""},
+    };
+    for (const Row& r : rows) {
+        const SunEvents e = SunriseSunset(r.year, r.month, r.day, r.offset, r.latitude, r.longitude, r.rule);
+        const std::string date = IsoMoment(JdFromCivil(r.year, r.month, r.day, 12.0, r.offset), r.offset).substr(0, 10);
+        for (const auto& [what, happens, jd, expected] :
+             {std::tuple{"rise", e.Rises, e.RiseJd, r.rise}, std::tuple{"set", e.Sets, e.SetJd, r.set}}) {
+            ASSERT_EQ(happens, expected != nullptr) << r.name << ": " << what;
+            if (!happens) continue;
+            const std::string at = IsoMoment(jd, r.offset);
+            EXPECT_EQ(at.substr(0, 10), date) << r.name << ": " << what << " " << at;
+            EXPECT_EQ(at.substr(11, std::string(expected).size()), expected) << r.name << ": " << what << " " << at;
+        }
+        EXPECT_EQ(SunPassageNote(e.Passage), r.note) << r.name;
+    }
 
+    // A birth before the date's evening rising belongs to the day before: 14 June 2000 was a
+    // Wednesday, and the birth at 4:53 a Tuesday's.
+    Program chukotka = Computed(Form(14, 6, 2000, 4, 53, 30, 65, 23, false, 172, 9, true));
+    ASSERT_EQ(BirthUtcOffsetMinutes(chukotka.Birth), 600);
+    EXPECT_EQ(VaraName(ComputePanchanga(chukotka.Birth, chukotka.Chart, BuiltinSky{}, SunriseRule::Centre).Vara),
+              "Tuesday");
     // A chart born in the polar day keeps the civil date's weekday (21 June 2000: Wednesday).
     Program p = Computed(Form(21, 6, 2000, 2, 0, kCentralEuropean, 69, 39, false, 18, 57, true));
     const Panchanga pp = ComputePanchanga(p.Birth, p.Chart, BuiltinSky{}, p.Reading.Sunrise);

@@ -45,50 +45,50 @@ struct ZoneRow {
 // Offsets and dates from the IANA database as Debian ships it (tzdata).
 const ZoneRow kZoneRows[] = {
     {"Delhi at independence", "Asia/Kolkata", 1947, 8, 15, 0, 0, 0, "1947-08-14 18:30", test::kIndian, false,
-     "Asia/Kolkata on 15 August 1947 at 0:00: UTC+5:30, standard time" kCaution},
+     "Asia/Kolkata on 15 August 1947 at 0:00: UTC+05:30, standard time" kCaution},
     {"Kolkata in war time, +6:30", "Asia/Kolkata", 1943, 6, 1, 12, 0, 0, "1943-06-01 05:30", test::kIndian, true,
-     "Asia/Kolkata on 1 June 1943 at 12:00: UTC+6:30, daylight saving time" kCaution},
+     "Asia/Kolkata on 1 June 1943 at 12:00: UTC+06:30, daylight saving time" kCaution},
     {"London in summer: GMT and the box", "Europe/London", 1990, 7, 1, 12, 0, 0, "1990-07-01 11:00", test::kGmt, true,
-     "Europe/London on 1 July 1990 at 12:00: UTC+1:00, daylight saving time"},
+     "Europe/London on 1 July 1990 at 12:00: UTC+01:00, daylight saving time"},
     {"London in winter", "Europe/London", 1990, 1, 1, 12, 0, 0, "1990-01-01 12:00", test::kGmt, false,
-     "Europe/London on 1 January 1990 at 12:00: UTC+0:00, standard time"},
+     "Europe/London on 1 January 1990 at 12:00: UTC+00:00, standard time"},
     {"New York, 4 July 1976", "America/New_York", 1976, 7, 4, 12, 0, 0, "1976-07-04 16:00", test::kEasternStandard,
-     true, "America/New_York on 4 July 1976 at 12:00: UTC-4:00, daylight saving time"},
+     true, "America/New_York on 4 July 1976 at 12:00: UTC-04:00, daylight saving time"},
     {"Chicago in winter", "America/Chicago", 1990, 1, 15, 12, 0, 0, "1990-01-15 18:00", 21, false,
-     "America/Chicago on 15 January 1990 at 12:00: UTC-6:00, standard time"},
+     "America/Chicago on 15 January 1990 at 12:00: UTC-06:00, standard time"},
     {"Denver in winter", "America/Denver", 1990, 1, 15, 12, 0, 0, "1990-01-15 19:00", 44, false,
-     "America/Denver on 15 January 1990 at 12:00: UTC-7:00, standard time"},
+     "America/Denver on 15 January 1990 at 12:00: UTC-07:00, standard time"},
     {"Los Angeles in winter", "America/Los_Angeles", 1990, 1, 15, 12, 0, 0, "1990-01-15 20:00", 54, false,
-     "America/Los_Angeles on 15 January 1990 at 12:00: UTC-8:00, standard time"},
+     "America/Los_Angeles on 15 January 1990 at 12:00: UTC-08:00, standard time"},
     {"Berlin in summer: CET, not the first +1 row", "Europe/Berlin", 1990, 7, 1, 12, 0, 0, "1990-07-01 10:00",
-     test::kCentralEuropean, true, "Europe/Berlin on 1 July 1990 at 12:00: UTC+2:00, daylight saving time"},
+     test::kCentralEuropean, true, "Europe/Berlin on 1 July 1990 at 12:00: UTC+02:00, daylight saving time"},
     {"Sydney in January", "Australia/Sydney", 1990, 1, 15, 12, 0, 0, "1990-01-15 01:00", 8, true,
      "Australia/Sydney on 15 January 1990 at 12:00: UTC+11:00, daylight saving time"},
     {"Kathmandu, +5:45: its own row", "Asia/Kathmandu", 1990, 5, 10, 9, 0, 85 * 60 + 19, "1990-05-10 03:15", 99,
-     false, "Asia/Kathmandu on 10 May 1990 at 9:00: UTC+5:45, standard time"},
+     false, "Asia/Kathmandu on 10 May 1990 at 9:00: UTC+05:45, standard time"},
     {"Kathmandu in 1901: local mean time", "Asia/Kathmandu", 1901, 6, 1, 12, 0, 85 * 60 + 19, "1901-06-01 06:19",
      kLocalMeanTimeRow, false,
-     "Asia/Kathmandu on 1 June 1901 at 12:00: UTC+5:41:16, local mean time; local mean time of the birth place, "
-     "UTC+5:41" kCaution},
+     "Asia/Kathmandu on 1 June 1901 at 12:00: UTC+05:41:16, local mean time; local mean time of the birth place, "
+     "UTC+05:41" kCaution},
     {"Chennai in 1901: Madras time is the city's mean time", "Asia/Kolkata", 1901, 1, 1, 12, 0, 80 * 60 + 17,
      "1901-01-01 06:39", kLocalMeanTimeRow, false,
-     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+5:21:10, local mean time; local mean time of the birth place, "
-     "UTC+5:21" kCaution},
+     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+05:21:10, local mean time; local mean time of the birth place, "
+     "UTC+05:21" kCaution},
     {"Bombay in 1901 on Madras time: the nearest row", "Asia/Kolkata", 1901, 1, 1, 12, 0, 72 * 60 + 53,
      "1901-01-01 06:30", test::kIndian, false,
-     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+5:21:10, local mean time; the nearest zone in the list is "
-     "used, UTC+5:30" kCaution},
+     "Asia/Kolkata on 1 January 1901 at 12:00: UTC+05:21:10, local mean time; the nearest zone in the list is "
+     "used, UTC+05:30" kCaution},
     {"Kabul, +4:30 standard: its own row, never the box", "Asia/Kabul", 1990, 1, 1, 12, 0, 69 * 60 + 10,
-     "1990-01-01 07:30", 97, false, "Asia/Kabul on 1 January 1990 at 12:00: UTC+4:30, standard time"},
+     "1990-01-01 07:30", 97, false, "Asia/Kabul on 1 January 1990 at 12:00: UTC+04:30, standard time"},
     {"Caracas, -4:30", "America/Caracas", 2010, 1, 1, 12, 0, -(66 * 60 + 55), "2010-01-01 16:30", 79, false,
-     "America/Caracas on 1 January 2010 at 12:00: UTC-4:30, standard time"},
+     "America/Caracas on 1 January 2010 at 12:00: UTC-04:30, standard time"},
     {"clocks went forward over 2:30", "America/New_York", 1976, 4, 25, 2, 30, 0, "1976-04-25 07:30",
      test::kEasternStandard, false,
-     "America/New_York on 25 April 1976 at 2:30: UTC-5:00, standard time; this clock time never happened (clocks "
+     "America/New_York on 25 April 1976 at 2:30: UTC-05:00, standard time; this clock time never happened (clocks "
      "went forward), the earlier reading is used"},
     {"clocks went back over 1:30", "America/New_York", 1976, 10, 31, 1, 30, 0, "1976-10-31 05:30",
      test::kEasternStandard, true,
-     "America/New_York on 31 October 1976 at 1:30: UTC-4:00, daylight saving time; this clock time happened "
+     "America/New_York on 31 October 1976 at 1:30: UTC-04:00, daylight saving time; this clock time happened "
      "twice (clocks went back), the earlier is used"},
 };
 
@@ -296,10 +296,26 @@ TEST(AtlasTest, NamesPeopleUse) {
         ASSERT_FALSE(found.empty()) << r.typed;
         EXPECT_EQ(SuggestionLine(*found.front()), r.first) << r.typed;
     }
-    // What a former name puts into the form is the place itself.
-    const Place& bombay = *atlas.Suggest("Bombay").front();
-    EXPECT_EQ(FieldsForPlace(bombay).City, "Mumbai");
-    EXPECT_EQ(bombay.TimeZone, "Asia/Kolkata");
+    // What a pick puts into the form: the name the place was picked by, the state's common
+    // name; the place itself for the rest.
+    const struct {
+        const char* typed;
+        const char* city;
+        const char* state;
+    } picks[] = {
+        {"Bombay", "Bombay", "Maharashtra"},
+        {"Thiruvananthapuram", "Thiruvananthapuram", "Kerala"},
+        {"Calcutta", "Calcutta", "West Bengal"},
+        {"Benares", "Benares", "Uttar Pradesh"},
+        {"Kolkata", "Kolkata", "West Bengal"},
+        {"Washington, District", "Washington DC", "District of Columbia"},  // a style that is the name
+    };
+    for (const auto& pick : picks) {
+        const Place& place = *atlas.Suggest(pick.typed).front();
+        EXPECT_EQ(FieldsForPlace(place).City, pick.city) << pick.typed;
+        EXPECT_EQ(FieldsForPlace(place).State, pick.state) << pick.typed;
+        EXPECT_EQ(place.TimeZone.substr(0, 5), pick.typed[0] == 'W' ? "Ameri" : "Asia/") << pick.typed;
+    }
 }
 
 }  // namespace

@@ -23,8 +23,11 @@ bool IsRedoByCtrlY(const QKeyEvent& key);
 
 // The text a box keeps of what was typed or pasted. Letters: A-Z, a-z, space, apostrophe,
 // hyphen and full stop; an accented letter becomes its plain letter, folded the way the
-// atlas folds place names, so that what is typed survives the single-byte reading file.
-// Digits: 0-9. `refused` is set when anything was left out.
+// atlas folds place names, so that what is typed survives the single-byte reading file, and
+// typographic apostrophes and hyphens their plain signs. A tab, line break or other space
+// between words is one space, and where characters are left out no second space is left.
+// Digits: 0-9. Tabs and line ends around the text are not part of it. `refused` is set when
+// anything else was left out.
 QString FilterFieldText(const QString& text, FieldKind kind, bool* refused);
 
 }  // namespace velakor

@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QUrlQuery>
 
 #include "app/ZoneWarning.h"
+#include "astro/CivilTime.h"
 #include "app/gui/FieldFilter.h"
 #include "app/gui/PlaceSuggestions.h"
 #include "chart/NameTables.h"
@@ -104,6 +106,10 @@ frmMain::frmMain(Program& program, QWidget* parent)
     connect(ui_->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
     Form_Load();
+    for (QLineEdit* box : {ui_->txtLonDeg, ui_->txtLonMin})
+        connect(box, &QLineEdit::textChanged, this, &frmMain::ShowLocalMeanTimeOffset);
+    for (QRadioButton* side : {ui_->optLong_0, ui_->optLong_1})
+        connect(side, &QRadioButton::toggled, this, &frmMain::ShowLocalMeanTimeOffset);
 
     suggestions_ = new PlaceSuggestions(
         PlaceSuggestions::Controls{ui_->txtCity, ui_->txtState, ui_->txtCountry, ui_->txtLatDeg, ui_->txtLatMin,
@@ -149,6 +155,20 @@ void frmMain::Form_Load() {
     ui_->cboHour->setCurrentIndex(0);
     ui_->cboMinute->setCurrentIndex(0);
     ui_->cboTimeZone->setCurrentIndex(0);
+}
+
+void frmMain::ShowLocalMeanTimeOffset() {
+    QString row = FromStd(Zone(kLocalMeanTimeRow).Name);
+    const QString minuteText = ui_->txtLonMin->text();
+    bool degreesOk = false, minutesOk = minuteText.isEmpty();
+    const int degrees = ui_->txtLonDeg->text().toInt(&degreesOk);
+    const int minutes = minutesOk ? 0 : minuteText.toInt(&minutesOk);
+    if (degreesOk && minutesOk && degrees >= 0 && degrees <= 180 && minutes >= 0 && minutes <= 59 &&
+        degrees * 60 + minutes <= 180 * 60) {
+        const int ahead = LocalMeanTimeMinutes(degrees, minutes, !ui_->optLong_1->isChecked());
+        row += QStringLiteral(" (UTC") + FromStd(OffsetText(ahead)) + QLatin1Char(')');
+    }
+    ui_->cboTimeZone->setItemText(kLocalMeanTimeRow, row);
 }
 
 FormValues frmMain::CollectFormValues() const {
@@ -450,7 +470,12 @@ void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
     // Pasted text meets the same filter as typed text: what the box refuses is left out,
     // and said once.
     bool refused = false;
-    const QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    QString kept = FilterFieldText(QGuiApplication::clipboard()->text(), kind, &refused);
+    // What was left out at the start leaves no second space beside one the box has.
+    const int at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    if (refused && kept.startsWith(QLatin1Char(' ')) && at > 0 && box->text().at(at - 1) == QLatin1Char(' ')) {
+        kept.remove(0, 1);
+    }
     if (!kept.isEmpty()) box->insert(kept);
     if (refused) RefuseInput(box, letters);
 }

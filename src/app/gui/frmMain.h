@@ -72,6 +72,8 @@ protected:
 
 private:
     void Form_Load();
+    // The last row of the zone list shows the mean time of the longitude in the boxes.
+    void ShowLocalMeanTimeOffset();
     // Back or New of the chart window: the form comes back where it was, ready for typing.
     void ShowAgain();
     void mnuAbout_Click();

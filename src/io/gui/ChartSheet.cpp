@@ -34,15 +34,6 @@ QFont Font(int points, bool bold = false) {
     return f;
 }
 
-QString DegreesMinutes(int degrees, int minutes) {
-    return QStringLiteral("%1\u00B0%2'").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
-}
-
-QString Coordinates(const BirthRecord& b) {
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(DegreesMinutes(b.LatDeg, b.LatMin), b.LatSouthFlag ? QStringLiteral("S") : QStringLiteral("N"),
-             DegreesMinutes(b.LonDeg, b.LonMin), b.LonEastFlag ? QStringLiteral("E") : QStringLiteral("W"));
-}
 
 void PaintChart(QPainter& painter, const QRectF& box, const Program& p, int division, ChartStyle style, bool colour) {
     ChartCanvas canvas;
@@ -114,20 +105,12 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
                              ? QText(Zone(b.ZoneIndex).Name)
                              : QString();
     const QStringList heading{
-        QStringLiteral("Born %1-%2-%3 at %4:%5, UTC%6 (%7; daylight saving %8)")
-            .arg(b.BirthYear, 4, 10, QLatin1Char('0'))
-            .arg(b.BirthMonth, 2, 10, QLatin1Char('0'))
-            .arg(b.BirthDay, 2, 10, QLatin1Char('0'))
-            .arg(b.BirthHour, 2, 10, QLatin1Char('0'))
-            .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
-            .arg(QText(OffsetText(r.Offset)), zone, b.DaylightSaving ? QStringLiteral("on") : QStringLiteral("off")),
+        BornText(b, zone),
         QStringLiteral("%1, %2, %3")
             .arg(QString::fromStdString(b.BirthCity), QString::fromStdString(b.BirthState),
                  QString::fromStdString(b.BirthCountry)),
-        // The precise sky's description names its ayanamsa and node; the built-in one's are fixed.
-        QStringLiteral("Sky: %1; ayanamsa %2%3")
-            .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Texts.AyanamsaText),
-                 p.SkyInUse.Positions == SkyPositions::Builtin ? QStringLiteral("; mean node") : QString()),
+        QStringLiteral("Sky: %1; ayanamsa %2")
+            .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Texts.AyanamsaText)),
     };
     const QFont headingFont = Font(9);
     painter.setFont(headingFont);
@@ -136,7 +119,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
     for (qsizetype i = 0; i < heading.size(); ++i) {
         // A long name of a place is cut short rather than run past the margin; the place's
         // coordinates always show in full after it.
-        const QString tail = i == 1 ? QStringLiteral("   ") + Coordinates(b) : QString();
+        const QString tail = i == 1 ? QStringLiteral("   ") + CoordinatesText(b) : QString();
         const QString fitted = metrics.elidedText(heading[i], Qt::ElideRight, w - metrics.horizontalAdvance(tail) - 1);
         painter.drawText(QRectF(0, y, w, 13), Qt::AlignLeft | Qt::AlignVCenter, fitted + tail);
         y += 13;
@@ -177,7 +160,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
         const BodyPosition& at = p.Chart[body];
         const SignPosition where = SplitPosition(at.Longitude);
         planets.push_back({body == Body::Ascendant ? QStringLiteral("Lagna") : QText(EnglishName(body)),
-                           QText(SignSanskritName(at.Rashi)), DegreesMinutes(where.Degrees, where.Minutes),
+                           QText(SignSanskritName(at.Rashi)), QText(DegreesMinutesText(where.Degrees, where.Minutes)),
                            QText(NakshatraName(at.Star)), QString::number(at.Pada),
                            at.Retrograde ? QStringLiteral("R") : QString()});
     }
@@ -200,8 +183,8 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
     painter.drawText(QRectF(day.x(), day.y() + 17, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Sunrise by the ") + SunriseRuleText(p.Reading.Sunrise));
     PaintTable(painter, day + QPointF(0, 17 + 27),
-               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 54, 162}, half,
-               14, 9);
+               {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 48, 158}, half,
+               14, 8);
 
     // The dasha: its balance, today's periods and the nine mahadashas.
     const QPointF dasha(half + gap, wide ? top + kPanchangaBlock + 16 : y);
@@ -231,8 +214,8 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
                         cells[DashaModel::kStart], cells[DashaModel::kEnd]});
     }
     PaintTable(painter, QPointF(dasha.x(), dy + 1),
-               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 64, 155}, half,
-               13, 9);
+               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 56, 150}, half,
+               13, 8);
 
     // Footer.
     painter.setFont(Font(8));
