@@ -116,6 +116,7 @@ const char* const kVargaEntries[] = {
     "mnuSub_Sapthamsa",  "mnuSub_Navamsa",    "mnuSub_Dasamsa",        "mnuSub_Dwadasamsa",
     "mnuSub_Shodasamsa", "mnuSub_Vimsamsa",   "mnuSub_Chaturvimsamsa", "mnuSub_Bhamsa",
     "mnuSub_Trimsamsa",  "mnuSub_Khavedamsa", "mnuSub_Akshavedamsa",   "mnuSub_Shashtyamsa",
+};
 
 const QStringList kCheckable = [] {
     QStringList names{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuSouth", "mnuNatal", "mnuColorOn", "mnuColorOff", "mnuChart"};
@@ -661,10 +662,9 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
         QTest::newRow("File") << "mnuFile" << "&File"
-                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "mnuLibrary=Chart &Library...", "-",
-                                             "mnuSaveAs=Save &As", "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
-                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...",
-                                             "mnuMatch=&Match with a Saved Reading...", "-", "mnuSaveAs=Save &As", "mnuSaveAsJpeg=Save As &JPEG",
+                              << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "mnuLibrary=Chart &Library...",
+                                             "mnuMatch=&Match with a Saved Reading...", "-", "mnuSaveAs=Save &As",
+                                             "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
                                              "mnuExportSheet=Export Chart Sheet as &PDF...",
@@ -675,13 +675,11 @@ private slots:
                                              "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
                                              "mnuVargas=Var&gas", "mnuAshtakavarga=&Ashtakavarga",
-                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga", "-",
+                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga",
+                                             "mnuMatching=&Matching", "-",
                                              "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se", "-",
                                              "mnuTransits=&Transits", "mnuSaturnPeriods=Saturn's Pe&riods",
                                              "mnuTransitMoment=Transit &Moment"};
-                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga",
-                                             "mnuMatching=&Matching", "-",
-                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};
