@@ -167,6 +167,30 @@ TEST(Matching, CoupleKutaByKuta) {
     EXPECT_TRUE(m.Groom.Manglik);
 }
 
+// A published couple: Nemichandra Shastri, "Bharatiya Jyotish" (Bharatiya Jnanpith), the
+// chapter on melapaka, pp. 476-482, read at jainqq.org/explore/002676/476 .. 482. The bride
+// Indumati (Krittika, pada 2 by her name's syllable, Taurus), the groom Chandravansh (Revati,
+// pada 3, Pisces); the book prints the Moons and names, no birth times. Varna, tara and
+// bhakoot use our rules and agree. Two cells are the book's variants: its vasya table gives
+// chatushpada with jalachara 2 (ours 1), its gana table a rakshasa bride with a deva groom 0
+// (ours 1); our tables hold.
+TEST(Matching, PublishedCoupleKutaByKuta) {
+    const double krittikaPada2 = 30.0 + 5.0 / 3.0, revatiPada3 = 355.0;
+    const Match m = MatchCharts(MoonChart(krittikaPada2), MoonChart(revatiPada3));
+    const struct {
+        Kuta kuta;
+        double published, ours;
+    } rows[] = {
+        {Kuta::Varna, 1, 1},      // Vaishya bride, Brahmin groom
+        {Kuta::Vasya, 2, 1},      // the book's variant
+        {Kuta::Tara, 1.5, 1.5},   // 25th from hers (7th tara), 4th from his
+        {Kuta::Gana, 0, 1},       // the book's variant
+        {Kuta::Bhakoot, 7, 7},    // Pisces is the 11th from Taurus
+    };
+    for (const auto& r : rows) EXPECT_EQ(m[r.kuta].Points, r.ours) << KutaName(r.kuta) << ", published " << r.published;
+    EXPECT_EQ(StarCount(Nakshatra::Krittika, Nakshatra::Revati), 25);
+}
+
 // The exceptions are named beside nadi and bhakoot, never counted.
 TEST(Matching, ExceptionsAreNamedNotCounted) {
     // One nakshatra (Ashwini), other padas: nadi 0 with the first exception; one sign, so
