@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QTableWidget>
 
+#include "io/Report.h"
 #include "ui/Fonts.h"
+#include "ui/ReadingTexts.h"
+#include "ui/ViewParts.h"
 #include "ui/frmDisplay.h"
 
 namespace velakor {
@@ -20,30 +23,21 @@ constexpr int kColumns = 6;
 constexpr std::array<int, kColumns> kColumnLefts{0, 110, 240, 370, 430, 490};
 const QColor kNothing(255, 228, 225);  // a kuta that gave no points
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(VerdanaFont(points, bold));
-    label->setGeometry(kLeft, top, kWidth, 20);
-    return label;
+    return ViewLine(parent, name, QRect(kLeft, top, kWidth, 20), points, bold);
 }
 
 // "Ravi Kumar, born 15 August 1947 at 0:00 in New Delhi, Delhi, India (28 N 38, 77 E 12)".
 QString BirthLine(const BirthRecord& b) {
-    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                          "July",    "August",   "September", "October", "November", "December"};
     const int month = b.BirthMonth >= 1 && b.BirthMonth <= 12 ? b.BirthMonth : 1;
-    QString place = Q(b.BirthCity);
+    QString place = QText(b.BirthCity);
     for (const std::string* part : {&b.BirthState, &b.BirthCountry}) {
-        if (!part->empty()) place += QStringLiteral(", ") + Q(*part);
+        if (!part->empty()) place += QStringLiteral(", ") + QText(*part);
     }
     return QStringLiteral("%1, born %2 %3 %4 at %5:%6 in %7 (%8 %9 %10, %11 %12 %13)")
-        .arg(Q(b.BirthName))
+        .arg(QText(b.BirthName))
         .arg(b.BirthDay)
-        .arg(QLatin1String(kMonths[month - 1]))
+        .arg(QText(EnglishMonthName(month)))
         .arg(b.BirthYear)
         .arg(b.BirthHour)
         .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
@@ -60,27 +54,27 @@ QString BirthLine(const BirthRecord& b) {
 QString MoonText(const Chart& c) {
     const BodyPosition& moon = c[Body::Moon];
     return QStringLiteral("Moon in %1, %2 pada %3")
-        .arg(Q(SignEnglishName(moon.Rashi)), Q(NakshatraName(moon.Star)))
+        .arg(QText(SignEnglishName(moon.Rashi)), QText(NakshatraName(moon.Star)))
         .arg(moon.Pada);
 }
 
 // What a kuta looked at in one partner's chart.
 QString ValueText(const KutaScore& s, int value) {
-    if (s.Which == Kuta::Tara) return Q(NakshatraName(static_cast<Nakshatra>(value)));
-    if (s.Which == Kuta::Bhakoot) return Q(SignEnglishName(SignFromIndex(value)));
-    return Q(KutaValueName(s.Which, value));
+    if (s.Which == Kuta::Tara) return QText(NakshatraName(static_cast<Nakshatra>(value)));
+    if (s.Which == Kuta::Bhakoot) return QText(SignEnglishName(SignFromIndex(value)));
+    return QText(KutaValueName(s.Which, value));
 }
 
 // "Manglik: Mars in the 2nd house from the lagna; 7th from the Moon (Manglik from the Moon
 // as well); 11th from Venus".
 QString MarsText(const QString& who, const MarsCheck& m) {
     auto from = [](int house, const char* point) {
-        QString text = Q(Ordinal(house)) + QStringLiteral(" from ") + QLatin1String(point);
+        QString text = QText(Ordinal(house)) + QStringLiteral(" from ") + QLatin1String(point);
         if (IsMarsHouse(house)) text += QStringLiteral(" (Manglik from there)");
         return text;
     };
     return who + (m.Manglik ? QStringLiteral(": Manglik. ") : QStringLiteral(": not Manglik. ")) +
-           QStringLiteral("Mars in the ") + Q(Ordinal(m.FromLagna)) + QStringLiteral(" house from the lagna; ") +
+           QStringLiteral("Mars in the ") + QText(Ordinal(m.FromLagna)) + QStringLiteral(" house from the lagna; ") +
            from(m.FromMoon, "the Moon") + QStringLiteral("; ") + from(m.FromVenus, "Venus") + QLatin1Char('.');
 }
 
@@ -136,12 +130,12 @@ void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyCho
     match_ = MatchCharts(bride.Chart, groom.Chart);
     bride_->setText(QStringLiteral("Bride: ") + BirthLine(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
     groom_->setText(QStringLiteral("Groom: ") + BirthLine(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
-    sky_->setText(QStringLiteral("Positions: ") + Q(DescribeSky(sky)));
+    sky_->setText(QStringLiteral("Positions: ") + QText(DescribeSky(sky)));
     for (int r = 0; r < kKutaCount; ++r) {
         const KutaScore& s = match_.Kutas[static_cast<std::size_t>(r)];
-        const QStringList cells{Q(KutaName(s.Which)),          ValueText(s, s.Bride),
-                                ValueText(s, s.Groom),         Q(PointsText(s.Points)),
-                                Q(PointsText(KutaMaximum(s.Which))), Q(KutaNote(match_, s.Which))};
+        const QStringList cells{QText(KutaName(s.Which)),          ValueText(s, s.Bride),
+                                ValueText(s, s.Groom),         QText(PointsText(s.Points)),
+                                QText(PointsText(KutaMaximum(s.Which))), QText(KutaNote(match_, s.Which))};
         for (int c = 0; c < kColumns; ++c) {
             auto* cell = new QTableWidgetItem(cells[c]);
             if (c == 0) {
@@ -155,7 +149,7 @@ void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyCho
             table_->setItem(r, c, cell);
         }
     }
-    total_->setText(QStringLiteral("Total: ") + Q(TotalInWords(match_.Total)));
+    total_->setText(QStringLiteral("Total: ") + QText(TotalInWords(match_.Total)));
     marsBride_->setText(MarsText(QStringLiteral("Bride"), match_.Bride));
     marsGroom_->setText(MarsText(QStringLiteral("Groom"), match_.Groom));
 }

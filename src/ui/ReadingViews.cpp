@@ -9,6 +9,7 @@
 
 #include "astro/CivilTime.h"
 #include "ui/Fonts.h"
+#include "ui/ViewParts.h"
 #include "ui/frmDisplay.h"
 
 namespace velakor {
@@ -17,23 +18,8 @@ namespace {
 constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
 
-void MakeWhite(QWidget* w) {
-    QPalette white = w->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    w->setPalette(white);
-    w->setAutoFillBackground(true);
-    w->setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
-    w->setFont(VerdanaFont(8.25));
-}
-
 QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(VerdanaFont(points, bold));
-    label->setGeometry(kLeft, top, kWidth, 24);
-    return label;
+    return ViewLine(parent, name, QRect(kLeft, top, kWidth, 24), points, bold);
 }
 
 // Rows drawn for the printer: one line per row, columns at fixed places.
@@ -73,7 +59,7 @@ void PaintLine(QPainter& painter, const QLabel* label) {
 }  // namespace
 
 ReadingView::ReadingView(QWidget* parent) : QWidget(parent) {
-    MakeWhite(this);
+    MakeViewPage(this);
     title_ = Line(this, QStringLiteral("lblReadingTitle"), 10, 12, true);
     who_ = Line(this, QStringLiteral("lblReadingWho"), 38, 8.25, true);
     born_ = Line(this, QStringLiteral("lblReadingBorn"), 56, 8.25, false);

@@ -13,6 +13,8 @@
 #include "strength/VargaTable.h"
 #include "ui/ChartCanvas.h"
 #include "ui/Fonts.h"
+#include "ui/ReadingTexts.h"
+#include "ui/ViewParts.h"
 #include "ui/frmDisplay.h"
 
 namespace velakor {
@@ -23,27 +25,6 @@ constexpr int kTableTop = frmDisplay::kChartTop;
 constexpr int kRowHeight = 24;
 const QColor kDignified(214, 238, 214);  // own sign or exaltation
 const QColor kGrid(160, 160, 160);
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-void MakeWhite(QWidget* w) {
-    QPalette white = w->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    w->setPalette(white);
-    w->setAutoFillBackground(true);
-    w->setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
-    w->setFont(VerdanaFont(8.25));
-}
-
-QLabel* Line(QWidget* parent, const QString& name, QRect place, double points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(VerdanaFont(points, bold));
-    label->setGeometry(place);
-    return label;
-}
 
 // A table of fixed rows and columns, laid out so that the printer can draw it where the
 // screen shows it: every row and the header kRowHeight high, the columns as wide as given.
@@ -144,9 +125,9 @@ void PaintTable(QPainter& painter, const QTableWidget* table) {
 
 StrengthHeading::StrengthHeading(QWidget* view, const QString& prefix) {
     const int width = frmDisplay::kWidth - 2 * kLeft;
-    title_ = Line(view, QStringLiteral("lbl%1Title").arg(prefix), QRect(kLeft, 16, width, 24), 12, true);
-    birth_ = Line(view, QStringLiteral("lbl%1Birth").arg(prefix), QRect(kLeft, 46, width, 20), 8.25, true);
-    sky_ = Line(view, QStringLiteral("lbl%1Sky").arg(prefix), QRect(kLeft, 70, width, 20), 8.25, false);
+    title_ = ViewLine(view, QStringLiteral("lbl%1Title").arg(prefix), QRect(kLeft, 16, width, 24), 12, true);
+    birth_ = ViewLine(view, QStringLiteral("lbl%1Birth").arg(prefix), QRect(kLeft, 46, width, 20), 8.25, true);
+    sky_ = ViewLine(view, QStringLiteral("lbl%1Sky").arg(prefix), QRect(kLeft, 70, width, 20), 8.25, false);
 }
 
 void StrengthHeading::Show(const Program& program, const QString& title) {
@@ -172,18 +153,18 @@ void StrengthHeading::Paint(QPainter& painter) const {
 }
 
 VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Vargas")) {
-    MakeWhite(this);
+    MakeViewPage(this);
     QStringList headers{QString()};
     std::vector<int> widths{100};
     for (const Division& v : kVargas) {
-        headers << Text(v.Key);
+        headers << QText(v.Key);
         widths.push_back(35);
     }
     headers << QStringLiteral("Vargottama") << QStringLiteral("Own/Exalted");
     widths.push_back(80);
     widths.push_back(82);
     table_ = MakeTable(this, QStringLiteral("tblVargas"), kLeft, headers, widths, kDivisionalPoints);
-    legend_ = Line(this, QStringLiteral("lblVargasLegend"),
+    legend_ = ViewLine(this, QStringLiteral("lblVargasLegend"),
                    QRect(kLeft, table_->geometry().bottom() + 14, frmDisplay::kWidth - 2 * kLeft, 60), 8.25, false);
     legend_->setWordWrap(true);
     legend_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -201,12 +182,12 @@ void VargasView::Show(const Program& program) {
         const auto point = static_cast<std::size_t>(i);
         const Body body = static_cast<Body>(i);
         const bool ascendant = body == Body::Ascendant;
-        SetCell(table_, i, 0, Text(EnglishName(body)), true);
+        SetCell(table_, i, 0, QText(EnglishName(body)), true);
         for (int v = 0; v < kVargaCount; ++v) {
             const Sign s = t.Signs[static_cast<std::size_t>(v)][point];
             const bool dignified = !ascendant && (IsExalted(body, s) || IsOwnSign(body, s));
             const bool mark = t.Vargottama[point] && (v == kRashi || v == kNavamsa);
-            SetCell(table_, i, v + 1, Text(SignAbbrev(s)), mark, dignified ? kDignified : QColor());
+            SetCell(table_, i, v + 1, QText(SignAbbrev(s)), mark, dignified ? kDignified : QColor());
         }
         SetCell(table_, i, kVargaCount + 1, t.Vargottama[point] ? QStringLiteral("yes") : QString(), true);
         SetCell(table_, i, kVargaCount + 2, ascendant ? QString() : QString::number(t.Dignified[point]));
@@ -221,17 +202,17 @@ void VargasView::Paint(QPainter& painter) const {
 }
 
 AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Ashtakavarga")) {
-    MakeWhite(this);
+    MakeViewPage(this);
     QStringList headers{QString()};
     std::vector<int> widths{68};
     for (int s = 0; s < kSignCount; ++s) {
-        headers << Text(SignAbbrev(SignFromIndex(s)));
+        headers << QText(SignAbbrev(SignFromIndex(s)));
         widths.push_back(29);
     }
     headers << QStringLiteral("Total");
     widths.push_back(50);
     table_ = MakeTable(this, QStringLiteral("tblAshtakavarga"), kLeft, headers, widths, kAshtakavargaPlanets + 1);
-    legend_ = Line(this, QStringLiteral("lblAshtakavargaLegend"),
+    legend_ = ViewLine(this, QStringLiteral("lblAshtakavargaLegend"),
                    QRect(kLeft, table_->geometry().bottom() + 14, table_->width(), 90), 8.25, false);
     legend_->setWordWrap(true);
     legend_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -256,7 +237,7 @@ void AshtakavargaView::Show(const Program& program) {
         SetCell(table_, row, kSignCount + 1, QString::number(TotalPoints(points)), true);
     };
     for (int p = 0; p < kAshtakavargaPlanets; ++p)
-        fill(p, Text(EnglishName(kAshtakavargaBodies[std::size_t(p)])), a.Bhinna[std::size_t(p)], false);
+        fill(p, QText(EnglishName(kAshtakavargaBodies[std::size_t(p)])), a.Bhinna[std::size_t(p)], false);
     fill(kAshtakavargaPlanets, QStringLiteral("Sarva"), a.Sarva, true);
 
     // Houses counted from the lagna's sign, each with its sign's points; the lagna's house

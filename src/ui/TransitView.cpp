@@ -13,6 +13,7 @@
 #include "dasha/RunningDasha.h"
 #include "ui/ChartCanvas.h"
 #include "ui/Fonts.h"
+#include "ui/ViewParts.h"
 #include "ui/ReadingTexts.h"
 #include "ui/frmDisplay.h"
 
@@ -27,25 +28,6 @@ constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kMargin;
 constexpr int kRowHeight = 26;
 const QColor kRunning(255, 236, 170);
 const QString kMark = QStringLiteral("\u25C0 at the moment");
-
-void MakeWhite(QWidget* w) {
-    QPalette white = w->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    w->setPalette(white);
-    w->setAutoFillBackground(true);
-    w->setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
-    w->setFont(VerdanaFont(8.25));
-}
-
-QLabel* Line(QWidget* parent, const QString& name, QRect where, double points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(VerdanaFont(points, bold));
-    label->setGeometry(where);
-    return label;
-}
 
 QTableWidget* Table(QWidget* parent, const QString& name, const QStringList& headers) {
     auto* table = new QTableWidget(parent);
@@ -163,11 +145,11 @@ TransitReading ReadTransits(const Program& program, double jdUt) {
 }
 
 TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
-    MakeWhite(this);
+    MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kMargin;
-    title_ = Line(this, QStringLiteral("lblTransitTitle"), QRect(kMargin, 8, width, 24), 12, true);
+    title_ = ViewLine(this, QStringLiteral("lblTransitTitle"), QRect(kMargin, 8, width, 24), 12, true);
     title_->setText(QStringLiteral("Transits"));
-    sky_ = Line(this, QStringLiteral("lblTransitSky"), QRect(kMargin, 34, width, 20), 8.25, false);
+    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kMargin, 34, width, 20), 8.25, false);
 
     // The moment row: three steps back, the field, three steps forward, now; the zone.
     int x = kMargin;
@@ -189,7 +171,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     moment_->setGeometry(x, 60, 150, 26);
     x += 154;
     for (int i = 3; i < steps.size(); ++i) button(steps[i]);
-    zone_ = Line(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kMargin, 26), 8.25,
+    zone_ = ViewLine(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kMargin, 26), 8.25,
                  false);
     connect(moment_, &QDateTimeEdit::editingFinished, this, [this] {
         if (filling_) return;
@@ -199,7 +181,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
         emit momentEdited(JdFromCivil(d.year(), d.month(), d.day(), c.hour() + c.minute() / 60.0, offset_));
     });
 
-    dasha_ = Line(this, QStringLiteral("lblTransitDasha"), QRect(kMargin, 94, width, 24), 8.25, true);
+    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kMargin, 94, width, 24), 8.25, true);
     chart_ = new ChartCanvas(this);
     chart_->setObjectName(QStringLiteral("TransitChart"));
     chart_->setGeometry(kMargin, kTop, kChartSide, kChartSide - 4);
@@ -209,12 +191,12 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     table_->setGeometry(kTableLeft, kTop, kTableWidth, kGrahaCount * kRowHeight + 30);
     const int widths[] = {66, 80, 76, 124, 48, 48, 24};
     for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
-    message_ = Line(this, QStringLiteral("lblTransitMessage"), QRect(kTableLeft, kTop, kTableWidth, 60), 9, true);
+    message_ = ViewLine(this, QStringLiteral("lblTransitMessage"), QRect(kTableLeft, kTop, kTableWidth, 60), 9, true);
     message_->setWordWrap(true);
     QPalette red = message_->palette();
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
     message_->setPalette(red);
-    legend_ = Line(this, QStringLiteral("lblTransitLegend"),
+    legend_ = ViewLine(this, QStringLiteral("lblTransitLegend"),
                    QRect(kTableLeft, kTop + kGrahaCount * kRowHeight + 36, kTableWidth, 60), 8.25, false);
     legend_->setWordWrap(true);
     legend_->setText(QStringLiteral(
@@ -303,11 +285,11 @@ void TransitView::Paint(QPainter& painter) const {
 }
 
 SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
-    MakeWhite(this);
+    MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kMargin;
-    title_ = Line(this, QStringLiteral("lblSaturnTitle"), QRect(kMargin, 8, width, 24), 12, true);
+    title_ = ViewLine(this, QStringLiteral("lblSaturnTitle"), QRect(kMargin, 8, width, 24), 12, true);
     title_->setText(QStringLiteral("Saturn's Periods"));
-    note_ = Line(this, QStringLiteral("lblSaturnNote"), QRect(kMargin, 34, width, 40), 8.25, false);
+    note_ = ViewLine(this, QStringLiteral("lblSaturnNote"), QRect(kMargin, 34, width, 40), 8.25, false);
     note_->setWordWrap(true);
     table_ = Table(this, QStringLiteral("tblSaturn"),
                    {QStringLiteral("Phase"), QStringLiteral("Sign"), QStringLiteral("Saturn enters"),
