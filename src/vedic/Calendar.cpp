@@ -5,6 +5,9 @@
 namespace velakor {
 
 CivilMoment CivilFromJd(double jdUt, int offsetMinutes) {
+    // A moment the sky could not give (NaN, outside its tables) or far beyond any calendar
+    // in use has no civil date: all fields zero, never an overflow.
+    if (!(std::fabs(jdUt - kJdUnixEpoch) < 1e8)) return CivilMoment{};
     const auto seconds = static_cast<std::int64_t>(std::llround((jdUt - kJdUnixEpoch) * 86400.0)) +
                          static_cast<std::int64_t>(offsetMinutes) * 60;
     const std::int64_t days = FloorDiv(seconds, 86400);

@@ -60,7 +60,8 @@ constexpr CivilMoment CivilFromDays(std::int64_t days) {
 // 0 = Sunday .. 6 = Saturday of a day count from 1970-01-01 (a Thursday).
 constexpr int WeekdayOfDays(std::int64_t days) { return static_cast<int>(((days + 4) % 7 + 7) % 7); }
 
-// The civil moment, rounded to the second, of jdUt on a clock offsetMinutes ahead of UT.
+// The civil moment, rounded to the second, of jdUt on a clock offsetMinutes ahead of UT; all
+// fields zero for a moment that is not a number or lies beyond 270,000 years.
 CivilMoment CivilFromJd(double jdUt, int offsetMinutes);
 
 // Julian day (UT) of a civil date and clock time (hours, may pass 24) at an offset.
