@@ -24,21 +24,17 @@ std::string HouseName(const Chart& c, Body b) {
 }
 
 void HouseTextsFor(const Chart& c, Sign first, const std::array<Sign, kGrahaCount>& signs,
-                   std::array<std::string, kHouseCount>& texts) {
+                   std::array<std::string, kHouseCount>& texts, std::array<HouseLines, kHouseCount>& bodies) {
     for (std::string& t : texts) t.clear();  // keeps its room
+    for (HouseLines& b : bodies) b.clear();
     texts[0] = "Asc";
+    bodies[0].push_back({Body::Ascendant});
     for (std::size_t i = 0; i < kGrahas.size(); ++i) {
-        std::string& text = texts[static_cast<std::size_t>(HouseFrom(first, signs[i]) - 1)];
-        text += "\r\n";
-        AppendHouseName(c, kGrahas[i], text);
+        const auto house = static_cast<std::size_t>(HouseFrom(first, signs[i]) - 1);
+        texts[house] += "\r\n";
+        AppendHouseName(c, kGrahas[i], texts[house]);
+        bodies[house].push_back({kGrahas[i]});
     }
-}
-
-std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
-                                                   const std::array<Sign, kGrahaCount>& signs) {
-    std::array<std::string, kHouseCount> texts;
-    HouseTextsFor(c, first, signs, texts);
-    return texts;
 }
 
 void WriteTexts(const Chart& c, ChartTexts& t) {
@@ -61,7 +57,7 @@ void WriteTexts(const Chart& c, ChartTexts& t) {
     }
     std::array<Sign, kGrahaCount> signs{};
     for (std::size_t i = 0; i < kGrahas.size(); ++i) signs[i] = c[kGrahas[i]].Rashi;
-    HouseTextsFor(c, c.HouseSigns[0], signs, t.HouseTexts);
+    HouseTextsFor(c, c.HouseSigns[0], signs, t.HouseTexts, t.HouseBodies);
 
     const BodyPosition& moon = c[Body::Moon];
     t.LagnaSignAbbrev = SignAbbrev(c[Body::Ascendant].Rashi);

@@ -5,10 +5,22 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "vedic/Chart.h"
 
 namespace velakor {
+
+// What one line of a house text shows, so that a drawing can colour the line by its body
+// without reading the text back: a body of the chart ("Asc" is the ascendant), at birth or
+// transiting.
+struct HouseLine {
+    Body Which = Body::Ascendant;
+    bool Transit = false;
+    bool operator==(const HouseLine&) const = default;
+};
+// The lines of one house text in their order, its empty lines left out.
+using HouseLines = std::vector<HouseLine>;
 
 struct ChartTexts {
     std::string AyanamsaCorrectionText;  // minus the ayanamsa: "-23° 51' 25""
@@ -25,6 +37,7 @@ struct ChartTexts {
     // The names written into the houses: Sanskrit, retrograde planets with " (R) ".
     std::array<std::string, kBodyCount> BodyNames;
     std::array<std::string, kHouseCount> HouseTexts;  // "Asc", then each body on a new line
+    std::array<HouseLines, kHouseCount> HouseBodies;   // what each line of HouseTexts shows
     std::string LagnaSignAbbrev;  // "Lib"
     std::string LagnaSignName;    // "Thula"
     std::string NakshatraText;    // the Moon's nakshatra
@@ -42,10 +55,8 @@ std::string HouseName(const Chart& c, Body b);
 
 // The texts of twelve houses counted from the sign `first`: "Asc" in house 1, then each of
 // the nine grahas on a new line (CR LF) in body order, under HouseName, in the house of
-// signs[body].
-std::array<std::string, kHouseCount> HouseTextsFor(const Chart& c, Sign first,
-                                                   const std::array<Sign, kGrahaCount>& signs);
+// signs[body]; and beside each text the body of each of its lines. Both keep their room.
 void HouseTextsFor(const Chart& c, Sign first, const std::array<Sign, kGrahaCount>& signs,
-                   std::array<std::string, kHouseCount>& texts);
+                   std::array<std::string, kHouseCount>& texts, std::array<HouseLines, kHouseCount>& bodies);
 
 }  // namespace velakor

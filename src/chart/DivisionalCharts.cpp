@@ -141,7 +141,7 @@ HouseCaptions DivisionalHouses(const Chart& c, const std::array<Sign, kDivisiona
     const Sign asc = row[kAscendantPoint];
     HouseCaptions h;
     for (int house = 0; house < kHouseCount; ++house) h.Signs[static_cast<std::size_t>(house)] = SignNumber(SignAdd(asc, house));
-    h.Texts = HouseTextsFor(c, asc, signs);
+    HouseTextsFor(c, asc, signs, h.Texts, h.Bodies);
     return h;
 }
 

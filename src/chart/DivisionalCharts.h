@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/ChartTexts.h"
 #include "vedic/Chart.h"
 
 namespace velakor {
@@ -73,10 +74,12 @@ VargaSigns AllVargas(const Chart& c);
 // longitudes the stages placed.
 void CompleteChart(Chart& c);
 
-// Sign numbers (1..12) and texts of the twelve houses, house 1 first.
+// Sign numbers (1..12) and texts of the twelve houses, house 1 first, with the body of each
+// line of the texts.
 struct HouseCaptions {
     std::array<int, kHouseCount> Signs{};
     std::array<std::string, kHouseCount> Texts;
+    std::array<HouseLines, kHouseCount> Bodies;
 };
 
 // The houses of divisional chart d (0..5, in the order of kDivisions), counted from the

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Fonts.h"
 
@@ -33,13 +34,14 @@ Polygon Shifted(const Polygon& polygon, Point offset) {
     return out;
 }
 
-// The body a house line names (its Sanskrit name, as HouseName writes it), Sun first: the
-// key to its colour; -1 for a line that names none.
-int BodyOf(const std::string& entry) {
-    const std::string name = entry.substr(0, entry.find(' '));
-    for (std::size_t i = 0; i < kGrahas.size(); ++i)
-        if (name == SanskritName(kGrahas[i])) return static_cast<int>(i);
-    return -1;
+// The colour of a house entry: transiting bodies in their own, the grahas in the palette's,
+// the rest (the ascendant, entries that show no body) in the text's.
+QColor ColourOf(const HouseLines& bodies, std::size_t entry, const ChartPalette& palette) {
+    if (entry >= bodies.size()) return ToColor(palette.text);
+    const HouseLine& line = bodies[entry];
+    if (line.Transit) return kTransitColour;
+    const std::size_t graha = Index(line.Which);
+    return graha < palette.bodies.size() ? ToColor(palette.bodies[graha]) : ToColor(palette.text);
 }
 
 // Measures with the house texts' font; each size's metrics are made once per fitting.
@@ -85,8 +87,12 @@ void ChartCanvas::SetColour(bool on) {
     update();
 }
 
-void ChartCanvas::SetHouse(int h, int sign, const QString& caption) {
+void ChartCanvas::SetHouse(int h, int sign, const QString& caption, HouseLines bodies) {
     const auto i = static_cast<std::size_t>(h);
+    if (bodies_.at(i) != bodies) {
+        bodies_[i] = std::move(bodies);
+        update();
+    }
     if (signs_.at(i) == sign && captions_.at(i) == caption) return;
     // The ascendant's sign decides which cell of the South and East charts is marked.
     if (signs_[i] != sign) {
@@ -242,13 +248,9 @@ void ChartCanvas::Paint(QPainter& painter) const {
         painter.setFont(TextFont(layout.size));
         const double ascent = QFontMetricsF(painter.font()).ascent();
         for (const PlacedEntry& placed : layout.entries) {
-            const std::string& entry = entries[placed.entry];
-            const int body = BodyOf(entry);
-            if (entry.rfind(kTransitMark, 0) == 0)
-                painter.setPen(kTransitColour);
-            else
-                painter.setPen(body >= 0 ? ToColor(palette.bodies[static_cast<std::size_t>(body)]) : text);
-            painter.drawText(QPointF(placed.box.left, placed.box.top + ascent), QString::fromStdString(entry));
+            painter.setPen(ColourOf(bodies_[static_cast<std::size_t>(h)], placed.entry, palette));
+            painter.drawText(QPointF(placed.box.left, placed.box.top + ascent),
+                             QString::fromStdString(entries[placed.entry]));
         }
         painter.restore();
     }

@@ -13,13 +13,14 @@
 
 #include "vedic/Chart.h"
 #include "chart/ChartLayout.h"
+#include "chart/ChartTexts.h"
 
 class QPainter;
 
 namespace velakor {
 
-// A house entry that begins with this mark is a transiting body, not a natal one: the chart
-// draws it in kTransitColour, whatever the colour style.
+// A transiting body's entry begins with this mark, and the chart draws it in kTransitColour
+// whatever the colour style: it reads apart from the natal bodies in black and white too.
 inline constexpr const char* kTransitMark = "T ";
 inline const QColor kTransitColour{0, 60, 210};
 
@@ -34,9 +35,11 @@ public:
     void SetColour(bool on);
     bool colour() const { return colour_; }
 
-    // House h (0..11): the number of its sign (1..12; 0 leaves it blank) and its caption
-    // (bodies on lines of their own, "Asc" first in house 0).
-    void SetHouse(int h, int sign, const QString& caption);
+    // House h (0..11): the number of its sign (1..12; 0 leaves it blank), its caption (bodies
+    // on lines of their own, "Asc" first in house 0) and the body each entry of the caption
+    // shows, in the order of HouseEntriesOf, which picks its colour. An entry past the end of
+    // `bodies` shows none and is drawn in the text's colour.
+    void SetHouse(int h, int sign, const QString& caption, HouseLines bodies);
     int HouseSign(int h) const { return signs_.at(static_cast<std::size_t>(h)); }
     QString HouseCaption(int h) const { return captions_.at(static_cast<std::size_t>(h)); }
     // The chart's name, written in the middle of the South and East Indian charts.
@@ -72,6 +75,7 @@ private:
     bool colour_ = false;
     std::array<int, kHouseCount> signs_{};
     std::array<QString, kHouseCount> captions_;
+    std::array<HouseLines, kHouseCount> bodies_;
     QString name_;
     mutable std::array<std::optional<HouseTextLayout>, kHouseCount> layouts_;
 };

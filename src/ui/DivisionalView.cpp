@@ -89,7 +89,7 @@ void DivisionalView::ShowDivision(const Program& program, int d) {
     const HouseCaptions houses = DivisionalHouses(program.Chart, signs);
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
-        chart_->SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
+        chart_->SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]), houses.Bodies[i]);
     }
     for (std::size_t i = 0; i < signCells_.size(); ++i) {
         const std::string_view name = SignSanskritName(signs[i]);

@@ -622,15 +622,12 @@ void MDI::WriteChart() {
     for (int i = 0; i < frmDisplay::kPlanetCells; ++i)
         d.SetCellText(d.Planet(i), QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
 
-    for (int h = 0; h < kHouseCount; ++h) {
-        d.SetHouseSign(h, QString());
-        d.SetHouseText(h, QString());
-    }
+    // Without texts no chart was ever computed: leave the houses' signs blank.
+    const bool computed = !c.HouseTexts[0].empty();
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
-        // Without texts no chart was ever computed: leave the house blank.
-        if (!c.HouseTexts[0].empty()) d.SetHouseSign(h, QString::number(SignNumber(program_.Chart.HouseSigns[i])));
-        d.SetHouseText(h, QString::fromStdString(c.HouseTexts[i]));
+        d.SetHouse(h, computed ? QString::number(SignNumber(program_.Chart.HouseSigns[i])) : QString(),
+                   QString::fromStdString(c.HouseTexts[i]), c.HouseBodies[i]);
     }
     d.ComposeBirthDetails(program_);
     readingsStale_ = true;

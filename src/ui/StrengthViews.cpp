@@ -246,7 +246,8 @@ void AshtakavargaView::Show(const Program& program) {
     for (int h = 0; h < kHouseCount; ++h) {
         const Sign s = SignAdd(lagna, h);
         const QString points = QString::number(a.Sarva[static_cast<std::size_t>(SignIndex(s))]);
-        chart_->SetHouse(h, SignNumber(s), h == 0 ? QStringLiteral("Asc\r\n") + points : points);
+        // Points, not bodies: every line in the text's colour.
+        chart_->SetHouse(h, SignNumber(s), h == 0 ? QStringLiteral("Asc\r\n") + points : points, {});
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 #include "astro/CivilTime.h"
 #include "dasha/RunningDasha.h"
@@ -218,7 +219,9 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
     chart_->SetStyle(style);
     chart_->SetColour(colour);
     chart_->SetName(QStringLiteral("Transits"));
+    // The natal houses, with the transiting bodies added below them.
     std::array<QString, kHouseCount> captions;
+    std::array<HouseLines, kHouseCount> bodies = program.Texts.HouseBodies;
     for (int h = 0; h < kHouseCount; ++h)
         captions[static_cast<std::size_t>(h)] = QString::fromStdString(program.Texts.HouseTexts[static_cast<std::size_t>(h)]);
     message_->setVisible(!r.Now);
@@ -235,10 +238,12 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
                                  b.LeavesJd ? Clock(*b.LeavesJd, r.Offset) : QStringLiteral("after 2150")},
                    false);
             table_->setRowHeight(row++, kRowHeight);
-            QString& caption = captions[static_cast<std::size_t>(b.House - 1)];
+            const auto house = static_cast<std::size_t>(b.House - 1);
+            QString& caption = captions[house];
             if (!caption.isEmpty()) caption += QStringLiteral("\r\n");
             caption += QLatin1String(kTransitMark) + QText(ShortName(b.Which)) +
                        (b.Retrograde && b.Which != Body::Rahu && b.Which != Body::Ketu ? QStringLiteral(" (R)") : QString());
+            bodies[house].push_back({b.Which, true});
         }
         if (const auto running = RunningDashaAt(readings.Periods, r.Jd)) {
             dasha_->setText(QStringLiteral("Dasha at this moment: %1 / %2 / %3   (mahadasha to %4, antardasha to %5, "
@@ -258,7 +263,7 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
     for (int h = 0; h < kHouseCount; ++h) {
         const bool known = !program.Texts.HouseTexts[0].empty();
         chart_->SetHouse(h, known ? SignNumber(program.Chart.HouseSigns[static_cast<std::size_t>(h)]) : 0,
-                         captions[static_cast<std::size_t>(h)]);
+                         captions[static_cast<std::size_t>(h)], std::move(bodies[static_cast<std::size_t>(h)]));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <utility>
 
 #include "ui/ChartCanvas.h"
 #include "ui/Fonts.h"
@@ -92,9 +93,10 @@ void frmDisplay::setPicture(const QPixmap& picture) {
     ui_->Picture1->setPixmap(picture);
 }
 
-void frmDisplay::SetHouseText(int h, const QString& text) {
-    lblPlanets(h)->setText(text);
-    ui_->picNorth->SetHouse(h, lblPlanet_Position(h)->text().toInt(), text);
+void frmDisplay::SetHouse(int h, const QString& sign, const QString& planets, HouseLines bodies) {
+    SetSizedText(lblPlanet_Position(h), sign);
+    lblPlanets(h)->setText(planets);
+    ui_->picNorth->SetHouse(h, sign.toInt(), planets, std::move(bodies));
 }
 
 ChartCanvas* frmDisplay::chart() const { return ui_->picNorth; }
@@ -114,11 +116,6 @@ void frmDisplay::SetCellText(QLabel* cell, const QString& text) {
         font.setPixelSize(font.pixelSize() - 1);
     }
     cell->setFont(font);
-}
-
-void frmDisplay::SetHouseSign(int h, const QString& text) {
-    SetSizedText(lblPlanet_Position(h), text);
-    ui_->picNorth->SetHouse(h, text.toInt(), lblPlanets(h)->text());
 }
 
 void frmDisplay::ApplyFonts() {

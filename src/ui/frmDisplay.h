@@ -62,13 +62,12 @@ public:
     QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
 
-    // Rewrites the planets of house h.
-    void SetHouseText(int h, const QString& text);
+    // Rewrites house h: the number of its sign (empty leaves it blank), its planets and the
+    // body each line of them shows.
+    void SetHouse(int h, const QString& sign, const QString& planets, HouseLines bodies);
     // Writes a value cell of the two tables in the cells' font, made smaller if the text
     // would not fit the cell otherwise.
     void SetCellText(QLabel* cell, const QString& text);
-    // Rewrites the sign number of house h.
-    void SetHouseSign(int h, const QString& text);
 
     // The drawing of the chart (its style and colour are set there).
     ChartCanvas* chart() const;

@@ -287,7 +287,7 @@ private slots:
                 const QList<int> tested = style == int(ChartStyle::North) ? QList<int>{first} : QList<int>{0, 6};
                 for (int h = 0; h < kHouseCount; ++h) {
                     const int sign = style == int(ChartStyle::North) ? h + 1 : (first + h) % 12 + 1;
-                    chart.SetHouse(h, sign, tested.contains(h) ? caption(n) : QString());
+                    chart.SetHouse(h, sign, tested.contains(h) ? caption(n) : QString(), {});
                 }
                 for (int h : tested) {
                     const QString where = QStringLiteral("house %1, first %2, %3 entries").arg(h + 1).arg(first).arg(n);
@@ -322,7 +322,7 @@ private slots:
         const QStringList names = {"Surya", "Rahu", "Ketu"};
         for (int h = 0; h < kHouseCount; ++h) {
             for (int n = 1; n <= 3; ++n) {
-                chart.SetHouse(h, h + 1, "\r\n" + names.mid(0, n).join("\r\n"));
+                chart.SetHouse(h, h + 1, "\r\n" + names.mid(0, n).join("\r\n"), {});
                 const HouseTextLayout& layout = chart.HouseLayout(h);
                 const QString where = QStringLiteral("house %1, %2 names").arg(h + 1).arg(n);
                 QVERIFY2(layout.size == ChartCanvas::kTextSize, qPrintable(where));
@@ -335,7 +335,7 @@ private slots:
                     QCOMPARE(box.top, layout.entries[0].box.top + i * box.height);
                 }
             }
-            chart.SetHouse(h, h + 1, QString());
+            chart.SetHouse(h, h + 1, QString(), {});
         }
     }
 

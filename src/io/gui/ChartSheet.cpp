@@ -44,14 +44,15 @@ void PaintChart(QPainter& painter, const QRectF& box, const Program& p, int divi
         canvas.SetName(QText(kRashiTitle));
         for (int h = 0; h < kHouseCount; ++h) {
             const auto i = static_cast<std::size_t>(h);
-            canvas.SetHouse(h, SignNumber(p.Chart.HouseSigns[i]), QString::fromStdString(p.Texts.HouseTexts[i]));
+            canvas.SetHouse(h, SignNumber(p.Chart.HouseSigns[i]), QString::fromStdString(p.Texts.HouseTexts[i]),
+                            p.Texts.HouseBodies[i]);
         }
     } else {
         canvas.SetName(QText(kDivisions.at(static_cast<std::size_t>(division)).Title));
         const HouseCaptions houses = DivisionalHouses(p.Chart, division);
         for (int h = 0; h < kHouseCount; ++h) {
             const auto i = static_cast<std::size_t>(h);
-            canvas.SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]));
+            canvas.SetHouse(h, houses.Signs[i], QString::fromStdString(houses.Texts[i]), houses.Bodies[i]);
         }
     }
     painter.save();
