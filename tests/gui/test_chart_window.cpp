@@ -339,6 +339,59 @@ private slots:
         }
     }
 
+    void linesTakeTheColourOfTheBodyTheyShow_data() {
+        // What a line says never picks its colour: the body the chart gives for it does.
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("entry");  // the entry looked at
+        QTest::addColumn<int>("body");   // what that entry shows: a Body, -1 none
+        QTest::addColumn<bool>("transit");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<QColor>("expected");
+        const ChartPalette on = PaletteFor(true);
+        auto rgb = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+        QTest::newRow("a body's line that does not begin with its name")
+            << "\r\n12 Lib 07" << 0 << int(Body::Sun) << false << true << rgb(on.bodies[0]);
+        QTest::newRow("a second line, another body")
+            << "\r\nSurya\r\nGuru (R) " << 1 << int(Body::Jupiter) << false << true << rgb(on.bodies[5]);
+        QTest::newRow("a body's name on a line that shows none")
+            << "Asc\r\nSurya" << 1 << -1 << false << true << rgb(on.text);
+        QTest::newRow("a transiting body, colour off")
+            << "\r\nShani" << 0 << int(Body::Saturn) << true << false << kTransitColour;
+    }
+    void linesTakeTheColourOfTheBodyTheyShow() {
+        QFETCH(QString, caption);
+        QFETCH(int, entry);
+        QFETCH(int, body);
+        QFETCH(bool, transit);
+        QFETCH(bool, colour);
+        QFETCH(QColor, expected);
+        ChartCanvas chart;
+        chart.resize(frmDisplay::kChartWidth, frmDisplay::kChartHeight);
+        chart.SetColour(colour);
+        HouseLines bodies(static_cast<std::size_t>(entry));  // the entries before: not looked at
+        if (body >= 0) bodies.push_back({Body(body), transit});
+        const QImage ground = chart.grab().toImage();
+        chart.SetHouse(2, 3, caption, bodies);
+        const QImage drawn = chart.grab().toImage();
+        // The most inked pixel of the entry is the pen's colour, or nearly (antialiasing).
+        const Box box = chart.HouseLayout(2).entries.at(std::size_t(entry)).box;
+        auto distance = [](QColor a, QColor b) {
+            return std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue())});
+        };
+        QColor ink;
+        int most = -1;
+        for (int y = int(box.top); y < int(box.top + box.height); ++y) {
+            for (int x = int(box.left); x < int(box.left + box.width); ++x) {
+                const int d = distance(drawn.pixelColor(x, y), ground.pixelColor(x, y));
+                if (d > most) {
+                    most = d;
+                    ink = drawn.pixelColor(x, y);
+                }
+            }
+        }
+        QVERIFY2(distance(ink, expected) <= 16, qPrintable(ink.name() + " drawn, " + expected.name() + " expected"));
+    }
+
     void birthDetails_data() {
         QTest::addColumn<FormValues>("record");
         QTest::addColumn<QString>("label");

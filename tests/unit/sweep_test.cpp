@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "TestSupport.h"
+#include "chart/ChartLayout.h"
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 
@@ -100,6 +101,23 @@ TEST(Sweep, RandomRecordsGiveWholeCharts) {
         for (int planet = 0; planet < 9; ++planet) {
             const std::string line = "\r\n" + p.Texts.BodyNames[planet] + "\r\n";
             ASSERT_EQ(Occurrences(all, line), 1) << p.Texts.BodyNames[planet];
+        }
+        // The bodies given beside the house texts name their entries one by one, in the natal
+        // chart and in every varga.
+        auto inStep = [&](const std::array<std::string, kHouseCount>& texts,
+                          const std::array<HouseLines, kHouseCount>& bodies) {
+            for (int h = 0; h < kHouseCount; ++h) {
+                std::vector<std::string> named;
+                for (const HouseLine& line : bodies[h])
+                    named.push_back(line.Which == Body::Ascendant ? "Asc" : HouseEntries(HouseName(p.Chart, line.Which))[0]);
+                if (HouseEntries(texts[h]) != named) return false;
+            }
+            return true;
+        };
+        ASSERT_TRUE(inStep(c.HouseTexts, c.HouseBodies));
+        for (const auto& signs : AllVargas(p.Chart)) {
+            const HouseCaptions houses = DivisionalHouses(p.Chart, signs);
+            ASSERT_TRUE(inStep(houses.Texts, houses.Bodies));
         }
         ASSERT_FALSE(p.Texts.LagnaSignName.empty());
         ASSERT_FALSE(p.Texts.NakshatraLord.empty());
