@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QTableWidget>
 
-#include "io/Report.h"
 #include "ui/Fonts.h"
 #include "ui/ReadingTexts.h"
 #include "ui/ViewParts.h"
@@ -27,29 +26,6 @@ const QColor kNothing(255, 228, 225);  // a kuta that gave no points
 
 QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool bold) {
     return ViewLine(parent, name, QRect(kLeft, top, kWidth, 20), points, bold);
-}
-
-// "Ravi Kumar, born 15 August 1947 at 0:00 in New Delhi, Delhi, India (28 N 38, 77 E 12)".
-QString BirthLine(const BirthRecord& b) {
-    const int month = b.BirthMonth >= 1 && b.BirthMonth <= 12 ? b.BirthMonth : 1;
-    QString place = QText(b.BirthCity);
-    for (const std::string* part : {&b.BirthState, &b.BirthCountry}) {
-        if (!part->empty()) place += QStringLiteral(", ") + QText(*part);
-    }
-    return QStringLiteral("%1, born %2 %3 %4 at %5:%6 in %7 (%8 %9 %10, %11 %12 %13)")
-        .arg(QText(b.BirthName))
-        .arg(b.BirthDay)
-        .arg(QText(EnglishMonthName(month)))
-        .arg(b.BirthYear)
-        .arg(b.BirthHour)
-        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
-        .arg(place)
-        .arg(b.LatDeg)
-        .arg(b.LatSouthFlag ? QLatin1Char('S') : QLatin1Char('N'))
-        .arg(b.LatMin)
-        .arg(b.LonDeg)
-        .arg(b.LonEastFlag ? QLatin1Char('E') : QLatin1Char('W'))
-        .arg(b.LonMin);
 }
 
 // "Moon in Cancer, Pushya pada 2".
@@ -131,8 +107,8 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
 
 void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
     match_ = MatchCharts(bride.Chart, groom.Chart);
-    bride_->setText(QStringLiteral("Bride: ") + BirthLine(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
-    groom_->setText(QStringLiteral("Groom: ") + BirthLine(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
+    bride_->setText(QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
+    groom_->setText(QStringLiteral("Groom: ") + BirthLineText(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
     sky_->setText(QStringLiteral("Positions: ") + QText(DescribeSky(sky)));
     for (int r = 0; r < kKutaCount; ++r) {
         const KutaScore& s = match_.Kutas[static_cast<std::size_t>(r)];

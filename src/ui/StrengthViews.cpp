@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QTableWidget>
 #include <vector>
@@ -131,20 +130,8 @@ StrengthHeading::StrengthHeading(QWidget* view, const QString& prefix) {
 }
 
 void StrengthHeading::Show(const Program& program, const QString& title) {
-    const BirthRecord& b = program.Birth;
     title_->setText(title);
-    // The place as the birth record has it; parts that are empty are left out.
-    QStringList place;
-    for (const std::string& part : {b.BirthCity, b.BirthState, b.BirthCountry})
-        if (!part.empty()) place << QString::fromStdString(part);
-    birth_->setText(QStringLiteral("%1, born %2 %3 %4 at %5:%6, %7")
-                        .arg(QString::fromStdString(b.BirthName))
-                        .arg(b.BirthDay)
-                        .arg(QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat))
-                        .arg(b.BirthYear)
-                        .arg(b.BirthHour)
-                        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
-                        .arg(place.join(QStringLiteral(", "))));
+    birth_->setText(BirthLineText(program.Birth));
     sky_->setText(QStringLiteral("Positions: ") + QString::fromStdString(DescribeSky(program.SkyInUse)));
 }
 
