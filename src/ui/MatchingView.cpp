@@ -107,8 +107,8 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
 
 void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
     match_ = MatchCharts(bride.Chart, groom.Chart);
-    bride_->setText(QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
-    groom_->setText(QStringLiteral("Groom: ") + BirthLineText(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
+    SetLineText(bride_, QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart), 2);
+    SetLineText(groom_, QStringLiteral("Groom: ") + BirthLineText(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart), 2);
     sky_->setText(QStringLiteral("Positions: ") + QText(DescribeSky(sky)));
     for (int r = 0; r < kKutaCount; ++r) {
         const KutaScore& s = match_.Kutas[static_cast<std::size_t>(r)];
