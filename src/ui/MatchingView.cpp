@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QTableWidget>
 
-#include "io/Report.h"
 #include "ui/Fonts.h"
 #include "ui/ReadingTexts.h"
 #include "ui/ViewParts.h"
@@ -16,8 +15,10 @@ namespace {
 
 constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
-constexpr int kTableTop = 112;
-constexpr int kRowHeight = 25;
+constexpr int kTableTop = 134;
+constexpr int kHeaderHeight = 25;
+// Two lines of the table's font, for the notes that need them.
+constexpr int kRowHeight = 30;
 constexpr int kColumns = 6;
 // Where each column begins, from the table's left edge: kuta, bride, groom, points, maximum, note.
 constexpr std::array<int, kColumns> kColumnLefts{0, 110, 240, 370, 430, 490};
@@ -25,29 +26,6 @@ const QColor kNothing(255, 228, 225);  // a kuta that gave no points
 
 QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool bold) {
     return ViewLine(parent, name, QRect(kLeft, top, kWidth, 20), points, bold);
-}
-
-// "Ravi Kumar, born 15 August 1947 at 0:00 in New Delhi, Delhi, India (28 N 38, 77 E 12)".
-QString BirthLine(const BirthRecord& b) {
-    const int month = b.BirthMonth >= 1 && b.BirthMonth <= 12 ? b.BirthMonth : 1;
-    QString place = QText(b.BirthCity);
-    for (const std::string* part : {&b.BirthState, &b.BirthCountry}) {
-        if (!part->empty()) place += QStringLiteral(", ") + QText(*part);
-    }
-    return QStringLiteral("%1, born %2 %3 %4 at %5:%6 in %7 (%8 %9 %10, %11 %12 %13)")
-        .arg(QText(b.BirthName))
-        .arg(b.BirthDay)
-        .arg(QText(EnglishMonthName(month)))
-        .arg(b.BirthYear)
-        .arg(b.BirthHour)
-        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
-        .arg(place)
-        .arg(b.LatDeg)
-        .arg(b.LatSouthFlag ? QLatin1Char('S') : QLatin1Char('N'))
-        .arg(b.LatMin)
-        .arg(b.LonDeg)
-        .arg(b.LonEastFlag ? QLatin1Char('E') : QLatin1Char('W'))
-        .arg(b.LonMin);
 }
 
 // "Moon in Cancer, Pushya pada 2".
@@ -81,20 +59,20 @@ QString MarsText(const QString& who, const MarsCheck& m) {
 }  // namespace
 
 MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    setPalette(white);
-    setAutoFillBackground(true);
-    setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
-    setFont(VerdanaFont(8.25));
+    MakeViewPage(this);
 
     title_ = Line(this, QStringLiteral("lblMatchingTitle"), 14, 12, true);
     title_->setText(QStringLiteral("Ashtakoota Matching"));
     title_->setGeometry(kLeft, 10, kWidth, 26);
-    bride_ = Line(this, QStringLiteral("lblMatchingBride"), 42, 8.25, false);
-    groom_ = Line(this, QStringLiteral("lblMatchingGroom"), 62, 8.25, false);
-    sky_ = Line(this, QStringLiteral("lblMatchingSky"), 82, 8.25, false);
+    // A partner's line takes two lines when a long name or place needs them.
+    bride_ = Line(this, QStringLiteral("lblMatchingBride"), 40, 8.25, false);
+    groom_ = Line(this, QStringLiteral("lblMatchingGroom"), 74, 8.25, false);
+    for (QLabel* partner : {bride_, groom_}) {
+        partner->setWordWrap(true);
+        partner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        partner->resize(kWidth, 32);
+    }
+    sky_ = Line(this, QStringLiteral("lblMatchingSky"), 108, 8.25, false);
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("tblKutas"));
@@ -107,14 +85,15 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->horizontalHeader()->setFixedHeight(kRowHeight);
-    table_->setGeometry(kLeft, kTableTop, kWidth, kRowHeight * (kKutaCount + 1) + 2);
+    table_->horizontalHeader()->setFixedHeight(kHeaderHeight);
+    table_->setWordWrap(true);
+    table_->setGeometry(kLeft, kTableTop, kWidth, kHeaderHeight + kRowHeight * kKutaCount + 2);
     for (int c = 0; c + 1 < kColumns; ++c) table_->setColumnWidth(c, kColumnLefts[c + 1] - kColumnLefts[c]);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setRowCount(kKutaCount);
     for (int r = 0; r < kKutaCount; ++r) table_->setRowHeight(r, kRowHeight);
 
-    const int below = kTableTop + kRowHeight * (kKutaCount + 1) + 12;
+    const int below = kTableTop + kHeaderHeight + kRowHeight * kKutaCount + 12;
     total_ = Line(this, QStringLiteral("lblMatchingTotal"), below, 10, true);
     total_->setGeometry(kLeft, below, kWidth, 24);
     marsTitle_ = Line(this, QStringLiteral("lblMarsTitle"), below + 34, 8.25, true);
@@ -128,8 +107,8 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
 
 void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
     match_ = MatchCharts(bride.Chart, groom.Chart);
-    bride_->setText(QStringLiteral("Bride: ") + BirthLine(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart));
-    groom_->setText(QStringLiteral("Groom: ") + BirthLine(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart));
+    SetLineText(bride_, QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart), 2);
+    SetLineText(groom_, QStringLiteral("Groom: ") + BirthLineText(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart), 2);
     sky_->setText(QStringLiteral("Positions: ") + QText(DescribeSky(sky)));
     for (int r = 0; r < kKutaCount; ++r) {
         const KutaScore& s = match_.Kutas[static_cast<std::size_t>(r)];
@@ -163,7 +142,9 @@ void MatchingView::Paint(QPainter& painter) const {
     painter.setPen(Qt::black);
     for (const QLabel* line : Lines()) {
         painter.setFont(line->font());
-        painter.drawText(line->geometry(), Qt::AlignLeft | Qt::AlignVCenter, line->text());
+        const int flags = line->wordWrap() ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap
+                                           : Qt::AlignLeft | Qt::AlignVCenter;
+        painter.drawText(line->geometry(), flags, line->text());
     }
     // The table as rows of text between lines, the kutas that gave nothing shaded.
     QFont font = VerdanaFont(8.25);
@@ -176,10 +157,10 @@ void MatchingView::Paint(QPainter& painter) const {
     auto rule = [&](double at) { painter.drawLine(QPointF(left, at), QPointF(right, at)); };
     painter.setFont(bold);
     for (int c = 0; c < kColumns; ++c) {
-        painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, 400, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, 400, kHeaderHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          table_->horizontalHeaderItem(c)->text());
     }
-    y += kRowHeight;
+    y += kHeaderHeight;
     rule(y);
     for (int r = 0; r < table_->rowCount(); ++r) {
         if (match_.Kutas[static_cast<std::size_t>(r)].Points == 0.0)
@@ -188,8 +169,8 @@ void MatchingView::Paint(QPainter& painter) const {
             const QTableWidgetItem* cell = table_->item(r, c);
             painter.setFont(c == 0 ? bold : font);
             const double width = (c + 1 < kColumns ? kColumnLefts[c + 1] : right - left) - kColumnLefts[c] - 4;
-            painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, width, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                             cell ? cell->text() : QString());
+            painter.drawText(QRectF(left + kColumnLefts[c] + 4, y, width, kRowHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, cell ? cell->text() : QString());
         }
         y += kRowHeight;
         rule(y);

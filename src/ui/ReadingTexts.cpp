@@ -1,5 +1,7 @@
 #include "ui/ReadingTexts.h"
 
+#include <QLocale>
+
 #include "chart/PositionText.h"
 
 #include "astro/CivilTime.h"
@@ -38,6 +40,20 @@ QString WhoAndWhereText(const BirthRecord& b) {
     return QStringLiteral("%1 \u2014 %2, %3, %4, %5")
         .arg(QString::fromStdString(b.BirthName), QString::fromStdString(b.BirthCity),
              QString::fromStdString(b.BirthState), QString::fromStdString(b.BirthCountry), CoordinatesText(b));
+}
+
+QString BirthLineText(const BirthRecord& b) {
+    QStringList place;
+    for (const std::string* part : {&b.BirthCity, &b.BirthState, &b.BirthCountry})
+        if (!part->empty()) place << QText(*part);
+    return QStringLiteral("%1, born %2 %3 %4 at %5:%6 in %7 (%8)")
+        .arg(QText(b.BirthName))
+        .arg(b.BirthDay)
+        .arg(QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat))
+        .arg(b.BirthYear)
+        .arg(b.BirthHour)
+        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
+        .arg(place.join(QStringLiteral(", ")), CoordinatesText(b));
 }
 
 QString BornText(const BirthRecord& b, const QString& zoneName) {

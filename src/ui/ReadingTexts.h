@@ -26,6 +26,10 @@ QString SunriseRuleText(SunriseRule rule);
 QString CoordinatesText(const BirthRecord& b);
 // "Asha Rao — Bangalore, Karnataka, India, 12°58' N, 77°35' E": whose chart, and where.
 QString WhoAndWhereText(const BirthRecord& b);
+// "Ravi Kumar, born 15 August 1947 at 0:00 in New Delhi, Delhi, India (28°38' N, 77°12' E)":
+// the one-line birth of the headings that name a person, the month in the user's language as on
+// the chart window; empty parts of the place are left out.
+QString BirthLineText(const BirthRecord& b);
 // "Born 2000-03-01 at 10:00, UTC+05:30 (Indian Standard Time; daylight saving off)": the
 // date and clock time of the birth with the clock's offset and the zone's row as picked.
 QString BornText(const BirthRecord& b, const QString& zoneName);

@@ -67,8 +67,8 @@ ReadingView::ReadingView(QWidget* parent) : QWidget(parent) {
 
 void ReadingView::SetHeading(const QString& title, const QString& who, const QString& born) {
     title_->setText(title);
-    who_->setText(who);
-    born_->setText(born);
+    SetLineText(who_, who);
+    SetLineText(born_, born);
 }
 
 void ReadingView::PaintHeading(QPainter& painter) const {

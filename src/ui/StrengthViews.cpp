@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QTableWidget>
 #include <vector>
@@ -126,25 +125,16 @@ void PaintTable(QPainter& painter, const QTableWidget* table) {
 StrengthHeading::StrengthHeading(QWidget* view, const QString& prefix) {
     const int width = frmDisplay::kWidth - 2 * kLeft;
     title_ = ViewLine(view, QStringLiteral("lbl%1Title").arg(prefix), QRect(kLeft, 16, width, 24), 12, true);
-    birth_ = ViewLine(view, QStringLiteral("lbl%1Birth").arg(prefix), QRect(kLeft, 46, width, 20), 8.25, true);
-    sky_ = ViewLine(view, QStringLiteral("lbl%1Sky").arg(prefix), QRect(kLeft, 70, width, 20), 8.25, false);
+    // Two lines for the birth when a long name or place needs them.
+    birth_ = ViewLine(view, QStringLiteral("lbl%1Birth").arg(prefix), QRect(kLeft, 44, width, 34), 8.25, true);
+    birth_->setWordWrap(true);
+    birth_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sky_ = ViewLine(view, QStringLiteral("lbl%1Sky").arg(prefix), QRect(kLeft, 80, width, 20), 8.25, false);
 }
 
 void StrengthHeading::Show(const Program& program, const QString& title) {
-    const BirthRecord& b = program.Birth;
     title_->setText(title);
-    // The place as the birth record has it; parts that are empty are left out.
-    QStringList place;
-    for (const std::string& part : {b.BirthCity, b.BirthState, b.BirthCountry})
-        if (!part.empty()) place << QString::fromStdString(part);
-    birth_->setText(QStringLiteral("%1, born %2 %3 %4 at %5:%6, %7")
-                        .arg(QString::fromStdString(b.BirthName))
-                        .arg(b.BirthDay)
-                        .arg(QLocale().standaloneMonthName(b.BirthMonth, QLocale::LongFormat))
-                        .arg(b.BirthYear)
-                        .arg(b.BirthHour)
-                        .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))
-                        .arg(place.join(QStringLiteral(", "))));
+    SetLineText(birth_, BirthLineText(program.Birth), 2);
     sky_->setText(QStringLiteral("Positions: ") + QString::fromStdString(DescribeSky(program.SkyInUse)));
 }
 

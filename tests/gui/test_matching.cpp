@@ -26,13 +26,13 @@ namespace {
 
 QAction* Entry(QWidget* frame, const char* name) { return frame->findChild<QAction*>(QString::fromLatin1(name)); }
 
-// Asha Rao: Mumbai, 2 October 1969, 7:30 Indian time.
+// Asha Rao: Mumbai, 2 October 1969, 7:30 Indian time; a place long enough to need two lines.
 FormValues AshaForm() {
     FormValues v = test::Form(2, 10, 1969, 7, 30, test::kIndian, 19, 4, false, 72, 52, true);
     v.Name = "Asha Rao";
     v.City = "Mumbai";
     v.State = "Maharashtra";
-    v.Country = "India";
+    v.Country = "Republic of India, the Konkan coast of the Arabian Sea";
     return v;
 }
 
@@ -114,8 +114,8 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         QVERIFY(PrintChartView(frame_, frame_->viewOnShow(), printer));
         const QString text = testing::ReadPdf(savePath_).text;
-        for (const char* words : {"Ashtakoota Matching", "Asha Rao", "Ravi Kumar", "Built-in formulas", "Graha Maitri",
-                                  "Bhakoot", "of 36 points", "Manglik"})
+        for (const char* words : {"Ashtakoota Matching", "Asha Rao", "Mrigsira pada", "Ravi Kumar", "Built-in formulas",
+                                  "Graha Maitri", "Bhakoot", "of 36 points", "Manglik"})
             QVERIFY2(text.contains(words), qPrintable(words + QStringLiteral("\n") + text));
 
         // Answered No, the chart on show is the bride's.

@@ -167,28 +167,46 @@ TEST(Matching, CoupleKutaByKuta) {
     EXPECT_TRUE(m.Groom.Manglik);
 }
 
-// A published couple: Nemichandra Shastri, "Bharatiya Jyotish" (Bharatiya Jnanpith), the
-// chapter on melapaka, pp. 476-482, read at jainqq.org/explore/002676/476 .. 482. The bride
-// Indumati (Krittika, pada 2 by her name's syllable, Taurus), the groom Chandravansh (Revati,
-// pada 3, Pisces); the book prints the Moons and names, no birth times. Varna, tara and
-// bhakoot use our rules and agree. Two cells are the book's variants: its vasya table gives
-// chatushpada with jalachara 2 (ours 1), its gana table a rakshasa bride with a deva groom 0
-// (ours 1); our tables hold.
-TEST(Matching, PublishedCoupleKutaByKuta) {
+// Two published couples, worked in their books from the Moons (neither book prints the birth
+// times). Where a book's table gives another value than ours, ours holds and the row names it.
+// - Nemichandra Shastri, "Bharatiya Jyotish" (Bharatiya Jnanpith), the melapaka chapter,
+//   pp. 476-482 (read at jainqq.org/explore/002676/476 .. 482): the bride Indumati, Krittika
+//   pada 2 (her name's syllable), Taurus; the groom Chandravansh, Revati pada 3, Pisces.
+// - Arunkumar Bansal, "Saral Jyotish" (Akhil Bhartiya Jyotish Samstha Sangh), pp. 147-154 (read
+//   at jainqq.org/explore/009373/147 .. 154): the bride Chandrakala, Revati, Pisces; the groom
+//   Jagdishchandra, Uttarashadha, Capricorn (the book names no pada: his Moon is taken in
+//   Capricorn's first degrees, where Uttarashadha lies). The book's total is 19.5.
+TEST(Matching, PublishedCouplesKutaByKuta) {
     const double krittikaPada2 = 30.0 + 5.0 / 3.0, revatiPada3 = 355.0;
-    const Match m = MatchCharts(MoonChart(krittikaPada2), MoonChart(revatiPada3));
+    const double revati = 350.0, uttarashadhaInCapricorn = 273.0;
+    const Match indumati = MatchCharts(MoonChart(krittikaPada2), MoonChart(revatiPada3));
+    const Match chandrakala = MatchCharts(MoonChart(revati), MoonChart(uttarashadhaInCapricorn));
     const struct {
+        const Match& couple;
         Kuta kuta;
         double published, ours;
     } rows[] = {
-        {Kuta::Varna, 1, 1},      // Vaishya bride, Brahmin groom
-        {Kuta::Vasya, 2, 1},      // the book's variant
-        {Kuta::Tara, 1.5, 1.5},   // 25th from hers (7th tara), 4th from his
-        {Kuta::Gana, 0, 1},       // the book's variant
-        {Kuta::Bhakoot, 7, 7},    // Pisces is the 11th from Taurus
+        {indumati, Kuta::Varna, 1, 1},         // Vaishya bride, Brahmin groom
+        {indumati, Kuta::Vasya, 2, 1},         // the book's table: chatushpada with jalachara 2
+        {indumati, Kuta::Tara, 1.5, 1.5},      // 25th from hers (7th tara), 4th from his
+        {indumati, Kuta::Gana, 0, 1},          // the book's table: rakshasa bride, deva groom 0
+        {indumati, Kuta::Bhakoot, 7, 7},       // Pisces is the 11th from Taurus
+        {chandrakala, Kuta::Maitri, 3, 3},     // Jupiter and Saturn
+        {chandrakala, Kuta::Gana, 5, 6},       // the book's table: deva bride, manushya groom 5
+        {chandrakala, Kuta::Bhakoot, 7, 7},    // Capricorn is the 11th from Pisces
+        {chandrakala, Kuta::Nadi, 0, 0},       // antya both
     };
-    for (const auto& r : rows) EXPECT_EQ(m[r.kuta].Points, r.ours) << KutaName(r.kuta) << ", published " << r.published;
+    for (const auto& r : rows)
+        EXPECT_EQ(r.couple[r.kuta].Points, r.ours) << KutaName(r.kuta) << ", published " << r.published;
     EXPECT_EQ(StarCount(Nakshatra::Krittika, Nakshatra::Revati), 25);
+    // The book's star counts: his star is the 4th tara from hers (the 22nd star), hers the 7th
+    // from his.
+    EXPECT_EQ(StarCount(Nakshatra::Revati, Nakshatra::UttaraAshadha) % 9, 4);
+    EXPECT_EQ(StarCount(Nakshatra::UttaraAshadha, Nakshatra::Revati), 7);
+    EXPECT_EQ(KutaValueName(Kuta::Yoni, chandrakala[Kuta::Yoni].Bride), "Elephant");
+    EXPECT_EQ(KutaValueName(Kuta::Yoni, chandrakala[Kuta::Yoni].Groom), "Mongoose");
+    // Ours is the book's total but for the gana cell.
+    EXPECT_EQ(chandrakala.Total, 19.5 + 1);
 }
 
 // The exceptions are named beside nadi and bhakoot, never counted.

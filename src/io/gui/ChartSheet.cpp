@@ -1,11 +1,9 @@
 #include "io/gui/ChartSheet.h"
 
 #include <QDate>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <cmath>
 
 #include "astro/CivilTime.h"
@@ -256,14 +254,7 @@ bool WriteChartSheet(QWidget* parent, const Program& p, const Readings& r, Chart
 bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour, QPrinter& printer,
                      const QString& pdfName) {
     CommonDialog cd(parent);
-    cd.Flags = kNoPageNums | kDisablePrintToFile;
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        if (printer.outputFileName().isEmpty())
-            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(QStringLiteral("chart-sheet.pdf"))
-                                                        : pdfName);
-    }
+    SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart-sheet.pdf"));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     if (!cd.ShowPrinter(printer)) return false;

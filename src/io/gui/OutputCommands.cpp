@@ -162,16 +162,20 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
     return path;
 }
 
-bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
-    CommonDialog cd(parent);
+void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName) {
     cd.Flags = kNoPageNums | kDisablePrintToFile;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Nothing to print to: offer a PDF file rather than a dialog that can only fail.
         cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
         printer.setOutputFormat(QPrinter::PdfFormat);
         if (printer.outputFileName().isEmpty())
-            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(QStringLiteral("chart.pdf")) : pdfName);
+            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(defaultName) : pdfName);
     }
+}
+
+bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
+    CommonDialog cd(parent);
+    SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart.pdf"));
     if (view) {
         printer.setPageOrientation(view->width() > view->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     }

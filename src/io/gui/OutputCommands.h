@@ -17,6 +17,8 @@ class QPrinter;
 
 namespace velakor {
 
+class CommonDialog;
+
 // Writes bytes to a hidden file of our own beside name and renames it into place
 // (ReplaceFileWhole). On failure shows "The file could not be saved: " + name, and on a
 // second line the system's reason ("No space left on device."), critical, and returns false;
@@ -59,6 +61,11 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
 // replaces an existing one only when all of it was written (else as WriteFileSafely). A page
 // that cannot be printed is reported. Returns true when a page was printed.
 bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
+
+// The print dialog's flags for one page: no page numbers, and no print to file unless there
+// is no printer at all; then the printer writes a PDF file, pdfName or defaultName in the home
+// folder at first.
+void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName);
 
 // Paints onto the printer, or, where the printer writes a PDF file, onto a PDF made whole in
 // memory with the printer's page layout, which then replaces the file as WriteFileSafely does
