@@ -121,7 +121,21 @@ void PaintLabel(QPainter& painter, const QLabel* label) {
     painter.setFont(label->font());
     QPen pen(label->palette().color(QPalette::WindowText));
     painter.setPen(pen);
-    painter.drawText(label->geometry(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, label->text());
+    const int across = label->alignment() & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(label->geometry(), across | Qt::AlignVCenter | Qt::TextWordWrap, label->text());
+}
+
+// The view's title and, on the same line at the right, whose chart it is (the inherited
+// heading's labels, placed for these views).
+void Heading(QLabel* title, QLabel* who, const QString& prefix, const QString& text) {
+    const int width = frmDisplay::kWidth - 2 * kMargin;
+    title->setObjectName(prefix + QStringLiteral("Title"));
+    title->setGeometry(kMargin, 8, width, 24);
+    title->setText(text);
+    constexpr int kTitleRoom = 200;
+    who->setObjectName(prefix + QStringLiteral("Who"));
+    who->setGeometry(kMargin + kTitleRoom, 10, width - kTitleRoom, 20);
+    who->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -148,8 +162,7 @@ TransitReading ReadTransits(const Program& program, double jdUt) {
 TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kMargin;
-    title_ = ViewLine(this, QStringLiteral("lblTransitTitle"), QRect(kMargin, 8, width, 24), 12, true);
-    title_->setText(QStringLiteral("Transits"));
+    Heading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
     sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kMargin, 34, width, 20), 8.25, false);
 
     // The moment row: three steps back, the field, three steps forward, now; the zone.
@@ -209,6 +222,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
 void TransitView::Show(const Program& program, const Readings& readings, const TransitReading& r, ChartStyle style,
                        bool colour) {
     offset_ = r.Offset;
+    SetLineText(who_, BirthLineText(program.Birth));
     sky_->setText(QStringLiteral("Positions: ") + r.Sky);
     zone_->setText(QStringLiteral("UTC") + QText(OffsetText(r.Offset)) + QStringLiteral(", the birth's clock"));
     const CivilMoment c = CivilFromJd(r.Jd, r.Offset);
@@ -270,6 +284,7 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
 void TransitView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     PaintLabel(painter, title_);
+    PaintLabel(painter, who_);
     PaintLabel(painter, sky_);
     painter.setFont(VerdanaFont(8.25, true));
     painter.setPen(Qt::black);
@@ -292,8 +307,7 @@ void TransitView::Paint(QPainter& painter) const {
 SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kMargin;
-    title_ = ViewLine(this, QStringLiteral("lblSaturnTitle"), QRect(kMargin, 8, width, 24), 12, true);
-    title_->setText(QStringLiteral("Saturn's Periods"));
+    Heading(title_, who_, QStringLiteral("lblSaturn"), QStringLiteral("Saturn's Periods"));
     note_ = ViewLine(this, QStringLiteral("lblSaturnNote"), QRect(kMargin, 34, width, 40), 8.25, false);
     note_->setWordWrap(true);
     table_ = Table(this, QStringLiteral("tblSaturn"),
@@ -305,6 +319,7 @@ SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
 }
 
 void SaturnView::Show(const Program& program, const TransitReading& r) {
+    SetLineText(who_, BirthLineText(program.Birth));
     note_->setText(QStringLiteral("Saturn in the 12th, 1st and 2nd signs from the natal Moon's sign (%1), and in its "
                                   "4th and 8th, from the birth to a century after it; each return of a retrograde "
                                   "Saturn is a row of its own. Positions: %2. Times in UTC%3.")
@@ -330,6 +345,7 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
 void SaturnView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     PaintLabel(painter, title_);
+    PaintLabel(painter, who_);
     PaintLabel(painter, note_);
     const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
     const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));

@@ -57,7 +57,6 @@ signals:
     void momentEdited(double jdUt);
 
 private:
-    QLabel* title_ = nullptr;
     QLabel* sky_ = nullptr;
     QLabel* zone_ = nullptr;
     QLabel* dasha_ = nullptr;
@@ -80,7 +79,6 @@ public:
     QTableWidget* table() const { return table_; }
 
 private:
-    QLabel* title_ = nullptr;
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
 };
