@@ -22,35 +22,6 @@ QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool 
     return ViewLine(parent, name, QRect(kLeft, top, kWidth, 24), points, bold);
 }
 
-// Rows drawn for the printer: one line per row, columns at fixed places.
-void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStringList, int>>& rows,
-               const std::vector<double>& columns, double rowHeight, const QStringList& headers) {
-    QFont font = VerdanaFont(8.25);
-    font.setPixelSize(11);
-    QFont bold = font;
-    bold.setBold(true);
-    painter.setPen(Qt::black);
-    painter.setFont(bold);
-    double y = room.top();
-    for (int c = 0; c < headers.size(); ++c) {
-        painter.drawText(QRectF(room.left() + columns[static_cast<std::size_t>(c)], y, 400, rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, headers[c]);
-    }
-    y += rowHeight;
-    painter.drawLine(QPointF(room.left(), y), QPointF(room.right(), y));
-    for (const auto& [cells, flags] : rows) {
-        const int indent = flags & 3;
-        const bool running = (flags & 4) != 0;
-        if (running) painter.fillRect(QRectF(room.left(), y, room.width(), rowHeight), kRunningColour);
-        painter.setFont(running ? bold : font);
-        for (int c = 0; c < cells.size(); ++c) {
-            const double x = room.left() + columns[static_cast<std::size_t>(c)] + (c == 0 ? indent * 16 : 0);
-            painter.drawText(QRectF(x, y, 400, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
-        }
-        y += rowHeight;
-    }
-}
-
 void PaintLine(QPainter& painter, const QLabel* label) {
     painter.setFont(label->font());
     painter.drawText(label->geometry(), Qt::AlignLeft | Qt::AlignVCenter, label->text());

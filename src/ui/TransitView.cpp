@@ -13,6 +13,7 @@
 #include "astro/CivilTime.h"
 #include "dasha/RunningDasha.h"
 #include "ui/ChartCanvas.h"
+#include "ui/DashaModel.h"
 #include "ui/Fonts.h"
 #include "ui/ViewParts.h"
 #include "ui/ReadingTexts.h"
@@ -27,7 +28,6 @@ constexpr int kChartSide = 330;
 constexpr int kTableLeft = kMargin + kChartSide + 14;
 constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kMargin;
 constexpr int kRowHeight = 26;
-const QColor kRunning(255, 236, 170);
 const QString kMark = QStringLiteral("\u25C0 at the moment");
 
 QTableWidget* Table(QWidget* parent, const QString& name, const QStringList& headers) {
@@ -51,7 +51,7 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells, bool running
             bold.setBold(true);
             cell->setFont(bold);
         }
-        if (running) cell->setBackground(kRunning);
+        if (running) cell->setBackground(kRunningColour);
         table->setItem(row, c, cell);
     }
 }
@@ -85,35 +85,23 @@ QString PhaseText(SaturnPhase p) {
     return {};
 }
 
-// Rows drawn for the printer: one line per row, columns at fixed places.
+// The table's rows as they stand, for the printer; the running row marked as the dasha's is.
 void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
                 double rowHeight) {
-    QFont font = VerdanaFont(8.25);
-    font.setPixelSize(11);
-    QFont bold = font;
-    bold.setBold(true);
-    painter.setPen(Qt::black);
-    painter.setFont(bold);
-    double y = room.top();
-    for (int c = 0; c < table.columnCount() && c < static_cast<int>(columns.size()); ++c) {
+    const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
+    QStringList headers;
+    for (int c = 0; c < count; ++c) {
         const QTableWidgetItem* header = table.horizontalHeaderItem(c);
-        painter.drawText(QRectF(room.left() + columns[static_cast<std::size_t>(c)], y, 300, rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, header ? header->text() : QString());
+        headers << (header ? header->text() : QString());
     }
-    y += rowHeight;
-    painter.drawLine(QPointF(room.left(), y), QPointF(room.right(), y));
+    std::vector<std::pair<QStringList, int>> rows;
     for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
         const QTableWidgetItem* first = table.item(r, 0);
-        const bool running = first && first->background().color() == kRunning;
-        if (running) painter.fillRect(QRectF(room.left(), y, room.width(), rowHeight), kRunning);
-        painter.setFont(running ? bold : font);
-        for (int c = 0; c < table.columnCount() && c < static_cast<int>(columns.size()); ++c) {
-            const QTableWidgetItem* cell = table.item(r, c);
-            painter.drawText(QRectF(room.left() + columns[static_cast<std::size_t>(c)], y, 300, rowHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, cell ? cell->text() : QString());
-        }
-        y += rowHeight;
+        rows.emplace_back(cells, first && first->background().color() == kRunningColour ? 4 : 0);
     }
+    PaintRows(painter, room, rows, columns, rowHeight, headers);
 }
 
 void PaintLabel(QPainter& painter, const QLabel* label) {

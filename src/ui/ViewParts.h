@@ -1,11 +1,16 @@
 // What every view of the chart window is made of: a white page the size of the natal
-// display, and lines of plain text placed on it.
+// display, lines of plain text placed on it, and rows of a table drawn for the printer.
 #pragma once
 
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
 
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace velakor {
@@ -21,5 +26,11 @@ QLabel* ViewLine(QWidget* parent, const QString& name, QRect where, double point
 // whole text in its tooltip: the page, its picture and its print show that something was
 // left out rather than losing it unseen at the edge.
 void SetLineText(QLabel* label, const QString& text, int lines = 1);
+
+// Rows drawn for the printer: a bold header line, a rule, then one line per row with its
+// cells at the columns' fixed places. A row's flags: the low two bits indent its first cell
+// (16 pixels a step); 4 marks the running row, shaded and bold.
+void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStringList, int>>& rows,
+               const std::vector<double>& columns, double rowHeight, const QStringList& headers);
 
 }  // namespace velakor
