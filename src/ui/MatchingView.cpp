@@ -61,7 +61,8 @@ QString MarsText(const QString& who, const MarsCheck& m) {
 MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
 
-    title_ = Line(this, QStringLiteral("lblMatchingTitle"), 14, 12, true);
+    // The inherited heading's title, placed for this page.
+    title_->setObjectName(QStringLiteral("lblMatchingTitle"));
     title_->setText(QStringLiteral("Ashtakoota Matching"));
     title_->setGeometry(kLeft, 10, kWidth, 26);
     // A partner's line takes two lines when a long name or place needs them.

@@ -33,7 +33,6 @@ public:
 private:
     QList<QLabel*> Lines() const;
 
-    QLabel* title_ = nullptr;
     QLabel* bride_ = nullptr;
     QLabel* groom_ = nullptr;
     QLabel* sky_ = nullptr;
