@@ -140,13 +140,8 @@ QList<QLabel*> MatchingView::Lines() const {
 
 void MatchingView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
+    for (const QLabel* line : Lines()) PaintViewLine(painter, line);
     painter.setPen(Qt::black);
-    for (const QLabel* line : Lines()) {
-        painter.setFont(line->font());
-        const int flags = line->wordWrap() ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap
-                                           : Qt::AlignLeft | Qt::AlignVCenter;
-        painter.drawText(line->geometry(), flags, line->text());
-    }
     // The table as rows of text between lines, the kutas that gave nothing shaded.
     QFont font = VerdanaFont(8.25);
     font.setPixelSize(11);

@@ -22,10 +22,6 @@ QLabel* Line(QWidget* parent, const QString& name, int top, double points, bool 
     return ViewLine(parent, name, QRect(kLeft, top, kWidth, 24), points, bold);
 }
 
-void PaintLine(QPainter& painter, const QLabel* label) {
-    painter.setFont(label->font());
-    painter.drawText(label->geometry(), Qt::AlignLeft | Qt::AlignVCenter, label->text());
-}
 
 }  // namespace
 
@@ -43,8 +39,7 @@ void ReadingView::SetHeading(const QString& title, const QString& who, const QSt
 }
 
 void ReadingView::PaintHeading(QPainter& painter) const {
-    painter.setPen(Qt::black);
-    for (const QLabel* line : {title_, who_, born_}) PaintLine(painter, line);
+    for (const QLabel* line : {title_, who_, born_}) PaintViewLine(painter, line);
 }
 
 DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
@@ -76,7 +71,7 @@ void DashaView::Show(const Program& program, const Readings& r) {
 void DashaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     PaintHeading(painter);
-    PaintLine(painter, balance_);
+    PaintViewLine(painter, balance_);
     // The rows open on screen, as they stand.
     std::vector<std::pair<QStringList, int>> rows;
     auto add = [&](const QModelIndex& parent, int level, auto&& self) -> void {
@@ -140,7 +135,7 @@ void PanchangaView::Show(const Program& program, const Readings& r) {
 void PanchangaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     PaintHeading(painter);
-    PaintLine(painter, note_);
+    PaintViewLine(painter, note_);
     std::vector<std::pair<QStringList, int>> rows;
     for (const PanchangaRow& row : rows_) rows.emplace_back(QStringList{row.Item, row.Value, row.Ends}, 0);
     PaintRows(painter, QRectF(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10), rows, {0, 160, 520}, 30,

@@ -74,13 +74,6 @@ QFont InPixels(QFont font) {
     return font;
 }
 
-void PaintLabel(QPainter& painter, const QLabel* label) {
-    if (label->text().isEmpty()) return;
-    painter.setPen(Qt::black);
-    painter.setFont(InPixels(label->font()));
-    painter.drawText(label->geometry(), int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
-                     label->text());
-}
 
 // The table as it stands on screen: header, cells with their shading and weight, grid.
 void PaintTable(QPainter& painter, const QTableWidget* table) {
@@ -139,7 +132,7 @@ void StrengthHeading::Show(const Program& program, const QString& title) {
 }
 
 void StrengthHeading::Paint(QPainter& painter) const {
-    for (const QLabel* label : {title_, birth_, sky_}) PaintLabel(painter, label);
+    for (const QLabel* label : {title_, birth_, sky_}) PaintViewLine(painter, label);
 }
 
 VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Vargas")) {
@@ -188,7 +181,7 @@ void VargasView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     heading_.Paint(painter);
     PaintTable(painter, table_);
-    PaintLabel(painter, legend_);
+    PaintViewLine(painter, legend_);
 }
 
 AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Ashtakavarga")) {
@@ -245,7 +238,7 @@ void AshtakavargaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     heading_.Paint(painter);
     PaintTable(painter, table_);
-    PaintLabel(painter, legend_);
+    PaintViewLine(painter, legend_);
     painter.save();
     painter.translate(chart_->pos());
     chart_->Paint(painter);

@@ -104,14 +104,6 @@ void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const
     PaintRows(painter, room, rows, columns, rowHeight, headers);
 }
 
-void PaintLabel(QPainter& painter, const QLabel* label) {
-    if (!label->isVisible() && !label->isVisibleTo(label->parentWidget())) return;
-    painter.setFont(label->font());
-    QPen pen(label->palette().color(QPalette::WindowText));
-    painter.setPen(pen);
-    const int across = label->alignment() & Qt::AlignRight ? Qt::AlignRight : Qt::AlignLeft;
-    painter.drawText(label->geometry(), across | Qt::AlignVCenter | Qt::TextWordWrap, label->text());
-}
 
 // The view's title and, on the same line at the right, whose chart it is (the inherited
 // heading's labels, placed for these views).
@@ -271,14 +263,14 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
 
 void TransitView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
-    PaintLabel(painter, title_);
-    PaintLabel(painter, who_);
-    PaintLabel(painter, sky_);
+    PaintViewLine(painter, title_);
+    PaintViewLine(painter, who_);
+    PaintViewLine(painter, sky_);
     painter.setFont(VerdanaFont(8.25, true));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(kMargin, 60, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Moment: ") + moment_->text() + QStringLiteral("  ") + zone_->text());
-    PaintLabel(painter, dasha_);
+    PaintViewLine(painter, dasha_);
     painter.save();
     painter.translate(chart_->pos());
     chart_->Paint(painter);
@@ -286,9 +278,9 @@ void TransitView::Paint(QPainter& painter) const {
     if (table_->isVisibleTo(this)) {
         PaintTable(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
                    {0, 66, 146, 222, 346, 394, 442, 466}, kRowHeight);
-        PaintLabel(painter, legend_);
+        PaintViewLine(painter, legend_);
     } else {
-        PaintLabel(painter, message_);
+        PaintViewLine(painter, message_);
     }
 }
 
@@ -332,9 +324,9 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
 
 void SaturnView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
-    PaintLabel(painter, title_);
-    PaintLabel(painter, who_);
-    PaintLabel(painter, note_);
+    PaintViewLine(painter, title_);
+    PaintViewLine(painter, who_);
+    PaintViewLine(painter, note_);
     const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
     const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
     PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QTextLayout>
+#include <cmath>
 
 #include "ui/DashaModel.h"
 #include "ui/Fonts.h"
@@ -56,6 +57,17 @@ void SetLineText(QLabel* label, const QString& text, int lines) {
     }
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
+}
+
+void PaintViewLine(QPainter& painter, const QLabel* label) {
+    if (label->isHidden() || label->text().isEmpty()) return;
+    QFont font = label->font();
+    // A point size means something else on a printer; the views are laid out in screen pixels.
+    if (font.pixelSize() <= 0) font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+    painter.setFont(font);
+    painter.setPen(label->palette().color(QPalette::WindowText));
+    painter.drawText(label->geometry(), static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                     label->text());
 }
 
 void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStringList, int>>& rows,

@@ -27,6 +27,10 @@ QLabel* ViewLine(QWidget* parent, const QString& name, QRect where, double point
 // left out rather than losing it unseen at the edge.
 void SetLineText(QLabel* label, const QString& text, int lines = 1);
 
+// Draws a label of a view where it stands, for the printer: its text in its font (in screen
+// pixels), colour, alignment and wrapping; nothing for a hidden or empty label.
+void PaintViewLine(QPainter& painter, const QLabel* label);
+
 // Rows drawn for the printer: a bold header line, a rule, then one line per row with its
 // cells at the columns' fixed places. A row's flags: the low two bits indent its first cell
 // (16 pixels a step); 4 marks the running row, shaded and bold.
