@@ -115,14 +115,18 @@ void PaintTable(QPainter& painter, const QTableWidget* table) {
 
 }  // namespace
 
-StrengthHeading::StrengthHeading(QWidget* view, const QString& prefix) {
+StrengthHeading::StrengthHeading(QLabel* title, QLabel* birth, QLabel* sky, const QString& prefix)
+    : title_(title), birth_(birth), sky_(sky) {
     const int width = frmDisplay::kWidth - 2 * kLeft;
-    title_ = ViewLine(view, QStringLiteral("lbl%1Title").arg(prefix), QRect(kLeft, 16, width, 24), 12, true);
+    title_->setObjectName(QStringLiteral("lbl%1Title").arg(prefix));
+    title_->setGeometry(kLeft, 16, width, 24);
     // Two lines for the birth when a long name or place needs them.
-    birth_ = ViewLine(view, QStringLiteral("lbl%1Birth").arg(prefix), QRect(kLeft, 44, width, 34), 8.25, true);
+    birth_->setObjectName(QStringLiteral("lbl%1Birth").arg(prefix));
+    birth_->setGeometry(kLeft, 44, width, 34);
     birth_->setWordWrap(true);
     birth_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    sky_ = ViewLine(view, QStringLiteral("lbl%1Sky").arg(prefix), QRect(kLeft, 80, width, 20), 8.25, false);
+    sky_->setObjectName(QStringLiteral("lbl%1Sky").arg(prefix));
+    sky_->setGeometry(kLeft, 80, width, 20);
 }
 
 void StrengthHeading::Show(const Program& program, const QString& title) {
@@ -135,7 +139,7 @@ void StrengthHeading::Paint(QPainter& painter) const {
     for (const QLabel* label : {title_, birth_, sky_}) PaintViewLine(painter, label);
 }
 
-VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Vargas")) {
+VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(title_, who_, born_, QStringLiteral("Vargas")) {
     MakeViewPage(this);
     QStringList headers{QString()};
     std::vector<int> widths{100};
@@ -184,7 +188,7 @@ void VargasView::Paint(QPainter& painter) const {
     PaintViewLine(painter, legend_);
 }
 
-AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), heading_(this, QStringLiteral("Ashtakavarga")) {
+AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), heading_(title_, who_, born_, QStringLiteral("Ashtakavarga")) {
     MakeViewPage(this);
     QStringList headers{QString()};
     std::vector<int> widths{68};

@@ -16,10 +16,10 @@ namespace velakor {
 class ChartCanvas;
 
 // The three lines at the head of a strength view: what it shows of which chart, the birth,
-// the sky.
+// the sky. They are the view's inherited heading labels, placed and named for it.
 class StrengthHeading {
 public:
-    StrengthHeading(QWidget* view, const QString& prefix);
+    StrengthHeading(QLabel* title, QLabel* birth, QLabel* sky, const QString& prefix);
     void Show(const Program& program, const QString& title);
     void Paint(QPainter& painter) const;
     QLabel* title() const { return title_; }
