@@ -297,17 +297,6 @@ std::string_view KutaValueName(Kuta k, int value) {
     return {};
 }
 
-std::string Ordinal(int n) {
-    const int tens = n % 100;
-    const char* suffix = "th";
-    if (tens < 11 || tens > 13) {
-        if (n % 10 == 1) suffix = "st";
-        if (n % 10 == 2) suffix = "nd";
-        if (n % 10 == 3) suffix = "rd";
-    }
-    return std::to_string(n) + suffix;
-}
-
 std::string KutaNote(const Match& m, Kuta k) {
     const KutaScore& s = m[k];
     std::string note;

@@ -77,8 +77,6 @@ std::string_view KutaValueName(Kuta k, int value);
 // What stands beside a kuta in the table: for tara and bhakoot the counts, for nadi and
 // bhakoot the exceptions that hold; empty for the others.
 std::string KutaNote(const Match& m, Kuta k);
-// "1st", "2nd", "3rd", "4th", .. "11th", .. "22nd".
-std::string Ordinal(int n);
 
 // Points as an astrologer writes them: "26", "1.5", "0.5".
 std::string PointsText(double points);

@@ -626,7 +626,7 @@ void MDI::WriteChart() {
     const bool computed = !c.HouseTexts[0].empty();
     for (int h = 0; h < kHouseCount; ++h) {
         const auto i = static_cast<std::size_t>(h);
-        d.SetHouse(h, computed ? QString::number(SignNumber(program_.Chart.HouseSigns[i])) : QString(),
+        d.SetHouse(h, computed ? SignNumber(program_.Chart.HouseSigns[i]) : 0,
                    QString::fromStdString(c.HouseTexts[i]), c.HouseBodies[i]);
     }
     d.ComposeBirthDetails(program_);

@@ -69,11 +69,6 @@ QString DegreeText(double longitude) {
 // "2026-12-07 12:00", on the birth's clock.
 QString Clock(double jd, int offset) { return QString::fromStdString(ClockText(jd, offset)); }
 
-QString Ordinal(int n) {
-    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
-    return QString::number(n) + QLatin1String(suffix);
-}
-
 QString PhaseText(SaturnPhase p) {
     switch (p) {
         case SaturnPhase::Rising: return QStringLiteral("Rising (sade sati, 12th)");
@@ -85,9 +80,10 @@ QString PhaseText(SaturnPhase p) {
     return {};
 }
 
-// The table's rows as they stand, for the printer; the running row marked as the dasha's is.
+// The table's rows as they stand, for the printer; the running row (-1: none) marked as the
+// dasha's is.
 void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
-                double rowHeight) {
+                double rowHeight, int runningRow = -1) {
     const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
     QStringList headers;
     for (int c = 0; c < count; ++c) {
@@ -98,8 +94,7 @@ void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const
     for (int r = 0; r < table.rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
-        const QTableWidgetItem* first = table.item(r, 0);
-        rows.emplace_back(cells, first && first->background().color() == kRunningColour ? 4 : 0);
+        rows.emplace_back(cells, r == runningRow ? 4 : 0);
     }
     PaintRows(painter, room, rows, columns, rowHeight, headers);
 }
@@ -228,7 +223,7 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
         for (const TransitBody& b : r.Now->Bodies) {
             SetRow(table_, row, {QText(EnglishName(b.Which)), QText(SignSanskritName(b.Rashi)), DegreeText(b.Longitude),
                                  QText(NakshatraName(b.Star)) + QStringLiteral(" ") + QString::number(b.Pada),
-                                 Ordinal(b.House), Ordinal(b.FromMoon), b.Retrograde ? QStringLiteral("R") : QString(),
+                                 QText(Ordinal(b.House)), QText(Ordinal(b.FromMoon)), b.Retrograde ? QStringLiteral("R") : QString(),
                                  b.LeavesJd ? Clock(*b.LeavesJd, r.Offset) : QStringLiteral("after 2150")},
                    false);
             table_->setRowHeight(row++, kRowHeight);
@@ -300,6 +295,7 @@ SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
 
 void SaturnView::Show(const Program& program, const TransitReading& r) {
     SetLineText(who_, BirthLineText(program.Birth));
+    running_ = r.RunningSaturn;
     note_->setText(QStringLiteral("Saturn in the 12th, 1st and 2nd signs from the natal Moon's sign (%1), and in its "
                                   "4th and 8th, from the birth to a century after it; each return of a retrograde "
                                   "Saturn is a row of its own. Positions: %2. Times in UTC%3.")
@@ -329,7 +325,7 @@ void SaturnView::Paint(QPainter& painter) const {
     PaintViewLine(painter, note_);
     const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
     const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
-    PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight);
+    PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
 }
 
 }  // namespace velakor

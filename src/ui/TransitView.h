@@ -81,6 +81,7 @@ public:
 private:
     QLabel* note_ = nullptr;
     QTableWidget* table_ = nullptr;
+    int running_ = -1;  // the row of the period running at the transit moment
 };
 
 // The reading of the chart in program at jdUt: the transit, the running dasha's source and

@@ -93,10 +93,10 @@ void frmDisplay::setPicture(const QPixmap& picture) {
     ui_->Picture1->setPixmap(picture);
 }
 
-void frmDisplay::SetHouse(int h, const QString& sign, const QString& planets, HouseLines bodies) {
-    SetSizedText(lblPlanet_Position(h), sign);
+void frmDisplay::SetHouse(int h, int sign, const QString& planets, HouseLines bodies) {
+    SetSizedText(lblPlanet_Position(h), sign > 0 ? QString::number(sign) : QString());
     lblPlanets(h)->setText(planets);
-    ui_->picNorth->SetHouse(h, sign.toInt(), planets, std::move(bodies));
+    ui_->picNorth->SetHouse(h, sign, planets, std::move(bodies));
 }
 
 ChartCanvas* frmDisplay::chart() const { return ui_->picNorth; }

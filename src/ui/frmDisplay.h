@@ -62,9 +62,9 @@ public:
     QPixmap picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
 
-    // Rewrites house h: the number of its sign (empty leaves it blank), its planets and the
+    // Rewrites house h: the number of its sign (1..12; 0 leaves it blank), its planets and the
     // body each line of them shows.
-    void SetHouse(int h, const QString& sign, const QString& planets, HouseLines bodies);
+    void SetHouse(int h, int sign, const QString& planets, HouseLines bodies);
     // Writes a value cell of the two tables in the cells' font, made smaller if the text
     // would not fit the cell otherwise.
     void SetCellText(QLabel* cell, const QString& text);

@@ -1,6 +1,7 @@
 // The twelve sidereal signs, from Aries; each 30 degrees of longitude.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "vedic/Body.h"
@@ -18,6 +19,8 @@ constexpr Sign SignAdd(Sign s, int n) { return static_cast<Sign>(((SignIndex(s) 
 constexpr Sign SignFromIndex(int k) { return SignAdd(Sign::Aries, k); }
 // The house of `s` counted from `from`, both included: from itself is 1, the next sign 2.
 constexpr int HouseFrom(Sign from, Sign s) { return (SignIndex(s) - SignIndex(from) + 12) % 12 + 1; }
+// A count as the houses and stars are said: "1st", "2nd", "3rd", "4th", .. "11th", .. "22nd".
+std::string Ordinal(int n);
 
 // The sign of a longitude in degrees, folded into one turn first: 360 is Aries, -0.5 Pisces.
 Sign SignOf(double longitude);

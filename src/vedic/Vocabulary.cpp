@@ -98,4 +98,15 @@ double NakshatraFraction(double longitude) {
 Body NakshatraLord(Nakshatra n) { return kNakshatraLords[static_cast<std::size_t>(NakshatraIndex(n) % 9)]; }
 std::string_view NakshatraName(Nakshatra n) { return kNakshatraNames[static_cast<std::size_t>(n)]; }
 
+std::string Ordinal(int n) {
+    const int tens = n % 100;
+    const char* suffix = "th";
+    if (tens < 11 || tens > 13) {
+        if (n % 10 == 1) suffix = "st";
+        if (n % 10 == 2) suffix = "nd";
+        if (n % 10 == 3) suffix = "rd";
+    }
+    return std::to_string(n) + suffix;
+}
+
 }  // namespace velakor
