@@ -19,8 +19,8 @@
 #include "io/JpegNames.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
-#include "ui/Seams.h"
-#include "ui/ViewPainter.h"
+#include "ui/dialogs/Seams.h"
+#include "ui/drawing/ViewPainter.h"
 
 namespace velakor {
 namespace {

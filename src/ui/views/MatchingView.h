@@ -1,0 +1,48 @@
+// The chart window's Matching view: two persons, their Moons, the eight kutas with their
+// points, the total in words and the Mars check of both. It stands in the natal display's
+// place, at its size, and draws itself with lines and text for the printer.
+#pragma once
+
+#include "match/Matching.h"
+#include "sky/Sky.h"
+#include "ui/views/ReadingViews.h"
+#include "vedic/Birth.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace velakor {
+
+// One partner of a match: the birth and its chart (computed in the sky of the match).
+struct Partner {
+    BirthRecord Birth;
+    velakor::Chart Chart;
+};
+
+class MatchingView : public ReadingView {
+    Q_OBJECT
+public:
+    explicit MatchingView(QWidget* parent = nullptr);
+    void Show(const Partner& bride, const Partner& groom, const SkyChoice& sky);
+    void Paint(QPainter& painter) const override;
+
+    QTableWidget* table() const { return table_; }
+    QLabel* lblTotal() const { return total_; }
+    const Match& match() const { return match_; }
+
+private:
+    QList<QLabel*> Lines() const;
+
+    QLabel* bride_ = nullptr;
+    QLabel* groom_ = nullptr;
+    QLabel* sky_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* total_ = nullptr;
+    QLabel* marsTitle_ = nullptr;
+    QLabel* marsBride_ = nullptr;
+    QLabel* marsGroom_ = nullptr;
+    QLabel* note_ = nullptr;
+    Match match_;
+};
+
+}  // namespace velakor
