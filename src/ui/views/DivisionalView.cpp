@@ -8,6 +8,7 @@
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
 #include "ui/views/frmDisplay.h"
+#include "ui/window/ViewSources.h"
 
 namespace velakor {
 namespace {
@@ -30,7 +31,7 @@ QLabel* Cell(const QString& name, const QString& text, const QRect& place, QWidg
 
 }  // namespace
 
-DivisionalView::DivisionalView(QWidget* parent) : QWidget(parent) {
+DivisionalView::DivisionalView(int d, QWidget* parent) : QWidget(parent), division_(d) {
     setFixedSize(frmDisplay::kWidth, frmDisplay::kHeight);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -101,6 +102,19 @@ void DivisionalView::ShowDivision(const Program& program, int d) {
         details_[i]->setText(texts[static_cast<qsizetype>(i)]);
         details_[i]->adjustSize();
     }
+}
+
+QString DivisionalView::Title(const ViewSources& sources) const {
+    const std::string_view title = kVargas.at(static_cast<std::size_t>(division_)).Title;
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())) + QStringLiteral(", ") +
+           ViewSources::StyleName(sources.style());
+}
+
+void DivisionalView::Fill(ViewSources& sources) {
+    chart_->SetStyle(sources.style());
+    chart_->SetColour(sources.colour());
+    ShowDivision(sources.program(), division_);
+    SetChartName(sources.WithSky(Title(sources)));
 }
 
 }  // namespace velakor

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/Program.h"
+#include "ui/window/ChartView.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,14 +17,22 @@ namespace velakor {
 
 class ChartCanvas;
 
-class DivisionalView : public QWidget {
+class DivisionalView : public QWidget, public ChartView {
     Q_OBJECT
 public:
-    explicit DivisionalView(QWidget* parent = nullptr);
+    // The view of varga d (0..15, D1 .. D60 in the order of kVargas).
+    explicit DivisionalView(int d, QWidget* parent = nullptr);
 
     // Shows varga d (0..15, D1 .. D60 in the order of kVargas) of the program's chart.
     void ShowDivision(const Program& program, int d);
     int division() const { return division_; }
+
+    QWidget* page() override { return this; }
+    // "Navamsa (D9), North Indian".
+    QString Title(const ViewSources& sources) const override;
+    unsigned Inputs() const override { return kChartInput | kStyleInput; }
+    void Fill(ViewSources& sources) override;
+    bool Scales() const override { return true; }
 
     ChartCanvas* chart() const { return chart_; }
     void SetChartName(const QString& name);
@@ -32,7 +41,7 @@ public:
     QLabel* SignCell(int i) const { return signCells_.at(static_cast<std::size_t>(i)); }
 
 private:
-    int division_ = -1;
+    int division_;
     QLabel* name_ = nullptr;
     ChartCanvas* chart_ = nullptr;
     std::array<QLabel*, 8> details_{};

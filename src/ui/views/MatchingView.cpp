@@ -106,6 +106,18 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
                                   "readings not followed are in the user guide."));
 }
 
+void MatchingView::Fill(ViewSources& sources) {
+    if (!sources.partner()) return;
+    const Program& program = sources.program();
+    Program other;
+    other.SkyInUse = program.SkyInUse;
+    RunCalculation(other, *sources.partner());
+    const Partner self{program.Birth, program.Chart};
+    const Partner them{other.Birth, other.Chart};
+    const bool bride = sources.partnerIsBride();
+    Show(bride ? them : self, bride ? self : them, program.SkyInUse);
+}
+
 void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
     match_ = MatchCharts(bride.Chart, groom.Chart);
     SetLineText(bride_, QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart), 2);

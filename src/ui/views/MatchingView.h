@@ -6,6 +6,7 @@
 #include "match/Matching.h"
 #include "sky/Sky.h"
 #include "ui/views/ReadingViews.h"
+#include "ui/window/ViewSources.h"
 #include "vedic/Birth.h"
 
 class QLabel;
@@ -19,11 +20,19 @@ struct Partner {
     velakor::Chart Chart;
 };
 
-class MatchingView : public ReadingView {
+class MatchingView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit MatchingView(QWidget* parent = nullptr);
     void Show(const Partner& bride, const Partner& groom, const SkyChoice& sky);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Matching"); }
+    unsigned Inputs() const override { return kChartInput | kPartnerInput; }
+    // Both charts in the sky of the chart on show, and the match: microseconds each time.
+    void Fill(ViewSources& sources) override;
+    // Nothing to show until a second reading has been matched with this chart.
+    static bool Ready(const ViewSources& sources) { return sources.partner().has_value(); }
     void Paint(QPainter& painter) const override;
 
     QTableWidget* table() const { return table_; }

@@ -11,6 +11,8 @@
 #include "ui/drawing/Fonts.h"
 #include "ui/drawing/ViewParts.h"
 #include "ui/views/frmDisplay.h"
+#include "ui/window/ViewSources.h"
+#include "chart/NameTables.h"
 
 namespace velakor {
 namespace {
@@ -36,6 +38,12 @@ void ReadingView::SetHeading(const QString& title, const QString& who, const QSt
     title_->setText(title);
     SetLineText(who_, who);
     SetLineText(born_, born);
+}
+
+void ReadingView::SetHeadingFor(const ViewSources& sources, const QString& title) {
+    const BirthRecord& b = sources.program().Birth;
+    const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount ? QText(Zone(b.ZoneIndex).Name) : QString();
+    SetHeading(sources.WithSky(title), WhoAndWhereText(b), BornText(b, zone));
 }
 
 void ReadingView::PaintHeading(QPainter& painter) const {
@@ -66,6 +74,11 @@ void DashaView::Show(const Program& program, const Readings& r) {
     // The running mahadasha opens on its antardashas.
     const QModelIndex running = model_->RunningIndex(0);
     if (running.isValid()) tree_->setExpanded(running, true);
+}
+
+void DashaView::Fill(ViewSources& sources) {
+    SetHeadingFor(sources, Title(sources));
+    Show(sources.program(), sources.readings());
 }
 
 void DashaView::Paint(QPainter& painter) const {
@@ -130,6 +143,11 @@ void PanchangaView::Show(const Program& program, const Readings& r) {
         }
         table_->setRowHeight(i, 30);
     }
+}
+
+void PanchangaView::Fill(ViewSources& sources) {
+    SetHeadingFor(sources, Title(sources));
+    Show(sources.program(), sources.readings());
 }
 
 void PanchangaView::Paint(QPainter& painter) const {

@@ -8,6 +8,7 @@
 
 #include "app/Program.h"
 #include "ui/views/ReadingTexts.h"
+#include "ui/window/ChartView.h"
 
 class QLabel;
 class QPainter;
@@ -32,6 +33,9 @@ public:
     // The view's name with the sky ("Panchanga — Built-in formulas, ..."), the person and
     // place, and the birth's date, clock and zone.
     void SetHeading(const QString& title, const QString& who, const QString& born);
+    // The heading of a view titled title: the title with the sky, the person and place, the
+    // birth's date, clock and zone.
+    void SetHeadingFor(const ViewSources& sources, const QString& title);
     QLabel* lblTitle() const { return title_; }
 
 protected:
@@ -45,11 +49,16 @@ protected:
     QLabel* born_ = nullptr;
 };
 
-class DashaView : public ReadingView {
+class DashaView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit DashaView(QWidget* parent = nullptr);
     void Show(const Program& program, const Readings& readings);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Vimshottari Dasha"); }
+    unsigned Inputs() const override { return kChartInput | kReadingInput; }
+    void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;
 
     QTreeView* tree() const { return tree_; }
@@ -62,11 +71,16 @@ private:
     DashaModel* model_ = nullptr;
 };
 
-class PanchangaView : public ReadingView {
+class PanchangaView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit PanchangaView(QWidget* parent = nullptr);
     void Show(const Program& program, const Readings& readings);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Panchanga"); }
+    unsigned Inputs() const override { return kChartInput | kReadingInput; }
+    void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;
 
     QTableWidget* table() const { return table_; }

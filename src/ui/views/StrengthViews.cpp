@@ -238,6 +238,16 @@ void AshtakavargaView::Show(const Program& program) {
     }
 }
 
+QString AshtakavargaView::Title(const ViewSources& sources) const {
+    return QStringLiteral("Ashtakavarga, ") + ViewSources::StyleName(sources.style());
+}
+
+void AshtakavargaView::Fill(ViewSources& sources) {
+    chart_->SetStyle(sources.style());
+    chart_->SetColour(sources.colour());
+    Show(sources.program());
+}
+
 void AshtakavargaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     heading_.Paint(painter);

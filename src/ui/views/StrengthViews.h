@@ -6,6 +6,7 @@
 
 #include "app/Program.h"
 #include "ui/views/ReadingViews.h"
+#include "ui/window/ViewSources.h"
 
 class QLabel;
 class QPainter;
@@ -32,11 +33,16 @@ private:
     QLabel* sky_ = nullptr;
 };
 
-class VargasView : public ReadingView {
+class VargasView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit VargasView(QWidget* parent = nullptr);
     void Show(const Program& program);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Vargas"); }
+    unsigned Inputs() const override { return kChartInput; }
+    void Fill(ViewSources& sources) override { Show(sources.program()); }
     void Paint(QPainter& painter) const override;
 
     QTableWidget* table() const { return table_; }
@@ -48,11 +54,17 @@ private:
     QLabel* legend_ = nullptr;
 };
 
-class AshtakavargaView : public ReadingView {
+class AshtakavargaView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit AshtakavargaView(QWidget* parent = nullptr);
     void Show(const Program& program);
+
+    QWidget* page() override { return this; }
+    // Its chart of the points is drawn in the chosen style: "Ashtakavarga, North Indian".
+    QString Title(const ViewSources& sources) const override;
+    unsigned Inputs() const override { return kChartInput | kStyleInput; }
+    void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;
 
     QTableWidget* table() const { return table_; }

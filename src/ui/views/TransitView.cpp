@@ -194,6 +194,15 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
         "next leaves the sign it is in, backwards too."));
 }
 
+TransitView::TransitView(ViewSources& sources, QWidget* parent) : TransitView(sources.momentSteps(), parent) {
+    connect(this, &TransitView::momentEdited, &sources, &ViewSources::setMoment);
+}
+
+void TransitView::Fill(ViewSources& sources) {
+    Show(sources.program(), sources.readings(), ReadTransits(sources.program(), sources.moment()), sources.style(),
+         sources.colour());
+}
+
 void TransitView::Show(const Program& program, const Readings& readings, const TransitReading& r, ChartStyle style,
                        bool colour) {
     offset_ = r.Offset;

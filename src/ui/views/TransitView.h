@@ -15,6 +15,7 @@
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
 #include "ui/views/ReadingViews.h"
+#include "ui/window/ViewSources.h"
 
 class QAction;
 class QDateTimeEdit;
@@ -36,14 +37,25 @@ struct TransitReading {
     int RunningSaturn = -1;
 };
 
-class TransitView : public ReadingView {
+// The reading of the chart in program at jdUt: the transit, the running dasha's source and
+// Saturn's periods over the century after the birth.
+TransitReading ReadTransits(const Program& program, double jdUt);
+
+class TransitView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     // The step actions (day, month, year back and forward, now) are the chart window's; the
     // view's buttons trigger them.
     TransitView(const QList<QAction*>& steps, QWidget* parent = nullptr);
+    // A view of the window whose sources it reads: a moment typed in its field moves theirs.
+    explicit TransitView(ViewSources& sources, QWidget* parent = nullptr);
     void Show(const Program& program, const Readings& readings, const TransitReading& reading, ChartStyle style,
               bool colour);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Transits"); }
+    unsigned Inputs() const override { return kChartInput | kStyleInput | kReadingInput | kMomentInput; }
+    void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;
 
     QDateTimeEdit* momentField() const { return moment_; }
@@ -69,11 +81,16 @@ private:
     bool filling_ = false;
 };
 
-class SaturnView : public ReadingView {
+class SaturnView : public ReadingView, public ChartView {
     Q_OBJECT
 public:
     explicit SaturnView(QWidget* parent = nullptr);
     void Show(const Program& program, const TransitReading& reading);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Saturn's Periods"); }
+    unsigned Inputs() const override { return kChartInput | kMomentInput; }
+    void Fill(ViewSources& sources) override { Show(sources.program(), ReadTransits(sources.program(), sources.moment())); }
     void Paint(QPainter& painter) const override;
 
     QTableWidget* table() const { return table_; }
@@ -84,8 +101,5 @@ private:
     int running_ = -1;  // the row of the period running at the transit moment
 };
 
-// The reading of the chart in program at jdUt: the transit, the running dasha's source and
-// Saturn's periods over the century after the birth.
-TransitReading ReadTransits(const Program& program, double jdUt);
 
 }  // namespace velakor

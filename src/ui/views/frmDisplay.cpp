@@ -6,8 +6,10 @@
 #include <QLocale>
 #include <utility>
 
+#include "chart/DivisionalCharts.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
+#include "ui/window/ViewSources.h"
 #include "ui_frmDisplay.h"
 
 namespace velakor {
@@ -142,6 +144,36 @@ void frmDisplay::ComposeBirthDetails(const Program& program) {
     const std::array<QLabel*, 8> labels{ui_->lblName, ui_->lblCity,  ui_->lblState,    ui_->lblCountry,
                                         ui_->lblDOB,  ui_->lblTOB,   ui_->lblLatitude, ui_->lblLongitude};
     for (std::size_t i = 0; i < labels.size(); ++i) SetSizedText(labels[i], texts[static_cast<qsizetype>(i)]);
+}
+
+QString frmDisplay::Title(const ViewSources& sources) const {
+    return QString::fromUtf8(kRashiTitle.data(), static_cast<qsizetype>(kRashiTitle.size())) + QStringLiteral(", ") +
+           ViewSources::StyleName(sources.style());
+}
+
+void frmDisplay::Fill(ViewSources& sources) {
+    const Program& program = sources.program();
+    const ChartTexts& c = program.Texts;
+    SetCellText(lblAyanamsha(), QString::fromStdString(c.AyanamsaText));
+    SetCellText(lblLagna(), QString::fromStdString(c.LagnaSignName));
+    SetCellText(lblNakshatra(), QString::fromStdString(c.NakshatraText));
+    SetCellText(lblRashi(), QString::fromStdString(c.RashiText));
+    SetCellText(lblPada(), QString::fromStdString(c.NakshatraPada));
+    SetCellText(lblLord(), QString::fromStdString(c.NakshatraLord));
+    for (int i = 0; i < kPlanetCells; ++i) SetCellText(Planet(i), QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
+
+    // Without texts no chart was ever computed: leave the houses' signs blank.
+    const bool computed = !c.HouseTexts[0].empty();
+    for (int h = 0; h < kHouseCount; ++h) {
+        const auto i = static_cast<std::size_t>(h);
+        SetHouse(h, computed ? SignNumber(program.Chart.HouseSigns[i]) : 0, QString::fromStdString(c.HouseTexts[i]),
+                 c.HouseBodies[i]);
+    }
+    ComposeBirthDetails(program);
+    chart()->SetStyle(sources.style());
+    chart()->SetColour(sources.colour());
+    chart()->SetName(QString::fromUtf8(kRashiTitle.data(), static_cast<qsizetype>(kRashiTitle.size())));
+    SetChartName(sources.WithSky(Title(sources)));
 }
 
 }  // namespace velakor

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/Program.h"
+#include "ui/window/ChartView.h"
 
 class QLabel;
 
@@ -25,7 +26,7 @@ class ChartCanvas;
 // time, latitude, longitude.
 QStringList BirthDetailTexts(const BirthRecord& b);
 
-class frmDisplay : public QWidget {
+class frmDisplay : public QWidget, public ChartView {
     Q_OBJECT
 public:
     // Size of the client area in pixels (14505 x 8400 twips).
@@ -77,6 +78,15 @@ public:
 
     // Form_Load: the eight birth-detail labels (again when another reading is opened).
     void ComposeBirthDetails(const Program& program);
+
+    // The natal chart as a view of the chart window: "Rashi (D1), North Indian". Filling it
+    // writes every caption the calculation command fills: the summary cells, the planet
+    // table, the sign number and planets of each house, the birth details and the band.
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources& sources) const override;
+    unsigned Inputs() const override { return kChartInput | kStyleInput; }
+    void Fill(ViewSources& sources) override;
+    bool Scales() const override { return true; }
 
 private:
     void ApplyFonts();

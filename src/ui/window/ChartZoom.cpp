@@ -38,15 +38,17 @@ void ChartLens::paintEvent(QPaintEvent*) {
     source_->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 
-ChartZoom::ChartZoom(QMdiArea* area, const QList<QMdiSubWindow*>& windows, QSize natural)
-    : QObject(area), area_(area), windows_(windows), natural_(natural) {
-    for (QMdiSubWindow* window : windows_) {
-        // The window may be smaller than its view: the lens covers it whole.
-        if (window->layout()) window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        window->setMinimumSize(1, 1);
-        lenses_ << new ChartLens(window->widget(), window);
-    }
+ChartZoom::ChartZoom(QMdiArea* area, QSize natural) : QObject(area), area_(area), natural_(natural) {
     area_->installEventFilter(this);
+}
+
+void ChartZoom::Add(QMdiSubWindow* window) {
+    // The window may be smaller than its view: the lens covers it whole.
+    if (window->layout()) window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    window->setMinimumSize(1, 1);
+    windows_ << window;
+    lenses_ << new ChartLens(window->widget(), window);
+    Apply();
 }
 
 void ChartZoom::Apply() {

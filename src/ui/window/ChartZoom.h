@@ -39,9 +39,11 @@ private:
 class ChartZoom : public QObject {
     Q_OBJECT
 public:
-    // Watches the area's size; `windows` are its sub-windows, each holding one view of
+    // Watches the area's size; its sub-windows that are added hold one view each, of
     // `natural` size.
-    ChartZoom(QMdiArea* area, const QList<QMdiSubWindow*>& windows, QSize natural);
+    ChartZoom(QMdiArea* area, QSize natural);
+    // A sub-window whose view is drawn at the scale.
+    void Add(QMdiSubWindow* window);
 
     double scale() const { return scale_; }
     // Redraws the lenses after the views changed.

@@ -17,29 +17,28 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "app/Calculation.h"
-#include "chart/DivisionalCharts.h"
+#include "io/gui/ChartSheet.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/dialogs/AboutBox.h"
-#include "ui/drawing/ChartCanvas.h"
-#include "ui/window/ChartZoom.h"
-#include "ui/drawing/DesktopIcons.h"
-#include "ui/drawing/HeldPixmapIcon.h"
-#include "ui/views/DivisionalView.h"
-#include "ui/drawing/Fonts.h"
-#include "ui/settings/ProgramSettings.h"
-#include "ui/views/MatchingView.h"
-#include "ui/views/ReadingViews.h"
-#include "ui/views/TransitView.h"
 #include "ui/dialogs/Seams.h"
-#include "ui/window/SkyMenus.h"
-#include "ui/views/StrengthViews.h"
 #include "ui/dialogs/WebLinks.h"
+#include "ui/drawing/DesktopIcons.h"
+#include "ui/drawing/Fonts.h"
+#include "ui/drawing/HeldPixmapIcon.h"
+#include "ui/settings/ProgramSettings.h"
 #include "ui/views/frmDisplay.h"
+#include "ui/window/ChartZoom.h"
+#include "ui/window/MomentMenu.h"
+#include "ui/window/ReadingMenus.h"
+#include "ui/window/SkyMenus.h"
+#include "ui/window/ViewSources.h"
+#include "ui/window/ViewTable.h"
 
 namespace velakor {
 namespace {
@@ -101,19 +100,6 @@ void MakeCheckGroup(const QList<QAction*>& entries) {
     }
 }
 
-QString StyleName(ChartStyle style) {
-    switch (style) {
-        case ChartStyle::North: return QStringLiteral("North Indian");
-        case ChartStyle::South: return QStringLiteral("South Indian");
-        case ChartStyle::East: return QStringLiteral("East Indian");
-    }
-    return {};
-}
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMenu* AddMenu(QWidget* owner, const QString& name, const QString& caption) {
     auto* menu = new QMenu(caption, owner);
     menu->setObjectName(name);
@@ -173,33 +159,12 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     // The toolbar is shown and hidden from the View menu only.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
+    sources_ = new ViewSources(program_, this);
+    slots_.resize(ViewTable().size());
     BuildMenus();
     BuildToolBar();
     BuildBands();
-
-    display_ = new frmDisplay(program_);
-    display_->setObjectName(QStringLiteral("frmDisplay"));
-    displayWindow_ = area_->addSubWindow(display_, Qt::FramelessWindowHint);
-    displayWindow_->setObjectName(QStringLiteral("frmDisplayWindow"));
-    displayWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
-    displayWindow_->show();
-
-    // The divisional charts take the natal display's place when one is chosen.
-    divisional_ = new DivisionalView;
-    divisional_->setObjectName(QStringLiteral("DivisionalView"));
-    divisionalWindow_ = area_->addSubWindow(divisional_, Qt::FramelessWindowHint);
-    divisionalWindow_->setObjectName(QStringLiteral("DivisionalWindow"));
-    divisionalWindow_->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
-    divisionalWindow_->hide();
-    zoom_ = new ChartZoom(area_, {displayWindow_, divisionalWindow_}, QSize(frmDisplay::kWidth, frmDisplay::kHeight));
-    // The views only show the chart: the keyboard goes round the band's buttons.
-    for (QMdiSubWindow* window : {displayWindow_, divisionalWindow_}) window->setFocusPolicy(Qt::NoFocus);
-    BuildStrengthViews();
-    BuildReadingViews();
-    BuildTransitViews();
-    // The area gives the window of the view on show the focus as the window opens, though
-    // Tab never stops there: from it, Tab and Shift+Tab go on to the band's buttons.
-    for (QMdiSubWindow* window : area_->subWindowList()) window->installEventFilter(this);
+    zoom_ = new ChartZoom(area_, QSize(frmDisplay::kWidth, frmDisplay::kHeight));
 
     statusView_ = new QLabel(this);
     statusView_->setObjectName(QStringLiteral("lblStatusView"));
@@ -210,14 +175,103 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     statusBar()->addPermanentWidget(statusFile_);
 
     MDIForm_Load();
-    RefreshView();
+    // The natal display comes with the frame, on show; the calculation fills it.
+    Made(0).window->show();
+    momentMenu_->setEnabled(false);
+    statusView_->setText(ViewTitle());
     FitToDisplay();
 
+    connect(sources_, &ViewSources::changed, this, &MDI::InputsChanged);
     connect(this, &MDI::saveAsRequested, this, &MDI::mnuSaveAs_Click);
     connect(this, &MDI::saveAsJpegRequested, this, &MDI::mnuSaveAsJpeg_Click);
     connect(this, &MDI::exportRequested, this, &MDI::mnuExport_Click);
     connect(this, &MDI::printRequested, this, &MDI::mnuPrint_Click);
     connect(this, &MDI::frameActivated, this, &MDI::MDIForm_Activate);
+}
+
+MDI::~MDI() = default;
+
+MDI::Slot& MDI::Made(int row) {
+    Slot& slot = slots_.at(static_cast<std::size_t>(row));
+    if (slot.view) return slot;
+    slot.view = ViewTable()[static_cast<std::size_t>(row)].Make(*sources_);
+    QWidget* page = slot.view->page();
+    page->setObjectName(QString::fromLatin1(ViewTable()[static_cast<std::size_t>(row)].Name).mid(3) + QStringLiteral("View"));
+    if (row == 0) page->setObjectName(QStringLiteral("frmDisplay"));
+    slot.window = area_->addSubWindow(page, Qt::FramelessWindowHint);
+    slot.window->setObjectName(row == 0 ? QStringLiteral("frmDisplayWindow") : page->objectName() + QStringLiteral("Window"));
+    slot.window->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
+    slot.window->hide();
+    // The views only show the chart: the keyboard goes round the band's buttons. The area
+    // gives the window of the view on show the focus as the window opens, though Tab never
+    // stops there: from it, Tab and Shift+Tab go on to the band's buttons.
+    slot.window->setFocusPolicy(Qt::NoFocus);
+    slot.window->installEventFilter(this);
+    if (slot.view->Scales()) zoom_->Add(slot.window);
+    slot.stale = true;
+    return slot;
+}
+
+frmDisplay* MDI::display() const { return static_cast<frmDisplay*>(slots_.front().view.get()); }
+
+QMdiSubWindow* MDI::displayWindow() const { return slots_.front().window; }
+
+ChartView* MDI::currentView() const { return slots_.at(static_cast<std::size_t>(current_)).view.get(); }
+
+QWidget* MDI::viewOnShow() const { return currentView()->page(); }
+
+QString MDI::viewName() const { return QString::fromLatin1(ViewTable()[static_cast<std::size_t>(current_)].Name); }
+
+ChartStyle MDI::chartStyle() const { return sources_->style(); }
+
+bool MDI::colourStyle() const { return sources_->colour(); }
+
+double MDI::transitMoment() const { return sources_->moment(); }
+
+QString MDI::ViewTitle() const { return sources_->WithSky(currentView()->Title(*sources_)); }
+
+void MDI::ShowView(int row) {
+    if (row < 0 || row >= static_cast<int>(slots_.size())) return;
+    const ViewRow& r = ViewTable()[static_cast<std::size_t>(row)];
+    if (r.Ready && !r.Ready(*sources_)) return;
+    Slot& next = Made(row);
+    for (const Slot& slot : slots_) {
+        if (slot.entry) slot.entry->setChecked(&slot == &next);
+    }
+    const int previous = current_;
+    current_ = row;
+    // Filled before it is shown: the window then paints it once, complete.
+    RefreshView();
+    next.window->show();
+    if (previous != row) slots_[static_cast<std::size_t>(previous)].window->hide();
+    momentMenu_->setEnabled(next.view->Inputs() & kMomentInput);
+}
+
+void MDI::InputsChanged(unsigned inputs) {
+    for (Slot& slot : slots_) {
+        if (slot.view && (slot.view->Inputs() & inputs)) slot.stale = true;
+    }
+    // A view that cannot be shown any more gives way to the chart; one that can, its entry.
+    for (std::size_t row = 0; row < slots_.size(); ++row) {
+        const ViewRow& r = ViewTable()[row];
+        if (!r.Ready || !slots_[row].entry) continue;
+        const bool ready = r.Ready(*sources_);
+        slots_[row].entry->setEnabled(ready);
+    }
+    RefreshView();
+}
+
+void MDI::RefreshView() {
+    Slot& slot = slots_.at(static_cast<std::size_t>(current_));
+    if (slot.stale) {
+        slot.view->Fill(*sources_);
+        slot.stale = false;
+    }
+    statusView_->setText(ViewTitle());
+    zoom_->Refresh();
+    // Taken when it is asked for (Save As JPEG) or the frame is next activated: a view
+    // switch costs no picture.
+    pictureStale_ = true;
 }
 
 void MDI::MDIForm_Activate() { CapturePicture(); }
@@ -240,50 +294,16 @@ bool MDI::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MDI::CapturePicture() {
-    // Render the view itself: whatever covers the window on screen never gets in.
-    display_->setPicture(viewOnShow()->grab());
+    display()->setPicture(currentView()->Picture());
+    pictureStale_ = false;
+}
+
+QPixmap MDI::Picture() {
+    if (pictureStale_ || display()->picture().isNull()) CapturePicture();
+    return display()->picture();
 }
 
 double MDI::chartScale() const { return zoom_->scale(); }
-
-QWidget* MDI::viewOnShow() const {
-    if (view_ == kDashaView) return static_cast<QWidget*>(dasha_);
-    if (view_ == kPanchangaView) return static_cast<QWidget*>(panchanga_);
-    if (view_ == kVargasView) return static_cast<QWidget*>(vargas_);
-    if (view_ == kAshtakavargaView) return static_cast<QWidget*>(ashtakavarga_);
-    if (view_ == kTransitView) return static_cast<QWidget*>(transit_);
-    if (view_ == kSaturnView) return static_cast<QWidget*>(saturn_);
-    if (view_ == kMatchingView) return static_cast<QWidget*>(matching_);
-    return view_ < 0 ? static_cast<QWidget*>(display_) : divisional_;
-}
-
-QString MDI::ViewTitle() const { return TitleOf(view_); }
-
-QString MDI::TitleOf(int view) const {
-    QString title;
-    if (view == kDashaView) {
-        title = QStringLiteral("Vimshottari Dasha");
-    } else if (view == kPanchangaView) {
-        title = QStringLiteral("Panchanga");
-    } else if (view == kVargasView) {
-        title = QStringLiteral("Vargas");
-    } else if (view == kAshtakavargaView) {
-        // Its chart of the points is drawn in the chosen style.
-        title = QStringLiteral("Ashtakavarga, ") + StyleName(style_);
-    } else if (view == kTransitView) {
-        title = QStringLiteral("Transits");
-    } else if (view == kSaturnView) {
-        title = QStringLiteral("Saturn's Periods");
-    } else if (view == kMatchingView) {
-        title = QStringLiteral("Matching");
-    } else {
-        const std::string_view chart = view < 0 ? kRashiTitle : kVargas.at(static_cast<std::size_t>(view)).Title;
-        title = FromView(chart) + QStringLiteral(", ") + StyleName(style_);
-    }
-    // The sky is named wherever the chart or what is read from it is shown: band, status
-    // bar, picture, printout; two printouts of one birth in the two skies say why they differ.
-    return title + QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
-}
 
 void MDI::SetReadingFileName(const QString& name) {
     readingFileName_ = name;
@@ -297,27 +317,63 @@ void MDI::mnuSaveAs_Click() {
 
 void MDI::mnuExport_Click() { ExportReportAs(this, program_); }
 
-void MDI::mnuSaveAsJpeg_Click() {
-    if (display_->picture().isNull()) CapturePicture();
-    SaveChartPictureAs(this, display_->picture());
+void MDI::mnuSaveAsJpeg_Click() { SaveChartPictureAs(this, Picture()); }
+
+QString MDI::PdfNameBesideReading(const QString& suffix) const {
+    if (readingFileName_.isEmpty()) return {};
+    const QFileInfo reading(readingFileName_);
+    return reading.dir().filePath(reading.completeBaseName() + suffix + QStringLiteral(".pdf"));
 }
 
 void MDI::mnuPrint_Click() {
     // Drawn afresh at the printer's resolution from the view on show.
     QPrinter printer(QPrinter::HighResolution);
-    QString pdfName;
-    if (!readingFileName_.isEmpty()) {
-        const QFileInfo reading(readingFileName_);
-        pdfName = reading.dir().filePath(reading.completeBaseName() + QStringLiteral(".pdf"));
-    }
-    PrintChartView(this, viewOnShow(), printer, pdfName);
+    ChartView* view = currentView();
+    PrintedPages pages;
+    pages.Size = view->page()->size();
+    pages.Count = view->PrintedPages();
+    pages.Paint = [view](QPainter& painter, int index) { view->PaintPrintedPage(painter, index); };
+    PrintPagesOf(this, pages, printer, PdfNameBesideReading(QString()));
 }
 
-MDI::~MDI() = default;
+void MDI::PrintChartSheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    velakor::PrintChartSheet(this, program_, sources_->readings(), sources_->style(), sources_->colour(), printer,
+                             PdfNameBesideReading(QStringLiteral("-sheet")));
+}
+
+void MDI::ExportChartSheet() {
+    ExportChartSheetAsPdf(this, program_, sources_->readings(), sources_->style(), sources_->colour());
+}
+
+void MDI::MatchWithSavedReading() {
+    const std::optional<FormValues> values = OpenReading(this, FormValues{});
+    if (!values) return;
+    // A reading the main form would refuse cannot be charted: say why, as the form does.
+    if (const auto failure = ValidateInput(*values)) {
+        ShowMessage(this, QString::fromStdString(failure->Message),
+                    failure->Icon == MessageIcon::Information ? BoxIcon::Information : BoxIcon::Critical);
+        return;
+    }
+    const auto nameOf = [](const std::string& name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
+    };
+    const QString other = nameOf(values->Name);
+    const QString self = nameOf(program_.Birth.BirthName);
+    const bool bride = AskQuestion(this, QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\n"
+                                                      "No: %2 is the bride and %1 the groom.")
+                                             .arg(other, self));
+    sources_->setPartner(*values, bride);
+    ShowView(ViewRowOf("mnuMatching"));
+}
 
 void MDI::BuildMenus() {
-    QMenuBar* bar = menuBar();
+    BuildFileMenu();
+    BuildViewMenu();
+    BuildHelpMenu();
+}
 
+void MDI::BuildFileMenu() {
     QMenu* file = AddMenu(this, QStringLiteral("mnuFile"), QStringLiteral("&File"));
     connect(AddEntry(file, QStringLiteral("mnuNew"), QStringLiteral("&New")), &QAction::triggered, this,
             &MDI::mnuNew_Click);
@@ -341,15 +397,20 @@ void MDI::BuildMenus() {
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
             &MDI::printRequested);
-    AddSheetEntries(file);
+    connect(AddEntry(file, QStringLiteral("mnuPrintSheet"), QStringLiteral("Print Chart &Sheet...")),
+            &QAction::triggered, this, &MDI::PrintChartSheet);
+    connect(AddEntry(file, QStringLiteral("mnuExportSheet"), QStringLiteral("Export Chart Sheet as P&DF...")),
+            &QAction::triggered, this, &MDI::ExportChartSheet);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
             &MDI::cmdBack_Click);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
             &MDI::cmdExit_Click);
-    bar->addMenu(file);
+    menuBar()->addMenu(file);
+}
 
+void MDI::BuildViewMenu() {
     QMenu* view = AddMenu(this, QStringLiteral("mnuView"), QStringLiteral("&View"));
     mnuToolBar_ = AddEntry(view, QStringLiteral("mnuToolBar"), QStringLiteral("&Toolbar"));
     mnuToolBar_->setCheckable(true);
@@ -361,20 +422,22 @@ void MDI::BuildMenus() {
 
     // Chart style and colour style redraw whichever chart is on show.
     QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QStringLiteral("&Chart Style"));
-    mnuNorth_ = AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian"));
-    QAction* south = AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian"));
-    QAction* natal = AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"));
-    MakeCheckGroup({mnuNorth_, south, natal});
-    connect(mnuNorth_, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::North); });
-    connect(south, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::South); });
-    connect(natal, &QAction::triggered, this, [this] { SetChartStyle(ChartStyle::East); });
+    styleEntries_ = {AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian")),
+                     AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian")),
+                     AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"))};
+    MakeCheckGroup(styleEntries_);
+    const ChartStyle styles[] = {ChartStyle::North, ChartStyle::South, ChartStyle::East};
+    for (int i = 0; i < 3; ++i) {
+        const ChartStyle s = styles[i];
+        connect(styleEntries_[i], &QAction::triggered, this, [this, s] { SetChartStyle(s); });
+    }
     view->addMenu(style);
 
     QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QStringLiteral("Colo&r Style"));
-    QAction* colourOn = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
+    mnuColorOn_ = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
     mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QStringLiteral("O&ff"));
-    MakeCheckGroup({colourOn, mnuColorOff_});
-    connect(colourOn, &QAction::triggered, this, [this] { SetColourStyle(true); });
+    MakeCheckGroup({mnuColorOn_, mnuColorOff_});
+    connect(mnuColorOn_, &QAction::triggered, this, [this] { SetColourStyle(true); });
     connect(mnuColorOff_, &QAction::triggered, this, [this] { SetColourStyle(false); });
     view->addMenu(colour);
     view->addSeparator();
@@ -384,44 +447,38 @@ void MDI::BuildMenus() {
     connect(skyMenus_, &SkyMenus::chosen, this, &MDI::SetSky);
     view->addSeparator();
 
-    mnuChart_ = AddEntry(view, QStringLiteral("mnuChart"), QStringLiteral("&Chart"));
-    QList<QAction*> views{mnuChart_};
-    connect(mnuChart_, &QAction::triggered, this, &MDI::mnuChart_Click);
-    QMenu* divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
-    // The sixteen vargas in the order of kVargas, D1 first.
-    const std::pair<const char*, const char*> divisionalEntries[] = {
-        {"mnuSub_Rashi", "&Rashi"},
-        {"mnuSub_Hora", "&Hora"},
-        {"mnuSub_Drekkana", "&Drekkana"},
-        {"mnuSub_Chaturthamsa", "&Chaturthamsa"},
-        {"mnuSub_Sapthamsa", "&Sapthamsa"},
-        {"mnuSub_Navamsa", "&Navamsa"},
-        {"mnuSub_Dasamsa", "&D&asamsa"},
-        {"mnuSub_Dwadasamsa", "D&wadasamsa"},
-        {"mnuSub_Shodasamsa", "Sh&odasamsa"},
-        {"mnuSub_Vimsamsa", "&Vimsamsa"},
-        {"mnuSub_Chaturvimsamsa", "Chaturv&imsamsa"},
-        {"mnuSub_Bhamsa", "&Bhamsa"},
-        {"mnuSub_Trimsamsa", "&Trimsamsa"},
-        {"mnuSub_Khavedamsa", "&Khavedamsa"},
-        {"mnuSub_Akshavedamsa", "&Akshavedamsa"},
-        {"mnuSub_Shashtyamsa", "Shasht&yamsa"},
-    };
-    static_assert(std::size(divisionalEntries) == kVargaCount);
-    int d = 0;
-    for (const auto& [name, caption] : divisionalEntries) {
-        QAction* entry = AddEntry(divisional, QString::fromLatin1(name), QString::fromLatin1(caption));
-        views << entry;
-        connect(entry, &QAction::triggered, this, [this, d] { ShowDivisionalChart(d); });
-        ++d;
+    // One entry per view, in the table's order; the divisional charts in their submenu.
+    QMenu* divisional = nullptr;
+    QList<QAction*> entries;
+    for (std::size_t row = 0; row < ViewTable().size(); ++row) {
+        const ViewRow& r = ViewTable()[row];
+        QMenu* menu = view;
+        if (r.Menu == ViewMenu::Divisional) {
+            if (!divisional) {
+                divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
+                view->addMenu(divisional);
+            }
+            menu = divisional;
+        }
+        QAction* entry = AddEntry(menu, QString::fromLatin1(r.Name), QString::fromLatin1(r.Caption));
+        if (r.Shortcut.key() != Qt::Key_unknown) entry->setShortcut(QKeySequence(r.Shortcut));
+        if (r.Ready) entry->setEnabled(r.Ready(*sources_));
+        const int shown = static_cast<int>(row);
+        connect(entry, &QAction::triggered, this, [this, shown] { ShowView(shown); });
+        slots_[row].entry = entry;
+        entries << entry;
     }
-    view->addMenu(divisional);
-    BuildStrengthMenus(view, views);
-    BuildReadingMenus(view, views);
-    BuildTransitMenus(view, views);
-    MakeCheckGroup(views);
-    bar->addMenu(view);
+    MakeCheckGroup(entries);
+    view->addSeparator();
 
+    // The choices that shape the readings, and the moment of the views of the sky then.
+    auto* reading = new ReadingMenus(view, program_, this);
+    connect(reading, &ReadingMenus::changed, sources_, &ViewSources::readingChanged);
+    momentMenu_ = new MomentMenu(view, *sources_, this);
+    menuBar()->addMenu(view);
+}
+
+void MDI::BuildHelpMenu() {
     QMenu* help = AddMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     connect(AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")), &QAction::triggered,
             this, [] { OpenUserGuide(); });
@@ -435,7 +492,7 @@ void MDI::BuildMenus() {
             this, [this] { ShowAboutBox(this); });
     connect(AddEntry(help, QStringLiteral("mnuMoney"), QStringLiteral("Make Money &Online")), &QAction::triggered,
             this, [] { OpenUserGuide(); });
-    bar->addMenu(help);
+    menuBar()->addMenu(help);
 }
 
 void MDI::BuildToolBar() {
@@ -546,28 +603,30 @@ void MDI::MDIForm_Load() {
     mnuToolBar_->setChecked(true);
     mnuStatusBar_->setChecked(true);
     mnuColorOff_->setChecked(true);
-    mnuChart_->setChecked(true);
+    slots_.front().entry->setChecked(true);
     // The North Indian chart is the one on show when the frame opens, so its entry is the
     // one checked.
-    mnuNorth_->setChecked(true);
+    styleEntries_.front()->setChecked(true);
 
     // What the user chose last time, where the program keeps settings.
     const ViewSettings saved = ProgramSettings::LoadView();
-    style_ = saved.Style;
-    colour_ = saved.Colour;
-    const char* styleEntry = style_ == ChartStyle::South ? "mnuSouth" : (style_ == ChartStyle::East ? "mnuNatal" : "mnuNorth");
-    for (const char* name : {"mnuNorth", "mnuSouth", "mnuNatal"})
-        findChild<QAction*>(QLatin1String(name))->setChecked(qstrcmp(name, styleEntry) == 0);
-    mnuColorOff_->setChecked(!colour_);
-    findChild<QAction*>(QStringLiteral("mnuColorOn"))->setChecked(colour_);
+    {
+        const QSignalBlocker quiet(sources_);
+        sources_->setStyle(saved.Style);
+        sources_->setColour(saved.Colour);
+    }
+    const int styleIndex = saved.Style == ChartStyle::South ? 1 : (saved.Style == ChartStyle::East ? 2 : 0);
+    for (int i = 0; i < styleEntries_.size(); ++i) styleEntries_[i]->setChecked(i == styleIndex);
+    mnuColorOff_->setChecked(!saved.Colour);
+    mnuColorOn_->setChecked(saved.Colour);
     mnuStatusBar_->setChecked(saved.StatusBar);
     statusBar()->setVisible(saved.StatusBar);
     skyMenus_->Show(program_.SkyInUse);
 }
 
 void MDI::SaveSettings() {
-    ProgramSettings::ReportNotStored(
-        this, ProgramSettings::SaveView({program_.SkyInUse, style_, colour_, mnuStatusBar_->isChecked()}));
+    ProgramSettings::ReportNotStored(this, ProgramSettings::SaveView({program_.SkyInUse, sources_->style(),
+                                                                      sources_->colour(), mnuStatusBar_->isChecked()}));
 }
 
 void MDI::SetSky(const SkyChoice& choice) {
@@ -610,30 +669,14 @@ void MDI::changeEvent(QEvent* event) {
 }
 
 void MDI::WriteChart() {
-    const ChartTexts& s = program_.Texts;
-    const ChartTexts& c = program_.Texts;
-    frmDisplay& d = *display_;
-    d.SetCellText(d.lblAyanamsha(), QString::fromStdString(s.AyanamsaText));
-    d.SetCellText(d.lblLagna(), QString::fromStdString(s.LagnaSignName));
-    d.SetCellText(d.lblNakshatra(), QString::fromStdString(s.NakshatraText));
-    d.SetCellText(d.lblRashi(), QString::fromStdString(s.RashiText));
-    d.SetCellText(d.lblPada(), QString::fromStdString(s.NakshatraPada));
-    d.SetCellText(d.lblLord(), QString::fromStdString(s.NakshatraLord));
-    for (int i = 0; i < frmDisplay::kPlanetCells; ++i)
-        d.SetCellText(d.Planet(i), QString::fromStdString(c.ChartPositions[static_cast<std::size_t>(i)]));
-
-    // Without texts no chart was ever computed: leave the houses' signs blank.
-    const bool computed = !c.HouseTexts[0].empty();
-    for (int h = 0; h < kHouseCount; ++h) {
-        const auto i = static_cast<std::size_t>(h);
-        d.SetHouse(h, computed ? SignNumber(program_.Chart.HouseSigns[i]) : 0,
-                   QString::fromStdString(c.HouseTexts[i]), c.HouseBodies[i]);
+    sources_->chartChanged();
+    // The calculation writes the chart display's captions whatever view is on show: the
+    // display is the chart's record in the window (its labels, its picture store).
+    Slot& natal = slots_.front();
+    if (natal.stale) {
+        natal.view->Fill(*sources_);
+        natal.stale = false;
     }
-    d.ComposeBirthDetails(program_);
-    readingsStale_ = true;
-    readings_.reset();
-    vargasStale_ = ashtakavargaStale_ = true;
-    RefreshView();
 }
 
 void MDI::TB_ButtonClick(const QString& key) {
@@ -678,50 +721,14 @@ void MDI::mnuStatusBar_Click() {
     SaveSettings();
 }
 
-void MDI::mnuChart_Click() {
-    // The view entries' marks are kept by their check group.
-    view_ = -1;
-    RefreshView();
-}
-
-void MDI::ShowDivisionalChart(int d) {
-    view_ = d;
-    RefreshView();
-}
-
 void MDI::SetChartStyle(ChartStyle style) {
-    style_ = style;
-    RefreshView();
+    sources_->setStyle(style);
     SaveSettings();
 }
 
 void MDI::SetColourStyle(bool on) {
-    colour_ = on;
-    RefreshView();
+    sources_->setColour(on);
     SaveSettings();
-}
-
-void MDI::RefreshView() {
-    for (ChartCanvas* chart : {display_->chart(), divisional_->chart()}) {
-        chart->SetStyle(style_);
-        chart->SetColour(colour_);
-    }
-    display_->chart()->SetName(FromView(kRashiTitle));
-    const bool divisional = view_ >= 0 && view_ < kVargaCount;
-    if (divisional) divisional_->ShowDivision(program_, view_);
-    display_->SetChartName(TitleOf(-1));
-    if (divisional) divisional_->SetChartName(TitleOf(view_));
-    RefreshStrength();
-    RefreshReadings();
-    RefreshTransits();
-    statusView_->setText(ViewTitle());
-    // The natal display keeps its contents while a divisional chart stands in its place.
-    divisionalWindow_->setVisible(divisional);
-    displayWindow_->setVisible(view_ < 0);
-    zoom_->Refresh();
-    // The picture store holds what is on show; before the frame is first shown, its first
-    // activation takes it.
-    if (isVisible()) CapturePicture();
 }
 
 }  // namespace velakor

@@ -1,17 +1,17 @@
-// The chart window: a frame (toolbar, heading band, client area, button band) holding the
-// one frameless chart display frmDisplay.
+// The chart window: a frame (toolbar, heading band, client area, button band) showing one
+// view of the chart at a time, the natal chart display frmDisplay first. Its views come from
+// one table (ViewTable): the View menu, the title, the status bar, the picture and the print
+// are built from that table, and the frame holds no view of its own.
 #pragma once
 
 #include <QMainWindow>
-#include <optional>
-
-#include <optional>
+#include <memory>
+#include <vector>
 
 #include "app/Calculation.h"
 #include "app/Program.h"
-#include "app/Readings.h"
 #include "chart/ChartLayout.h"
-#include "chart/DivisionalCharts.h"
+#include "ui/window/ChartView.h"
 
 class QAction;
 class QMenu;
@@ -23,16 +23,11 @@ class QToolBar;
 
 namespace velakor {
 
-class AshtakavargaView;
+class ChartView;
 class ChartZoom;
-class DashaView;
-class DivisionalView;
-class MatchingView;
-class PanchangaView;
-class SaturnView;
-class TransitView;
+class MomentMenu;
 class SkyMenus;
-class VargasView;
+class ViewSources;
 class frmDisplay;
 
 class MDI : public QMainWindow {
@@ -43,44 +38,47 @@ public:
     explicit MDI(Program& program, QWidget* parent = nullptr);
     ~MDI() override;
 
-    frmDisplay* display() const { return display_; }
+    // The natal chart display (the first view of the table, made with the frame).
+    frmDisplay* display() const;
 
-    // Writes every caption the calculation command fills: the summary cells, the planet
-    // table and the sign number and planets of each house; the birth details and the view on
-    // show follow (a reading opened in the frame replaces the chart).
+    // The calculation command's step: the chart was computed (again). The natal display's
+    // captions are written at once and the view on show is filled; the others when next
+    // shown.
     void WriteChart();
 
     // The toolbar command of the button with this key: "New", "Open", "Save" or "Print";
     // any other key does nothing.
     void TB_ButtonClick(const QString& key);
 
-    // What the View menu has chosen: the chart (-1 for the natal chart, 0..15 for the vargas
-    // D1 .. D60 in the order of kVargas), or one of the views below; its style and whether it
-    // is in colour.
-    static constexpr int kVargasView = kVargaCount;
-    static constexpr int kAshtakavargaView = kVargaCount + 1;
-    static constexpr int kDashaView = kVargaCount + 2;
-    static constexpr int kPanchangaView = kVargaCount + 3;
-    static constexpr int kTransitView = kVargaCount + 4;
-    static constexpr int kSaturnView = kVargaCount + 5;
-    static constexpr int kMatchingView = kVargaCount + 6;
-    int view() const { return view_; }
-    ChartStyle chartStyle() const { return style_; }
-    bool colourStyle() const { return colour_; }
-    // The view on show: the natal chart display or the divisional chart.
+    // The view on show: its row in ViewTable, its name (its menu entry's object name), the
+    // view and its page.
+    int viewRow() const { return current_; }
+    QString viewName() const;
+    ChartView* currentView() const;
     QWidget* viewOnShow() const;
-    DivisionalView* divisionalView() const { return divisional_; }
-    DashaView* dashaView() const { return dasha_; }
-    PanchangaView* panchangaView() const { return panchanga_; }
-    VargasView* vargasView() const { return vargas_; }
-    AshtakavargaView* ashtakavargaView() const { return ashtakavarga_; }
-    TransitView* transitView() const { return transit_; }
-    SaturnView* saturnView() const { return saturn_; }
-    // The moment of the transit views (universal time); 0 until they are first shown.
-    double transitMoment() const { return transitJd_; }
-    MatchingView* matchingView() const { return matching_; }
-    // "Rashi (D1), North Indian": the chart on show and its style.
+    // Shows the view of a row, as its menu entry does (its check mark follows).
+    void ShowView(int row);
+    // The view of this type, once it has been shown; nullptr before.
+    template <class View>
+    View* viewOf() const {
+        for (const Slot& slot : slots_) {
+            if (auto* view = dynamic_cast<View*>(slot.view.get())) return view;
+        }
+        return nullptr;
+    }
+
+    ChartStyle chartStyle() const;
+    bool colourStyle() const;
+    // What the views are made from (the chart, the choices, the transit moment, the partner).
+    ViewSources& sources() const { return *sources_; }
+    // The moment of the transit views (universal time).
+    double transitMoment() const;
+    // "Rashi (D1), North Indian — Built-in formulas ...": the view on show and its sky.
     QString ViewTitle() const;
+
+    // The picture store (the chart display's Picture1), taken of the view on show when the
+    // frame was last activated or the view changed since.
+    QPixmap Picture();
 
     // The reading's file, once saved or opened: named in the status bar.
     void SetReadingFileName(const QString& name);
@@ -88,7 +86,7 @@ public:
 
     // The frame's parts, for the output commands and for tests.
     QToolBar* toolBar() const { return TB_; }
-    QMdiSubWindow* displayWindow() const { return displayWindow_; }
+    QMdiSubWindow* displayWindow() const;
     // The scale at which the view on show is drawn to fit the client area (1: as it is).
     double chartScale() const;
 
@@ -125,11 +123,29 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A row of the table of views: the view and the window that holds it in the client
+    // area, made when first shown; whether its inputs changed since it was filled.
+    struct Slot {
+        std::unique_ptr<ChartView> view;
+        QMdiSubWindow* window = nullptr;
+        QAction* entry = nullptr;
+        bool stale = true;
+    };
+
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildViewMenu();
+    void BuildHelpMenu();
     void BuildToolBar();
     void BuildBands();
     void FitToDisplay();
     QSize WholeDisplaySize() const;
+    Slot& Made(int row);
+    // Some inputs (ViewInput) of the views changed: those that read them are stale, and the
+    // view on show is filled again at once.
+    void InputsChanged(unsigned inputs);
+    // Fills the view on show if stale; names it in the status bar; its picture is to be taken.
+    void RefreshView();
 
     // Places the buttons of the bottom band right-aligned and centres the heading.
     void MDIForm_Resize();
@@ -147,42 +163,27 @@ private:
     void cmdExit_Click();
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
-    void mnuChart_Click();
-    void ShowDivisionalChart(int d);
-    // The dasha and panchanga views and the choices that shape them (in MDIReadings.cpp).
-    void BuildReadingMenus(QMenu* view, QList<QAction*>& views);
-    void BuildReadingViews();
-    void AddSheetEntries(QMenu* file);
-    void RefreshReadings();
-    const Readings& CurrentReadings();
-    // The table of the vargas and the ashtakavarga (in MDIStrength.cpp).
-    void BuildStrengthMenus(QMenu* view, QList<QAction*>& views);
-    void BuildStrengthViews();
-    void RefreshStrength();
-    // The transits and Saturn's periods, their moment and its steps (in MDITransits.cpp).
-    void BuildTransitMenus(QMenu* view, QList<QAction*>& views);
-    void BuildTransitViews();
-    void RefreshTransits();
-    // Matching with a second reading (in MDIMatching.cpp): the File entry that opens it, the
-    // View entry and the view, filled again whenever it is shown.
+    // Matching with a second reading: opened and checked as every reading is.
     void MatchWithSavedReading();
-    void RefreshMatching();
+    void PrintChartSheet();
+    void ExportChartSheet();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
     // Another sky: the chart is computed again and everything on show redrawn.
     void SetSky(const SkyChoice& choice);
     void SaveSettings();
-    // Brings the views, the band, the status bar and the picture store up to the choices.
-    void RefreshView();
-    QString TitleOf(int view) const;
     void CapturePicture();
+    // The PDF file proposed for a print of the reading on show: beside its file.
+    QString PdfNameBesideReading(const QString& suffix) const;
     // Closes the frame on the way back to the main form (Back and New).
     void LeaveForMainForm();
 
     Program& program_;
+    ViewSources* sources_ = nullptr;
+    std::vector<Slot> slots_;  // one per row of ViewTable
+    int current_ = 0;
+    bool pictureStale_ = true;
     QMdiArea* area_ = nullptr;
-    frmDisplay* display_ = nullptr;
-    QMdiSubWindow* displayWindow_ = nullptr;
     QToolBar* TB_ = nullptr;
     QWidget* picTop_ = nullptr;
     QLabel* lblHeading_ = nullptr;
@@ -193,42 +194,14 @@ private:
 
     QAction* mnuToolBar_ = nullptr;
     QAction* mnuStatusBar_ = nullptr;
-    QAction* mnuNorth_ = nullptr;
+    QAction* mnuColorOn_ = nullptr;
     QAction* mnuColorOff_ = nullptr;
-    QAction* mnuChart_ = nullptr;
+    QList<QAction*> styleEntries_;  // North, South, Natal (East)
     SkyMenus* skyMenus_ = nullptr;
+    MomentMenu* momentMenu_ = nullptr;
     QLabel* statusView_ = nullptr;
     QLabel* statusFile_ = nullptr;
-
     ChartZoom* zoom_ = nullptr;
-    DivisionalView* divisional_ = nullptr;
-    QMdiSubWindow* divisionalWindow_ = nullptr;
-    DashaView* dasha_ = nullptr;
-    PanchangaView* panchanga_ = nullptr;
-    QMdiSubWindow* dashaWindow_ = nullptr;
-    QMdiSubWindow* panchangaWindow_ = nullptr;
-    VargasView* vargas_ = nullptr;
-    AshtakavargaView* ashtakavarga_ = nullptr;
-    QMdiSubWindow* vargasWindow_ = nullptr;
-    QMdiSubWindow* ashtakavargaWindow_ = nullptr;
-    TransitView* transit_ = nullptr;
-    SaturnView* saturn_ = nullptr;
-    QMdiSubWindow* transitWindow_ = nullptr;
-    QMdiSubWindow* saturnWindow_ = nullptr;
-    QList<QAction*> transitSteps_;  // year, month, day back; day, month, year forward; now
-    double transitJd_ = 0.0;
-    MatchingView* matching_ = nullptr;
-    QMdiSubWindow* matchingWindow_ = nullptr;
-    QAction* mnuMatching_ = nullptr;
-    std::optional<FormValues> partner_;  // the reading matched with this chart
-    bool partnerIsBride_ = true;
-    bool readingsStale_ = true;  // the chart or a choice changed since the views were filled
-    std::optional<Readings> readings_;
-    bool vargasStale_ = true;    // the chart changed since the strength views were filled
-    bool ashtakavargaStale_ = true;
-    int view_ = -1;
-    ChartStyle style_ = ChartStyle::North;
-    bool colour_ = false;
     QString readingFileName_;
 
     bool leaving_ = false;  // closing for Back or New, not ending the program

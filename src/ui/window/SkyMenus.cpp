@@ -20,27 +20,29 @@ QMenu* Submenu(QMenu* view, const QString& name, const QString& caption, const Q
     return menu;
 }
 
+// The ayanamsa's name with its first letter as the access key: the four begin with four
+// different letters.
 QString Name(SkyAyanamsa a) {
     const std::string_view name = AyanamsaName(a);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QLatin1Char('&') + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace
 
 SkyMenus::SkyMenus(QMenu* view, QObject* parent) : QObject(parent) {
-    Submenu(view, QStringLiteral("mnuPositions"), QStringLiteral("Positions"),
-            {{QStringLiteral("mnuBuiltinSky"), QStringLiteral("Built-in formulas")},
-             {QStringLiteral("mnuPreciseSky"), QStringLiteral("Precise (JPL ephemeris)")}},
+    Submenu(view, QStringLiteral("mnuPositions"), QStringLiteral("&Positions"),
+            {{QStringLiteral("mnuBuiltinSky"), QStringLiteral("&Built-in formulas")},
+             {QStringLiteral("mnuPreciseSky"), QStringLiteral("P&recise (JPL ephemeris)")}},
             positions_);
-    ayanamsaMenu_ = Submenu(view, QStringLiteral("mnuAyanamsa"), QStringLiteral("Ayanamsa"),
+    ayanamsaMenu_ = Submenu(view, QStringLiteral("mnuAyanamsa"), QStringLiteral("A&yanamsa"),
                             {{QStringLiteral("mnuLahiri"), Name(SkyAyanamsa::Lahiri)},
                              {QStringLiteral("mnuRaman"), Name(SkyAyanamsa::Raman)},
                              {QStringLiteral("mnuKrishnamurti"), Name(SkyAyanamsa::Krishnamurti)},
                              {QStringLiteral("mnuTrueChitra"), Name(SkyAyanamsa::TrueChitra)}},
                             ayanamsas_);
-    nodeMenu_ = Submenu(view, QStringLiteral("mnuNode"), QStringLiteral("Node"),
-                        {{QStringLiteral("mnuMeanNode"), QStringLiteral("Mean")},
-                         {QStringLiteral("mnuTrueNode"), QStringLiteral("True")}},
+    nodeMenu_ = Submenu(view, QStringLiteral("mnuNode"), QStringLiteral("&Node"),
+                        {{QStringLiteral("mnuMeanNode"), QStringLiteral("&Mean")},
+                         {QStringLiteral("mnuTrueNode"), QStringLiteral("&True")}},
                         nodes_);
     for (const QList<QAction*>* group : {&positions_, &ayanamsas_, &nodes_}) {
         for (QAction* entry : *group) connect(entry, &QAction::triggered, this, [this, entry] { Pick(entry); });

@@ -589,7 +589,7 @@ void TestCalculationFlow::toolbarOpenReplacesTheChartOnShow() {
     BirthEntry trimmed = saved;
     trimmed.name = saved.name.trimmed();
     QCOMPARE(Details(chart), ExpectedDetails(trimmed));
-    QCOMPARE(chart->view(), VargaIndex(9));
+    QCOMPARE(chart->viewName(), QStringLiteral("mnuSub_Navamsa"));
     QVERIFY(Caption(chart, QStringLiteral("lblDivisionalDetail_0")).contains(QStringLiteral("Mei Ling")));
     QCOMPARE(Caption(chart, QStringLiteral("lblStatusFile")), QStringLiteral("mei.vlj"));
     QCOMPARE(Q(s.form.CollectFormValues().Name), trimmed.name);

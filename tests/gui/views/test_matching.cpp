@@ -86,9 +86,9 @@ private slots:
         QCOMPARE(log.messages.size(), 1);
         QVERIFY2(log.messages[0].text.startsWith("Is Asha Rao the bride?"), qPrintable(log.messages[0].text));
 
-        QCOMPARE(frame_->view(), MDI::kMatchingView);
+        QCOMPARE(frame_->viewName(), QStringLiteral("mnuMatching"));
         QVERIFY(Entry(frame_, "mnuMatching")->isChecked() && !Entry(frame_, "mnuChart")->isChecked());
-        MatchingView* view = frame_->matchingView();
+        MatchingView* view = frame_->viewOf<MatchingView>();
         QCOMPARE(frame_->viewOnShow(), static_cast<QWidget*>(view));
         QVERIFY(view->isVisible());
         const auto label = [view](const char* name) { return view->findChild<QLabel*>(name)->text(); };
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(label("lblMarsBride").startsWith("Bride: "));
 
         // The picture and the printout are the view on show, naming both and the sky.
-        QCOMPARE(frame_->display()->picture().toImage(), view->grab().toImage());
+        QCOMPARE(frame_->Picture().toImage(), view->grab().toImage());
         savePath_ = dir_.filePath(QStringLiteral("match.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         QVERIFY(PrintChartView(frame_, frame_->viewOnShow(), printer));
@@ -146,7 +146,7 @@ private slots:
         testing::MessageLog log;
         Entry(frame_, "mnuMatch")->trigger();
         QCOMPARE(log.texts(), QStringList{message});
-        QCOMPARE(frame_->view(), -1);
+        QCOMPARE(frame_->viewName(), QStringLiteral("mnuChart"));
         QVERIFY(!Entry(frame_, "mnuMatching")->isEnabled());
     }
 };

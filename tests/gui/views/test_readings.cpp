@@ -102,14 +102,14 @@ private slots:
     void viewsMarkTodayAndPrintAsText() {
         MDI* frame = Open();
         Entry(frame, "mnuDasha")->trigger();
-        QCOMPARE(frame->view(), MDI::kDashaView);
+        QCOMPARE(frame->viewName(), QStringLiteral("mnuDasha"));
         QVERIFY(Entry(frame, "mnuDasha")->isChecked());
         QVERIFY(!Entry(frame, "mnuChart")->isChecked());
-        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->dashaView()));
-        QVERIFY(frame->dashaView()->isVisible());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->viewOf<DashaView>()));
+        QVERIFY(frame->viewOf<DashaView>()->isVisible());
 
         // Born in Saturn's period with 18 years 24 days of it left; the tree opens on today's.
-        DashaView* dasha = frame->dashaView();
+        DashaView* dasha = frame->viewOf<DashaView>();
         QVERIFY2(dasha->lblBalance()->text().contains("Saturn: 18 years 0 months 24 days"),
                  qPrintable(dasha->lblBalance()->text()));
         QVERIFY(dasha->lblBalance()->text().contains("Year of 365.25 days"));
@@ -129,7 +129,7 @@ private slots:
         }
         QVERIFY(dasha->tree()->isExpanded(dasha->model()->RunningIndex(0)));
         // Save As JPEG takes the picture of the view on show.
-        QCOMPARE(frame->display()->picture().toImage(), dasha->grab().toImage());
+        QCOMPARE(frame->Picture().toImage(), dasha->grab().toImage());
         const QString dashaText = PrintView(frame, "dasha.pdf");
         for (const char* text : {"Vimshottari Dasha", "Balance at birth", "Saturn", "Rahu", "now"})
             QVERIFY2(dashaText.contains(text), qPrintable(dashaText));
@@ -145,8 +145,8 @@ private slots:
         Entry(frame, "mnuPanchanga")->trigger();
         QVERIFY(Entry(frame, "mnuPanchanga")->isChecked());
         QVERIFY(!Entry(frame, "mnuDasha")->isChecked());
-        QVERIFY(frame->panchangaView()->isVisible() && !frame->dashaView()->isVisible());
-        QTableWidget* table = frame->panchangaView()->table();
+        QVERIFY(frame->viewOf<PanchangaView>()->isVisible() && !frame->viewOf<DashaView>()->isVisible());
+        QTableWidget* table = frame->viewOf<PanchangaView>()->table();
         QCOMPARE(table->rowCount(), 7);
         QCOMPARE(table->item(2, 1)->text(), QString("Thursday (Guruvara)"));  // midnight: before sunrise
         QCOMPARE(table->item(4, 1)->text(), QString("8 Pushya"));
@@ -158,21 +158,21 @@ private slots:
             QVERIFY2(dayText.contains(text), qPrintable(dayText));
 
         Entry(frame, "mnuChart")->trigger();
-        QVERIFY(!frame->panchangaView()->isVisible());
+        QVERIFY(!frame->viewOf<PanchangaView>()->isVisible());
     }
 
     void strengthViewsShowTheCoreAndPrint() {
         MDI* frame = Open();
         Entry(frame, "mnuSouth")->trigger();
         Entry(frame, "mnuVargas")->trigger();
-        QCOMPARE(frame->view(), MDI::kVargasView);
+        QCOMPARE(frame->viewName(), QStringLiteral("mnuVargas"));
         QVERIFY(Entry(frame, "mnuVargas")->isChecked() && !Entry(frame, "mnuChart")->isChecked());
-        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->vargasView()));
-        QVERIFY(frame->vargasView()->isVisible() && !frame->display()->isVisible());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->viewOf<VargasView>()));
+        QVERIFY(frame->viewOf<VargasView>()->isVisible() && !frame->display()->isVisible());
 
         // Every cell from the core's table: the signs, the vargottama marks, the dignities.
         const VargaTable t = ComputeVargaTable(program_.Chart);
-        QTableWidget* vargas = frame->vargasView()->table();
+        QTableWidget* vargas = frame->viewOf<VargasView>()->table();
         QCOMPARE(vargas->rowCount(), kDivisionalPoints);
         QCOMPARE(vargas->columnCount(), kVargaCount + 3);
         for (int i = 0; i < kDivisionalPoints; ++i) {
@@ -183,17 +183,17 @@ private slots:
             QCOMPARE(vargas->item(i, kVargaCount + 1 + 1)->text(),
                      i == kDivisionalPoints - 1 ? QString() : QString::number(t.Dignified[point]));
         }
-        QCOMPARE(frame->display()->picture().toImage(), frame->vargasView()->grab().toImage());
+        QCOMPARE(frame->Picture().toImage(), frame->viewOf<VargasView>()->grab().toImage());
         const QString vargasText = PrintView(frame, "vargas.pdf");
         for (const char* text : {"Vargas", "Ravi Kumar", "New Delhi", "Built-in formulas", "D60", "Vargottama"})
             QVERIFY2(vargasText.contains(text), qPrintable(vargasText));
 
         Entry(frame, "mnuAshtakavarga")->trigger();
         QVERIFY(Entry(frame, "mnuAshtakavarga")->isChecked() && !Entry(frame, "mnuVargas")->isChecked());
-        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->ashtakavargaView()));
-        QVERIFY(frame->ashtakavargaView()->isVisible() && !frame->vargasView()->isVisible());
+        QCOMPARE(frame->viewOnShow(), static_cast<QWidget*>(frame->viewOf<AshtakavargaView>()));
+        QVERIFY(frame->viewOf<AshtakavargaView>()->isVisible() && !frame->viewOf<VargasView>()->isVisible());
         const Ashtakavarga a = ComputeAshtakavarga(program_.Chart);
-        QTableWidget* points = frame->ashtakavargaView()->table();
+        QTableWidget* points = frame->viewOf<AshtakavargaView>()->table();
         QCOMPARE(points->rowCount(), kAshtakavargaPlanets + 1);
         for (int p = 0; p <= kAshtakavargaPlanets; ++p) {
             const SignPoints& row = p < kAshtakavargaPlanets ? a.Bhinna[std::size_t(p)] : a.Sarva;
@@ -202,7 +202,7 @@ private slots:
                      QString::number(p < kAshtakavargaPlanets ? kBhinnaTotals[std::size_t(p)] : kSarvaTotal));
         }
         // The Sarva points drawn in the chosen style, each sign's in its house from the lagna.
-        ChartCanvas* chart = frame->ashtakavargaView()->chart();
+        ChartCanvas* chart = frame->viewOf<AshtakavargaView>()->chart();
         QCOMPARE(chart->chartStyle(), ChartStyle::South);
         const Sign lagna = program_.Chart[Body::Ascendant].Rashi;
         for (int h = 0; h < kHouseCount; ++h) {
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(chart->HouseCaption(0).startsWith("Asc"));
         QCOMPARE(frame->findChild<QLabel*>("lblStatusView")->text(),
                  QString("Ashtakavarga, South Indian \u2014 Built-in formulas, Rahu one degree behind the mean node"));
-        QCOMPARE(frame->display()->picture().toImage(), frame->ashtakavargaView()->grab().toImage());
+        QCOMPARE(frame->Picture().toImage(), frame->viewOf<AshtakavargaView>()->grab().toImage());
         const QString pointsText = PrintView(frame, "ashtakavarga.pdf");
         for (const char* text : {"Ashtakavarga of the Rashi chart (D1)", "Ravi Kumar", "New Delhi", "Built-in formulas",
                                  "Sarvashtakavarga", "337", "Saturn"})
@@ -221,7 +221,7 @@ private slots:
 
         // Another sky computes the chart again: the view on show is filled afresh and says so.
         Entry(frame, "mnuPreciseSky")->trigger();
-        QCOMPARE(frame->ashtakavargaView()->heading().sky()->text(),
+        QCOMPARE(frame->viewOf<AshtakavargaView>()->heading().sky()->text(),
                  QString("Positions: Precise (JPL ephemeris), Lahiri, mean node"));
         const Ashtakavarga precise = ComputeAshtakavarga(program_.Chart);
         for (int s = 0; s < kSignCount; ++s)

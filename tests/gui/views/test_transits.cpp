@@ -72,8 +72,8 @@ private slots:
         MDI* frame = Open();
         QVERIFY(!Entry(frame, "mnuDayOn")->isEnabled());  // the steps belong to the transit views
         Entry(frame, "mnuTransits")->trigger();
-        QCOMPARE(frame->view(), MDI::kTransitView);
-        TransitView* view = frame->transitView();
+        QCOMPARE(frame->viewName(), QStringLiteral("mnuTransits"));
+        TransitView* view = frame->viewOf<TransitView>();
         QVERIFY(view->isVisible());
         QCOMPARE(view->momentField()->text(), QString("2026-12-07 12:00"));
 
@@ -133,8 +133,8 @@ private slots:
         emit view->momentField()->editingFinished();
         QCOMPARE(frame->transitMoment(), JdFromCivil(2033, 1, 1, 12.0, kIst));
         Entry(frame, "mnuSaturnPeriods")->trigger();
-        QCOMPARE(frame->view(), MDI::kSaturnView);
-        QTableWidget* saturn = frame->saturnView()->table();
+        QCOMPARE(frame->viewName(), QStringLiteral("mnuSaturnPeriods"));
+        QTableWidget* saturn = frame->viewOf<SaturnView>()->table();
         const auto periods = SaturnPeriods(*sky, program_.Chart[Body::Moon].Rashi, program_.Chart.JdUt,
                                            program_.Chart.JdUt + kSaturnPeriodsSpanDays);
         QCOMPARE(saturn->rowCount(), static_cast<int>(periods.size()));

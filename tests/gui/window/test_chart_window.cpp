@@ -720,19 +720,17 @@ private slots:
                                              "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
-                                             "mnuExportSheet=Export Chart Sheet as &PDF...",
+                                             "mnuExportSheet=Export Chart Sheet as P&DF...",
                                              "-", "mnuBack=&Back", "-", "mnuExit=E&xit"};
         QTest::newRow("View") << "mnuView" << "&View"
                               << QStringList{"mnuToolBar=&Toolbar", "mnuStatusBar=&Status Bar", "-",
                                              "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
-                                             "mnuPositions=Positions", "mnuAyanamsa=Ayanamsa", "mnuNode=Node", "-",
+                                             "mnuPositions=&Positions", "mnuAyanamsa=A&yanamsa", "mnuNode=&Node", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
-                                             "mnuVargas=Var&gas", "mnuAshtakavarga=&Ashtakavarga",
-                                             "mnuDasha=&Vimshottari Dasha", "mnuPanchanga=&Panchanga",
-                                             "mnuMatching=&Matching", "-",
-                                             "mnuDashaYear=Dasha &Year", "mnuSunrise=Sunri&se", "-",
-                                             "mnuTransits=&Transits", "mnuSaturnPeriods=Saturn's Pe&riods",
-                                             "mnuTransitMoment=Transit &Moment"};
+                                             "mnuVargas=&Vargas", "mnuAshtakavarga=&Ashtakavarga", "mnuDasha=Das&ha",
+                                             "mnuPanchanga=Panchan&ga", "mnuTransits=Trans&its",
+                                             "mnuSaturnPeriods=Sat&urn's Periods", "mnuMatching=&Matching", "-",
+                                             "mnuReadingOptions=Reading &Options", "mnuTransitMoment=Transit Mom&ent"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};
@@ -867,13 +865,13 @@ private slots:
             Entry(frame, name)->trigger();
             QVERIFY2(frame->viewOnShow()->grab().toImage() != before, qPrintable(name));
             // The picture store follows every choice.
-            QCOMPARE(frame->display()->picture().toImage(), frame->viewOnShow()->grab().toImage());
+            QCOMPARE(frame->Picture().toImage(), frame->viewOnShow()->grab().toImage());
         }
         QVERIFY(frame->viewOnShow()->isVisible());
-        ChartCanvas* chart = frame->view() < 0 ? frame->display()->chart() : frame->divisionalView()->chart();
+        ChartCanvas* chart = frame->viewRow() == 0 ? frame->display()->chart() : dynamic_cast<DivisionalView*>(frame->currentView())->chart();
         QCOMPARE(int(chart->chartStyle()), style);
         QCOMPARE(chart->colour(), colour);
-        QLabel* band = frame->view() < 0 ? frame->display()->lblChartName() : frame->divisionalView()->lblChartName();
+        QLabel* band = frame->viewRow() == 0 ? frame->display()->lblChartName() : dynamic_cast<DivisionalView*>(frame->currentView())->lblChartName();
         QCOMPARE(band->text(), title + kBuiltinSky);
         QCOMPARE(Label(frame, "lblStatusView")->text(), title + kBuiltinSky);
         QCOMPARE(AllCaptions(frame->display()), captions);
@@ -928,7 +926,7 @@ private slots:
         const QImage look = frame->display()->grab().toImage();
         Entry(frame, entry)->trigger();
         QVERIFY(!frame->display()->isVisible());
-        DivisionalView* view = frame->divisionalView();
+        auto* view = dynamic_cast<DivisionalView*>(frame->currentView());
         QVERIFY(view->isVisible());
         QCOMPARE(frame->viewOnShow(), view);
         QCOMPARE(view->lblChartName()->text(), title + ", North Indian" + kBuiltinSky);
