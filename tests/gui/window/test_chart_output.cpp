@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -202,27 +203,40 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
     }
 
-    // Every file dialog opens in the folder last chosen, and the folder of the file chosen
-    // is remembered for the next.
-    void everyDialogStartsInTheLastFolder_data() {
+    // Every file dialog opens where a file of its kind was last chosen (the user's documents
+    // folder the first time), and the folder of the file chosen is remembered for its kind
+    // alone: a picture saved elsewhere never sends the next reading's dialog there.
+    void everyDialogStartsInTheFolderOfItsKind_data() {
         QTest::addColumn<QString>("command");  // an action of the window, or "open"
-        QTest::addColumn<QString>("answer");   // the file chosen in the dialog
-        for (const char* command : {"mnuSaveAs", "mnuSaveAsJpeg", "mnuExport", "mnuPrint", "mnuPrintSheet",
-                                    "mnuExportSheet", "open"})
-            QTest::newRow(command) << command << QStringLiteral("chosen.pdf");
+        QTest::addColumn<int>("kind_");
+        QTest::newRow("save reading") << "mnuSaveAs" << int(FileKind::Readings);
+        QTest::newRow("open reading") << "open" << int(FileKind::Readings);
+        QTest::newRow("match with a reading") << "mnuMatch" << int(FileKind::Readings);
+        QTest::newRow("JPEG") << "mnuSaveAsJpeg" << int(FileKind::Pictures);
+        QTest::newRow("text report") << "mnuExport" << int(FileKind::Reports);
+        QTest::newRow("print") << "mnuPrint" << int(FileKind::Pdfs);
+        QTest::newRow("print sheet") << "mnuPrintSheet" << int(FileKind::Pdfs);
+        QTest::newRow("sheet as PDF") << "mnuExportSheet" << int(FileKind::Pdfs);
     }
-    void everyDialogStartsInTheLastFolder() {
+    void everyDialogStartsInTheFolderOfItsKind() {
         QFETCH(QString, command);
-        QFETCH(QString, answer);
-        // The remembered folder lives in the settings, which only a named program keeps: kept
+        QFETCH(int, kind_);
+        const auto kind = static_cast<FileKind>(kind_);
+        const FileKind other = kind == FileKind::Pictures ? FileKind::Readings : FileKind::Pictures;
+        // The remembered folders live in the settings, which only a named program keeps: kept
         // here in a folder of the test's own, for this test only.
-        QTemporaryDir config, last, next;
+        QTemporaryDir config, home, elsewhere, last, next;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QDir(home.path()).mkdir(QStringLiteral("Documents"));
         QCoreApplication::setOrganizationName(QStringLiteral("velakor-tests"));
-        const auto unnamed = qScopeGuard([] { QCoreApplication::setOrganizationName(QString()); });
-        ProgramSettings::SetLastFolder(last.path());
-        // A reading saved elsewhere before proposes its name, in the last folder.
-        program_.LastSaveFileName = QDir::temp().filePath("asha.vlj").toStdString();
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::setOrganizationName(QString());
+            qputenv("HOME", savedHome);
+        });
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(documents, QDir(home.path()).filePath(QStringLiteral("Documents")));
         auto run = [&] {
             if (command == QLatin1String("open")) {
                 OpenReading(frame_, FormValues{}, nullptr);
@@ -230,13 +244,22 @@ private slots:
                 Action(qPrintable(command))->trigger();
             }
         };
-        run();  // cancelled
-        QCOMPARE(initialFolders_, QStringList{last.path()});
-        if (!initialNames_.constFirst().isEmpty()) QCOMPARE(QFileInfo(initialNames_.constFirst()).path(), last.path());
-
-        answers_ << QDir(next.path()).filePath(answer);
+        run();  // the first time: the documents folder; cancelled
+        QCOMPARE(initialFolders_, QStringList{documents});
+        ProgramSettings::SetLastFolder(other, elsewhere.path());
         run();
-        QCOMPARE(ProgramSettings::LastFolder(), next.path());
+        QCOMPARE(initialFolders_.last(), documents);
+        ProgramSettings::SetLastFolder(kind, last.path());
+        // A reading saved elsewhere before proposes its name, in the kind's folder.
+        program_.LastSaveFileName = QDir::temp().filePath("asha.vlj").toStdString();
+        run();
+        QCOMPARE(initialFolders_.last(), last.path());
+        if (!initialNames_.last().isEmpty()) QCOMPARE(QFileInfo(initialNames_.last()).path(), last.path());
+
+        answers_ << QDir(next.path()).filePath(QStringLiteral("chosen.pdf"));
+        run();
+        QCOMPARE(ProgramSettings::LastFolder(kind), next.path());
+        QCOMPARE(ProgramSettings::LastFolder(other), elsewhere.path());
         run();
         QCOMPARE(initialFolders_.last(), next.path());
     }
