@@ -13,11 +13,14 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
+#include <map>
 
 #include "app/Calculation.h"
 #include "support/PdfPages.h"
 #include "io/ReadingFile.h"
 #include "ui/window/MDI.h"
+#include "ui/window/ViewSources.h"
+#include "ui/window/ViewTable.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/dialogs/Seams.h"
@@ -141,31 +144,56 @@ private slots:
         QVERIFY(QFile::exists(dir_.filePath("asha_001.jpg")));
     }
 
-    // Every page and picture says whose chart it is, when and where, and which sky.
-    void printAndPictureTakeTheViewOnShow_data() {
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QStringList>("texts");  // on the page and in the view the picture is taken of
-        const QString builtin = QStringLiteral("Built-in formulas, Rahu one degree behind the mean node");
+    // Every view of the table: it opens from its menu entry and from its shortcut, its page,
+    // its picture and its printed page say whose chart it is and from which sky, and it is
+    // filled again when the sky or the chart changes while it is on show.
+    void everyViewOfTheTable_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("texts");  // more that its page and print must show
         const QString who = QStringLiteral("Asha Rao \u2014 Bangalore, Karnataka, India");
         const QString born = QStringLiteral("Born 2000-03-01 at 10:00, UTC+05:30");
-        QTest::newRow("natal chart") << QStringList{}
-                                     << QStringList{"Name: Asha Rao", "City: Bangalore", "Date of Birth: March 1, 2000",
-                                                    "Rashi (D1), North Indian \u2014 " + builtin};
-        QTest::newRow("navamsa, South Indian, in colour")
-            << QStringList{"mnuSouth", "mnuColorOn", "mnuSub_Navamsa"}
-            << QStringList{"Name: Asha Rao", "Navamsa (D9), South Indian \u2014 " + builtin};
-        QTest::newRow("dasha") << QStringList{"mnuDasha"}
-                               << QStringList{"Vimshottari Dasha \u2014 " + builtin, who, born};
-        QTest::newRow("panchanga in the precise sky")
-            << QStringList{"mnuPreciseSky", "mnuPanchanga"}
-            << QStringList{"Panchanga \u2014 Precise (JPL ephemeris), Lahiri, mean node", who, born};
+        const std::map<QString, QStringList> more{
+            {"mnuChart", {"City: Bangalore", "Date of Birth: March 1, 2000", "Rashi (D1), North Indian \u2014 Built-in"}},
+            {"mnuSub_Navamsa", {"Navamsa (D9), North Indian \u2014 Built-in"}},
+            {"mnuDasha", {"Vimshottari Dasha \u2014 Built-in", who, born}},
+            {"mnuPanchanga", {"Panchanga \u2014 Built-in", who, born}},
+            {"mnuMatching", {"Meera Iyer"}}};
+        for (std::size_t row = 0; row < ViewTable().size(); ++row) {
+            const QString name = QString::fromLatin1(ViewTable()[row].Name);
+            const auto extra = more.find(name);
+            QTest::newRow(ViewTable()[row].Name) << int(row) << (extra == more.end() ? QStringList() : extra->second);
+        }
     }
-    void printAndPictureTakeTheViewOnShow() {
-        QFETCH(QStringList, chosen);
+    void everyViewOfTheTable() {
+        QFETCH(int, row);
         QFETCH(QStringList, texts);
+        const ViewRow& r = ViewTable()[std::size_t(row)];
+        const QString name = QString::fromLatin1(r.Name);
         QTemporaryDir dir;
-        emit frame_->frameActivated();
-        for (const QString& name : chosen) frame_->findChild<QAction*>(name)->trigger();
+        FormValues partner = Form();
+        partner.Name = "Meera Iyer";
+        partner.Year = 1998;
+        frame_->sources().setPartner(partner, false);
+
+        frame_->findChild<QAction*>(name)->trigger();
+        QCOMPARE(frame_->viewName(), name);
+        if (r.Shortcut.key() != Qt::Key_unknown) {
+            frame_->ShowView(row == 0 ? 1 : 0);
+            frame_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frame_));
+            QTest::keySequence(frame_, QKeySequence(r.Shortcut));
+            QCOMPARE(frame_->viewName(), name);
+        }
+        QVERIFY(frame_->viewOnShow()->isVisible());
+        const auto shown = [this] {
+            QStringList lines;
+            for (const QLabel* label : frame_->viewOnShow()->findChildren<QLabel*>())
+                if (label->isVisibleTo(frame_->viewOnShow())) lines << label->text();
+            return lines.join('\n');
+        };
+        texts << "Asha Rao";
+        for (const QString& text : texts) QVERIFY2(shown().contains(text), qPrintable(text + " not shown:\n" + shown()));
+        QVERIFY2(shown().contains("built-in formulas", Qt::CaseInsensitive), qPrintable(shown()));
 
         // The page: one, drawn with its text.
         answers_ << dir.filePath("chart.pdf");
@@ -173,13 +201,9 @@ private slots:
         const testing::PdfSummary pdf = testing::ReadPdf(dir.filePath("chart.pdf"));
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.pageSize.width() > pdf.pageSize.height());
-        QStringList shown;
-        for (const QLabel* label : frame_->viewOnShow()->findChildren<QLabel*>())
-            if (label->isVisibleTo(frame_->viewOnShow())) shown << label->text();
-        for (const QString& text : texts) {
+        for (const QString& text : texts)
             QVERIFY2(pdf.text.simplified().contains(text), qPrintable(text + " not on the page:\n" + pdf.text));
-            QVERIFY2(shown.join('\n').contains(text), qPrintable(text + " not in the picture:\n" + shown.join('\n')));
-        }
+        QVERIFY2(pdf.text.simplified().contains("built-in formulas", Qt::CaseInsensitive), qPrintable(pdf.text));
         QVERIFY(messages_.isEmpty());
 
         // The picture: the view on show, not the natal display behind it.
@@ -187,20 +211,33 @@ private slots:
         Action("mnuSaveAsJpeg")->trigger();
         const QImage jpeg = QImage(dir.filePath("chart.jpg")).convertToFormat(QImage::Format_RGB32);
         auto distance = [&](QWidget* view) {
-            const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage page = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
             qint64 sum = 0;
             for (int y = 0; y < jpeg.height(); y += 3)
-                for (int x = 0; x < jpeg.width(); x += 3)
-                    sum += qAbs(qGray(jpeg.pixel(x, y)) - qGray(shown.pixel(x, y)));
+                for (int x = 0; x < jpeg.width(); x += 3) sum += qAbs(qGray(jpeg.pixel(x, y)) - qGray(page.pixel(x, y)));
             return sum;
         };
         QCOMPARE(jpeg.size(), frame_->viewOnShow()->size());
         if (frame_->viewOnShow() != frame_->display())
             QVERIFY(distance(frame_->viewOnShow()) * 4 < distance(frame_->display()));
 
-        // Cancelled: nothing printed.
+        // Another sky, then another chart, while the view is on show: it is filled again.
+        Action("mnuPreciseSky")->trigger();
+        QCOMPARE(frame_->viewName(), name);
+        QVERIFY2(shown().contains("Precise (JPL ephemeris)"), qPrintable(shown()));
+        FormValues other = Form();
+        other.Name = "Kavya Menon";
+        RunCalculation(program_, other);
+        frame_->WriteChart();
+        QVERIFY2(shown().contains("Kavya Menon"), qPrintable(shown()));
+        QVERIFY(!shown().contains("Asha Rao"));
+    }
+
+    void printCancelledPrintsNothing() {
+        QTemporaryDir dir;
         frame_->TB_ButtonClick(QStringLiteral("Print"));
-        QCOMPARE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
+        QVERIFY(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).isEmpty());
+        QVERIFY(initialFolders_.size() == 1);
     }
 
     // Every file dialog opens where a file of its kind was last chosen (the user's documents
