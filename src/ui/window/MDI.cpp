@@ -193,14 +193,19 @@ MDI::~MDI() = default;
 
 MDI::Slot& MDI::Made(int row) {
     Slot& slot = slots_.at(static_cast<std::size_t>(row));
-    if (slot.view) return slot;
-    slot.view = ViewTable()[static_cast<std::size_t>(row)].Make(*sources_);
+    if (slot.page) return slot;
+    // The page is the view; once in its sub-window, the window owns it.
+    slot.view = ViewTable()[static_cast<std::size_t>(row)].Make(*sources_).release();
     QWidget* page = slot.view->page();
+    slot.page = page;
     page->setObjectName(QString::fromLatin1(ViewTable()[static_cast<std::size_t>(row)].Name).mid(3) + QStringLiteral("View"));
     if (row == 0) page->setObjectName(QStringLiteral("frmDisplay"));
     slot.window = area_->addSubWindow(page, Qt::FramelessWindowHint);
     slot.window->setObjectName(row == 0 ? QStringLiteral("frmDisplayWindow") : page->objectName() + QStringLiteral("Window"));
     slot.window->setGeometry(0, 0, frmDisplay::kWidth, frmDisplay::kHeight);
+    // A view is never closed on its own (the sub-window's own keys would otherwise do it).
+    slot.window->setAttribute(Qt::WA_DeleteOnClose, false);
+    slot.window->setSystemMenu(nullptr);
     slot.window->hide();
     // The views only show the chart: the keyboard goes round the band's buttons. The area
     // gives the window of the view on show the focus as the window opens, though Tab never
@@ -212,11 +217,11 @@ MDI::Slot& MDI::Made(int row) {
     return slot;
 }
 
-frmDisplay* MDI::display() const { return static_cast<frmDisplay*>(slots_.front().view.get()); }
+frmDisplay* MDI::display() const { return static_cast<frmDisplay*>(slots_.front().view); }
 
 QMdiSubWindow* MDI::displayWindow() const { return slots_.front().window; }
 
-ChartView* MDI::currentView() const { return slots_.at(static_cast<std::size_t>(current_)).view.get(); }
+ChartView* MDI::currentView() const { return slots_.at(static_cast<std::size_t>(current_)).view; }
 
 QWidget* MDI::viewOnShow() const { return currentView()->page(); }
 
@@ -249,7 +254,7 @@ void MDI::ShowView(int row) {
 
 void MDI::InputsChanged(unsigned inputs) {
     for (Slot& slot : slots_) {
-        if (slot.view && (slot.view->Inputs() & inputs)) slot.stale = true;
+        if (slot.page && (slot.view->Inputs() & inputs)) slot.stale = true;
     }
     // A view that cannot be shown any more gives way to the chart; one that can, its entry.
     for (std::size_t row = 0; row < slots_.size(); ++row) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -62,7 +63,7 @@ public:
     template <class View>
     View* viewOf() const {
         for (const Slot& slot : slots_) {
-            if (auto* view = dynamic_cast<View*>(slot.view.get())) return view;
+            if (auto* view = slot.page ? dynamic_cast<View*>(slot.view) : nullptr) return view;
         }
         return nullptr;
     }
@@ -126,7 +127,8 @@ private:
     // A row of the table of views: the view and the window that holds it in the client
     // area, made when first shown; whether its inputs changed since it was filled.
     struct Slot {
-        std::unique_ptr<ChartView> view;
+        ChartView* view = nullptr;  // its page belongs to the window (Qt deletes it)
+        QPointer<QWidget> page;
         QMdiSubWindow* window = nullptr;
         QAction* entry = nullptr;
         bool stale = true;
