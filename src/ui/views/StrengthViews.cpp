@@ -23,7 +23,6 @@ constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kTableTop = frmDisplay::kChartTop;
 constexpr int kRowHeight = 24;
 const QColor kDignified(214, 238, 214);  // own sign or exaltation
-const QColor kGrid(160, 160, 160);
 
 // A table of fixed rows and columns, laid out so that the printer can draw it where the
 // screen shows it: every row and the header kRowHeight high, the columns as wide as given.
@@ -66,51 +65,6 @@ QTableWidgetItem* SetCell(QTableWidget* table, int row, int column, const QStrin
     if (background.isValid()) item->setBackground(background);
     table->setItem(row, column, item);
     return item;
-}
-
-// A point size means something else on a printer; the views are laid out in screen pixels.
-QFont InPixels(QFont font) {
-    if (font.pixelSize() <= 0) font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
-    return font;
-}
-
-
-// The table as it stands on screen: header, cells with their shading and weight, grid.
-void PaintTable(QPainter& painter, const QTableWidget* table) {
-    const QPoint origin = table->geometry().topLeft();
-    const QFont plain = InPixels(table->font());
-    QFont bold = plain;
-    bold.setBold(true);
-    std::vector<int> lefts{0};
-    for (int c = 0; c < table->columnCount(); ++c) lefts.push_back(lefts.back() + table->columnWidth(c));
-    const int width = lefts.back();
-    const int height = kRowHeight * (table->rowCount() + 1);
-    painter.save();
-    painter.translate(origin);
-    painter.fillRect(QRect(0, 0, width, kRowHeight), QColor(236, 236, 236));
-    painter.setPen(Qt::black);
-    painter.setFont(bold);
-    for (int c = 0; c < table->columnCount(); ++c) {
-        const QTableWidgetItem* header = table->horizontalHeaderItem(c);
-        painter.drawText(QRect(lefts[std::size_t(c)], 0, table->columnWidth(c), kRowHeight), Qt::AlignCenter,
-                         header ? header->text() : QString());
-    }
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const int top = kRowHeight * (r + 1);
-        for (int c = 0; c < table->columnCount(); ++c) {
-            const QTableWidgetItem* item = table->item(r, c);
-            if (!item) continue;
-            const QRect cell(lefts[std::size_t(c)], top, table->columnWidth(c), kRowHeight);
-            if (item->background().style() != Qt::NoBrush) painter.fillRect(cell, item->background());
-            painter.setFont(item->font().bold() ? bold : plain);
-            painter.setPen(Qt::black);
-            painter.drawText(cell.adjusted(4, 0, -4, 0), item->textAlignment(), item->text());
-        }
-    }
-    painter.setPen(QPen(kGrid, 1.0));
-    for (int r = 0; r <= table->rowCount() + 1; ++r) painter.drawLine(0, kRowHeight * r, width, kRowHeight * r);
-    for (int x : lefts) painter.drawLine(x, 0, x, height);
-    painter.restore();
 }
 
 }  // namespace
@@ -184,7 +138,7 @@ void VargasView::Show(const Program& program) {
 void VargasView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     heading_.Paint(painter);
-    PaintTable(painter, table_);
+    PaintTableGrid(painter, table_, kRowHeight);
     PaintViewLine(painter, legend_);
 }
 
@@ -251,7 +205,7 @@ void AshtakavargaView::Fill(ViewSources& sources) {
 void AshtakavargaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     heading_.Paint(painter);
-    PaintTable(painter, table_);
+    PaintTableGrid(painter, table_, kRowHeight);
     PaintViewLine(painter, legend_);
     painter.save();
     painter.translate(chart_->pos());

@@ -80,26 +80,6 @@ QString PhaseText(SaturnPhase p) {
     return {};
 }
 
-// The table's rows as they stand, for the printer; the running row (-1: none) marked as the
-// dasha's is.
-void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
-                double rowHeight, int runningRow = -1) {
-    const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
-    QStringList headers;
-    for (int c = 0; c < count; ++c) {
-        const QTableWidgetItem* header = table.horizontalHeaderItem(c);
-        headers << (header ? header->text() : QString());
-    }
-    std::vector<std::pair<QStringList, int>> rows;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
-        rows.emplace_back(cells, r == runningRow ? 4 : 0);
-    }
-    PaintRows(painter, room, rows, columns, rowHeight, headers);
-}
-
-
 // The view's title and, on the same line at the right, whose chart it is (the inherited
 // heading's labels, placed for these views).
 void Heading(QLabel* title, QLabel* who, const QString& prefix, const QString& text) {
@@ -280,7 +260,7 @@ void TransitView::Paint(QPainter& painter) const {
     chart_->Paint(painter);
     painter.restore();
     if (table_->isVisibleTo(this)) {
-        PaintTable(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
+        PaintTableRows(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
                    {0, 66, 146, 222, 346, 394, 442, 466}, kRowHeight);
         PaintViewLine(painter, legend_);
     } else {
@@ -334,7 +314,7 @@ void SaturnView::Paint(QPainter& painter) const {
     PaintViewLine(painter, note_);
     const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
     const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
-    PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
+    PaintTableRows(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
 }
 
 }  // namespace velakor
