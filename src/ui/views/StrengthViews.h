@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/Program.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 #include "ui/window/ViewSources.h"
 
 class QLabel;

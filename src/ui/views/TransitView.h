@@ -14,7 +14,7 @@
 #include "sky/Sky.h"
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 #include "ui/window/ViewSources.h"
 
 class QAction;

@@ -5,7 +5,7 @@
 #include "chart/DivisionalCharts.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/views/MatchingView.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 #include "ui/views/StrengthViews.h"
 #include "ui/views/TransitView.h"
 #include "ui/views/frmDisplay.h"

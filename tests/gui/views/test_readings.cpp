@@ -21,7 +21,7 @@
 #include "strength/Ashtakavarga.h"
 #include "strength/VargaTable.h"
 #include "ui/drawing/ChartCanvas.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/views/StrengthViews.h"
 #include "ui/views/frmDisplay.h"

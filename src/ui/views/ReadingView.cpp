@@ -1,4 +1,4 @@
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 
 #include <QHeaderView>
 #include <QLabel>
