@@ -6,6 +6,7 @@
 #include "match/Matching.h"
 #include "sky/Sky.h"
 #include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
 #include "ui/window/ViewSources.h"
 #include "vedic/Birth.h"
 

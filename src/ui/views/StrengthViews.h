@@ -6,6 +6,7 @@
 
 #include "app/Program.h"
 #include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
 #include "ui/window/ViewSources.h"
 
 class QLabel;

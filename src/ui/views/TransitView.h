@@ -15,6 +15,7 @@
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
 #include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
 #include "ui/window/ViewSources.h"
 
 class QAction;
