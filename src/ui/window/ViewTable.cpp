@@ -7,7 +7,7 @@
 #include "ui/views/MatchingView.h"
 #include "ui/views/DashaView.h"
 #include "ui/views/PanchangaView.h"
-#include "ui/views/StrengthViews.h"
+#include "ui/views/AshtakavargaView.h"
 #include "ui/views/TransitView.h"
 #include "ui/views/frmDisplay.h"
 #include "ui/window/ViewSources.h"

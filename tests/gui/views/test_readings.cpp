@@ -24,7 +24,7 @@
 #include "ui/views/DashaView.h"
 #include "ui/views/PanchangaView.h"
 #include "ui/dialogs/Seams.h"
-#include "ui/views/StrengthViews.h"
+#include "ui/views/AshtakavargaView.h"
 #include "ui/views/frmDisplay.h"
 
 using namespace velakor;

@@ -1,4 +1,4 @@
-#include "ui/views/StrengthViews.h"
+#include "ui/views/AshtakavargaView.h"
 
 #include <QHeaderView>
 #include <QLabel>
