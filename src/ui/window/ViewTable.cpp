@@ -8,6 +8,7 @@
 #include "ui/views/DashaView.h"
 #include "ui/views/PanchangaView.h"
 #include "ui/views/AshtakavargaView.h"
+#include "ui/views/VargasView.h"
 #include "ui/views/TransitView.h"
 #include "ui/views/frmDisplay.h"
 #include "ui/window/ViewSources.h"

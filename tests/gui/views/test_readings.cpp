@@ -25,6 +25,7 @@
 #include "ui/views/PanchangaView.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/views/AshtakavargaView.h"
+#include "ui/views/VargasView.h"
 #include "ui/views/frmDisplay.h"
 
 using namespace velakor;
