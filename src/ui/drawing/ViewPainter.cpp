@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "ui/drawing/ChartCanvas.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
 
 namespace velakor {
 namespace {

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QTableWidget>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/views/DashaModel.h"
@@ -12,6 +14,17 @@
 #include "ui/views/frmDisplay.h"
 
 namespace velakor {
+namespace {
+
+const QColor kGrid(160, 160, 160);
+
+// A point size means something else on a printer; the views are laid out in screen pixels.
+QFont InPixels(QFont font) {
+    if (font.pixelSize() <= 0) font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+    return font;
+}
+
+}  // namespace
 
 void MakeViewPage(QWidget* w) {
     QPalette white = w->palette();
@@ -96,6 +109,60 @@ void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStri
         }
         y += rowHeight;
     }
+}
+
+void PaintTableRows(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
+                    double rowHeight, int runningRow) {
+    const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
+    QStringList headers;
+    for (int c = 0; c < count; ++c) {
+        const QTableWidgetItem* header = table.horizontalHeaderItem(c);
+        headers << (header ? header->text() : QString());
+    }
+    std::vector<std::pair<QStringList, int>> rows;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+        rows.emplace_back(cells, r == runningRow ? 4 : 0);
+    }
+    PaintRows(painter, room, rows, columns, rowHeight, headers);
+}
+
+void PaintTableGrid(QPainter& painter, const QTableWidget* table, int rowHeight) {
+    const QPoint origin = table->geometry().topLeft();
+    const QFont plain = InPixels(table->font());
+    QFont bold = plain;
+    bold.setBold(true);
+    std::vector<int> lefts{0};
+    for (int c = 0; c < table->columnCount(); ++c) lefts.push_back(lefts.back() + table->columnWidth(c));
+    const int width = lefts.back();
+    const int height = rowHeight * (table->rowCount() + 1);
+    painter.save();
+    painter.translate(origin);
+    painter.fillRect(QRect(0, 0, width, rowHeight), QColor(236, 236, 236));
+    painter.setPen(Qt::black);
+    painter.setFont(bold);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QTableWidgetItem* header = table->horizontalHeaderItem(c);
+        painter.drawText(QRect(lefts[std::size_t(c)], 0, table->columnWidth(c), rowHeight), Qt::AlignCenter,
+                         header ? header->text() : QString());
+    }
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const int top = rowHeight * (r + 1);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            if (!item) continue;
+            const QRect cell(lefts[std::size_t(c)], top, table->columnWidth(c), rowHeight);
+            if (item->background().style() != Qt::NoBrush) painter.fillRect(cell, item->background());
+            painter.setFont(item->font().bold() ? bold : plain);
+            painter.setPen(Qt::black);
+            painter.drawText(cell.adjusted(4, 0, -4, 0), item->textAlignment(), item->text());
+        }
+    }
+    painter.setPen(QPen(kGrid, 1.0));
+    for (int r = 0; r <= table->rowCount() + 1; ++r) painter.drawLine(0, rowHeight * r, width, rowHeight * r);
+    for (int x : lefts) painter.drawLine(x, 0, x, height);
+    painter.restore();
 }
 
 }  // namespace velakor

@@ -1,5 +1,5 @@
 // What every view of the chart window is made of: a white page the size of the natal
-// display, lines of plain text placed on it, and rows of a table drawn for the printer.
+// display, lines of plain text placed on it, and rows and tables drawn for the printer.
 #pragma once
 
 #include <QRect>
@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPainter;
+class QTableWidget;
 class QWidget;
 
 namespace velakor {
@@ -36,5 +37,15 @@ void PaintViewLine(QPainter& painter, const QLabel* label);
 // (16 pixels a step); 4 marks the running row, shaded and bold.
 void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStringList, int>>& rows,
                const std::vector<double>& columns, double rowHeight, const QStringList& headers);
+
+// A table's header and rows as they stand, drawn as PaintRows draws rows; the running row
+// (-1: none) marked as the dasha's is.
+void PaintTableRows(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
+                    double rowHeight, int runningRow = -1);
+
+// A table of fixed rows drawn as it stands on screen, at its place: the header shaded, the
+// cells with their shading and weight, the grid; the header and every row rowHeight high,
+// the columns as wide as on screen.
+void PaintTableGrid(QPainter& painter, const QTableWidget* table, int rowHeight);
 
 }  // namespace velakor

@@ -5,7 +5,8 @@
 
 #include "match/Matching.h"
 #include "sky/Sky.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
 #include "ui/window/ViewSources.h"
 #include "vedic/Birth.h"
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDateTimeEdit>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
@@ -13,48 +12,20 @@
 #include "astro/CivilTime.h"
 #include "dasha/RunningDasha.h"
 #include "ui/drawing/ChartCanvas.h"
-#include "ui/views/DashaModel.h"
 #include "ui/drawing/Fonts.h"
 #include "ui/drawing/ViewParts.h"
 #include "ui/views/ReadingTexts.h"
+#include "ui/views/TransitParts.h"
 #include "ui/views/frmDisplay.h"
 
 namespace velakor {
 namespace {
 
-constexpr int kMargin = 12;
 constexpr int kTop = 128;  // the chart and the table
 constexpr int kChartSide = 330;
-constexpr int kTableLeft = kMargin + kChartSide + 14;
-constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kMargin;
+constexpr int kTableLeft = kTransitMargin + kChartSide + 14;
+constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kTransitMargin;
 constexpr int kRowHeight = 26;
-const QString kMark = QStringLiteral("\u25C0 at the moment");
-
-QTableWidget* Table(QWidget* parent, const QString& name, const QStringList& headers) {
-    auto* table = new QTableWidget(parent);
-    table->setObjectName(name);
-    table->setColumnCount(static_cast<int>(headers.size()));
-    table->setHorizontalHeaderLabels(headers);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
-void SetRow(QTableWidget* table, int row, const QStringList& cells, bool running) {
-    for (int c = 0; c < cells.size(); ++c) {
-        auto* cell = new QTableWidgetItem(cells[c]);
-        if (running || c == 0) {
-            QFont bold = cell->font();
-            bold.setBold(true);
-            cell->setFont(bold);
-        }
-        if (running) cell->setBackground(kRunningColour);
-        table->setItem(row, c, cell);
-    }
-}
 
 // Degrees, minutes and seconds within the sign, each truncated: 12°34'56".
 QString DegreeText(double longitude) {
@@ -64,53 +35,6 @@ QString DegreeText(double longitude) {
         .arg(seconds / 3600)
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// "2026-12-07 12:00", on the birth's clock.
-QString Clock(double jd, int offset) { return QString::fromStdString(ClockText(jd, offset)); }
-
-QString PhaseText(SaturnPhase p) {
-    switch (p) {
-        case SaturnPhase::Rising: return QStringLiteral("Rising (sade sati, 12th)");
-        case SaturnPhase::Peak: return QStringLiteral("Peak (sade sati, 1st)");
-        case SaturnPhase::Setting: return QStringLiteral("Setting (sade sati, 2nd)");
-        case SaturnPhase::Kantaka: return QStringLiteral("Kantaka (4th)");
-        case SaturnPhase::Ashtama: return QStringLiteral("Ashtama (8th)");
-    }
-    return {};
-}
-
-// The table's rows as they stand, for the printer; the running row (-1: none) marked as the
-// dasha's is.
-void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
-                double rowHeight, int runningRow = -1) {
-    const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
-    QStringList headers;
-    for (int c = 0; c < count; ++c) {
-        const QTableWidgetItem* header = table.horizontalHeaderItem(c);
-        headers << (header ? header->text() : QString());
-    }
-    std::vector<std::pair<QStringList, int>> rows;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
-        rows.emplace_back(cells, r == runningRow ? 4 : 0);
-    }
-    PaintRows(painter, room, rows, columns, rowHeight, headers);
-}
-
-
-// The view's title and, on the same line at the right, whose chart it is (the inherited
-// heading's labels, placed for these views).
-void Heading(QLabel* title, QLabel* who, const QString& prefix, const QString& text) {
-    const int width = frmDisplay::kWidth - 2 * kMargin;
-    title->setObjectName(prefix + QStringLiteral("Title"));
-    title->setGeometry(kMargin, 8, width, 24);
-    title->setText(text);
-    constexpr int kTitleRoom = 200;
-    who->setObjectName(prefix + QStringLiteral("Who"));
-    who->setGeometry(kMargin + kTitleRoom, 10, width - kTitleRoom, 20);
-    who->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -136,12 +60,12 @@ TransitReading ReadTransits(const Program& program, double jdUt) {
 
 TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
-    const int width = frmDisplay::kWidth - 2 * kMargin;
-    Heading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
-    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kMargin, 34, width, 20), 8.25, false);
+    const int width = frmDisplay::kWidth - 2 * kTransitMargin;
+    PlaceTransitHeading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
+    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kTransitMargin, 34, width, 20), 8.25, false);
 
     // The moment row: three steps back, the field, three steps forward, now; the zone.
-    int x = kMargin;
+    int x = kTransitMargin;
     auto button = [&](QAction* action) {
         auto* b = new QToolButton(this);
         b->setDefaultAction(action);
@@ -160,7 +84,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     moment_->setGeometry(x, 60, 150, 26);
     x += 154;
     for (int i = 3; i < steps.size(); ++i) button(steps[i]);
-    zone_ = ViewLine(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kMargin, 26), 8.25,
+    zone_ = ViewLine(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kTransitMargin, 26), 8.25,
                  false);
     connect(moment_, &QDateTimeEdit::editingFinished, this, [this] {
         if (filling_) return;
@@ -170,13 +94,14 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
         emit momentEdited(JdFromCivil(d.year(), d.month(), d.day(), c.hour() + c.minute() / 60.0, offset_));
     });
 
-    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kMargin, 94, width, 24), 8.25, true);
+    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kTransitMargin, 94, width, 24), 8.25, true);
     chart_ = new ChartCanvas(this);
     chart_->setObjectName(QStringLiteral("TransitChart"));
-    chart_->setGeometry(kMargin, kTop, kChartSide, kChartSide - 4);
-    table_ = Table(this, QStringLiteral("tblTransits"),
-                   {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"), QStringLiteral("Nakshatra"),
-                    QStringLiteral("House"), QStringLiteral("Moon"), QStringLiteral("R"), QStringLiteral("Leaves sign")});
+    chart_->setGeometry(kTransitMargin, kTop, kChartSide, kChartSide - 4);
+    table_ = MakeTransitTable(this, QStringLiteral("tblTransits"),
+                              {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"),
+                               QStringLiteral("Nakshatra"), QStringLiteral("House"), QStringLiteral("Moon"),
+                               QStringLiteral("R"), QStringLiteral("Leaves sign")});
     table_->setGeometry(kTableLeft, kTop, kTableWidth, kGrahaCount * kRowHeight + 30);
     const int widths[] = {66, 80, 76, 124, 48, 48, 24};
     for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
@@ -230,11 +155,12 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
         table_->setRowCount(kGrahaCount);
         int row = 0;
         for (const TransitBody& b : r.Now->Bodies) {
-            SetRow(table_, row, {QText(EnglishName(b.Which)), QText(SignSanskritName(b.Rashi)), DegreeText(b.Longitude),
-                                 QText(NakshatraName(b.Star)) + QStringLiteral(" ") + QString::number(b.Pada),
-                                 QText(Ordinal(b.House)), QText(Ordinal(b.FromMoon)), b.Retrograde ? QStringLiteral("R") : QString(),
-                                 b.LeavesJd ? Clock(*b.LeavesJd, r.Offset) : QStringLiteral("after 2150")},
-                   false);
+            SetTransitRow(table_, row,
+                          {QText(EnglishName(b.Which)), QText(SignSanskritName(b.Rashi)), DegreeText(b.Longitude),
+                           QText(NakshatraName(b.Star)) + QStringLiteral(" ") + QString::number(b.Pada),
+                           QText(Ordinal(b.House)), QText(Ordinal(b.FromMoon)), b.Retrograde ? QStringLiteral("R") : QString(),
+                           b.LeavesJd ? BirthClockText(*b.LeavesJd, r.Offset) : QStringLiteral("after 2150")},
+                          false);
             table_->setRowHeight(row++, kRowHeight);
             const auto house = static_cast<std::size_t>(b.House - 1);
             QString& caption = captions[house];
@@ -248,9 +174,9 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
                                            "pratyantardasha to %6)")
                                 .arg(QText(DashaLordName(running->Maha.Lord)), QText(DashaLordName(running->Antar.Lord)),
                                      QText(DashaLordName(running->Pratyantar.Lord)),
-                                     Clock(running->Maha.EndJd, r.Offset).left(10),
-                                     Clock(running->Antar.EndJd, r.Offset).left(10),
-                                     Clock(running->Pratyantar.EndJd, r.Offset)));
+                                     BirthClockText(running->Maha.EndJd, r.Offset).left(10),
+                                     BirthClockText(running->Antar.EndJd, r.Offset).left(10),
+                                     BirthClockText(running->Pratyantar.EndJd, r.Offset)));
         } else {
             dasha_->setText(QStringLiteral("Dasha at this moment: none (outside the 120 years of the dasha)"));
         }
@@ -272,7 +198,7 @@ void TransitView::Paint(QPainter& painter) const {
     PaintViewLine(painter, sky_);
     painter.setFont(VerdanaFont(8.25, true));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(kMargin, 60, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRectF(kTransitMargin, 60, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Moment: ") + moment_->text() + QStringLiteral("  ") + zone_->text());
     PaintViewLine(painter, dasha_);
     painter.save();
@@ -280,61 +206,12 @@ void TransitView::Paint(QPainter& painter) const {
     chart_->Paint(painter);
     painter.restore();
     if (table_->isVisibleTo(this)) {
-        PaintTable(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
+        PaintTableRows(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
                    {0, 66, 146, 222, 346, 394, 442, 466}, kRowHeight);
         PaintViewLine(painter, legend_);
     } else {
         PaintViewLine(painter, message_);
     }
-}
-
-SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
-    MakeViewPage(this);
-    const int width = frmDisplay::kWidth - 2 * kMargin;
-    Heading(title_, who_, QStringLiteral("lblSaturn"), QStringLiteral("Saturn's Periods"));
-    note_ = ViewLine(this, QStringLiteral("lblSaturnNote"), QRect(kMargin, 34, width, 40), 8.25, false);
-    note_->setWordWrap(true);
-    table_ = Table(this, QStringLiteral("tblSaturn"),
-                   {QStringLiteral("Phase"), QStringLiteral("Sign"), QStringLiteral("Saturn enters"),
-                    QStringLiteral("Saturn leaves"), QString()});
-    table_->setGeometry(kMargin, 80, width, frmDisplay::kHeight - 90);
-    const int widths[] = {220, 130, 170, 170};
-    for (int c = 0; c < 4; ++c) table_->setColumnWidth(c, widths[c]);
-}
-
-void SaturnView::Show(const Program& program, const TransitReading& r) {
-    SetLineText(who_, BirthLineText(program.Birth));
-    running_ = r.RunningSaturn;
-    note_->setText(QStringLiteral("Saturn in the 12th, 1st and 2nd signs from the natal Moon's sign (%1), and in its "
-                                  "4th and 8th, from the birth to a century after it; each return of a retrograde "
-                                  "Saturn is a row of its own. Positions: %2. Times in UTC%3.")
-                       .arg(QText(SignSanskritName(program.Chart[Body::Moon].Rashi)), r.Sky, QText(OffsetText(r.Offset))));
-    table_->setRowCount(static_cast<int>(r.Saturn.size()));
-    for (int i = 0; i < static_cast<int>(r.Saturn.size()); ++i) {
-        const SaturnPeriod& s = r.Saturn[static_cast<std::size_t>(i)];
-        const bool running = i == r.RunningSaturn;
-        SetRow(table_, i,
-               {PhaseText(s.Phase), QText(SignSanskritName(s.Rashi)),
-                s.StartJd ? Clock(*s.StartJd, r.Offset) : QStringLiteral("before 1900"),
-                s.EndJd ? Clock(*s.EndJd, r.Offset) : QStringLiteral("after 2150"), running ? kMark : QString()},
-               running);
-        table_->setRowHeight(i, 22);
-    }
-    if (r.RunningSaturn >= 0) {
-        // Laid out now, not at the next event loop, so that the scroll lands before any paint.
-        table_->doItemsLayout();
-        table_->scrollToItem(table_->item(r.RunningSaturn, 0), QAbstractItemView::PositionAtCenter);
-    }
-}
-
-void SaturnView::Paint(QPainter& painter) const {
-    painter.fillRect(rect(), Qt::white);
-    PaintViewLine(painter, title_);
-    PaintViewLine(painter, who_);
-    PaintViewLine(painter, note_);
-    const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
-    const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
-    PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
 }
 
 }  // namespace velakor

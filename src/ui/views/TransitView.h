@@ -1,7 +1,7 @@
-// The chart window's views of the sky at a chosen moment: the transits (the natal chart with
-// the transiting bodies placed in its houses, a table of the nine, the dasha running then)
-// and Saturn's periods from the natal Moon. Both stand in the natal display's place, at its
-// size, and draw themselves with lines and text for the printer.
+// The chart window's transit view: the sky at a chosen moment, the natal chart with the
+// transiting bodies placed in its houses, a table of the nine and the dasha running then. It
+// stands in the natal display's place, at its size, and draws itself with lines and text for
+// the printer. Beside it, the reading of one moment that it and the Saturn view show.
 #pragma once
 
 #include <QDateTime>
@@ -14,7 +14,8 @@
 #include "sky/Sky.h"
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
 #include "ui/window/ViewSources.h"
 
 class QAction;
@@ -26,7 +27,8 @@ namespace velakor {
 
 class ChartCanvas;
 
-// What both views show, for one chart and one moment: computed once per step.
+// What the transit and Saturn views show, for one chart and one moment: computed once per
+// step.
 struct TransitReading {
     double Jd = 0.0;  // the moment, universal time
     int Offset = 0;   // minutes the birth's clock runs ahead of universal time
@@ -80,26 +82,5 @@ private:
     int offset_ = 0;
     bool filling_ = false;
 };
-
-class SaturnView : public ReadingView, public ChartView {
-    Q_OBJECT
-public:
-    explicit SaturnView(QWidget* parent = nullptr);
-    void Show(const Program& program, const TransitReading& reading);
-
-    QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Saturn's Periods"); }
-    unsigned Inputs() const override { return kChartInput | kMomentInput; }
-    void Fill(ViewSources& sources) override { Show(sources.program(), ReadTransits(sources.program(), sources.moment())); }
-    void Paint(QPainter& painter) const override;
-
-    QTableWidget* table() const { return table_; }
-
-private:
-    QLabel* note_ = nullptr;
-    QTableWidget* table_ = nullptr;
-    int running_ = -1;  // the row of the period running at the transit moment
-};
-
 
 }  // namespace velakor

@@ -3,11 +3,14 @@
 #include <cstring>
 
 #include "chart/DivisionalCharts.h"
+#include "ui/views/AshtakavargaView.h"
+#include "ui/views/DashaView.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/views/MatchingView.h"
-#include "ui/views/ReadingViews.h"
-#include "ui/views/StrengthViews.h"
+#include "ui/views/PanchangaView.h"
+#include "ui/views/SaturnView.h"
 #include "ui/views/TransitView.h"
+#include "ui/views/VargasView.h"
 #include "ui/views/frmDisplay.h"
 #include "ui/window/ViewSources.h"
 

@@ -21,9 +21,11 @@
 #include "strength/Ashtakavarga.h"
 #include "strength/VargaTable.h"
 #include "ui/drawing/ChartCanvas.h"
-#include "ui/views/ReadingViews.h"
+#include "ui/views/DashaView.h"
+#include "ui/views/PanchangaView.h"
 #include "ui/dialogs/Seams.h"
-#include "ui/views/StrengthViews.h"
+#include "ui/views/AshtakavargaView.h"
+#include "ui/views/VargasView.h"
 #include "ui/views/frmDisplay.h"
 
 using namespace velakor;

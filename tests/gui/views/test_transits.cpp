@@ -21,6 +21,7 @@
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
+#include "ui/views/SaturnView.h"
 #include "ui/views/TransitView.h"
 
 using namespace velakor;

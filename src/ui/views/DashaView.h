@@ -1,0 +1,40 @@
+// The chart window's dasha view: the Vimshottari periods as a tree, the balance at birth
+// above it. It stands in the natal display's place, at its size, and draws itself with lines
+// and text for the printer.
+#pragma once
+
+#include "app/Program.h"
+#include "app/Readings.h"
+#include "ui/views/DashaModel.h"
+#include "ui/views/ReadingView.h"
+#include "ui/window/ChartView.h"
+
+class QLabel;
+class QPainter;
+class QTreeView;
+
+namespace velakor {
+
+class DashaView : public ReadingView, public ChartView {
+    Q_OBJECT
+public:
+    explicit DashaView(QWidget* parent = nullptr);
+    void Show(const Program& program, const Readings& readings);
+
+    QWidget* page() override { return this; }
+    QString Title(const ViewSources&) const override { return QStringLiteral("Vimshottari Dasha"); }
+    unsigned Inputs() const override { return kChartInput | kReadingInput; }
+    void Fill(ViewSources& sources) override;
+    void Paint(QPainter& painter) const override;
+
+    QTreeView* tree() const { return tree_; }
+    const DashaModel* model() const { return model_; }
+    QLabel* lblBalance() const { return balance_; }
+
+private:
+    QLabel* balance_ = nullptr;
+    QTreeView* tree_ = nullptr;
+    DashaModel* model_ = nullptr;
+};
+
+}  // namespace velakor
