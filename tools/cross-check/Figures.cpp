@@ -117,11 +117,8 @@ std::string YesNo(int yes) { return yes ? "yes" : "no"; }
 // within the tolerance.
 void CompareMoments(Measured& m, std::string_view what, std::optional<double> ours, std::optional<double> theirs,
                     Unit unit, bool near = false) {
-    if (ours && theirs) {
-        m.Differences.push_back((*ours - *theirs) * PerUnit(unit));
-        return;
-    }
     ++m.NamesCompared;
+    if (ours && theirs) m.Differences.push_back((*ours - *theirs) * PerUnit(unit));
     if (ours.has_value() != theirs.has_value())
         m.Disagreements.push_back({std::string(what), YesNo(ours.has_value()), YesNo(theirs.has_value()), near});
 }
@@ -190,6 +187,8 @@ Figure LimbFigure(std::string key, std::string section, Unit unit, double tolera
     return {std::move(key), std::move(section), kLimbRows[row].name, unit, tolerance, measure};
 }
 
+constexpr std::array<const char*, kYearLengths.size()> kYearTexts{"365.25", "365.2422", "360"};
+
 Figure DashaFigure(std::string key, std::string section, Unit unit, double tolerance, int sky, std::size_t year,
                    double moonToleranceDegrees) {
     auto measure = [=](const Case& c) {
@@ -208,7 +207,7 @@ Figure DashaFigure(std::string key, std::string section, Unit unit, double toler
         return m;
     };
     char name[64];
-    std::snprintf(name, sizeof name, "Vimshottari dates, year of %g days", kYearLengths[year]);
+    std::snprintf(name, sizeof name, "Vimshottari dates, year of %s days", kYearTexts[year]);
     return {std::move(key), std::move(section), name, unit, tolerance, measure};
 }
 
@@ -232,8 +231,9 @@ Figure SaturnFigure(bool inArc, double tolerance) {
         }
         return m;
     };
-    return {inArc ? "precise.saturn.ingress" : "precise.saturn.ingress-hours", "Precise sky: Saturn's sign changes",
-            inArc ? "Saturn enters and leaves its sign (its place at our moment)" : "Saturn enters and leaves its sign, in time",
+    return {inArc ? "precise.saturn.ingress" : "precise.saturn.ingress-hours", "Precise sky, Lahiri: Saturn's sign changes",
+            inArc ? "Entering and leaving its sign: the reference's Saturn at that moment, from the edge"
+                  : "Entering and leaving its sign, in time",
             unit, tolerance, measure};
 }
 
@@ -347,8 +347,9 @@ std::vector<Figure> Figures() {
     f.push_back(WithinFormYears(AyanamsaFigure("builtin.ayanamsa", builtin, Unit::Arcminutes, kBuiltinAyanamsa, kBuiltin)));
     for (const BuiltinBound& b : kBuiltinBounds) {
         const std::string name(b.body == Body::Ascendant ? "Lagna" : EnglishName(b.body));
+        const std::string key = b.body == Body::Midheaven ? "mc" : Lower(name);
         f.push_back(WithinFormYears(
-            Position("builtin." + Lower(name), builtin, name, Unit::Arcminutes, b.arcminutes, kBuiltin, b.body)));
+            Position("builtin." + key, builtin, name, Unit::Arcminutes, b.arcminutes, kBuiltin, b.body)));
     }
     for (std::size_t y = 0; y < kYearLengths.size(); ++y)
         f.push_back(WithinFormYears(DashaFigure("builtin.dasha-" + std::to_string(y + 1), builtin, Unit::Days,

@@ -130,8 +130,12 @@ int main(int argc, char** argv) {
     for (const std::vector<BirthResult>& r : results) tallies.emplace_back(r);
     const Run run{o.Seed, births, figures, tallies, Reference::Version()};
     std::cout << SummaryTable(run);
-    if (!o.ReportFile.empty()) WriteReport(run, o.ReportFile);
-    if (!o.PlotFolder.empty()) WritePlotData(run, results, o.PlotFolder);
+    try {
+        if (!o.ReportFile.empty()) WriteReport(run, o.ReportFile);
+        if (!o.PlotFolder.empty()) WritePlotData(run, results, o.PlotFolder);
+    } catch (const std::exception& e) {
+        Fail(e.what());
+    }
     for (std::size_t f = 0; f < figures.size(); ++f) {
         if (!tallies[f].Passes(figures[f].Tolerance)) return 1;
     }
