@@ -77,7 +77,8 @@ void FigureTable(std::string& out, const Run& run, std::size_t from, std::size_t
         std::string names = "";
         if (t.NamesCompared() > 0) {
             names = Count(static_cast<long long>(t.Disagreements().size())) + " / " + Count(t.NamesCompared());
-            if (t.FarFromBoundary() > 0) names += " (**" + Count(t.FarFromBoundary()) + " away from a boundary**)";
+            if (t.FarFromBoundary() > 0 && fig.Tolerance > 0)
+                names += " (**" + Count(t.FarFromBoundary()) + " away from a boundary**)";
         }
         char bound[24];
         std::snprintf(bound, sizeof bound, "%g", fig.Tolerance);
@@ -121,7 +122,6 @@ void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named
         const Figure& fig = run.Figures[f];
         if (IsBuiltin(fig) && fig.Units == Unit::Arcminutes && fig.Name != "Ayanamsa") positions.push_back(f);
     }
-    const int births = BirthsInFormYears(run.Births);
     out += "| Name |";
     std::string rule = "|---|";
     for (const std::size_t f : positions) {
@@ -139,7 +139,7 @@ void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named
                                                                       [&](Body b) { return EnglishName(b) == run.Figures[f].Name; });
             const bool varga = name[0] == 'D';
             const bool shown = compared && !(varga && run.Figures[f].Name == "Midheaven");
-            row += " " + (shown ? Percent(n, births) : std::string()) + " |";
+            row += " " + (shown ? Percent(n, run.Tallies[f].Samples()) : std::string()) + " |";
             any = any || shown;
         }
         if (any) out += row + "\n";
@@ -147,7 +147,7 @@ void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named
     out += "\n";
     std::string far;
     for (std::size_t f = 0; f < run.Figures.size(); ++f) {
-        if (!IsBuiltin(run.Figures[f])) continue;
+        if (!IsBuiltin(run.Figures[f]) || run.Figures[f].Tolerance <= 0) continue;
         for (const Disagreement& d : run.Tallies[f].Disagreements()) {
             if (d.Name.NearBoundary) continue;
             far += "| " + std::to_string(d.Birth) + " | " + run.Figures[f].Name + " | " + d.Name.What + " | " + d.Name.Ours +

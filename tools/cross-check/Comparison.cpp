@@ -118,6 +118,7 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
     const std::int64_t days = DaysFromCivil(b.BirthYear, b.BirthMonth, b.BirthDay);
     const double start = kJdUnixEpoch + static_cast<double>(days) - t.Moment.OffsetMinutes / 1440.0;
     const double end = start + 1.0;
+    t.DateStart = start;
     const double lat = t.Moment.Latitude, lon = t.Moment.Longitude;
     for (std::size_t i = 0; i < kSunriseRules.size(); ++i) {
         const SunriseRule rule = kSunriseRules[i];
@@ -127,6 +128,19 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
         if (!t.Set[i]) t.Set[i] = reference.SunCrossing(false, rule, start, end, lat, lon);
         t.Vara[i] = WeekdayOfDays(t.Rise[i] && jd < *t.Rise[i] ? days - 1 : days);
         t.SunGrazing[i] = reference.SunGrazing(rule, start, lat, lon);
+        const SunEvents& ours = c.Ours.Precise[kLahiriMean].Day[i].Sun;
+        const std::array<std::optional<double>, 2> theirs{t.Rise[i], t.Set[i]};
+        const std::array<std::optional<double>, 2> mine{ours.Rises ? std::optional(ours.RiseJd) : std::nullopt,
+                                                        ours.Sets ? std::optional(ours.SetJd) : std::nullopt};
+        constexpr double kMinute = 1.0 / 1440.0;
+        for (std::size_t k = 0; k < 2; ++k) {
+            if (theirs[k]) {
+                const double later = reference.SunHeight(rule, *theirs[k] + kMinute / 2, lat, lon);
+                const double earlier = reference.SunHeight(rule, *theirs[k] - kMinute / 2, lat, lon);
+                t.CrossingPace[i][k] = std::fabs(later - earlier) * 60.0;
+            }
+            if (mine[k]) t.HeightAtOurs[i][k] = reference.SunHeight(rule, *mine[k], lat, lon) * 60.0;
+        }
     }
 
     struct LimbRule {

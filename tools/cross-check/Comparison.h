@@ -59,9 +59,14 @@ struct Theirs {
     std::array<std::array<double, 2>, kGrahaCount> PerDayAround{};
     std::array<double, kGrahaCount> WithBending{};  // Lahiri, mean node, light bent by the Sun
     std::array<double, 4> Ayanamsa{};               // by SkyAyanamsa
+    double DateStart = 0.0;  // midnight that begins the birth's date on its clock
     std::array<std::optional<double>, kSunriseRules.size()> Rise, Set;
     std::array<int, kSunriseRules.size()> Vara{};  // 0 Sunday, by the rule's sunrise
     std::array<double, kSunriseRules.size()> SunGrazing{};  // Reference::SunGrazing on the date
+    // By rule, then sunrise and sunset: how fast the reference's Sun crosses the horizon at
+    // its crossing (minutes of arc a minute), and how high it stands above the horizon at
+    // the program's moment (minutes of arc).
+    std::array<std::array<double, 2>, kSunriseRules.size()> CrossingPace{}, HeightAtOurs{};
     std::array<LimbAtBirth, 4> Limbs{};            // tithi, nakshatra, yoga, karana; Lahiri
     // Every mahadasha's and antardasha's start, and the cycle's end, in each year length.
     std::array<std::vector<double>, kYearLengths.size()> DashaStarts;

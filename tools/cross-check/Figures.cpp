@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "astro/CivilTime.h"
 #include "chart/NameTables.h"
 #include "dasha/Vimshottari.h"
 #include "panchanga/Panchanga.h"
@@ -126,28 +127,67 @@ void CompareMoments(Measured& m, std::string_view what, std::optional<double> ou
 // A Sun that passes within a minute of arc of the horizon may rise for one side and not the
 // other: a minute is a few times the error of the program's own Sun.
 constexpr double kGrazingDegrees = 1.0 / 60.0;
+// Where the Sun climbs less than a minute of arc a minute (near the polar circles around the
+// solstices) that error moves sunrise by minutes: there the program's moment is judged by
+// how high the reference's Sun stands at it, to the same minute of arc.
+constexpr double kSlowestPace = 1.0;  // arcmin per minute
+
+std::optional<double> OurCrossing(const SunEvents& sun, bool rising) {
+    if (!(rising ? sun.Rises : sun.Sets)) return std::nullopt;
+    return rising ? sun.RiseJd : sun.SetJd;
+}
 
 Figure SunFigure(std::string key, std::string name, double tolerance, std::size_t rule, bool rising) {
     auto measure = [=](const Case& c) {
         Measured m;
         const Panchanga& day = c.Ours.Precise[kLahiriMean].Day[rule];
-        std::optional<double> ours, theirs = rising ? c.Theirs.Rise[rule] : c.Theirs.Set[rule];
-        if (rising ? day.Sun.Rises : day.Sun.Sets) ours = rising ? day.Sun.RiseJd : day.Sun.SetJd;
+        const std::optional<double> ours = OurCrossing(day.Sun, rising);
+        const std::optional<double> theirs = rising ? c.Theirs.Rise[rule] : c.Theirs.Set[rule];
         const bool grazing = c.Theirs.SunGrazing[rule] <= kGrazingDegrees;
-        CompareMoments(m, rising ? "rises" : "sets", ours, theirs, Unit::Seconds, grazing);
+        const double start = c.Theirs.DateStart, end = start + 1.0;
+        auto close = [&](std::optional<double> jd, double to) { return jd && std::fabs(*jd - to) * 86400.0 <= tolerance; };
+        if (ours && theirs && std::fabs(*ours - *theirs) > 0.5) {
+            // Two different crossings: where the Sun crosses twice within a day of the clock
+            // (far north or south, or far from the clock's meridian), one a moment before the
+            // date's edge may be the other's a moment after it.
+            const int offset = c.Theirs.Moment.OffsetMinutes;
+            ++m.NamesCompared;
+            const bool near = close(ours, start) || close(ours, end) || close(theirs, start) || close(theirs, end);
+            m.Disagreements.push_back(
+                {rising ? "which sunrise" : "which sunset", ClockText(*ours, offset), ClockText(*theirs, offset), near});
+        } else {
+            const bool slow = c.Theirs.CrossingPace[rule][rising ? 0 : 1] < kSlowestPace;
+            CompareMoments(m, rising ? "rises" : "sets", ours, theirs, Unit::Seconds, grazing);
+            if (ours && theirs && slow) m.Differences.pop_back();  // judged by height instead
+        }
         if (!rising) return m;
         // A birth within the tolerance of either sunrise, or on a day the Sun may or may not
         // rise, may fall on either weekday.
         ++m.NamesCompared;
         if (day.Vara != c.Theirs.Vara[rule]) {
             const double jd = c.Theirs.Moment.JdUt;
-            auto close = [&](std::optional<double> rise) { return rise && std::fabs(jd - *rise) * 86400.0 <= tolerance; };
-            const bool near = close(ours) || close(theirs) || (ours.has_value() != theirs.has_value() && grazing);
+            const bool near = close(ours, jd) || close(theirs, jd) || (ours.has_value() != theirs.has_value() && grazing);
             m.Disagreements.push_back({"vara", std::string(VaraName(day.Vara)), std::string(VaraName(c.Theirs.Vara[rule])), near});
         }
         return m;
     };
     return {std::move(key), "Sunrise and sunset (either sky)", std::move(name), Unit::Seconds, tolerance, measure};
+}
+
+Figure SlowSunFigure(std::string key, std::string name, std::size_t rule) {
+    auto measure = [=](const Case& c) {
+        Measured m;
+        const SunEvents& sun = c.Ours.Precise[kLahiriMean].Day[rule].Sun;
+        for (std::size_t k = 0; k < 2; ++k) {
+            const std::optional<double> ours = OurCrossing(sun, k == 0);
+            const std::optional<double> theirs = k == 0 ? c.Theirs.Rise[rule] : c.Theirs.Set[rule];
+            if (ours && theirs && std::fabs(*ours - *theirs) <= 0.5 && c.Theirs.CrossingPace[rule][k] < kSlowestPace)
+                m.Differences.push_back(c.Theirs.HeightAtOurs[rule][k]);
+        }
+        return m;
+    };
+    return {std::move(key), "Sunrise and sunset (either sky)", std::move(name), Unit::Arcminutes, kGrazingDegrees * 60.0,
+            measure};
 }
 
 struct LimbRow {
@@ -258,6 +298,15 @@ Figure WithinFormYears(Figure f) {
     return f;
 }
 
+// Births whose latitude's size lies in [from, to).
+Figure WithinLatitudes(Figure f, double from, double to) {
+    f.Measure = [measure = std::move(f.Measure), from, to](const Case& c) {
+        const double size = std::fabs(c.Theirs.Moment.Latitude);
+        return size >= from && size < to ? measure(c) : Measured{};
+    };
+    return f;
+}
+
 std::string Lower(std::string_view s) {
     std::string out;
     for (char ch : s) out += (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : (ch == ' ' ? '-' : ch);
@@ -281,9 +330,13 @@ struct BuiltinBound {
 };
 constexpr BuiltinBound kBuiltinBounds[] = {
     {Body::Sun, 1}, {Body::Moon, 3},     {Body::Mercury, 2}, {Body::Venus, 2}, {Body::Mars, 6},
-    {Body::Jupiter, 12}, {Body::Saturn, 12}, {Body::Rahu, 60}, {Body::Ketu, 60}, {Body::Ascendant, 5},
+    {Body::Jupiter, 12}, {Body::Saturn, 12}, {Body::Rahu, 60}, {Body::Ketu, 60}, {Body::Ascendant, 2},
     {Body::Midheaven, 1},
 };
+// The lagna runs fast where the ecliptic lies close along the horizon, near the polar
+// circles: a small error in the sidereal time or the obliquity moves it by many minutes. The
+// built-in lagna is held to two minutes of arc as far as 60 degrees.
+constexpr double kBuiltinLagnaLatitude = 60.0;
 constexpr double kBuiltinAyanamsa = 1.0;  // arcmin
 // The Moon's 3' is 1/267 of a nakshatra: 27 days of Venus's 20 years.
 constexpr double kBuiltinDashaDays = 28.0;
@@ -338,9 +391,12 @@ std::vector<Figure> Figures() {
 
     for (std::size_t rule = 0; rule < kSunriseRules.size(); ++rule) {
         const std::string r = rule == 0 ? "centre" : "limb";
-        const std::string says = rule == 0 ? ", centre of the disc" : ", upper limb with refraction";
+        const std::string says = rule == 0 ? ", centre of the disc" : ", upper limb with the almanacs' refraction";
         f.push_back(SunFigure("sunrise." + r, "Sunrise" + says, kSunSeconds, rule, true));
         f.push_back(SunFigure("sunset." + r, "Sunset" + says, kSunSeconds, rule, false));
+        f.push_back(SlowSunFigure("sun-slow." + r, "Where the Sun climbs under 1\u2032 a minute" + says +
+                                                       ": the reference's Sun above the horizon at the program's moment",
+                                  rule));
     }
 
     const std::string builtin = "Built-in formulas (against Lahiri and the mean node)";
@@ -348,8 +404,20 @@ std::vector<Figure> Figures() {
     for (const BuiltinBound& b : kBuiltinBounds) {
         const std::string name(b.body == Body::Ascendant ? "Lagna" : EnglishName(b.body));
         const std::string key = b.body == Body::Midheaven ? "mc" : Lower(name);
-        f.push_back(WithinFormYears(
-            Position("builtin." + key, builtin, name, Unit::Arcminutes, b.arcminutes, kBuiltin, b.body)));
+        if (b.body != Body::Ascendant) {
+            f.push_back(WithinFormYears(
+                Position("builtin." + key, builtin, name, Unit::Arcminutes, b.arcminutes, kBuiltin, b.body)));
+            continue;
+        }
+        char within[64];
+        std::snprintf(within, sizeof within, "%g\u00B0", kBuiltinLagnaLatitude);
+        f.push_back(WithinLatitudes(WithinFormYears(Position("builtin." + key, builtin, name + ", births to " + within,
+                                                             Unit::Arcminutes, b.arcminutes, kBuiltin, b.body)),
+                                    0.0, kBuiltinLagnaLatitude));
+        f.push_back(WithinLatitudes(WithinFormYears(Position("builtin." + key + "-polar", builtin,
+                                                             name + ", births beyond " + within, Unit::Arcminutes, 0.0,
+                                                             kBuiltin, b.body)),
+                                    kBuiltinLagnaLatitude, 90.0));
     }
     for (std::size_t y = 0; y < kYearLengths.size(); ++y)
         f.push_back(WithinFormYears(DashaFigure("builtin.dasha-" + std::to_string(y + 1), builtin, Unit::Days,

@@ -126,16 +126,23 @@ std::optional<double> Reference::SunCrossing(bool rising, SunriseRule rule, doub
     return t;
 }
 
+double Reference::SunHeight(SunriseRule rule, double jdUt, double latitude, double longitude) {
+    double where[3] = {longitude, latitude, 0.0};
+    double x[6] = {}, horizontal[3] = {};
+    char err[AS_MAXCH] = "";
+    if (swe_calc_ut(jdUt, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL, x, err) < 0) Fail(err);
+    swe_azalt(jdUt, SE_EQU2HOR, where, 0.0, 0.0, x, horizontal);
+    return horizontal[1] - Horizon(rule);  // the true altitude, refraction aside
+}
+
 double Reference::SunGrazing(SunriseRule rule, double from, double latitude, double longitude) {
     double where[3] = {longitude, latitude, 0.0};
     double closest = 180.0;
     for (const int32 culmination : {SE_CALC_MTRANSIT, SE_CALC_ITRANSIT}) {
-        double t = 0, x[6] = {}, horizontal[3] = {};
+        double t = 0;
         char err[AS_MAXCH] = "";
         if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_SWIEPH, culmination, where, 0.0, 0.0, &t, err) != OK) Fail(err);
-        if (swe_calc_ut(t, SE_SUN, SEFLG_SWIEPH | SEFLG_EQUATORIAL, x, err) < 0) Fail(err);
-        swe_azalt(t, SE_EQU2HOR, where, 0.0, 0.0, x, horizontal);
-        closest = std::min(closest, std::fabs(horizontal[1] - Horizon(rule)));
+        closest = std::min(closest, std::fabs(SunHeight(rule, t, latitude, longitude)));
     }
     return closest;
 }

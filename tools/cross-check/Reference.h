@@ -47,6 +47,9 @@ public:
     std::optional<double> SunCrossing(bool rising, SunriseRule rule, double from, double to, double latitude,
                                       double longitude);
 
+    // The height in degrees of the Sun's centre above the rule's horizon (negative below).
+    double SunHeight(SunriseRule rule, double jdUt, double latitude, double longitude);
+
     // How close the Sun's centre comes to the rule's horizon at its upper and lower
     // culminations between `from` and a day after: the smaller distance, in degrees. Where it
     // only grazes the horizon, a hair's difference in its place decides whether it rises.

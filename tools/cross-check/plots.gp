@@ -25,7 +25,7 @@ unset multiplot
 set output out."/bodies-builtin.png"
 set multiplot layout 3,4 title "Built-in formulas less the reference (Lahiri, mean node), minutes of arc, by year of birth"
 set xrange [1900:2051]
-do for [b in "sun moon mercury venus mars jupiter saturn rahu lagna mc ayanamsa"] {
+do for [b in "sun moon mercury venus mars jupiter saturn rahu lagna lagna-polar mc ayanamsa"] {
     set title b
     plot data using "year":"builtin.".b with points pt 7 ps 0.2 lc rgb "#a0401f"
 }
