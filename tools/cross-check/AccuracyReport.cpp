@@ -11,6 +11,8 @@
 
 #include "Reference.h"
 #include "chart/DivisionalCharts.h"
+#include "sky/BuiltinSky.h"
+#include "sky/SkyTables.h"
 #include "vedic/Calendar.h"
 
 namespace velakor::crosscheck {
@@ -52,6 +54,7 @@ std::string Percent(long long part, long long whole) {
 }
 
 bool IsBuiltin(const Figure& f) { return f.Key.rfind("builtin.", 0) == 0; }
+bool IsChoice(const Figure& f) { return f.Key.rfind("choice.", 0) == 0; }
 
 int BirthsInFormYears(const std::vector<Birth>& births) {
     return static_cast<int>(std::count_if(births.begin(), births.end(), [](const Birth& b) {
@@ -89,9 +92,9 @@ void FigureTable(std::string& out, const Run& run, std::size_t from, std::size_t
             at = "birth " + std::to_string(t.LargestBirth());
             named.insert(t.LargestBirth());
         }
-        out += "| " + fig.Name + " | " + Amount(t.Largest(), fig.Units) + unit + " | " +
-               Amount(t.Percentile(99), fig.Units) + unit + " | " + Amount(t.Percentile(50), fig.Units) + unit +
-               " | " + tolerance + " | " + names + " | " + at + " |\n";
+        auto stat = [&](double v) { return t.Samples() > 0 ? Amount(v, fig.Units) + unit : std::string(); };
+        out += "| " + fig.Name + " | " + stat(t.Largest()) + " | " + stat(t.Percentile(99)) + " | " +
+               stat(t.Percentile(50)) + " | " + tolerance + " | " + names + " | " + at + " |\n";
     }
     out += "\n";
 }
@@ -101,7 +104,7 @@ void PreciseDisagreements(std::string& out, const Run& run, std::set<int>& named
     out += "| Birth | Figure | Name | Velakor | Reference | Near a boundary |\n|--:|---|---|---|---|---|\n";
     int listed = 0;
     for (std::size_t f = 0; f < run.Figures.size(); ++f) {
-        if (IsBuiltin(run.Figures[f])) continue;
+        if (IsBuiltin(run.Figures[f]) || IsChoice(run.Figures[f])) continue;
         for (const Disagreement& d : run.Tallies[f].Disagreements()) {
             out += "| " + std::to_string(d.Birth) + " | " + run.Figures[f].Section + ": " + run.Figures[f].Name + " | " +
                    d.Name.What + " | " + d.Name.Ours + " | " + d.Name.Theirs + " | " +
@@ -114,6 +117,34 @@ void PreciseDisagreements(std::string& out, const Run& run, std::set<int>& named
     out += "\n";
 }
 
+// How often the figures' first side names something otherwise than the second, in percent of
+// the births each figure compared: a row a name, a column a figure.
+void NameShares(std::string& out, const Run& run, const std::vector<std::size_t>& figures) {
+    out += "| Name |";
+    std::string rule = "|---|";
+    for (const std::size_t f : figures) {
+        out += " " + run.Figures[f].Name + " |";
+        rule += "--:|";
+    }
+    out += "\n" + rule + "\n";
+    for (const std::string& name : NameOrder()) {
+        std::string row = "| " + name + " |";
+        bool any = false;
+        for (const std::size_t f : figures) {
+            const auto& all = run.Tallies[f].Disagreements();
+            const long long n = std::count_if(all.begin(), all.end(), [&](const Disagreement& d) { return d.Name.What == name; });
+            const std::string& body = run.Figures[f].Name;
+            const bool marked = std::any_of(kRetrogradeBodies.begin(), kRetrogradeBodies.end(),
+                                            [&](Body b) { return EnglishName(b) == body; });
+            const bool shown = (name != "retrograde" || marked) && !(name[0] == 'D' && body == "Midheaven");
+            row += " " + (shown ? Percent(n, run.Tallies[f].Samples()) : std::string()) + " |";
+            any = any || shown;
+        }
+        if (any) out += row + "\n";
+    }
+    out += "\n";
+}
+
 // How often the built-in sky names something otherwise, by name and body; every one that
 // differs away from a boundary listed after.
 void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named) {
@@ -122,29 +153,7 @@ void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named
         const Figure& fig = run.Figures[f];
         if (IsBuiltin(fig) && fig.Units == Unit::Arcminutes && fig.Name != "Ayanamsa") positions.push_back(f);
     }
-    out += "| Name |";
-    std::string rule = "|---|";
-    for (const std::size_t f : positions) {
-        out += " " + run.Figures[f].Name + " |";
-        rule += "--:|";
-    }
-    out += "\n" + rule + "\n";
-    for (const std::string& name : NameOrder()) {
-        std::string row = "| " + name + " |";
-        bool any = false;
-        for (const std::size_t f : positions) {
-            const auto& all = run.Tallies[f].Disagreements();
-            const long long n = std::count_if(all.begin(), all.end(), [&](const Disagreement& d) { return d.Name.What == name; });
-            const bool compared = name != "retrograde" || std::any_of(kRetrogradeBodies.begin(), kRetrogradeBodies.end(),
-                                                                      [&](Body b) { return EnglishName(b) == run.Figures[f].Name; });
-            const bool varga = name[0] == 'D';
-            const bool shown = compared && !(varga && run.Figures[f].Name == "Midheaven");
-            row += " " + (shown ? Percent(n, run.Tallies[f].Samples()) : std::string()) + " |";
-            any = any || shown;
-        }
-        if (any) out += row + "\n";
-    }
-    out += "\n";
+    NameShares(out, run, positions);
     std::string far;
     for (std::size_t f = 0; f < run.Figures.size(); ++f) {
         if (!IsBuiltin(run.Figures[f]) || run.Figures[f].Tolerance <= 0) continue;
@@ -163,6 +172,32 @@ void BuiltinDisagreements(std::string& out, const Run& run, std::set<int>& named
     }
 }
 
+// What the choices change: the names each position choice moves, and in how many births the
+// weekday, the node's direction and the ashtakavarga's rows change.
+void ChoiceShares(std::string& out, const Run& run) {
+    std::vector<std::size_t> positions;
+    for (std::size_t f = 0; f < run.Figures.size(); ++f) {
+        if (IsChoice(run.Figures[f]) && run.Figures[f].Units == Unit::Arcminutes && run.Tallies[f].Samples() > 0)
+            positions.push_back(f);
+    }
+    NameShares(out, run, positions);
+    for (std::size_t f = 0; f < run.Figures.size(); ++f) {
+        const Figure& fig = run.Figures[f];
+        const Tally& t = run.Tallies[f];
+        if (!IsChoice(fig) || (fig.Units == Unit::Arcminutes && t.Samples() > 0) || t.NamesCompared() == 0) continue;
+        // A birth counts once however many of its names differ, by the kind of name.
+        std::map<std::string, std::set<int>> births;
+        for (const Disagreement& d : t.Disagreements()) births[d.Name.What.substr(0, d.Name.What.find(' '))].insert(d.Birth);
+        const long long compared = fig.Key == "choice.ashtakavarga" ? t.NamesCompared() / 36 : t.NamesCompared();
+        std::string line;
+        for (const auto& [what, ids] : births)
+            line += (line.empty() ? " " : "; ") + what + " in " + Count(static_cast<long long>(ids.size())) +
+                    " births (" + Percent(static_cast<long long>(ids.size()), compared) + ")";
+        out += "- " + fig.Name + ":" + (line.empty() ? " none" : line) + ".\n";
+    }
+    out += "\n";
+}
+
 void WriteWhole(const std::string& path, const std::string& text) {
     const std::filesystem::path target(path);
     std::filesystem::path temporary = target;
@@ -176,6 +211,30 @@ void WriteWhole(const std::string& path, const std::string& text) {
     std::error_code ec;
     std::filesystem::rename(temporary, target, ec);
     if (ec) throw std::runtime_error("cannot replace " + path + ": " + ec.message());
+}
+
+// 23°51'25.53": degrees, minutes and seconds to the hundredth, each part truncated.
+std::string Dms(double degrees) {
+    const long long hundredths = static_cast<long long>(std::floor(std::fabs(degrees) * 360000.0));
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld\u00B0%02lld\u2032%02lld.%02lld\u2033", degrees < 0 ? "-" : "",
+                  hundredths / 360000, hundredths / 6000 % 60, hundredths / 100 % 60, hundredths % 100);
+    return text;
+}
+
+// The ayanamsas the program offers at 2000 January 1, 12h: the precise sky's four from its
+// tables (terrestrial time, mean equinox) and the built-in formulas' own.
+void AyanamsasAt2000(std::string& out) {
+    constexpr double kJ2000 = 2451545.0;
+    out += "| Ayanamsa | Value |\n|---|--:|\n";
+    if (const SkyTables* tables = SkyTables::Shared()) {
+        const SkySeries series[] = {SkySeries::Lahiri, SkySeries::Raman, SkySeries::Krishnamurti, SkySeries::TrueChitra};
+        for (std::size_t a = 0; a < kAyanamsas.size(); ++a)
+            out += "| " + std::string(AyanamsaName(kAyanamsas[a])) + " | " + Dms(tables->Value(series[a], kJ2000)) + " |\n";
+    }
+    BirthRecord noon;
+    noon.BirthYear = 2000, noon.BirthMonth = 1, noon.BirthDay = 1, noon.BirthHour = 12;
+    out += "| Built-in formulas (with nutation) | " + Dms(BuiltinSky().CastChart(noon).Ayanamsa) + " |\n\n";
 }
 
 double YearOf(const Birth& b) {
@@ -280,6 +339,15 @@ void WriteReport(const Run& run, const std::string& path) {
            " births of 1901-2050 in which the built-in formulas give another name than the reference with Lahiri's "
            "ayanamsa and the mean node.\n\n";
     BuiltinDisagreements(out, run, named);
+
+    out += "## The ayanamsas at 2000\n\n";
+    out += "Each ayanamsa on 1 January 2000 at 12h terrestrial time, from the mean equinox of date.\n\n";
+    AyanamsasAt2000(out);
+
+    out += "## What each choice changes\n\n";
+    out += "The share of the births in which a choice gives another name than the program's default (Lahiri, the "
+           "mean node, the precise sky, the centre of the Sun's disc, Parashara's ashtakavarga table).\n\n";
+    ChoiceShares(out, run);
 
     out += "## The births named above\n\n";
     out += "Date and clock time as the birth's clock reads it, with that clock's offset from universal time; the "

@@ -84,6 +84,8 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
     Read(c.Ours.Builtin, b, SkyChoice{}, true);
     const PreciseSky lahiri(tables, PreciseChoice(kLahiriMean));
     c.Ours.Saturn = SignStayAt(lahiri, Body::Saturn, c.Ours.Precise[kLahiriMean].Chart.JdUt);
+    for (std::size_t table = 0; table < c.Ours.Points.size(); ++table)
+        c.Ours.Points[table] = ComputeAshtakavarga(c.Ours.Precise[kLahiriMean].Chart, static_cast<AshtakavargaTable>(table));
 
     Theirs& t = c.Theirs;
     t.Moment = MomentOf(b);
@@ -97,8 +99,9 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
             double* perDay = a == SkyAyanamsa::Lahiri ? &t.PerDay[i] : nullptr;
             t.Position[mean][i] = reference.Longitude(body, a, SkyNode::Mean, jd, perDay);
             const bool node = body == Body::Rahu || body == Body::Ketu;
+            double* nodePerDay = a == SkyAyanamsa::Lahiri && body == Body::Rahu ? &t.TrueNodePerDay : nullptr;
             t.Position[trueNode][i] =
-                node ? reference.Longitude(body, a, SkyNode::True, jd) : t.Position[mean][i];
+                node ? reference.Longitude(body, a, SkyNode::True, jd, nodePerDay) : t.Position[mean][i];
         }
         const Reference::Angles angles = reference.SiderealAngles(a, jd, t.Moment.Latitude, t.Moment.Longitude);
         for (const std::size_t s : {mean, trueNode}) {

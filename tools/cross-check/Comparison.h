@@ -12,6 +12,7 @@
 #include "dasha/Vimshottari.h"
 #include "sky/Ingress.h"
 #include "sky/Sky.h"
+#include "strength/Ashtakavarga.h"
 #include "vedic/Chart.h"
 
 namespace velakor::crosscheck {
@@ -41,6 +42,8 @@ struct Ours {
     std::array<SkyResult, kPreciseSkies> Precise;  // readings only for Lahiri, mean node
     SkyResult Builtin;
     SignStay Saturn;  // in the precise sky, Lahiri
+    // The precise Lahiri chart's ashtakavarga by each table, in the order of AshtakavargaTable.
+    std::array<Ashtakavarga, kAshtakavargaTableCount> Points{};
 };
 
 // The five limbs but the vara, as the reference has them at birth: the index and the
@@ -55,6 +58,7 @@ struct Theirs {
     // Sun .. Ketu, the ascendant and the midheaven, indexed by Body, in each precise sky.
     std::array<std::array<double, kBodyCount>, kPreciseSkies> Position{};
     std::array<double, kGrahaCount> PerDay{};       // Lahiri, mean node
+    double TrueNodePerDay = 0.0;
     // The motion two days before and after the birth, of the five planets that turn back.
     std::array<std::array<double, 2>, kGrahaCount> PerDayAround{};
     std::array<double, kGrahaCount> WithBending{};  // Lahiri, mean node, light bent by the Sun

@@ -17,6 +17,7 @@ namespace velakor::crosscheck {
 namespace {
 
 constexpr int kBuiltin = -1;
+constexpr const char* kChoices = "What each choice moves: the program against itself";
 constexpr int kLahiriMean = PreciseSkyOf(SkyAyanamsa::Lahiri, SkyNode::Mean);
 
 // How many of a unit make a degree (angles) or a day (times).
@@ -146,18 +147,19 @@ Figure SunFigure(std::string key, std::string name, double tolerance, std::size_
         const bool grazing = c.Theirs.SunGrazing[rule] <= kGrazingDegrees;
         const double start = c.Theirs.DateStart, end = start + 1.0;
         auto close = [&](std::optional<double> jd, double to) { return jd && std::fabs(*jd - to) * 86400.0 <= tolerance; };
+        // A crossing a moment before the date's edge for one side may be a moment after it
+        // for the other, and belong to the next date or the one before.
+        const bool edge = close(ours, start) || close(ours, end) || close(theirs, start) || close(theirs, end);
         if (ours && theirs && std::fabs(*ours - *theirs) > 0.5) {
             // Two different crossings: where the Sun crosses twice within a day of the clock
-            // (far north or south, or far from the clock's meridian), one a moment before the
-            // date's edge may be the other's a moment after it.
+            // (far north or south, or far from the clock's meridian).
             const int offset = c.Theirs.Moment.OffsetMinutes;
             ++m.NamesCompared;
-            const bool near = close(ours, start) || close(ours, end) || close(theirs, start) || close(theirs, end);
             m.Disagreements.push_back(
-                {rising ? "which sunrise" : "which sunset", ClockText(*ours, offset), ClockText(*theirs, offset), near});
+                {rising ? "which sunrise" : "which sunset", ClockText(*ours, offset), ClockText(*theirs, offset), edge});
         } else {
             const bool slow = c.Theirs.CrossingPace[rule][rising ? 0 : 1] < kSlowestPace;
-            CompareMoments(m, rising ? "rises" : "sets", ours, theirs, Unit::Seconds, grazing);
+            CompareMoments(m, rising ? "rises" : "sets", ours, theirs, Unit::Seconds, grazing || edge);
             if (ours && theirs && slow) m.Differences.pop_back();  // judged by height instead
         }
         if (!rising) return m;
@@ -166,7 +168,8 @@ Figure SunFigure(std::string key, std::string name, double tolerance, std::size_
         ++m.NamesCompared;
         if (day.Vara != c.Theirs.Vara[rule]) {
             const double jd = c.Theirs.Moment.JdUt;
-            const bool near = close(ours, jd) || close(theirs, jd) || (ours.has_value() != theirs.has_value() && grazing);
+            const bool near =
+                close(ours, jd) || close(theirs, jd) || (ours.has_value() != theirs.has_value() && (grazing || edge));
             m.Disagreements.push_back({"vara", std::string(VaraName(day.Vara)), std::string(VaraName(c.Theirs.Vara[rule])), near});
         }
         return m;
@@ -298,6 +301,77 @@ Figure WithinFormYears(Figure f) {
     return f;
 }
 
+// What a choice moves, the program against itself: one sky's body less another's, and the
+// names of the first that the second gives otherwise.
+Figure ChoiceOfSky(std::string key, std::string name, int sky, int against, Body body) {
+    auto measure = [=](const Case& c) {
+        Measured m;
+        const SkyResult& chosen = Side(c, sky);
+        const double other = Side(c, against).Chart[body].Longitude;
+        m.Differences.push_back(std::remainder(chosen.Chart[body].Longitude - other, 360.0) * 60.0);
+        PositionNames(m, chosen, body, other, 0.0);
+        return m;
+    };
+    return {std::move(key), kChoices, std::move(name), Unit::Arcminutes, 0.0, measure};
+}
+
+Figure ChoiceOfSunrise(std::string key, std::string name, bool rising) {
+    auto measure = [=](const Case& c) {
+        Measured m;
+        const auto& day = c.Ours.Precise[kLahiriMean].Day;
+        const std::optional<double> limb = OurCrossing(day[1].Sun, rising), centre = OurCrossing(day[0].Sun, rising);
+        if (limb && centre && std::fabs(*limb - *centre) < 0.5) m.Differences.push_back((*limb - *centre) * 86400.0);
+        if (rising) {
+            ++m.NamesCompared;
+            if (day[1].Vara != day[0].Vara)
+                m.Disagreements.push_back({"vara", std::string(VaraName(day[1].Vara)), std::string(VaraName(day[0].Vara)), false});
+        }
+        return m;
+    };
+    return {std::move(key), kChoices, std::move(name), Unit::Seconds, 0.0, measure};
+}
+
+// Raman's ashtakavarga against Parashara's: the signs in which the Moon's and Venus's rows
+// and the Sarva row differ.
+Figure ChoiceOfAshtakavarga() {
+    auto measure = [](const Case& c) {
+        Measured m;
+        const Ashtakavarga& raman = c.Ours.Points[static_cast<std::size_t>(AshtakavargaTable::Raman)];
+        const Ashtakavarga& parashara = c.Ours.Points[static_cast<std::size_t>(AshtakavargaTable::Parashara)];
+        struct Row {
+            const char* what;
+            const SignPoints& theirs;
+            const SignPoints& ours;
+        };
+        const Row rows[] = {{"Moon", raman.Bhinna[1], parashara.Bhinna[1]},
+                            {"Venus", raman.Bhinna[5], parashara.Bhinna[5]},
+                            {"Sarva", raman.Sarva, parashara.Sarva}};
+        for (const Row& r : rows) {
+            for (std::size_t s = 0; s < r.ours.size(); ++s) {
+                ++m.NamesCompared;
+                if (r.ours[s] != r.theirs[s])
+                    m.Disagreements.push_back({std::string(r.what) + " in " + std::string(SignEnglishName(SignFromIndex(static_cast<int>(s)))),
+                                               std::to_string(r.theirs[s]), std::to_string(r.ours[s]), false});
+            }
+        }
+        return m;
+    };
+    return {"choice.ashtakavarga", kChoices, "Raman's ashtakavarga table against Parashara's: points that differ",
+            Unit::Arcminutes, 0.0, measure};
+}
+
+// How often the true node moves forward, against the mean node's steady backward motion.
+Figure TrueNodeMotion() {
+    auto measure = [](const Case& c) {
+        Measured m;
+        ++m.NamesCompared;
+        if (c.Theirs.TrueNodePerDay > 0) m.Disagreements.push_back({"motion", "forward", "backward", false});
+        return m;
+    };
+    return {"choice.true-node-motion", kChoices, "The true node moving forward, where the mean node always moves back",
+            Unit::Arcminutes, 0.0, measure};
+}
+
 // Births whose latitude's size lies in [from, to).
 Figure WithinLatitudes(Figure f, double from, double to) {
     f.Measure = [measure = std::move(f.Measure), from, to](const Case& c) {
@@ -425,6 +499,19 @@ std::vector<Figure> Figures() {
     for (std::size_t row = 0; row < kLimbRows.size(); ++row)
         f.push_back(WithinFormYears(LimbFigure(std::string("builtin.") + kLimbRows[row].key, builtin, Unit::Minutes,
                                                kBuiltinLimbMinutes, kBuiltin, row)));
+
+    for (const SkyAyanamsa a : {SkyAyanamsa::Raman, SkyAyanamsa::Krishnamurti, SkyAyanamsa::TrueChitra})
+        f.push_back(ChoiceOfSky("choice." + Lower(AyanamsaKey(a)), "The Moon, " + std::string(AyanamsaName(a)) + " against Lahiri",
+                                PreciseSkyOf(a, SkyNode::Mean), kLahiriMean, Body::Moon));
+    f.push_back(ChoiceOfSky("choice.true-node", "Rahu, the true node against the mean", PreciseSkyOf(SkyAyanamsa::Lahiri, SkyNode::True),
+                            kLahiriMean, Body::Rahu));
+    f.push_back(TrueNodeMotion());
+    f.push_back(WithinFormYears(ChoiceOfSky("choice.builtin-moon", "The Moon, the built-in formulas against the precise sky",
+                                            kBuiltin, kLahiriMean, Body::Moon)));
+    f.push_back(ChoiceOfSunrise("choice.sunrise", "Sunrise, the upper limb against the centre of the disc", true));
+    f.push_back(ChoiceOfSunrise("choice.sunset", "Sunset, the upper limb against the centre of the disc", false));
+    f.push_back(ChoiceOfAshtakavarga());
+
     return f;
 }
 
