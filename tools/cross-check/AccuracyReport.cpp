@@ -255,9 +255,10 @@ std::string SummaryTable(const Run& run) {
         const Tally& t = run.Tallies[f];
         if (fig.Section != section) out += "\n" + (section = fig.Section) + "\n";
         const bool passes = t.Passes(fig.Tolerance);
+        auto stat = [&](double v) { return t.Samples() > 0 ? Amount(v, fig.Units) : std::string(); };
         std::snprintf(line, sizeof line, "  %-58s %11s %11s %11s %-6s names %zu/%d%s\n", fig.Name.c_str(),
-                      Amount(t.Largest(), fig.Units).c_str(), Amount(t.Percentile(99), fig.Units).c_str(),
-                      Amount(t.Percentile(50), fig.Units).c_str(), std::string(UnitName(fig.Units)).c_str(),
+                      stat(t.Largest()).c_str(), stat(t.Percentile(99)).c_str(), stat(t.Percentile(50)).c_str(),
+                      t.Samples() > 0 ? std::string(UnitName(fig.Units)).c_str() : "",
                       t.Disagreements().size(), t.NamesCompared(),
                       passes ? "" : ("   PASSES ITS TOLERANCE " + Amount(fig.Tolerance, fig.Units)).c_str());
         out += line;
