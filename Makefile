@@ -3,7 +3,9 @@
 # make bench builds and runs the benchmarks
 # make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 45 seconds
 # make package builds Release and writes the Debian package build-release/velakor_*.deb
-.PHONY: setup build run test test-debug test-asan bench fuzz package clean
+# make accuracy holds the figures against the Swiss Ephemeris on 10,000 random births and
+#              writes docs/accuracy.md with its plots (docs/accuracy/*.png)
+.PHONY: setup build run test test-debug test-asan bench fuzz package accuracy clean
 
 setup:
 	@bash scripts/setup.sh
@@ -56,6 +58,18 @@ bench: build
 	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_library_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The report is made from the code beside it: the same births (seed 1) every time, so a
+# change that moves a figure shows in the report's diff. A figure past its tolerance stops
+# here, with the report written to say which.
+ACCURACY_BIRTHS ?= 10000
+accuracy: setup
+	cmake --preset default
+	cmake --build --preset default --target cross-check
+	./build/tools/cross-check/cross-check --births $(ACCURACY_BIRTHS) --seed 1 --report docs/accuracy.md \
+	  --plot-data build/accuracy
+	mkdir -p docs/accuracy
+	gnuplot -e "data='build/accuracy/differences.tsv'; out='docs/accuracy'" tools/cross-check/plots.gp
 
 clean:
 	rm -rf build build-debug build-asan build-fuzz build-release

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libturbojpeg0-dev libnova-dev
-  libswe-dev swe-basic-data
+  libswe-dev swe-basic-data gnuplot-nox
   libgeonames-dev libcctz-dev tzdata
   fonts-dejavu-core xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev

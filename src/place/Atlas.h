@@ -67,6 +67,8 @@ public:
     std::vector<const Place*> Suggest(std::string_view typed, std::size_t limit = kSuggestionLimit) const;
 
     std::size_t size() const { return places_.size(); }
+    // Every place: the gazetteer's, then a copy for each former name.
+    const std::vector<Place>& Places() const { return places_; }
 
     // Lines of the former-names table that found no place in the gazetteer (empty when
     // the table and the gazetteer agree).

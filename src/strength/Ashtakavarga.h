@@ -1,12 +1,15 @@
 // The ashtakavarga: for each of the seven planets its bhinnashtakavarga, the benefic points
 // that the seven planets and the lagna give it in each of the twelve signs, and the
-// sarvashtakavarga, their sum by sign. Values only; the rule table is data/ashtakavarga.txt.
+// sarvashtakavarga, their sum by sign. Values only; the rule tables are data/ashtakavarga.txt:
+// the program's, and the variants the user may choose instead.
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "vedic/Body.h"
 #include "vedic/Chart.h"
+#include "vedic/ReadingOptions.h"
 #include "vedic/Sign.h"
 
 namespace velakor {
@@ -28,10 +31,18 @@ struct Ashtakavarga {
     SignPoints Sarva{};  // the seven rows added up; the lagna's points are counted inside them
 };
 
+// The rule tables the user may choose, in the order of AshtakavargaTable: their values of
+// velakor-chart's "AshtakavargaTable" key, and the names a view gives them.
+inline constexpr int kAshtakavargaTableCount = 2;
+inline constexpr std::array<std::string_view, kAshtakavargaTableCount> kAshtakavargaTableKeys{"Parashara", "Raman"};
+std::string_view AshtakavargaTableKey(AshtakavargaTable table);   // "Parashara", "Raman"
+std::string_view AshtakavargaTableName(AshtakavargaTable table);  // "Parashara's table (R. Santhanam)", ...
+
 // From the signs of the contributors: Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, lagna.
-Ashtakavarga ComputeAshtakavarga(const std::array<Sign, kAshtakavargaContributors>& signs);
+Ashtakavarga ComputeAshtakavarga(const std::array<Sign, kAshtakavargaContributors>& signs,
+                                 AshtakavargaTable table = AshtakavargaTable::Parashara);
 // From the chart's signs of those seven planets and its ascendant.
-Ashtakavarga ComputeAshtakavarga(const Chart& c);
+Ashtakavarga ComputeAshtakavarga(const Chart& c, AshtakavargaTable table = AshtakavargaTable::Parashara);
 
 int TotalPoints(const SignPoints& row);
 

@@ -1,5 +1,5 @@
-// What the astrologer chose for the readings beyond the chart (the dasha and the birth
-// panchanga), and the moment that stands for "today". Plain values, so the core, the
+// What the astrologer chose for the readings beyond the chart (the dasha, the birth panchanga
+// and the ashtakavarga), and the moment that stands for "today". Plain values, so the core, the
 // command-line tool and the tests set them alike.
 #pragma once
 
@@ -9,6 +9,10 @@ namespace velakor {
 // almanacs' rule), or the upper limb with the usual refraction (the nautical almanacs').
 enum class SunriseRule { Centre, Limb };
 
+// Which rule table the ashtakavarga counts by: the program's (Parashara in R. Santhanam's
+// translation) or B. V. Raman's, which reads three of its cells otherwise.
+enum class AshtakavargaTable { Parashara, Raman };
+
 inline constexpr double kDashaYearJulian = 365.25;
 inline constexpr double kDashaYearTropical = 365.2422;
 inline constexpr double kDashaYearSavana = 360.0;
@@ -16,6 +20,7 @@ inline constexpr double kDashaYearSavana = 360.0;
 struct ReadingOptions {
     double DashaYearDays = kDashaYearJulian;
     SunriseRule Sunrise = SunriseRule::Centre;
+    AshtakavargaTable Ashtakavarga = AshtakavargaTable::Parashara;
     // Julian day (universal time) of "today"; 0 means the system clock.
     double TodayJdUt = 0.0;
 };

@@ -414,6 +414,8 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
         {"levelsOutOfRange", {{"DashaLevels", 4}}, 0, 0, "key DashaLevels must lie between 1 and 3"},
         {"yearNotOffered", {{"DashaYear", 365}}, 0, 0, "key DashaYear must be 365.25, 365.2422 or 360"},
         {"ruleUnknown", {{"SunriseRule", "upper"}}, 0, 0, "key SunriseRule must be \"centre\" or \"limb\""},
+        {"ramanTable", {{"AshtakavargaTable", "Raman"}}, 2, 365.25, ""},
+        {"tableUnknown", {{"AshtakavargaTable", "BPHS"}}, 0, 0, "key AshtakavargaTable must be \"Parashara\" or \"Raman\""},
     };
     std::string input;
     for (const Row& r : rows) {
@@ -426,12 +428,22 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
     const ToolRun run = RunTool(input);
     ASSERT_EQ(run.lines.size(), std::size(rows) + 1);
 
+    const Program delhi = test::Computed(test::Form(15, 8, 1947, 0, 0, test::kIndian, 28, 37, false, 77, 12, true));
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row& r = rows[i];
         const json& out = run.lines[i];
         if (r.levels == 0) {
             EXPECT_EQ(out.value("error", ""), r.error) << r.name;
             continue;
+        }
+        // The table asked for, named; the Moon's row is Raman's here (the Moon and Mars stand
+        // in different signs), and a line without the key gets the answer it always got.
+        const bool raman = r.keys.contains("AshtakavargaTable");
+        const Ashtakavarga points = ComputeAshtakavarga(delhi.Chart, raman ? AshtakavargaTable::Raman : AshtakavargaTable::Parashara);
+        EXPECT_EQ(out["Ashtakavarga"]["Moon"], json(points.Bhinna[1])) << r.name;
+        EXPECT_EQ(out["Ashtakavarga"].value("Table", ""), raman ? "Raman" : "") << r.name;
+        if (raman) {
+            EXPECT_NE(points.Bhinna[1], ComputeAshtakavarga(delhi.Chart).Bhinna[1]);
         }
         const json& dasha = out["Dasha"];
         EXPECT_EQ(dasha["YearDays"], r.yearDays) << r.name;

@@ -340,8 +340,9 @@ RecordAnswer AnswerRecord(const json& in) {
         divisional[std::string(kVargas[v].Key)] = signs;
     }
     out["DivisionalSigns"] = divisional;
-    const Ashtakavarga points = ComputeAshtakavarga(p.Chart);
+    const Ashtakavarga points = ComputeAshtakavarga(p.Chart, reading.Options.Ashtakavarga);
     ordered_json ashtakavarga;
+    if (reading.TableGiven) ashtakavarga["Table"] = AshtakavargaTableKey(reading.Options.Ashtakavarga);
     for (std::size_t i = 0; i < kAshtakavargaBodies.size(); ++i)
         ashtakavarga[std::string(EnglishName(kAshtakavargaBodies[i]))] = points.Bhinna[i];
     ashtakavarga["Sarva"] = points.Sarva;

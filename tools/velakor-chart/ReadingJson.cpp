@@ -8,6 +8,7 @@
 #include "astro/VedicEphemeris.h"
 #include "dasha/Vimshottari.h"
 #include "panchanga/Panchanga.h"
+#include "strength/Ashtakavarga.h"
 
 namespace velakor {
 namespace {
@@ -41,7 +42,7 @@ ordered_json Limb(int number, std::string_view name, double ends, int offset) {
 }  // namespace
 
 bool IsReadingKey(std::string_view key) {
-    return key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule";
+    return key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule" || key == "AshtakavargaTable";
 }
 
 std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
@@ -75,6 +76,17 @@ std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
         } else {
             return "key SunriseRule must be \"centre\" or \"limb\"";
         }
+    }
+    if (const auto it = in.find("AshtakavargaTable"); it != in.end()) {
+        request.TableGiven = true;
+        bool ok = false;
+        for (std::size_t t = 0; t < kAshtakavargaTableKeys.size(); ++t) {
+            if (*it == kAshtakavargaTableKeys[t]) {
+                request.Options.Ashtakavarga = static_cast<AshtakavargaTable>(t);
+                ok = true;
+            }
+        }
+        if (!ok) return "key AshtakavargaTable must be \"Parashara\" or \"Raman\"";
     }
     return {};
 }
