@@ -1,5 +1,5 @@
-// What the astrologer chose for the readings beyond the chart (the dasha and the birth
-// panchanga), and the moment that stands for "today". Plain values, so the core, the
+// What the astrologer chose for the readings beyond the chart (the dasha system and year and
+// the birth panchanga), and the moment that stands for "today". Plain values, so the core, the
 // command-line tool and the tests set them alike.
 #pragma once
 
@@ -9,11 +9,17 @@ namespace velakor {
 // almanacs' rule), or the upper limb with the usual refraction (the nautical almanacs').
 enum class SunriseRule { Centre, Limb };
 
+// The dasha systems a reading can be cast in: three of planets from the Moon's nakshatra,
+// Kalachakra's signs from the Moon's pada, and Narayana's signs from the lagna.
+enum class DashaSystem { Vimshottari, Yogini, Ashtottari, Kalachakra, Narayana };
+inline constexpr int kDashaSystemCount = 5;
+
 inline constexpr double kDashaYearJulian = 365.25;
 inline constexpr double kDashaYearTropical = 365.2422;
 inline constexpr double kDashaYearSavana = 360.0;
 
 struct ReadingOptions {
+    DashaSystem Dasha = DashaSystem::Vimshottari;
     double DashaYearDays = kDashaYearJulian;
     SunriseRule Sunrise = SunriseRule::Centre;
     // Julian day (universal time) of "today"; 0 means the system clock.
