@@ -1,5 +1,5 @@
-// The readings beyond the chart in the tool's answer: the Vimshottari dasha and the birth
-// panchanga, and the keys that shape them.
+// The readings beyond the chart in the tool's answer: the dasha and the birth panchanga, and
+// the keys that shape them.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -12,12 +12,14 @@ namespace velakor {
 
 struct ReadingRequest {
     int DashaLevels = 2;  // 1 mahadashas, 2 with antardashas, 3 with pratyantardashas
+    bool SystemGiven = false;  // the line named its dasha system: the answer names it back
     ReadingOptions Options;
 };
 
 bool IsReadingKey(std::string_view key);
 
-// Reads "DashaLevels", "DashaYear" and "SunriseRule" when present; the error text, or empty.
+// Reads "DashaSystem", "DashaLevels", "DashaYear" and "SunriseRule" when present; the error
+// text, or empty.
 std::string ReadReadingKeys(const nlohmann::json& in, ReadingRequest& request);
 
 // Adds "Dasha" and "Panchanga" for a computed chart.
