@@ -17,10 +17,11 @@
 
 namespace velakor {
 
-// The lord of a period: a body or a sign.
+// The lord of a period: a body or a sign. Like TreePeriod, a plain value: PeriodLord{} is the
+// Sun.
 struct PeriodLord {
-    bool IsSign = false;
-    std::uint8_t Index = 0;  // the Body, or the Sign counted from Aries
+    bool IsSign;
+    std::uint8_t Index;  // the Body, or the Sign counted from Aries
 
     static constexpr PeriodLord Of(Body b) { return {false, static_cast<std::uint8_t>(b)}; }
     static constexpr PeriodLord Of(Sign s) { return {true, static_cast<std::uint8_t>(s)}; }
@@ -32,17 +33,20 @@ struct PeriodLord {
 // "Saturn", "Scorpio": the English name of the body or the sign.
 std::string_view PeriodLordName(PeriodLord lord);
 
+// A plain value, left unset when default-made (PeriodList makes twelve at a time, to be
+// filled); TreePeriod{} is all zero.
 struct TreePeriod {
     PeriodLord Lord;
-    std::int16_t Place = 0;  // where the period stands in its system's sequence; its sub-periods follow from it
-    double StartJd = 0.0;    // Julian days, universal time
-    double EndJd = 0.0;
+    std::int16_t Place;  // where the period stands in its system's sequence; its sub-periods follow from it
+    double StartJd;      // Julian days, universal time
+    double EndJd;
 };
 
 // The sub-periods of one period: nine or eight of a planet's, nine of a Kalachakra sign's,
-// twelve of a Narayana sign's.
+// twelve of a Narayana sign's. Only the first Count items are set: lists are made by the
+// thousand when a tree is walked, and clearing the rest would cost more than filling them.
 struct PeriodList {
-    std::array<TreePeriod, 12> Items{};
+    std::array<TreePeriod, 12> Items;
     int Count = 0;
 
     const TreePeriod* begin() const { return Items.data(); }
@@ -54,7 +58,8 @@ struct PeriodList {
 // Where the sub-periods of a sign's period begin and which way they run through the signs.
 struct SignRun {
     Sign First = Sign::Aries;
-    std::int8_t Step = 1;  // +1 with the zodiac, -1 against it
+    std::int8_t Step = 1;                  // +1 with the zodiac, -1 against it
+    std::array<PeriodLord, kSignCount> Signs{};  // the twelve from First on
 };
 
 // The dasha of one birth in one system.
@@ -83,7 +88,7 @@ PeriodList SubPeriods(const DashaTree& tree, const TreePeriod& period);
 
 // The mahadasha, antardasha and pratyantardasha holding jd; none outside the mahadashas.
 struct RunningPeriods {
-    TreePeriod Maha, Antar, Pratyantar;
+    TreePeriod Maha{}, Antar{}, Pratyantar{};
 };
 std::optional<RunningPeriods> RunningPeriodsAt(const DashaTree& tree, double jd);
 
@@ -91,7 +96,7 @@ std::optional<RunningPeriods> RunningPeriodsAt(const DashaTree& tree, double jd)
 // birth's clock (offsetMinutes ahead of universal time). Narayana's first period begins at the
 // birth, so its balance is the whole period.
 struct PeriodBalance {
-    PeriodLord Lord;
+    PeriodLord Lord{};
     int Years = 0, Months = 0, Days = 0;
 };
 PeriodBalance BalanceAtBirth(const DashaTree& tree, int offsetMinutes);
@@ -103,33 +108,42 @@ std::string_view DashaVariantText(DashaSystem system);
 // Ashtottari's condition, as a line to show above its periods.
 std::string_view AshtottariConditionText(bool met);
 
-// One part of a period divided in proportion to years.
-struct PeriodShare {
-    PeriodLord Lord;
-    std::int16_t Place = 0;
-    double Years = 0.0;
+// How a period divides, by its place: its parts' lords and places, and the years from the
+// period's start to the end of each part (the last being the whole). The systems make them
+// once, as tables, so that a tree walked by the thousand periods only reads them.
+struct SplitPlan {
+    int Count = 0;
+    double TotalYears = 0.0;
+    std::array<PeriodLord, 12> Lords{};
+    std::array<std::int16_t, 12> Places{};
+    std::array<double, 12> YearsToEnd{};
 };
 
-// Divides `period` among n parts (n at most 12) in proportion to their years, whose sum is
-// totalYears; share(i) gives part i. Each ends at the period's start plus its share of the
+// How a part's end is reckoned. Vimshottari's dates have always multiplied the period's length
+// by the years so far and divided by the cycle's years; the other systems scale the length once
+// per period, which differs from that in the last bit at most and spares a division a part.
+enum class SplitArithmetic { DivideEach, ScaleOnce };
+
+// The period divided by its plan: each part ends at the period's start plus its share of the
 // whole length, and the last exactly at the period's end.
-template <class Share>
-PeriodList SplitInProportion(const TreePeriod& period, int n, double totalYears, Share share) {
+template <SplitArithmetic How>
+PeriodList SplitByPlan(const TreePeriod& period, const SplitPlan& plan) {
     PeriodList out;
-    out.Count = n;
+    out.Count = plan.Count;
     const double length = period.EndJd - period.StartJd;
+    const double scale = length / plan.TotalYears;
     double start = period.StartJd;
-    double yearsSoFar = 0.0;
-    for (int i = 0; i < n; ++i) {
-        const PeriodShare part = share(i);
-        TreePeriod& s = out.Items[static_cast<std::size_t>(i)];
-        s.Lord = part.Lord;
-        s.Place = part.Place;
-        s.StartJd = start;
-        yearsSoFar += part.Years;
-        s.EndJd = i == n - 1 ? period.EndJd : period.StartJd + length * yearsSoFar / totalYears;
-        start = s.EndJd;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(plan.Count); ++i) {
+        double end = 0.0;
+        if constexpr (How == SplitArithmetic::DivideEach) {
+            end = period.StartJd + length * plan.YearsToEnd[i] / plan.TotalYears;
+        } else {
+            end = period.StartJd + scale * plan.YearsToEnd[i];
+        }
+        out.Items[i] = TreePeriod{plan.Lords[i], plan.Places[i], start, end};
+        start = end;
     }
+    out.Items[static_cast<std::size_t>(plan.Count - 1)].EndJd = period.EndJd;
     return out;
 }
 

@@ -24,15 +24,47 @@ constexpr std::array<double, kSignCount> kYears{7, 16, 9, 21, 5, 9, 16, 7, 10, 4
 // of its second nakshatras 36, 45, 54 and 63; the loop passes three times round its wheel.
 constexpr int kLoop = 72;
 
-Sign SignAt(int place) {
-    const int onWheel = (place % kLoop) % 24;
-    return place >= kLoop ? kSavya[static_cast<std::size_t>(23 - onWheel)] : kSavya[static_cast<std::size_t>(onWheel)];
-}
+constexpr int kPlaces = 2 * kLoop;
 
-int NextPlace(int place) {
-    const int base = place >= kLoop ? kLoop : 0;
-    return base + (place - base + 1) % kLoop;
+// Each place's sign and years, the place after it, and how a period at the place divides:
+// among the nine signs from it, over their sum.
+struct WheelPlace {
+    Sign sign = Sign::Aries;
+    std::int16_t next = 0;
+    double years = 0.0;
+    SplitPlan split{};
+};
+
+constexpr std::array<WheelPlace, kPlaces> MakeWheel() {
+    std::array<WheelPlace, kPlaces> wheel{};
+    for (int place = 0; place < kPlaces; ++place) {
+        const int onWheel = (place % kLoop) % 24;
+        WheelPlace& w = wheel[static_cast<std::size_t>(place)];
+        w.sign = kSavya[static_cast<std::size_t>(place >= kLoop ? 23 - onWheel : onWheel)];
+        w.years = kYears[static_cast<std::size_t>(w.sign)];
+        const int base = place >= kLoop ? kLoop : 0;
+        w.next = static_cast<std::int16_t>(base + (place - base + 1) % kLoop);
+    }
+    for (int place = 0; place < kPlaces; ++place) {
+        SplitPlan& plan = wheel[static_cast<std::size_t>(place)].split;
+        plan.Count = 9;
+        int at = place;
+        for (std::size_t k = 0; k < 9; ++k) {
+            const WheelPlace& part = wheel[static_cast<std::size_t>(at)];
+            plan.TotalYears += part.years;
+            plan.Lords[k] = PeriodLord::Of(part.sign);
+            plan.Places[k] = static_cast<std::int16_t>(at);
+            plan.YearsToEnd[k] = plan.TotalYears;
+            at = part.next;
+        }
+    }
+    return wheel;
 }
+constexpr std::array<WheelPlace, kPlaces> kWheel = MakeWheel();
+
+const WheelPlace& At(int place) { return kWheel[static_cast<std::size_t>(place)]; }
+Sign SignAt(int place) { return At(place).sign; }
+int NextPlace(int place) { return At(place).next; }
 
 // Savya and apasavya nakshatras come in threes from Ashwini. Of each savya three the middle
 // one reads the second half of the loop (Bharani, Pushya, Chitra, Purva Ashadha, Uttara
@@ -91,18 +123,7 @@ void AppendKalachakraPeriods(double moonLongitude, double birthJd, double yearDa
 }
 
 PeriodList KalachakraSubPeriods(const TreePeriod& period) {
-    std::array<int, 9> places{};
-    double total = 0.0;
-    int place = period.Place;
-    for (int& p : places) {
-        p = place;
-        total += KalachakraYears(SignAt(place));
-        place = NextPlace(place);
-    }
-    return SplitInProportion(period, 9, total, [&](int i) {
-        const int p = places[static_cast<std::size_t>(i)];
-        return PeriodShare{PeriodLord::Of(SignAt(p)), static_cast<std::int16_t>(p), KalachakraYears(SignAt(p))};
-    });
+    return SplitByPlan<SplitArithmetic::ScaleOnce>(period, At(period.Place).split);
 }
 
 }  // namespace velakor

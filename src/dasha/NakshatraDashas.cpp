@@ -11,21 +11,35 @@ namespace {
 
 constexpr double kNakshatraSpan = 360.0 / 27.0;
 
-constexpr DashaCycle kVimshottari{{Body::Ketu, Body::Venus, Body::Sun, Body::Moon, Body::Mars, Body::Rahu,
-                                   Body::Jupiter, Body::Saturn, Body::Mercury},
-                                  {7, 20, 6, 10, 7, 18, 16, 19, 17},
-                                  9,
-                                  120.0};
-constexpr DashaCycle kYogini{{Body::Moon, Body::Sun, Body::Jupiter, Body::Mars, Body::Mercury, Body::Saturn,
-                              Body::Venus, Body::Rahu},
-                             {1, 2, 3, 4, 5, 6, 7, 8},
-                             8,
-                             36.0};
-constexpr DashaCycle kAshtottari{{Body::Sun, Body::Moon, Body::Mars, Body::Mercury, Body::Saturn, Body::Jupiter,
-                                  Body::Rahu, Body::Venus},
-                                 {6, 15, 8, 17, 10, 19, 12, 21},
-                                 8,
-                                 108.0};
+constexpr DashaCycle MakeCycle(std::array<Body, 9> lords, std::array<double, 9> years, int count,
+                               SplitArithmetic arithmetic) {
+    DashaCycle cycle{lords, years, count, 0.0, arithmetic, {}};
+    for (int i = 0; i < count; ++i) cycle.TotalYears += years[static_cast<std::size_t>(i)];
+    for (int place = 0; place < count; ++place) {
+        SplitPlan& plan = cycle.Plans[static_cast<std::size_t>(place)];
+        plan.Count = count;
+        plan.TotalYears = cycle.TotalYears;
+        double soFar = 0.0;
+        for (int i = 0; i < count; ++i) {
+            const auto at = static_cast<std::size_t>((place + i) % count);
+            soFar += years[at];
+            plan.Lords[static_cast<std::size_t>(i)] = PeriodLord::Of(lords[at]);
+            plan.Places[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(at);
+            plan.YearsToEnd[static_cast<std::size_t>(i)] = soFar;
+        }
+    }
+    return cycle;
+}
+
+constexpr DashaCycle kVimshottari = MakeCycle({Body::Ketu, Body::Venus, Body::Sun, Body::Moon, Body::Mars, Body::Rahu,
+                                               Body::Jupiter, Body::Saturn, Body::Mercury},
+                                              {7, 20, 6, 10, 7, 18, 16, 19, 17}, 9, SplitArithmetic::DivideEach);
+constexpr DashaCycle kYogini = MakeCycle({Body::Moon, Body::Sun, Body::Jupiter, Body::Mars, Body::Mercury, Body::Saturn,
+                                          Body::Venus, Body::Rahu},
+                                         {1, 2, 3, 4, 5, 6, 7, 8}, 8, SplitArithmetic::ScaleOnce);
+constexpr DashaCycle kAshtottari = MakeCycle({Body::Sun, Body::Moon, Body::Mars, Body::Mercury, Body::Saturn,
+                                              Body::Jupiter, Body::Rahu, Body::Venus},
+                                             {6, 15, 8, 17, 10, 19, 12, 21}, 8, SplitArithmetic::ScaleOnce);
 
 // The yoginis in the cycle's order.
 constexpr std::array<std::string_view, 8> kYoginiNames{"Mangala", "Pingala", "Dhanya", "Bhramari",
@@ -79,7 +93,7 @@ void AppendCyclePeriods(const DashaCycle& cycle, CycleStart at, double birthJd, 
     double start = birthJd - at.Passed * firstLength;
     for (int i = 0; i < minCount || start < untilJd; ++i) {
         const int place = (at.Place + i) % cycle.Count;
-        TreePeriod p;
+        TreePeriod p{};
         p.Lord = PeriodLord::Of(cycle.Lords[static_cast<std::size_t>(place)]);
         p.Place = static_cast<std::int16_t>(place);
         p.StartJd = start;
@@ -91,11 +105,9 @@ void AppendCyclePeriods(const DashaCycle& cycle, CycleStart at, double birthJd, 
 }
 
 PeriodList CycleSubPeriods(const DashaCycle& cycle, const TreePeriod& period) {
-    return SplitInProportion(period, cycle.Count, cycle.TotalYears, [&](int i) {
-        const int place = (period.Place + i) % cycle.Count;
-        return PeriodShare{PeriodLord::Of(cycle.Lords[static_cast<std::size_t>(place)]),
-                           static_cast<std::int16_t>(place), cycle.Years[static_cast<std::size_t>(place)]};
-    });
+    const SplitPlan& plan = cycle.Plans[static_cast<std::size_t>(period.Place)];
+    return cycle.Arithmetic == SplitArithmetic::DivideEach ? SplitByPlan<SplitArithmetic::DivideEach>(period, plan)
+                                                           : SplitByPlan<SplitArithmetic::ScaleOnce>(period, plan);
 }
 
 std::string_view YoginiName(Body b) {

@@ -20,6 +20,8 @@ struct DashaCycle {
     std::array<double, 9> Years{};
     int Count = 0;
     double TotalYears = 0.0;
+    SplitArithmetic Arithmetic = SplitArithmetic::ScaleOnce;
+    std::array<SplitPlan, 9> Plans{};  // by place: every lord of the cycle from that place's own on
 };
 
 const DashaCycle& VimshottariCycle();  // Ketu 7, Venus 20, Sun 6, Moon 10, Mars 7, Rahu 18, Jupiter 16, Saturn 19, Mercury 17

@@ -81,14 +81,26 @@ void ComputeNarayana(const Chart& c, double yearDays, DashaTree& tree) {
         } else if (c[Body::Ketu].Rashi == seedOfSign) {
             run.Step = static_cast<std::int8_t>(-run.Step);
         }
+        for (int k = 0; k < kSignCount; ++k) {
+            run.Signs[static_cast<std::size_t>(k)] = PeriodLord::Of(SignAdd(run.First, k * run.Step));
+        }
     }
 }
 
 PeriodList NarayanaSubPeriods(const DashaTree& tree, const TreePeriod& period) {
-    const SignRun run = tree.SignRuns[period.Lord.Index];
-    return SplitInProportion(period, kSignCount, 12.0, [&](int i) {
-        return PeriodShare{PeriodLord::Of(SignAdd(run.First, i * run.Step)), 0, 1.0};
-    });
+    static constexpr std::array<double, kSignCount> kTwelfths{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const SignRun& run = tree.SignRuns[period.Lord.Index];
+    const double part = (period.EndJd - period.StartJd) / kSignCount;
+    PeriodList out;
+    out.Count = kSignCount;
+    double start = period.StartJd;
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const double end = period.StartJd + part * kTwelfths[i];
+        out.Items[i] = TreePeriod{run.Signs[i], 0, start, end};
+        start = end;
+    }
+    out.Items[kSignCount - 1].EndJd = period.EndJd;
+    return out;
 }
 
 }  // namespace velakor

@@ -10,7 +10,7 @@ namespace velakor {
 namespace {
 
 TreePeriod AsTreePeriod(const DashaPeriod& p) {
-    TreePeriod t;
+    TreePeriod t{};
     t.Lord = PeriodLord::Of(DashaLordBody(p.Lord));
     t.Place = static_cast<std::int16_t>(p.Lord);
     t.StartJd = p.StartJd;

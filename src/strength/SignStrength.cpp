@@ -74,25 +74,23 @@ std::optional<Body> StrongerCoLord(const Chart& c, Sign s) {
     if (aIn != bIn) return aIn ? b : a;
     if (aIn) return a;  // both in the sign: either counts the same
     const Sign sa = c[a].Rashi, sb = c[b].Rashi;
-    const int rules[] = {Compare(PlanetsIn(c, sa) - 1, PlanetsIn(c, sb) - 1), Compare(Helpers(c, sa, sa), Helpers(c, sb, sb)),
-                         Compare(IsExalted(a, sa), IsExalted(b, sb)), Compare(SignQuality(sa), SignQuality(sb))};
-    for (const int r : rules) {
-        if (r != 0) return r > 0 ? a : b;
-    }
+    const auto winner = [&](int r) { return r > 0 ? a : b; };
+    if (const int r = Compare(PlanetsIn(c, sa), PlanetsIn(c, sb)); r != 0) return winner(r);
+    if (const int r = Compare(Helpers(c, sa, sa), Helpers(c, sb, sb)); r != 0) return winner(r);
+    if (const int r = Compare(IsExalted(a, sa), IsExalted(b, sb)); r != 0) return winner(r);
+    if (const int r = Compare(SignQuality(sa), SignQuality(sb)); r != 0) return winner(r);
     return std::nullopt;
 }
 
 Sign StrongerSign(const Chart& c, Sign a, Body lordA, Sign b, Body lordB) {
-    auto otherOddity = [&](Sign s, Body lord) { return SignIndex(s) % 2 != SignIndex(c[lord].Rashi) % 2; };
-    const int rules[] = {Compare(PlanetsIn(c, a), PlanetsIn(c, b)),
-                         Compare(Helpers(c, a, a), Helpers(c, b, b)),
-                         Compare(HoldsExalted(c, a), HoldsExalted(c, b)),
-                         Compare(otherOddity(a, lordA), otherOddity(b, lordB)),
-                         Compare(SignQuality(a), SignQuality(b)),
-                         Compare(Advancement(c, lordA), Advancement(c, lordB))};
-    for (const int r : rules) {
-        if (r != 0) return r > 0 ? a : b;
-    }
+    const auto winner = [&](int r) { return r > 0 ? a : b; };
+    const auto otherOddity = [&](Sign s, Body lord) { return SignIndex(s) % 2 != SignIndex(c[lord].Rashi) % 2; };
+    if (const int r = Compare(PlanetsIn(c, a), PlanetsIn(c, b)); r != 0) return winner(r);
+    if (const int r = Compare(Helpers(c, a, a), Helpers(c, b, b)); r != 0) return winner(r);
+    if (const int r = Compare(HoldsExalted(c, a), HoldsExalted(c, b)); r != 0) return winner(r);
+    if (const int r = Compare(otherOddity(a, lordA), otherOddity(b, lordB)); r != 0) return winner(r);
+    if (const int r = Compare(SignQuality(a), SignQuality(b)); r != 0) return winner(r);
+    if (const int r = Compare(Advancement(c, lordA), Advancement(c, lordB)); r != 0) return winner(r);
     return a;
 }
 
