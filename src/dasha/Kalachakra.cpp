@@ -12,16 +12,17 @@ using S = Sign;
 
 // The wheels: the savya one runs through the signs and then their mirror images backwards;
 // the apasavya one is the savya wheel read from its end.
-constexpr std::array<Sign, 24> kSavya{S::Aries,   S::Taurus,      S::Gemini, S::Cancer,    S::Leo,      S::Virgo,
-                                      S::Libra,   S::Scorpio,     S::Sagittarius, S::Capricorn, S::Aquarius, S::Pisces,
-                                      S::Scorpio, S::Libra,       S::Virgo,  S::Cancer,    S::Leo,      S::Gemini,
-                                      S::Taurus,  S::Aries,       S::Pisces, S::Aquarius,  S::Capricorn, S::Sagittarius};
+constexpr std::array<Sign, 24> kSavya{
+    S::Aries,   S::Taurus,  S::Gemini,      S::Cancer,    S::Leo,      S::Virgo,
+    S::Libra,   S::Scorpio, S::Sagittarius, S::Capricorn, S::Aquarius, S::Pisces,
+    S::Scorpio, S::Libra,   S::Virgo,       S::Cancer,    S::Leo,      S::Gemini,
+    S::Taurus,  S::Aries,   S::Pisces,      S::Aquarius,  S::Capricorn, S::Sagittarius};
 
 constexpr std::array<double, kSignCount> kYears{7, 16, 9, 21, 5, 9, 16, 7, 10, 4, 4, 10};
 
-// A place on the wheels: 0..71 for the savya nakshatras, 72..143 for the apasavya ones. The
-// padas of a group's first nakshatras own places 0, 9, 18 and 27 of their loop of 72, those
-// of its second nakshatras 36, 45, 54 and 63; the loop passes three times round its wheel.
+// A place on the wheels: 0..71 for the savya nakshatras, 72..143 for the apasavya ones, each
+// a loop that passes three times round its wheel. The four padas of a nakshatra of the first
+// half own places 0, 9, 18 and 27 of its loop, those of the second half 36, 45, 54 and 63.
 constexpr int kLoop = 72;
 
 constexpr int kPlaces = 2 * kLoop;
@@ -67,8 +68,9 @@ Sign SignAt(int place) { return At(place).sign; }
 int NextPlace(int place) { return At(place).next; }
 
 // Savya and apasavya nakshatras come in threes from Ashwini. Of each savya three the middle
-// one reads the second half of the loop (Bharani, Pushya, Chitra, Purva Ashadha, Uttara
-// Bhadrapada); of each apasavya three all but the first (Rohini, Magha, Vishakha, Shravana).
+// one is of the second half (Bharani, Pushya, Chitra, Purva Ashadha, Uttara Bhadrapada); of
+// each apasavya three the two after the first are (the first being Rohini, Magha, Vishakha
+// and Shravana).
 int PadaPlace(int nakshatra, int padaIndex) {
     const bool apasavya = (nakshatra / 3) % 2 == 1;
     const int inThree = nakshatra % 3;

@@ -60,7 +60,8 @@ MoonStar MoonStarOf(double moonLongitude) {
     const double lon = Fold360(moonLongitude);
     MoonStar m;
     m.Index = NakshatraIndex(NakshatraOf(lon));
-    m.Passed = std::clamp(lon / kNakshatraSpan - m.Index, 0.0, std::nextafter(1.0, 0.0));
+    const double crossed = lon / kNakshatraSpan - m.Index;
+    m.Passed = crossed >= 0.0 ? std::min(crossed, std::nextafter(1.0, 0.0)) : 0.0;  // and 0 for NaN
     return m;
 }
 

@@ -42,7 +42,7 @@ Dasha ComputeDasha(double moonSiderealLongitude, double birthJdUt, double yearDa
     d.BirthJd = birthJdUt;
     d.BirthLord = static_cast<DashaLord>(at.Place);
     d.ElapsedFraction = at.Passed;
-    for (int i = 0; i < kDashaLordCount; ++i) d.Mahadashas[static_cast<std::size_t>(i)] = AsDashaPeriod(periods[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < kDashaLordCount; ++i) d.Mahadashas[i] = AsDashaPeriod(periods[i]);
     return d;
 }
 
