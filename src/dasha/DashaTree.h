@@ -140,7 +140,11 @@ PeriodList SplitByPlan(const TreePeriod& period, const SplitPlan& plan) {
         } else {
             end = period.StartJd + scale * plan.YearsToEnd[i];
         }
-        out.Items[i] = TreePeriod{plan.Lords[i], plan.Places[i], start, end};
+        TreePeriod& s = out.Items[i];
+        s.Lord = plan.Lords[i];
+        s.Place = plan.Places[i];
+        s.StartJd = start;
+        s.EndJd = end;
         start = end;
     }
     out.Items[static_cast<std::size_t>(plan.Count - 1)].EndJd = period.EndJd;

@@ -51,12 +51,16 @@ void ComputeNarayana(const Chart& c, double yearDays, DashaTree& tree) {
     std::array<Body, kSignCount> lords{};
     for (int i = 0; i < kSignCount; ++i) lords[static_cast<std::size_t>(i)] = NarayanaLord(c, SignFromIndex(i));
     auto lordOf = [&](Sign s) { return lords[static_cast<std::size_t>(SignIndex(s))]; };
-    auto stronger = [&](Sign s) {
-        const Sign seventh = SignAdd(s, 6);
-        return StrongerSign(c, s, lordOf(s), seventh, lordOf(seventh));
-    };
+    // The stronger of each sign and its 7th, the sign itself winning a tie.
+    std::array<Sign, kSignCount> stronger{};
+    for (int i = 0; i < kSignCount / 2; ++i) {
+        const Sign s = SignFromIndex(i), seventh = SignAdd(s, 6);
+        const int r = CompareSigns(c, s, lordOf(s), seventh, lordOf(seventh));
+        stronger[static_cast<std::size_t>(i)] = r >= 0 ? s : seventh;
+        stronger[static_cast<std::size_t>(i + 6)] = r <= 0 ? seventh : s;
+    }
 
-    const Sign seed = stronger(c[Body::Ascendant].Rashi);
+    const Sign seed = stronger[static_cast<std::size_t>(SignIndex(c[Body::Ascendant].Rashi))];
     const std::array<Sign, kSignCount> order =
         NarayanaOrder(seed, c[Body::Saturn].Rashi == seed, c[Body::Ketu].Rashi == seed);
     double start = c.JdUt;
@@ -71,9 +75,9 @@ void ComputeNarayana(const Chart& c, double yearDays, DashaTree& tree) {
         }
     }
 
-    for (int i = 0; i < kSignCount; ++i) {
-        const Sign seedOfSign = stronger(SignFromIndex(i));
-        SignRun& run = tree.SignRuns[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < kSignCount; ++i) {
+        const Sign seedOfSign = stronger[i];
+        SignRun& run = tree.SignRuns[i];
         run.First = c[lordOf(seedOfSign)].Rashi;
         run.Step = SignIndex(run.First) % 2 == 0 ? 1 : -1;  // odd signs forward
         if (c[Body::Saturn].Rashi == seedOfSign) {
@@ -81,8 +85,10 @@ void ComputeNarayana(const Chart& c, double yearDays, DashaTree& tree) {
         } else if (c[Body::Ketu].Rashi == seedOfSign) {
             run.Step = static_cast<std::int8_t>(-run.Step);
         }
-        for (int k = 0; k < kSignCount; ++k) {
-            run.Signs[static_cast<std::size_t>(k)] = PeriodLord::Of(SignAdd(run.First, k * run.Step));
+        int sign = SignIndex(run.First);
+        for (PeriodLord& lord : run.Signs) {
+            lord = PeriodLord::Of(static_cast<Sign>(sign));
+            sign = (sign + run.Step + kSignCount) % kSignCount;
         }
     }
 }
@@ -95,9 +101,12 @@ PeriodList NarayanaSubPeriods(const DashaTree& tree, const TreePeriod& period) {
     out.Count = kSignCount;
     double start = period.StartJd;
     for (std::size_t i = 0; i < kSignCount; ++i) {
-        const double end = period.StartJd + part * kTwelfths[i];
-        out.Items[i] = TreePeriod{run.Signs[i], 0, start, end};
-        start = end;
+        TreePeriod& s = out.Items[i];
+        s.Lord = run.Signs[i];
+        s.Place = 0;
+        s.StartJd = start;
+        start = period.StartJd + part * kTwelfths[i];
+        s.EndJd = start;
     }
     out.Items[kSignCount - 1].EndJd = period.EndJd;
     return out;

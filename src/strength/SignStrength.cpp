@@ -82,16 +82,18 @@ std::optional<Body> StrongerCoLord(const Chart& c, Sign s) {
     return std::nullopt;
 }
 
-Sign StrongerSign(const Chart& c, Sign a, Body lordA, Sign b, Body lordB) {
-    const auto winner = [&](int r) { return r > 0 ? a : b; };
+int CompareSigns(const Chart& c, Sign a, Body lordA, Sign b, Body lordB) {
     const auto otherOddity = [&](Sign s, Body lord) { return SignIndex(s) % 2 != SignIndex(c[lord].Rashi) % 2; };
-    if (const int r = Compare(PlanetsIn(c, a), PlanetsIn(c, b)); r != 0) return winner(r);
-    if (const int r = Compare(Helpers(c, a, a), Helpers(c, b, b)); r != 0) return winner(r);
-    if (const int r = Compare(HoldsExalted(c, a), HoldsExalted(c, b)); r != 0) return winner(r);
-    if (const int r = Compare(otherOddity(a, lordA), otherOddity(b, lordB)); r != 0) return winner(r);
-    if (const int r = Compare(SignQuality(a), SignQuality(b)); r != 0) return winner(r);
-    if (const int r = Compare(Advancement(c, lordA), Advancement(c, lordB)); r != 0) return winner(r);
-    return a;
+    if (const int r = Compare(PlanetsIn(c, a), PlanetsIn(c, b)); r != 0) return r;
+    if (const int r = Compare(Helpers(c, a, a), Helpers(c, b, b)); r != 0) return r;
+    if (const int r = Compare(HoldsExalted(c, a), HoldsExalted(c, b)); r != 0) return r;
+    if (const int r = Compare(otherOddity(a, lordA), otherOddity(b, lordB)); r != 0) return r;
+    if (const int r = Compare(SignQuality(a), SignQuality(b)); r != 0) return r;
+    return Compare(Advancement(c, lordA), Advancement(c, lordB));
+}
+
+Sign StrongerSign(const Chart& c, Sign a, Body lordA, Sign b, Body lordB) {
+    return CompareSigns(c, a, lordA, b, lordB) >= 0 ? a : b;
 }
 
 }  // namespace velakor

@@ -31,7 +31,10 @@ std::optional<Body> StrongerCoLord(const Chart& c, Sign s);
 // Aquarius, their stronger lord): the one holding more planets; the one joined or aspected by
 // more of Jupiter, Mercury and its lord (either lord of Scorpio and Aquarius); the one holding
 // an exalted planet; the one whose lord stands in a sign of the other oddity; the naturally
-// stronger; the one whose lord has gone further in its sign. `a` when they tie throughout.
+// stronger; the one whose lord has gone further in its sign. +1 when a is stronger, -1 when b
+// is, 0 when they tie throughout.
+int CompareSigns(const Chart& c, Sign a, Body lordA, Sign b, Body lordB);
+// The stronger of the two, `a` when they tie throughout.
 Sign StrongerSign(const Chart& c, Sign a, Body lordA, Sign b, Body lordB);
 
 }  // namespace velakor
