@@ -19,6 +19,16 @@ namespace velakor {
 namespace {
 
 const double kBirth = JdFromCivil(1972, 6, 1, 10.5, 330);
+constexpr double kNakshatra = 40.0 / 3.0;  // degrees
+constexpr double kPada = kNakshatra / 4;
+
+// The Moon's arc a planet's whole period stands for: one nakshatra, or for Ashtottari the
+// lord's group of three or four.
+double MoonArc(DashaSystem system, PeriodLord lord) {
+    if (system != DashaSystem::Ashtottari) return kNakshatra;
+    const Body b = lord.AsBody();
+    return (b == Body::Sun || b == Body::Mars || b == Body::Rahu ? 4 : 3) * kNakshatra;
+}
 
 double Deg(int sign, int deg, int min) { return sign * 30.0 + deg + min / 60.0; }
 
@@ -172,7 +182,6 @@ void ExpectTiles(const DashaTree& tree, const TreePeriod& parent, const std::str
 TEST(DashaSystems, RulesHoldOverRandomBirths) {
     std::mt19937_64 rng(34);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    const double kPada = 10.0 / 3.0;
     for (int n = 0; n < 60; ++n) {
         const Chart c = test::Computed(test::Form(pick(1, 28), pick(1, 12), pick(1901, 2050), pick(0, 23), pick(0, 59),
                                                   test::kIndian, pick(8, 34), pick(0, 59), false, pick(68, 97),
@@ -229,18 +238,10 @@ TEST(DashaSystems, RulesHoldOverRandomBirths) {
             const DashaTree on = ComputeDashaTree(system, MoonChart(moon + step), year);
             if (on.Periods[0].Lord != here.Periods[0].Lord || on.Periods[0].Place != here.Periods[0].Place) continue;
             const TreePeriod& first = here.Periods[0];
-            double yearsPerDegree = 0;
+            double yearsPerDegree = (first.EndJd - first.StartJd) / year / MoonArc(system, first.Lord);
             if (system == DashaSystem::Kalachakra) {
-                const int pada = static_cast<int>(std::fmod(moon, 40.0 / 3.0) / kPada) + 1;
+                const int pada = static_cast<int>(std::fmod(moon, kNakshatra) / kPada) + 1;
                 yearsPerDegree = KalachakraPadaOf(NakshatraOf(moon), pada).Paramayus / kPada;
-            } else {
-                const double arc = system == DashaSystem::Ashtottari ? (first.Lord.AsBody() == Body::Sun ||
-                                                                        first.Lord.AsBody() == Body::Mars ||
-                                                                        first.Lord.AsBody() == Body::Rahu
-                                                                            ? 4 * 40.0 / 3.0
-                                                                            : 40.0)
-                                                                     : 40.0 / 3.0;
-                yearsPerDegree = (first.EndJd - first.StartJd) / year / arc;
             }
             EXPECT_NEAR((here.Periods[0].EndJd - on.Periods[0].EndJd) / year, step * yearsPerDegree, 1e-6)
                 << DashaSystemName(system) << " birth " << n;
