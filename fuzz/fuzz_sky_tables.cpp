@@ -17,6 +17,7 @@
 #include "app/Calculation.h"
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
+#include "dasha/DashaTree.h"
 #include "dasha/Vimshottari.h"
 #include "panchanga/Panchanga.h"
 #include "sky/PreciseSky.h"
@@ -106,6 +107,11 @@ void CastWith(const SkyTables& tables, std::uint8_t choiceBits) {
     const Dasha d = ComputeDasha(chart[Body::Moon].Longitude, birth, 365.25);
     Check(std::isfinite(d.Mahadashas[0].StartJd) && !DashaLordName(d.BirthLord).empty());
     IsoMoment(d.Mahadashas[0].StartJd, offset);
+    for (int system = 0; system < kDashaSystemCount; ++system) {
+        const DashaTree tree = ComputeDashaTree(static_cast<DashaSystem>(system), chart, 365.25);
+        Check(!tree.Periods.empty() && std::isfinite(tree.Periods.back().EndJd));
+        for (const TreePeriod& m : tree.Periods) Check(SubPeriods(tree, m).back().EndJd == m.EndJd);
+    }
 
     const Panchanga pc = ComputePanchanga(p.Birth, chart, sky, SunriseRule::Centre);
     Check(pc.Tithi.Index >= 0 && pc.Tithi.Index < 30 && pc.Karana.Index >= 0 && pc.Karana.Index < 60);

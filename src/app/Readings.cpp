@@ -9,6 +9,8 @@ Readings ComputeReadings(const BirthRecord& b, const Chart& c, const SkyChoice& 
     r.TodayJd = TodayJulianDay(o);
     r.Periods = ComputeDasha(c[Body::Moon].Longitude, r.BirthJd, o.DashaYearDays);
     r.Balance = BalanceAtBirth(r.Periods, r.Offset);
+    r.Tree = ComputeDashaTree(o.Dasha, c, o.DashaYearDays);
+    r.TreeBalance = BalanceAtBirth(r.Tree, r.Offset);
     r.Day = ComputePanchanga(b, c, *MakeSky(sky), o.Sunrise);
     return r;
 }

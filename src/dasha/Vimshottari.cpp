@@ -1,77 +1,55 @@
 #include "dasha/Vimshottari.h"
 
 #include <algorithm>
-#include <cmath>
+#include <vector>
 
 #include "astro/CivilTime.h"
-#include "vedic/Angles.h"
-#include "vedic/Nakshatra.h"
+#include "dasha/NakshatraDashas.h"
 
 namespace velakor {
 namespace {
 
-struct LordRow {
-    Body body;
-    double years;
-};
-constexpr std::array<LordRow, kDashaLordCount> kLords{{
-    {Body::Ketu, 7}, {Body::Venus, 20}, {Body::Sun, 6}, {Body::Moon, 10}, {Body::Mars, 7},
-    {Body::Rahu, 18}, {Body::Jupiter, 16}, {Body::Saturn, 19}, {Body::Mercury, 17}}};
+TreePeriod AsTreePeriod(const DashaPeriod& p) {
+    TreePeriod t{};
+    t.Lord = PeriodLord::Of(DashaLordBody(p.Lord));
+    t.Place = static_cast<std::int16_t>(p.Lord);
+    t.StartJd = p.StartJd;
+    t.EndJd = p.EndJd;
+    return t;
+}
 
-constexpr double kNakshatraSpan = 360.0 / 27.0;
-
-DashaLord Next(DashaLord lord, int steps) {
-    return static_cast<DashaLord>((static_cast<int>(lord) + steps) % kDashaLordCount);
+DashaPeriod AsDashaPeriod(const TreePeriod& t) {
+    return DashaPeriod{static_cast<DashaLord>(t.Place), t.StartJd, t.EndJd};
 }
 
 }  // namespace
 
 std::string_view DashaLordName(DashaLord lord) { return EnglishName(DashaLordBody(lord)); }
-Body DashaLordBody(DashaLord lord) { return kLords[static_cast<std::size_t>(lord)].body; }
-double DashaLordYears(DashaLord lord) { return kLords[static_cast<std::size_t>(lord)].years; }
+Body DashaLordBody(DashaLord lord) { return VimshottariCycle().Lords[static_cast<std::size_t>(lord)]; }
+double DashaLordYears(DashaLord lord) { return VimshottariCycle().Years[static_cast<std::size_t>(lord)]; }
 
 DashaLord NakshatraDashaLord(int nakshatraIndex) {
     return static_cast<DashaLord>(((nakshatraIndex % kDashaLordCount) + kDashaLordCount) % kDashaLordCount);
 }
 
 Dasha ComputeDasha(double moonSiderealLongitude, double birthJdUt, double yearDays) {
-    // The nakshatra is the chart's own; the part of it passed is measured in the dasha's
-    // spans and kept inside it, so a Moon on a boundary starts the chart's nakshatra with
-    // nothing elapsed rather than ending the previous one.
-    const double lon = Fold360(moonSiderealLongitude);
-    const int n = NakshatraIndex(NakshatraOf(lon));
-    const double passed = std::clamp(lon / kNakshatraSpan - n, 0.0, std::nextafter(1.0, 0.0));
+    const CycleStart at = VimshottariStart(moonSiderealLongitude);
+    std::vector<TreePeriod> periods;
+    periods.reserve(kDashaLordCount);
+    AppendCyclePeriods(VimshottariCycle(), at, birthJdUt, yearDays, kDashaLordCount, 0.0, periods);
     Dasha d;
     d.YearDays = yearDays;
     d.BirthJd = birthJdUt;
-    d.BirthLord = NakshatraDashaLord(n);
-    d.ElapsedFraction = passed;
-
-    const double firstLength = DashaLordYears(d.BirthLord) * yearDays;
-    double start = birthJdUt - passed * firstLength;
-    for (int i = 0; i < kDashaLordCount; ++i) {
-        DashaPeriod& m = d.Mahadashas[static_cast<std::size_t>(i)];
-        m.Lord = Next(d.BirthLord, i);
-        m.StartJd = start;
-        m.EndJd = i == 0 ? birthJdUt + (1.0 - passed) * firstLength : start + DashaLordYears(m.Lord) * yearDays;
-        start = m.EndJd;
-    }
+    d.BirthLord = static_cast<DashaLord>(at.Place);
+    d.ElapsedFraction = at.Passed;
+    for (std::size_t i = 0; i < kDashaLordCount; ++i) d.Mahadashas[i] = AsDashaPeriod(periods[i]);
     return d;
 }
 
 DashaPeriods SubPeriods(const DashaPeriod& period) {
+    const PeriodList subs = CycleSubPeriods(VimshottariCycle(), AsTreePeriod(period));
     DashaPeriods out{};
-    const double length = period.EndJd - period.StartJd;
-    double start = period.StartJd;
-    double yearsSoFar = 0.0;
-    for (int i = 0; i < kDashaLordCount; ++i) {
-        DashaPeriod& s = out[static_cast<std::size_t>(i)];
-        s.Lord = Next(period.Lord, i);
-        s.StartJd = start;
-        yearsSoFar += DashaLordYears(s.Lord);
-        s.EndJd = i == kDashaLordCount - 1 ? period.EndJd : period.StartJd + length * yearsSoFar / kDashaCycleYears;
-        start = s.EndJd;
-    }
+    for (int i = 0; i < kDashaLordCount; ++i) out[static_cast<std::size_t>(i)] = AsDashaPeriod(subs[i]);
     return out;
 }
 

@@ -1,5 +1,7 @@
 // Vimshottari dasha: the nine lords' periods (120 years) from the Moon's nakshatra at
-// birth, each divided among the nine lords again for the sub-periods.
+// birth, each divided among the nine lords again for the sub-periods. The same periods as
+// the Vimshottari tree of dasha/DashaTree.h (they share its cycle and its arithmetic), in the
+// fixed arrays the views written for Vimshottari read.
 #pragma once
 
 #include <array>

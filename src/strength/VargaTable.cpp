@@ -26,6 +26,8 @@ bool IsExalted(Body b, Sign s) {
     }
 }
 
+bool IsDebilitated(Body b, Sign s) { return IsExalted(b, SignAdd(s, 6)); }
+
 bool IsOwnSign(Body b, Sign s) {
     switch (b) {
         case Body::Rahu: return s == Sign::Aquarius;

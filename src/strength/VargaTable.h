@@ -25,5 +25,7 @@ VargaTable ComputeVargaTable(const Chart& c);
 // and owns Scorpio. The ascendant is neither.
 bool IsExalted(Body b, Sign s);
 bool IsOwnSign(Body b, Sign s);
+// Debilitated: in the sign opposite its exaltation.
+bool IsDebilitated(Body b, Sign s);
 
 }  // namespace velakor

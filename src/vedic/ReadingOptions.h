@@ -1,6 +1,6 @@
-// What the astrologer chose for the readings beyond the chart (the dasha, the birth panchanga
-// and the ashtakavarga), and the moment that stands for "today". Plain values, so the core, the
-// command-line tool and the tests set them alike.
+// What the astrologer chose for the readings beyond the chart (the dasha system and year, the
+// birth panchanga and the ashtakavarga), and the moment that stands for "today". Plain values,
+// so the core, the command-line tool and the tests set them alike.
 #pragma once
 
 namespace velakor {
@@ -13,11 +13,17 @@ enum class SunriseRule { Centre, Limb };
 // translation) or B. V. Raman's, which reads three of its cells otherwise.
 enum class AshtakavargaTable { Parashara, Raman };
 
+// The dasha systems a reading can be cast in: three of planets from the Moon's nakshatra,
+// Kalachakra's signs from the Moon's pada, and Narayana's signs from the lagna.
+enum class DashaSystem { Vimshottari, Yogini, Ashtottari, Kalachakra, Narayana };
+inline constexpr int kDashaSystemCount = 5;
+
 inline constexpr double kDashaYearJulian = 365.25;
 inline constexpr double kDashaYearTropical = 365.2422;
 inline constexpr double kDashaYearSavana = 360.0;
 
 struct ReadingOptions {
+    DashaSystem Dasha = DashaSystem::Vimshottari;
     double DashaYearDays = kDashaYearJulian;
     SunriseRule Sunrise = SunriseRule::Centre;
     AshtakavargaTable Ashtakavarga = AshtakavargaTable::Parashara;

@@ -20,6 +20,7 @@
 #include "TempFolder.h"
 #include "TestSupport.h"
 #include "chart/DivisionalCharts.h"
+#include "dasha/DashaTree.h"
 #include "io/Report.h"
 #include "strength/Ashtakavarga.h"
 #include "astro/CivilTime.h"
@@ -481,6 +482,68 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
     EXPECT_TRUE(polar["Sunrise"].is_null());
     EXPECT_TRUE(polar["Sunset"].is_null());
     EXPECT_EQ(polar["Note"], "The Sun does not set on this day.");
+}
+
+TEST(ChartTool, DashaSystemNamesItselfAndItsVariant) {
+    struct Row {
+        const char* name;
+        json system;
+        const char* error;  // empty: answered
+    };
+    const char* kError =
+        "key DashaSystem must be \"vimshottari\", \"yogini\", \"ashtottari\", \"kalachakra\" or \"narayana\"";
+    const Row rows[] = {
+        {"vimshottari", "vimshottari", ""}, {"yogini", "yogini", ""},     {"ashtottari", "ashtottari", ""},
+        {"kalachakra", "kalachakra", ""},   {"narayana", "narayana", ""}, {"capitalised", "Yogini", kError},
+        {"number", 2, kError},
+    };
+    const json birth = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 38, false, 77, 12, true, false);
+    std::string input = birth.dump() + "\n";
+    for (const Row& r : rows) {
+        json line = birth;
+        line["DashaSystem"] = r.system;
+        line["TransitAt"] = "2026-12-07T12:00:00+05:30";
+        input += line.dump() + "\n";
+    }
+    const ToolRun run = RunTool(input);
+    ASSERT_EQ(run.lines.size(), std::size(rows) + 1);
+    EXPECT_FALSE(run.lines[0]["Dasha"].contains("System")) << "a line without the key is answered as it always was";
+
+    const Program p = test::Computed(test::DelhiForm());
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        const json& out = run.lines[i + 1];
+        if (*r.error) {
+            EXPECT_EQ(out, json({{"error", r.error}})) << r.name;
+            continue;
+        }
+        const DashaSystem system = static_cast<DashaSystem>(i);
+        const DashaTree tree = ComputeDashaTree(system, p.Chart, kDashaYearJulian);
+        const json& dasha = out["Dasha"];
+        EXPECT_EQ(dasha["System"], std::string(DashaSystemName(system))) << r.name;
+        EXPECT_EQ(dasha["Variant"], std::string(DashaVariantText(system))) << r.name;
+        EXPECT_EQ(dasha.contains("ConditionMet"), system == DashaSystem::Ashtottari) << r.name;
+        const char* lordKey = IsSignDasha(system) ? "Sign" : "Lord";
+        EXPECT_EQ(dasha["Balance"][lordKey], std::string(PeriodLordName(tree.Periods[0].Lord))) << r.name;
+        const json& periods = dasha["Periods"];
+        ASSERT_EQ(periods.size(), tree.Periods.size()) << r.name;
+        for (std::size_t m = 0; m < periods.size(); ++m) {
+            EXPECT_EQ(periods[m][lordKey], std::string(PeriodLordName(tree.Periods[m].Lord))) << r.name << m;
+            EXPECT_EQ(periods[m]["End"], IsoMoment(tree.Periods[m].EndJd, 330)) << r.name << m;
+            EXPECT_EQ(periods[m]["Periods"].size(), static_cast<std::size_t>(SubPeriods(tree, tree.Periods[m]).Count));
+        }
+        if (system == DashaSystem::Vimshottari) {
+            EXPECT_EQ(periods, run.lines[0]["Dasha"]["Periods"]) << "the same periods, named or not";
+        }
+        EXPECT_EQ(periods[0].contains("Yogini"), system == DashaSystem::Yogini) << r.name;
+        // The transit's running periods are the chosen system's.
+        const auto running = RunningPeriodsAt(tree, JdFromCivil(2026, 12, 7, 12.0, 330));
+        ASSERT_TRUE(running) << r.name;
+        EXPECT_EQ(out["Transit"]["Dasha"],
+                  json({PeriodLordName(running->Maha.Lord), PeriodLordName(running->Antar.Lord),
+                        PeriodLordName(running->Pratyantar.Lord)}))
+            << r.name;
+    }
 }
 
 TEST(ChartTool, TransitAtAndSaturnPeriods) {

@@ -1,12 +1,15 @@
 #include "ReadingJson.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "app/Readings.h"
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
-#include "dasha/Vimshottari.h"
+#include "dasha/DashaTree.h"
+#include "dasha/NakshatraDashas.h"
 #include "panchanga/Panchanga.h"
 #include "strength/Ashtakavarga.h"
 
@@ -18,14 +21,20 @@ using nlohmann::ordered_json;
 
 constexpr std::array<double, 3> kYears{kDashaYearJulian, kDashaYearTropical, kDashaYearSavana};
 
-ordered_json Periods(const DashaPeriods& periods, int levelsLeft, int offset) {
+// The systems as the key names them, in the order of DashaSystem.
+constexpr std::array<std::string_view, kDashaSystemCount> kSystemKeys{"vimshottari", "yogini", "ashtottari",
+                                                                      "kalachakra", "narayana"};
+
+template <class List>
+ordered_json Periods(const DashaTree& tree, const List& periods, int levelsLeft, int offset) {
     ordered_json list = ordered_json::array();
-    for (const DashaPeriod& d : periods) {
+    for (const TreePeriod& d : periods) {
         ordered_json j;
-        j["Lord"] = DashaLordName(d.Lord);
+        j[d.Lord.IsSign ? "Sign" : "Lord"] = PeriodLordName(d.Lord);
+        if (tree.System == DashaSystem::Yogini) j["Yogini"] = YoginiName(d.Lord.AsBody());
         j["Start"] = IsoMoment(d.StartJd, offset);
         j["End"] = IsoMoment(d.EndJd, offset);
-        if (levelsLeft > 1) j["Periods"] = Periods(SubPeriods(d), levelsLeft - 1, offset);
+        if (levelsLeft > 1) j["Periods"] = Periods(tree, SubPeriods(tree, d), levelsLeft - 1, offset);
         list.push_back(std::move(j));
     }
     return list;
@@ -42,10 +51,21 @@ ordered_json Limb(int number, std::string_view name, double ends, int offset) {
 }  // namespace
 
 bool IsReadingKey(std::string_view key) {
-    return key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule" || key == "AshtakavargaTable";
+    return key == "DashaSystem" || key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule" ||
+           key == "AshtakavargaTable";
 }
 
 std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
+    if (const auto it = in.find("DashaSystem"); it != in.end()) {
+        const auto known = it->is_string() ? std::find(kSystemKeys.begin(), kSystemKeys.end(), it->get<std::string>())
+                                           : kSystemKeys.end();
+        if (known == kSystemKeys.end()) {
+            return "key DashaSystem must be \"vimshottari\", \"yogini\", \"ashtottari\", \"kalachakra\" or "
+                   "\"narayana\"";
+        }
+        request.Options.Dasha = static_cast<DashaSystem>(known - kSystemKeys.begin());
+        request.SystemGiven = true;
+    }
     if (const auto it = in.find("DashaLevels"); it != in.end()) {
         if (!it->is_number_integer()) return "key DashaLevels must be an integer";
         const bool huge = it->is_number_unsigned() && it->get<std::uint64_t>() > 3;
@@ -94,12 +114,20 @@ std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
 void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& request) {
     const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, request.Options);
     const int offset = r.Offset;
-    const Dasha& d = r.Periods;
-    const DashaBalance& b = r.Balance;
+    const DashaTree& tree = r.Tree;
+    const PeriodBalance& b = r.TreeBalance;
     ordered_json dasha;
+    if (request.SystemGiven) {
+        dasha["System"] = DashaSystemName(tree.System);
+        dasha["Variant"] = DashaVariantText(tree.System);
+        if (tree.ConditionMet) dasha["ConditionMet"] = *tree.ConditionMet;
+    }
     dasha["YearDays"] = request.Options.DashaYearDays;
-    dasha["Balance"] = {{"Lord", DashaLordName(b.Lord)}, {"Years", b.Years}, {"Months", b.Months}, {"Days", b.Days}};
-    dasha["Periods"] = Periods(d.Mahadashas, request.DashaLevels, offset);
+    dasha["Balance"] = {{b.Lord.IsSign ? "Sign" : "Lord", PeriodLordName(b.Lord)},
+                        {"Years", b.Years},
+                        {"Months", b.Months},
+                        {"Days", b.Days}};
+    dasha["Periods"] = Periods(tree, tree.Periods, request.DashaLevels, offset);
     out["Dasha"] = std::move(dasha);
 
     const Panchanga& pp = r.Day;

@@ -1,5 +1,5 @@
-// The readings beyond the chart in the tool's answer: the Vimshottari dasha and the birth
-// panchanga, and the keys that shape them and the ashtakavarga.
+// The readings beyond the chart in the tool's answer: the dasha and the birth panchanga, and
+// the keys that shape them and the ashtakavarga.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -12,14 +12,15 @@ namespace velakor {
 
 struct ReadingRequest {
     int DashaLevels = 2;  // 1 mahadashas, 2 with antardashas, 3 with pratyantardashas
+    bool SystemGiven = false;  // the line named its dasha system: the answer names it back
     ReadingOptions Options;
     bool TableGiven = false;  // "AshtakavargaTable" was on the line: the answer names the table
 };
 
 bool IsReadingKey(std::string_view key);
 
-// Reads "DashaLevels", "DashaYear", "SunriseRule" and "AshtakavargaTable" when present; the
-// error text, or empty.
+// Reads "DashaSystem", "DashaLevels", "DashaYear", "SunriseRule" and "AshtakavargaTable" when
+// present; the error text, or empty.
 std::string ReadReadingKeys(const nlohmann::json& in, ReadingRequest& request);
 
 // Adds "Dasha" and "Panchanga" for a computed chart.

@@ -4,7 +4,7 @@
 
 #include "app/Readings.h"
 #include "astro/CivilTime.h"
-#include "dasha/RunningDasha.h"
+#include "dasha/DashaTree.h"
 #include "transit/SaturnPeriods.h"
 #include "transit/Transit.h"
 
@@ -101,9 +101,9 @@ std::string AddTransits(ordered_json& out, const Program& p, const ReadingOption
         }
         transit["Bodies"] = std::move(bodies);
         const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, options);
-        if (const auto running = RunningDashaAt(r.Periods, *request.AtJd)) {
-            transit["Dasha"] = {DashaLordName(running->Maha.Lord), DashaLordName(running->Antar.Lord),
-                                DashaLordName(running->Pratyantar.Lord)};
+        if (const auto running = RunningPeriodsAt(r.Tree, *request.AtJd)) {
+            transit["Dasha"] = {PeriodLordName(running->Maha.Lord), PeriodLordName(running->Antar.Lord),
+                                PeriodLordName(running->Pratyantar.Lord)};
         } else {
             transit["Dasha"] = nullptr;
         }
