@@ -1,0 +1,115 @@
+#include "kp/SubLords.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "dasha/Vimshottari.h"
+#include "vedic/Angles.h"
+
+namespace velakor {
+namespace {
+
+constexpr std::int32_t kThirdsPerSign = 30 * kThirdsPerDegree;
+constexpr std::int32_t kThirdsPerStar = kThirdsPerTurn / kNakshatraCount;
+static_assert(kThirdsPerStar * kNakshatraCount == kThirdsPerTurn);
+
+// The lord `steps` places after `lord` in the dasha's order.
+DashaLord After(DashaLord lord, int steps) {
+    return static_cast<DashaLord>((static_cast<int>(lord) + steps) % kDashaLordCount);
+}
+
+DashaLord LordOf(Body body) {
+    for (int k = 0; k < kDashaLordCount; ++k) {
+        if (DashaLordBody(static_cast<DashaLord>(k)) == body) return static_cast<DashaLord>(k);
+    }
+    return DashaLord::Ketu;
+}
+
+std::int32_t Years(DashaLord lord) { return static_cast<std::int32_t>(DashaLordYears(lord)); }
+
+// A sub takes years/120 of its star, a sub-sub years/120 of its sub.
+std::int32_t SubSpan(DashaLord sub) { return kThirdsPerStar / 120 * Years(sub); }
+std::int32_t SubSubSpan(DashaLord sub, DashaLord subSub) { return SubSpan(sub) * Years(subSub) / 120; }
+static_assert(kThirdsPerStar % 120 == 0);
+
+std::array<SubRow, kSubCount> BuildTable() {
+    std::array<SubRow, kSubCount> rows{};
+    std::size_t n = 0;
+    for (int star = 0; star < kNakshatraCount; ++star) {
+        const DashaLord starLord = NakshatraDashaLord(star);
+        std::int32_t start = star * kThirdsPerStar;
+        for (int k = 0; k < kDashaLordCount; ++k) {
+            const DashaLord subLord = After(starLord, k);
+            const std::int32_t end = start + SubSpan(subLord);
+            // A sign boundary strictly inside the sub cuts it in two rows.
+            const std::int32_t signEnd = (start / kThirdsPerSign + 1) * kThirdsPerSign;
+            for (std::int32_t from = start; from < end; ++n) {
+                const std::int32_t to = std::min(end, signEnd > from ? signEnd : end);
+                SubRow& r = rows.at(n);
+                r.Number = static_cast<int>(n) + 1;
+                r.Start = from;
+                r.End = to;
+                r.WholeStart = start;
+                r.Rashi = SignFromIndex(from / kThirdsPerSign);
+                r.Star = static_cast<Nakshatra>(star);
+                r.StarLord = DashaLordBody(starLord);
+                r.SubLord = DashaLordBody(subLord);
+                from = to;
+            }
+            start = end;
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+const std::array<SubRow, kSubCount>& SubTable() {
+    static const std::array<SubRow, kSubCount> table = BuildTable();
+    return table;
+}
+
+std::int32_t ThirdsOf(double longitude) {
+    const double x = Fold360(longitude);
+    if (!(x >= 0)) return 0;  // not a number: nothing to index with
+    // x * 10800 exactly, as the rounded product and its rounding error: a longitude just
+    // short of a boundary stays short of it.
+    const double p = x * kThirdsPerDegree;
+    const double e = std::fma(x, kThirdsPerDegree, -p);
+    double whole = std::floor(p);
+    if (whole == p && e < 0) whole -= 1.0;
+    return static_cast<std::int32_t>(std::clamp(whole, 0.0, static_cast<double>(kThirdsPerTurn - 1)));
+}
+
+KpLords LordsOf(double longitude) {
+    const std::int32_t t = ThirdsOf(longitude);
+    const auto& table = SubTable();
+    const auto row = std::upper_bound(table.begin(), table.end(), t,
+                                      [](std::int32_t v, const SubRow& r) { return v < r.Start; }) - 1;
+    KpLords l;
+    l.Rashi = row->Rashi;
+    l.SignLord = SignLord(row->Rashi);
+    l.StarLord = row->StarLord;
+    l.SubLord = row->SubLord;
+    l.Sub = row->Number;
+    // The sub-subs follow the whole sub from its own lord on, whatever sign boundary cuts it.
+    const DashaLord lord = LordOf(row->SubLord);
+    std::int32_t from = row->WholeStart;
+    DashaLord subSub = lord;
+    for (int k = 0; k < kDashaLordCount - 1; ++k) {
+        from += SubSubSpan(lord, subSub);
+        if (t < from) break;
+        subSub = After(subSub, 1);
+    }
+    l.SubSubLord = DashaLordBody(subSub);
+    return l;
+}
+
+double SubStartDegrees(int number) {
+    const std::int32_t start = SubTable().at(static_cast<std::size_t>(std::clamp(number, 1, kSubCount) - 1)).Start;
+    double d = static_cast<double>(start) / kThirdsPerDegree;
+    if (ThirdsOf(d) < start) d = std::nextafter(d, 360.0);
+    return d;
+}
+
+}  // namespace velakor
