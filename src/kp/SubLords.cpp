@@ -11,7 +11,8 @@ namespace {
 
 constexpr std::int32_t kThirdsPerSign = 30 * kThirdsPerDegree;
 constexpr std::int32_t kThirdsPerStar = kThirdsPerTurn / kNakshatraCount;
-static_assert(kThirdsPerStar * kNakshatraCount == kThirdsPerTurn);
+constexpr std::int32_t kCycleYears = 120;
+static_assert(kThirdsPerStar * kNakshatraCount == kThirdsPerTurn && kThirdsPerStar % kCycleYears == 0);
 
 // The lord `steps` places after `lord` in the dasha's order.
 DashaLord After(DashaLord lord, int steps) {
@@ -27,10 +28,10 @@ DashaLord LordOf(Body body) {
 
 std::int32_t Years(DashaLord lord) { return static_cast<std::int32_t>(DashaLordYears(lord)); }
 
-// A sub takes years/120 of its star, a sub-sub years/120 of its sub.
-std::int32_t SubSpan(DashaLord sub) { return kThirdsPerStar / 120 * Years(sub); }
-std::int32_t SubSubSpan(DashaLord sub, DashaLord subSub) { return SubSpan(sub) * Years(subSub) / 120; }
-static_assert(kThirdsPerStar % 120 == 0);
+// A sub takes years/120 of its star, a sub-sub years/120 of its sub: 1,200 thirds a year,
+// and 10 a year of each lord.
+std::int32_t SubSpan(DashaLord sub) { return kThirdsPerStar / kCycleYears * Years(sub); }
+std::int32_t SubSubSpan(DashaLord sub, DashaLord subSub) { return SubSpan(sub) * Years(subSub) / kCycleYears; }
 
 std::array<SubRow, kSubCount> BuildTable() {
     std::array<SubRow, kSubCount> rows{};
@@ -42,9 +43,8 @@ std::array<SubRow, kSubCount> BuildTable() {
             const DashaLord subLord = After(starLord, k);
             const std::int32_t end = start + SubSpan(subLord);
             // A sign boundary strictly inside the sub cuts it in two rows.
-            const std::int32_t signEnd = (start / kThirdsPerSign + 1) * kThirdsPerSign;
             for (std::int32_t from = start; from < end; ++n) {
-                const std::int32_t to = std::min(end, signEnd > from ? signEnd : end);
+                const std::int32_t to = std::min(end, (from / kThirdsPerSign + 1) * kThirdsPerSign);
                 SubRow& r = rows.at(n);
                 r.Number = static_cast<int>(n) + 1;
                 r.Start = from;
