@@ -15,7 +15,9 @@ int HouseOf(double longitude, const HouseCusps& cusps) {
     int house = 1;
     double nearest = 360.0;
     for (int h = 0; h < kHouseCount; ++h) {
-        const double past = Fold360(longitude - cusps[static_cast<std::size_t>(h)]);
+        // Both in [0, 360): one turn added folds the difference.
+        double past = longitude - cusps[static_cast<std::size_t>(h)];
+        if (past < 0) past += 360.0;
         if (past < nearest) {
             nearest = past;
             house = h + 1;
@@ -52,7 +54,10 @@ std::optional<KpChart> Begin(double jdUt, const KpPlace& place, const PreciseSky
     c.JdUt = jdUt;
     c.Place = place;
     for (const Body b : kGrahas) c.Bodies[Index(b)] = PointAt(values.Longitude[Index(b)]);
-    c.Ruling = RulingPlanetsAt(sky, ruling.JdUt, place, ruling.Rule);
+    // Read at the chart's own moment (a birth, a question), the ruling planets take its values.
+    c.Ruling = ruling.JdUt == jdUt ? RulingPlanetsOf(jdUt, place, values.Longitude[Index(Body::Moon)],
+                                                     values.Points.Ascendant, ruling.Rule)
+                                   : RulingPlanetsAt(sky, ruling.JdUt, place, ruling.Rule);
     if (ruling.OtherPlace) c.RulingElsewhere = RulingPlanetsAt(sky, ruling.JdUt, *ruling.OtherPlace, ruling.Rule);
     return c;
 }

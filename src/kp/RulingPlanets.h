@@ -30,4 +30,8 @@ struct RulingPlanets {
 // read on the place's local mean time, the clock its sunrise keeps wherever it is.
 RulingPlanets RulingPlanetsAt(const PreciseSky& sky, double jdUt, const KpPlace& place, SunriseRule rule);
 
+// The same from the Moon's longitude and the ascendant at that moment and place, already known.
+RulingPlanets RulingPlanetsOf(double jdUt, const KpPlace& place, double moonLongitude, double ascendant,
+                              SunriseRule rule);
+
 }  // namespace velakor

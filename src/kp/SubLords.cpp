@@ -19,33 +19,33 @@ DashaLord After(DashaLord lord, int steps) {
     return static_cast<DashaLord>((static_cast<int>(lord) + steps) % kDashaLordCount);
 }
 
-DashaLord LordOf(Body body) {
-    for (int k = 0; k < kDashaLordCount; ++k) {
-        if (DashaLordBody(static_cast<DashaLord>(k)) == body) return static_cast<DashaLord>(k);
-    }
-    return DashaLord::Ketu;
-}
-
-std::int32_t Years(DashaLord lord) { return static_cast<std::int32_t>(DashaLordYears(lord)); }
+// The rule's numbers, gathered once: the years of each lord in the dasha's order, and the
+// rows with the place of each row's sub lord in that order.
+struct Rule {
+    std::array<std::int32_t, kDashaLordCount> Years{};
+    std::array<SubRow, kSubCount> Rows{};
+    std::array<int, kSubCount> SubLord{};  // the row's sub lord as a DashaLord
+};
 
 // A sub takes years/120 of its star, a sub-sub years/120 of its sub: 1,200 thirds a year,
-// and 10 a year of each lord.
-std::int32_t SubSpan(DashaLord sub) { return kThirdsPerStar / kCycleYears * Years(sub); }
-std::int32_t SubSubSpan(DashaLord sub, DashaLord subSub) { return SubSpan(sub) * Years(subSub) / kCycleYears; }
+// and 10 a year of each of its two lords.
+constexpr std::int32_t kThirdsPerSubYear = kThirdsPerStar / kCycleYears;
 
-std::array<SubRow, kSubCount> BuildTable() {
-    std::array<SubRow, kSubCount> rows{};
+Rule BuildRule() {
+    Rule rule;
+    for (int k = 0; k < kDashaLordCount; ++k)
+        rule.Years[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(DashaLordYears(static_cast<DashaLord>(k)));
     std::size_t n = 0;
     for (int star = 0; star < kNakshatraCount; ++star) {
         const DashaLord starLord = NakshatraDashaLord(star);
         std::int32_t start = star * kThirdsPerStar;
         for (int k = 0; k < kDashaLordCount; ++k) {
             const DashaLord subLord = After(starLord, k);
-            const std::int32_t end = start + SubSpan(subLord);
+            const std::int32_t end = start + kThirdsPerSubYear * rule.Years[static_cast<std::size_t>(subLord)];
             // A sign boundary strictly inside the sub cuts it in two rows.
             for (std::int32_t from = start; from < end; ++n) {
                 const std::int32_t to = std::min(end, (from / kThirdsPerSign + 1) * kThirdsPerSign);
-                SubRow& r = rows.at(n);
+                SubRow& r = rule.Rows.at(n);
                 r.Number = static_cast<int>(n) + 1;
                 r.Start = from;
                 r.End = to;
@@ -54,20 +54,23 @@ std::array<SubRow, kSubCount> BuildTable() {
                 r.Star = static_cast<Nakshatra>(star);
                 r.StarLord = DashaLordBody(starLord);
                 r.SubLord = DashaLordBody(subLord);
+                rule.SubLord.at(n) = static_cast<int>(subLord);
                 from = to;
             }
             start = end;
         }
     }
-    return rows;
+    return rule;
+}
+
+const Rule& TheRule() {
+    static const Rule rule = BuildRule();
+    return rule;
 }
 
 }  // namespace
 
-const std::array<SubRow, kSubCount>& SubTable() {
-    static const std::array<SubRow, kSubCount> table = BuildTable();
-    return table;
-}
+const std::array<SubRow, kSubCount>& SubTable() { return TheRule().Rows; }
 
 std::int32_t ThirdsOf(double longitude) {
     const double x = Fold360(longitude);
@@ -83,8 +86,8 @@ std::int32_t ThirdsOf(double longitude) {
 
 KpLords LordsOf(double longitude) {
     const std::int32_t t = ThirdsOf(longitude);
-    const auto& table = SubTable();
-    const auto row = std::upper_bound(table.begin(), table.end(), t,
+    const Rule& rule = TheRule();
+    const auto row = std::upper_bound(rule.Rows.begin(), rule.Rows.end(), t,
                                       [](std::int32_t v, const SubRow& r) { return v < r.Start; }) - 1;
     KpLords l;
     l.Rashi = row->Rashi;
@@ -93,15 +96,15 @@ KpLords LordsOf(double longitude) {
     l.SubLord = row->SubLord;
     l.Sub = row->Number;
     // The sub-subs follow the whole sub from its own lord on, whatever sign boundary cuts it.
-    const DashaLord lord = LordOf(row->SubLord);
-    std::int32_t from = row->WholeStart;
-    DashaLord subSub = lord;
-    for (int k = 0; k < kDashaLordCount - 1; ++k) {
-        from += SubSubSpan(lord, subSub);
-        if (t < from) break;
-        subSub = After(subSub, 1);
+    const int sub = rule.SubLord[static_cast<std::size_t>(row - rule.Rows.begin())];
+    const std::int32_t perYear = kThirdsPerSubYear * rule.Years[static_cast<std::size_t>(sub)] / kCycleYears;
+    std::int32_t end = row->WholeStart;
+    int subSub = sub;
+    for (int k = 0; k < kDashaLordCount - 1; ++k, subSub = (subSub + 1) % kDashaLordCount) {
+        end += perYear * rule.Years[static_cast<std::size_t>(subSub)];
+        if (t < end) break;
     }
-    l.SubSubLord = DashaLordBody(subSub);
+    l.SubSubLord = DashaLordBody(static_cast<DashaLord>(subSub));
     return l;
 }
 
