@@ -151,7 +151,20 @@ int SpanIndex(double value, double span, int count) {
     return i >= count ? count - 1 : static_cast<int>(i);
 }
 
+// The weekday of jdUt on its civil date, whose sunrise is given: before it, the day before.
+int VaraOfDate(double jdUt, const CivilMoment& date, const SunEvents& sun) {
+    const std::int64_t days = DaysFromCivil(date.Year, date.Month, date.Day);
+    const bool beforeSunrise = sun.Rises && jdUt < sun.RiseJd;
+    return WeekdayOfDays(beforeSunrise ? days - 1 : days);
+}
+
 }  // namespace
+
+int VaraAt(double jdUt, int offsetMinutes, double latitude, double longitude, SunriseRule rule) {
+    const CivilMoment date = CivilFromJd(jdUt, offsetMinutes);
+    return VaraOfDate(jdUt, date,
+                      SunriseSunset(date.Year, date.Month, date.Day, offsetMinutes, latitude, longitude, rule));
+}
 
 SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double latitude, double longitude,
                         SunriseRule rule) {
@@ -232,9 +245,7 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     Panchanga p;
     const CivilMoment birth = CivilFromJd(birthJdUt, offsetMinutes);
     p.Sun = SunriseSunset(birth.Year, birth.Month, birth.Day, offsetMinutes, latitude, longitude, rule);
-    const std::int64_t days = DaysFromCivil(birth.Year, birth.Month, birth.Day);
-    const bool beforeSunrise = p.Sun.Rises && birthJdUt < p.Sun.RiseJd;
-    p.Vara = WeekdayOfDays(beforeSunrise ? days - 1 : days);
+    p.Vara = VaraOfDate(birthJdUt, birth, p.Sun);
 
     constexpr double kSpan27 = 360.0 / 27.0;
     const double elongation = Fold360(moonLongitude - sunLongitude);

@@ -26,6 +26,11 @@ struct SunEvents {
 SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double latitude, double longitude,
                         SunriseRule rule);
 
+// The weekday (0 = Sunday .. 6 = Saturday) of the day that holds jdUt, a day running from
+// sunrise to sunrise at the place; the date is read on a clock offsetMinutes ahead of
+// universal time. On a date the Sun does not rise, the civil date's weekday.
+int VaraAt(double jdUt, int offsetMinutes, double latitude, double longitude, SunriseRule rule);
+
 struct PanchangaLimb {
     int Index = 0;        // 0-based: tithi 0..29, nakshatra 0..26, yoga 0..26, karana 0..59
     double EndsJd = 0.0;  // Julian day (UT) at which the next one begins

@@ -72,21 +72,25 @@ double PreciseSky::SiderealLongitude(Body body, double jdUt) const {
 
 PreciseSky::Angles PreciseSky::SiderealAngles(double jdUt, double latDeg, double lonWestDeg) const {
     const double tt = jdUt + DeltaT(jdUt);
-    return AnglesAt(jdUt, tt, tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt), latDeg, lonWestDeg);
+    const Meridian m = MeridianAt(jdUt, tt, tables_.Value(AyanamsaSeries(choice_.Ayanamsa), tt), lonWestDeg);
+    return AnglesIn(m, latDeg);
 }
 
-PreciseSky::Angles PreciseSky::AnglesAt(double jdUt, double tt, double ayanamsa, double latDeg,
-                                        double lonWestDeg) const {
+PreciseSky::Meridian PreciseSky::MeridianAt(double jdUt, double tt, double ayanamsa, double lonWestDeg) const {
     const double dpsi = tables_.Value(SkySeries::Nutation, tt);
-    const double eps = tables_.Value(SkySeries::Obliquity, tt) * kDegToRadExact;
+    const double eps = tables_.Value(SkySeries::Obliquity, tt);
     // Apparent sidereal time: the mean one plus the equation of the equinoxes.
-    const double gast = MeanSiderealTime(jdUt, tt) + dpsi * std::cos(eps);
-    const double ramc = Fold360(gast - lonWestDeg) * kDegToRadExact;
+    const double gast = MeanSiderealTime(jdUt, tt) + dpsi * std::cos(eps * kDegToRadExact);
+    // The angles are measured from the true equinox, the ayanamsa from the mean one.
+    return {Fold360(gast - lonWestDeg), eps, -dpsi - ayanamsa};
+}
+
+PreciseSky::Angles AnglesIn(const PreciseSky::Meridian& m, double latDeg) {
+    const double ramc = m.Ramc * kDegToRadExact;
+    const double eps = m.Obliquity * kDegToRadExact;
     const double mc = std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) * kRadToDegExact;
     const double asc = TropicalAscendant(ramc, eps, latDeg, true);
-    // Both are measured from the true equinox, the ayanamsa from the mean one.
-    const double toSidereal = -dpsi - ayanamsa;
-    return {Fold360(asc + toSidereal), Fold360(mc + toSidereal)};
+    return {Fold360(asc + m.ToSidereal), Fold360(mc + m.ToSidereal)};
 }
 
 PreciseSky::ChartValues PreciseSky::Values(double jdUt, double latDeg, double lonWestDeg) const {
@@ -103,7 +107,8 @@ PreciseSky::ChartValues PreciseSky::Values(double jdUt, double latDeg, double lo
         const double tropical = tables_.Value(SeriesOf(body, choice_.Node), tt, v.PerDay[static_cast<std::size_t>(i)]);
         v.Longitude[static_cast<std::size_t>(i)] = Fold360(tropical - v.Ayanamsa);
     }
-    v.Points = AnglesAt(jdUt, tt, v.Ayanamsa, latDeg, lonWestDeg);
+    v.Frame = MeridianAt(jdUt, tt, v.Ayanamsa, lonWestDeg);
+    v.Points = AnglesIn(v.Frame, latDeg);
     return v;
 }
 

@@ -32,6 +32,15 @@ public:
         double Ascendant;  // sidereal, degrees in [0, 360)
         double Midheaven;
     };
+    // The frame the angles and the houses are drawn in, at one moment and meridian: the right
+    // ascension of the meridian (local apparent sidereal time) and the true obliquity, both
+    // in degrees, and what a longitude from the true equinox takes on to become sidereal
+    // (minus the nutation and the ayanamsa).
+    struct Meridian {
+        double Ramc;
+        double Obliquity;
+        double ToSidereal;
+    };
     // The ascendant and midheaven at a place: latitude in degrees (north positive),
     // longitude in degrees west positive, as the birth record counts it.
     Angles SiderealAngles(double jdUt, double latDeg, double lonWestDeg) const;
@@ -43,6 +52,7 @@ public:
         std::array<double, kGrahaCount> PerDay;
         double Ayanamsa;
         Angles Points;
+        Meridian Frame;  // that the points were drawn in
     };
     ChartValues Values(double jdUt, double latDeg, double lonWestDeg) const;
 
@@ -50,10 +60,14 @@ public:
     velakor::Chart CastChart(const BirthRecord& b) const override;
 
 private:
-    Angles AnglesAt(double jdUt, double tt, double ayanamsa, double latDeg, double lonWestDeg) const;
+    Meridian MeridianAt(double jdUt, double tt, double ayanamsa, double lonWestDeg) const;
     const SkyTables& tables_;
     SkyChoice choice_;
 };
+
+// The sidereal ascendant and midheaven of a meridian frame at a latitude (degrees, north
+// positive): the points every chart of the precise sky shows.
+PreciseSky::Angles AnglesIn(const PreciseSky::Meridian& frame, double latDeg);
 
 // Greenwich mean sidereal time in degrees [0, 360): the IAU 2006 expression on the Earth
 // rotation angle.

@@ -27,5 +27,8 @@ std::string_view EnglishName(Body b);
 std::string_view SanskritName(Body b);
 // "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ra", "Ke", "As", "MC".
 std::string_view ShortName(Body b);
+// The lord of a weekday, 0 = Sunday .. 6 = Saturday: Sun, Moon, Mars, Mercury, Jupiter,
+// Venus, Saturn. Any whole number is folded into the week.
+Body WeekdayLord(int weekday);
 
 }  // namespace velakor

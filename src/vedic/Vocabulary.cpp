@@ -54,6 +54,9 @@ constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames{
 constexpr std::array<Body, 9> kNakshatraLords{Body::Ketu, Body::Venus,   Body::Sun,    Body::Moon,   Body::Mars,
                                               Body::Rahu, Body::Jupiter, Body::Saturn, Body::Mercury};
 
+constexpr std::array<Body, 7> kWeekdayLords{Body::Sun,     Body::Moon,  Body::Mars,  Body::Mercury,
+                                            Body::Jupiter, Body::Venus, Body::Saturn};
+
 // Whole 800-arcminute spans from 0 deg, as the Moon stage has always counted them.
 double Spans(double longitude) { return std::floor(longitude * 60.0 / 800.0); }
 
@@ -62,6 +65,7 @@ double Spans(double longitude) { return std::floor(longitude * 60.0 / 800.0); }
 std::string_view EnglishName(Body b) { return kBodies[Index(b)].english; }
 std::string_view SanskritName(Body b) { return kBodies[Index(b)].sanskrit; }
 std::string_view ShortName(Body b) { return kBodies[Index(b)].abbrev; }
+Body WeekdayLord(int weekday) { return kWeekdayLords[static_cast<std::size_t>((weekday % 7 + 7) % 7)]; }
 
 Sign SignOf(double longitude) {
     const double x = Fold360(longitude);

@@ -22,6 +22,7 @@
 #include "chart/DivisionalCharts.h"
 #include "dasha/DashaTree.h"
 #include "io/Report.h"
+#include "kp/SubLords.h"
 #include "strength/Ashtakavarga.h"
 #include "astro/CivilTime.h"
 #include "io/Report.h"
@@ -621,6 +622,75 @@ TEST(ChartTool, TransitAtAndSaturnPeriods) {
         EXPECT_EQ(periods[i]["End"], IsoMoment(*want[i].EndJd, 330)) << i;
     }
     EXPECT_LT(periods[0]["Start"].get<std::string>(), "1947-08-15") << "the phase under way at birth comes first";
+}
+
+TEST(ChartTool, KpAndHoraryCharts) {
+    // The published chart of the KP tests (Pathanamthitta, 21 May 1960, 16:22 Indian time),
+    // Tromso where Placidus has no cusps at noon on 1 January 2000, and refused keys.
+    const std::string bad = "key Horary must be a whole number from 1 to 249";
+    struct Row {
+        const char* name;
+        json keys;
+        std::string error;  // empty: answered
+    };
+    const Row rows[] = {
+        {"birth", {{"KP", true}, {"KPAt", "1960-05-21T16:22:00+05:30"}}, ""},
+        {"horary", {{"Horary", 175}, {"HoraryAt", "2024-03-01T10:00:00+05:30"}, {"Positions", "precise"}}, ""},
+        {"polar", {{"KP", true}, {"LatDeg", 69}, {"LatMin", 39}, {"BirthYear", 2000}, {"BirthMonth", 1}, {"BirthDay", 1}}, ""},
+        {"zero", {{"Horary", 0}}, bad},
+        {"past", {{"Horary", 250}}, bad},
+        {"fraction", {{"Horary", 1.5}}, bad},
+        {"text", {{"Horary", "x"}}, bad},
+        {"kpText", {{"KP", "yes"}}, "key KP must be a boolean"},
+        {"kpFalse", {{"KP", false}, {"Horary", 1}}, "key Horary casts a KP chart: it cannot come with \"KP\": false"},
+        {"atAlone", {{"KPAt", "2024-03-01T10:00:00+05:30"}}, "key KPAt needs \"KP\": true or Horary"},
+        {"atLate", {{"KP", true}, {"KPAt", "2151-03-01T12:00:00+05:30"}},
+         "key KPAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-03-01."},
+    };
+    std::string input;
+    for (const Row& r : rows) {
+        json line = Record(21, 5, 1960, 16, 22, test::kIndian, 9, 16, false, 76, 47, true, false);
+        line.update(r.keys);
+        input += line.dump() + "\n";
+    }
+    const ToolRun run = RunTool(input);
+    ASSERT_EQ(run.lines.size(), std::size(rows));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        if (!rows[i].error.empty()) {
+            EXPECT_EQ(run.lines[i], json({{"error", rows[i].error}})) << rows[i].name;
+        }
+    }
+    const json& birth = run.lines[0]["KP"];
+    EXPECT_EQ(birth["Sky"], json({{"Positions", "precise"}, {"Ayanamsa", "KP"}, {"Node", "Mean"}}));
+    std::vector<std::string> subLords;
+    for (const json& c : birth["Cusps"]) subLords.push_back(c["SubLord"]);
+    EXPECT_EQ(subLords, (std::vector<std::string>{"Moon", "Mercury", "Moon", "Saturn", "Venus", "Mercury", "Rahu",
+                                                  "Mercury", "Venus", "Saturn", "Moon", "Mercury"}));
+    EXPECT_EQ(birth["Bodies"][0], json::parse(R"({"Body": "Sun", "Longitude": )" +
+                                              birth["Bodies"][0]["Longitude"].dump() +
+                                              R"(, "SignLord": "Venus", "StarLord": "Sun", "SubLord": "Ketu",
+                                                 "SubSubLord": "Venus", "House": 8})"));
+    EXPECT_EQ(birth["Significators"]["Houses"][7],
+              json::parse(R"([["Sun", "Moon", "Venus", "Rahu"], ["Sun", "Mercury", "Rahu"], ["Saturn", "Ketu"], ["Venus"]])"));
+    EXPECT_EQ(birth["Significators"]["Bodies"][0], json::parse("[[8], [8], [11], [11]]"));
+    EXPECT_EQ(birth["RulingPlanets"], json::parse(R"({"At": "1960-05-21T16:22:00+05:30", "DayLord": "Saturn",
+        "Moon": {"SignLord": "Jupiter", "StarLord": "Mercury", "SubLord": "Venus"},
+        "Ascendant": {"SignLord": "Venus", "StarLord": "Mars", "SubLord": "Moon"}})"));
+
+    // Number 175 rises at Sagittarius 11 deg 26' 40"; the sky is the record's own (Lahiri).
+    const json& horary = run.lines[1]["KP"];
+    EXPECT_EQ(horary["Sky"]["Ayanamsa"], "Lahiri");
+    EXPECT_EQ(horary["Horary"], json::parse(R"({"Number": 175, "At": "2024-03-01T10:00:00+05:30"})"));
+    EXPECT_EQ(horary["Cusps"][0]["Longitude"], SubStartDegrees(175));
+    EXPECT_EQ(horary["Cusps"][0]["SubLord"], "Mercury");
+    EXPECT_EQ(horary["RulingPlanets"]["At"], "2024-03-01T10:00:00+05:30");
+
+    const json& polar = run.lines[2]["KP"];
+    EXPECT_EQ(polar["Cusps"]["error"], "Placidus houses cannot be drawn at 69\xC2\xB0 39' N at this moment: points of the "
+                                       "ecliptic the cusps rest on never rise or never set there");
+    EXPECT_EQ(polar["Significators"], polar["Cusps"]);
+    EXPECT_EQ(polar["Bodies"][1]["House"], nullptr);
+    EXPECT_EQ(polar["RulingPlanets"]["DayLord"].is_string(), true);
 }
 
 // Where the tool's standard input and output lead in one run.

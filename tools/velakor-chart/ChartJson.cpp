@@ -1,5 +1,6 @@
 #include "ChartJson.h"
 
+#include "KpJson.h"
 #include "ReadingJson.h"
 #include "TransitJson.h"
 #include "SkyKeys.h"
@@ -220,7 +221,7 @@ RecordAnswer AnswerRecord(const json& in) {
         bool known = false;
         for (const Key& k : kKeys) known = known || item.key() == k.name;
         known = known || item.key() == "Place" || item.key() == "Id" || IsSkyKey(item.key()) ||
-                IsReadingKey(item.key()) || IsTransitKey(item.key());
+                IsReadingKey(item.key()) || IsTransitKey(item.key()) || IsKpKey(item.key());
         if (!known) return Error("unknown key: " + item.key());
     }
     // A chart library's row number (velakor-library list), handed back so that answers can
@@ -246,6 +247,8 @@ RecordAnswer AnswerRecord(const json& in) {
     if (const std::string failure = ReadReadingKeys(in, reading); !failure.empty()) return Error(failure);
     TransitRequest transits;
     if (const std::string failure = ReadTransitKeys(in, transits); !failure.empty()) return Error(failure);
+    KpRequest kp;
+    if (const std::string failure = ReadKpKeys(in, kp); !failure.empty()) return Error(failure);
 
     FormValues v;
     v.Name = in["BirthName"].get<std::string>();
@@ -350,6 +353,7 @@ RecordAnswer AnswerRecord(const json& in) {
     AddReadings(out, p, reading);
     if (const std::string failure = AddTransits(out, p, reading.Options, transits); !failure.empty())
         return Error(failure);
+    if (const std::string failure = AddKp(out, p, reading.Options, kp); !failure.empty()) return Error(failure);
     std::vector<int> houseSigns;
     for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
     out["HouseSigns"] = houseSigns;
@@ -408,7 +412,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
             return LineError("key Role must be \"Bride\" or \"Groom\"");
         partner = *partnerKey;
         for (const auto& item : partner->items()) {
-            if (IsSkyKey(item.key()) || IsReadingKey(item.key()))
+            if (IsSkyKey(item.key()) || IsReadingKey(item.key()) || IsKpKey(item.key()))
                 return LineError("Partner: key " + item.key() + " is the record's own, not the partner's");
         }
         own.erase("Partner");
