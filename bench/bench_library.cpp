@@ -74,8 +74,9 @@ void BM_Import10000Readings(benchmark::State& state) {
         const QString path = Scratch().filePath(QStringLiteral("import-%1.sqlite").arg(run++));
         LibraryOpening o = ChartLibrary::Open(path, LibraryFile::Given);
         int added = 0;
-        ImportReadingFiles(*o.Library, ReadingFilesUnder({QString::fromStdString(folder.string())}),
-                           [&](const std::vector<ImportedFile>& batch) { added += static_cast<int>(batch.size()); });
+        ImportWatch watch;
+        watch.BatchDone = [&](const std::vector<ImportedFile>& batch) { added += static_cast<int>(batch.size()); };
+        ImportReadingFiles(*o.Library, ReadingFilesUnder({folder}), watch);
         if (added != kImported) state.SkipWithError("not every reading was imported");
     }
 }
@@ -85,7 +86,7 @@ void BM_Search100000Charts(benchmark::State& state) {
     const std::array<QString, 3> typed{QStringLiteral("sharma"), QStringLiteral("meera pune"), QStringLiteral("zz")};
     std::size_t found = 0;
     for (auto _ : state) {
-        for (const QString& t : typed) found += library.Search(t).size();
+        for (const QString& t : typed) found += library.Search(t)->size();
     }
     benchmark::DoNotOptimize(found);
     state.counters["searches"] = benchmark::Counter(3.0 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
