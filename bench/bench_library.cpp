@@ -92,6 +92,17 @@ void BM_Search100000Charts(benchmark::State& state) {
     state.counters["searches"] = benchmark::Counter(3.0 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// A text pasted into the search box: a thousand words, pieces of a name and a city.
+void BM_Search1000Words100000Charts(benchmark::State& state) {
+    ChartLibrary& library = LargeLibrary();
+    QString typed;
+    for (int n = 0; n < 500; ++n)
+        typed += QStringLiteral("sharma").left(n % 6 + 1) + QLatin1Char(' ') + QStringLiteral("pune").left(n % 4 + 1) + QLatin1Char(' ');
+    std::size_t found = 0;
+    for (auto _ : state) found += library.Search(typed)->size();
+    benchmark::DoNotOptimize(found);
+}
+
 // The first use of the library in a session: the file opened and checked.
 void BM_OpenLibraryFile100000Charts(benchmark::State& state) {
     const QString path = LargeLibrary().path();
@@ -116,6 +127,7 @@ void BM_OpenLibraryWindow100000Charts(benchmark::State& state) {
 
 BENCHMARK(BM_Import10000Readings)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Search100000Charts)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Search1000Words100000Charts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLibraryFile100000Charts)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLibraryWindow100000Charts)->Unit(benchmark::kMillisecond);
 

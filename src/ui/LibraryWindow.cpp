@@ -21,6 +21,7 @@
 #include "io/gui/FileReplace.h"
 #include "library/LibraryImport.h"
 #include "library/ReadingCheck.h"
+#include "library/SearchText.h"
 #include "ui/ReadingTexts.h"
 #include "ui/Seams.h"
 
@@ -63,16 +64,24 @@ LibraryModel::LibraryModel(ChartLibrary& library, QObject* parent) : QAbstractTa
 
 void LibraryModel::SetSearch(const QString& text) {
     search_ = text;
-    Refresh();
+    Reload(false);
 }
 
-void LibraryModel::Refresh() {
+void LibraryModel::Refresh() { Reload(true); }
+
+void LibraryModel::Reload(bool libraryChanged) {
     emit aboutToRefresh();
     beginResetModel();
     auto found = library_.Search(search_, sort_, descending_);
     failure_ = found ? QString() : library_.lastError();
     ids_ = found ? std::move(*found) : std::vector<qint64>();
     shown_.clear();
+    // Every chart found by an empty search is the count; typing changes no count.
+    if (found && SearchWords(search_).isEmpty()) {
+        total_ = static_cast<qint64>(ids_.size());
+    } else if (libraryChanged || total_ < 0) {
+        total_ = library_.Count();
+    }
     endResetModel();
 }
 
@@ -137,7 +146,7 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 void LibraryModel::sort(int column, Qt::SortOrder order) {
     sort_ = column == kBirth ? LibrarySort::Birth : (column == kPlace ? LibrarySort::Place : LibrarySort::Name);
     descending_ = order == Qt::DescendingOrder;
-    Refresh();
+    Reload(false);
 }
 
 LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
@@ -320,8 +329,8 @@ void LibraryWindow::ShowCount() {
         return;
     }
     const qint64 found = model_->rowCount();
-    const qint64 all = library_.Count();
-    if (all < 0 || search_->text().trimmed().isEmpty()) {
+    const qint64 all = model_->total();
+    if (all < 0 || SearchWords(search_->text()).isEmpty()) {
         count_->setText(Charts(found));
     } else {
         count_->setText(QStringLiteral("%1 of %2 found").arg(found).arg(Charts(all)));

@@ -34,12 +34,15 @@ public:
 
     // Searches again (text as the search box holds it), keeping the order chosen.
     void SetSearch(const QString& text);
+    // Reads the rows again after the library changed.
     void Refresh();
     qint64 IdAt(int row) const;
     // The row of the chart in the rows found, or -1.
     int RowOf(qint64 id) const;
     // Why the last search found nothing because the database failed; empty when it did not.
     QString failure() const { return failure_; }
+    // The charts in the library, found or not; -1 when they could not be counted.
+    qint64 total() const { return total_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -53,6 +56,8 @@ signals:
 
 private:
     const LibraryChart* ChartAt(int row) const;
+    // Searches; the library's own count is read again only when it may have changed.
+    void Reload(bool libraryChanged);
 
     ChartLibrary& library_;
     QString search_;
@@ -60,6 +65,7 @@ private:
     bool descending_ = false;
     std::vector<qint64> ids_;
     QString failure_;
+    qint64 total_ = -1;
     mutable QHash<qint64, LibraryChart> shown_;  // rows read so far
 };
 
