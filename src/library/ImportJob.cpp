@@ -15,14 +15,16 @@ constexpr qint64 kProgressEveryMs = 50;
 
 ImportJob::ImportJob(const QString& libraryPath, std::vector<std::filesystem::path> paths, QObject* receiver,
                      Progress progress, Finished finished) {
-    thread_.reset(QThread::create([this, libraryPath, paths = std::move(paths), receiver, progress = std::move(progress),
-                                   finished = std::move(finished)] {
+    thread_.reset(QThread::create([this, alive = alive_, libraryPath, paths = std::move(paths), receiver,
+                                   progress = std::move(progress), finished = std::move(finished)] {
         auto tell = [&](qsizetype read, qsizetype total) {
-            QMetaObject::invokeMethod(receiver, [progress, read, total] { progress(read, total); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                receiver, [alive, progress, read, total] { if (*alive) progress(read, total); }, Qt::QueuedConnection);
         };
         Tally tally;
         auto done = [&] {
-            QMetaObject::invokeMethod(receiver, [finished, tally] { finished(tally); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                receiver, [alive, finished, tally] { if (*alive) finished(tally); }, Qt::QueuedConnection);
         };
         LibraryOpening opening = ChartLibrary::Open(libraryPath, LibraryFile::Given);
         if (!opening.Library) {
@@ -64,6 +66,8 @@ ImportJob::ImportJob(const QString& libraryPath, std::vector<std::filesystem::pa
 ImportJob::~ImportJob() {
     Cancel();
     thread_->wait();
+    // What the thread told and the receiver has not heard yet is no longer news.
+    *alive_ = false;
 }
 
 void ImportJob::Cancel() { cancel_ = true; }

@@ -32,8 +32,9 @@ public:
     using Finished = std::function<void(const Tally& tally)>;
 
     // Starts importing the paths (as ReadingFilesUnder takes them) into the library file.
-    // progress and finished are called on receiver's thread, never after receiver is gone;
-    // finished comes last, once.
+    // progress and finished are called on receiver's thread, finished last and once; neither
+    // is called once the job or the receiver is gone (a window closed during an import hears
+    // nothing more of it).
     ImportJob(const QString& libraryPath, std::vector<std::filesystem::path> paths, QObject* receiver, Progress progress,
               Finished finished);
     // Cancels and waits: the file being read and the rollback of the open batch, no more.
@@ -46,6 +47,8 @@ public:
 
 private:
     std::atomic<bool> cancel_{false};
+    // Read on the receiver's thread only, where the job is also destroyed.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::unique_ptr<QThread> thread_;
 };
 

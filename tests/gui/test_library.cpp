@@ -233,6 +233,16 @@ private slots:
         QVERIFY2(log.texts().front().endsWith(QStringLiteral("The import was cancelled: the files not counted here were not imported.")),
                  qPrintable(log.texts().front()));
         QCOMPARE(library.Count(), 2);
+
+        // Closed during an import (as a signal to end closes every window), the window ends
+        // it at once, keeps whole batches and says nothing more of it.
+        window.Import({dir_.filePath(QStringLiteral("many")).toStdString()});
+        QTest::qWait(50);
+        window.close();
+        QVERIFY(!window.importing());
+        QTest::qWait(200);
+        QCOMPARE(log.texts().size(), 1);
+        QCOMPARE((library.Count() - 2) % ChartLibrary::kImportBatch, 0);
     }
 };
 
