@@ -37,6 +37,13 @@ constexpr std::array<Column, kReadingLineCount> kValueColumns{{
     {"birth_state", Kind::Text},    {"birth_country", Kind::Text},
 }};
 
+// The value columns, each as the pattern writes it ("%1," or "%1 = ?, ").
+QString EachColumn(const char* pattern) {
+    QString out;
+    for (const Column& c : kValueColumns) out += QString::fromLatin1(pattern).arg(QLatin1String(c.Name));
+    return out;
+}
+
 // Each step brings the schema from its index to the next version, in one transaction with
 // the new user_version. A later version appends its step; none is ever changed.
 const char* const kMigrations[] = {
@@ -406,17 +413,11 @@ std::optional<LibraryAdded> ChartLibrary::Add(const ReadingTexts& values, const 
     const QString identity = JoinedValues(values);
     const QString now = Now();
     QSqlQuery q(db_);
-    static const QString insert = [] {
-        QString columns, marks;
-        for (const Column& c : kValueColumns) {
-            columns += QLatin1String(c.Name) + QLatin1Char(',');
-            marks += QStringLiteral("?,");
-        }
-        return QStringLiteral("INSERT INTO chart (%1 identity, name_key, place_key, search_key, moment,"
-                              " sky_positions, sky_ayanamsa, sky_node, added, changed, reading_file)"
-                              " VALUES (%2 ?,?,?,?,?,?,?,?,?,?,?) ON CONFLICT(identity) DO NOTHING")
-            .arg(columns, marks);
-    }();
+    static const QString insert =
+        QStringLiteral("INSERT INTO chart (%1 identity, name_key, place_key, search_key, moment,"
+                       " sky_positions, sky_ayanamsa, sky_node, added, changed, reading_file)"
+                       " VALUES (%2 ?,?,?,?,?,?,?,?,?,?,?) ON CONFLICT(identity) DO NOTHING")
+            .arg(EachColumn("%1,"), QStringLiteral("?,").repeated(kValueColumns.size()));
     q.prepare(insert);
     BindValues(q, values);
     const QVariant none(QMetaType::fromType<int>());
@@ -501,13 +502,9 @@ std::optional<std::vector<qint64>> ChartLibrary::Search(const QString& text, Lib
 }
 
 std::optional<LibraryChart> ChartLibrary::Chart(qint64 id) {
-    static const QString select = [] {
-        QString columns;
-        for (const Column& c : kValueColumns) columns += QLatin1String(c.Name) + QLatin1Char(',');
-        return QStringLiteral("SELECT %1 sky_positions, sky_ayanamsa, sky_node, added, changed, note,"
-                              " reading_file IS NOT NULL FROM chart WHERE id = ?")
-            .arg(columns);
-    }();
+    static const QString select = QStringLiteral("SELECT %1 sky_positions, sky_ayanamsa, sky_node, added, changed, note,"
+                                                 " reading_file IS NOT NULL FROM chart WHERE id = ?")
+                                      .arg(EachColumn("%1,"));
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(select);
@@ -570,14 +567,11 @@ bool ChartLibrary::SetNote(qint64 id, const QString& note) {
 }
 
 LibraryChange ChartLibrary::SetValues(qint64 id, const ReadingTexts& values) {
-    static const QString update = [] {
-        QString sets;
-        for (const Column& c : kValueColumns) sets += QLatin1String(c.Name) + QStringLiteral(" = ?, ");
-        // The file it came from no longer stands for the chart once its values changed.
-        return QStringLiteral("UPDATE chart SET %1 identity = ?, name_key = ?, place_key = ?, search_key = ?, moment = ?,"
-                              " reading_file = CASE WHEN identity = ? THEN reading_file END, changed = ? WHERE id = ?")
-            .arg(sets);
-    }();
+    // The file it came from no longer stands for the chart once its values changed.
+    static const QString update =
+        QStringLiteral("UPDATE chart SET %1 identity = ?, name_key = ?, place_key = ?, search_key = ?, moment = ?,"
+                       " reading_file = CASE WHEN identity = ? THEN reading_file END, changed = ? WHERE id = ?")
+            .arg(EachColumn("%1 = ?, "));
     QSqlQuery q(db_);
     q.prepare(update);
     BindValues(q, values);
