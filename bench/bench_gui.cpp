@@ -29,9 +29,9 @@
 #include "app/gui/frmMain.h"
 #include "TestSupport.h"
 #include "io/gui/OutputCommands.h"
-#include "ui/ChartCanvas.h"
-#include "ui/MDI.h"
-#include "ui/frmDisplay.h"
+#include "ui/drawing/ChartCanvas.h"
+#include "ui/window/MDI.h"
+#include "ui/views/frmDisplay.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -13,11 +13,11 @@
 #include "chart/PositionText.h"
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
-#include "ui/ChartCanvas.h"
-#include "ui/DashaModel.h"
-#include "ui/Fonts.h"
-#include "ui/ReadingTexts.h"
-#include "ui/Seams.h"
+#include "ui/drawing/ChartCanvas.h"
+#include "ui/views/DashaModel.h"
+#include "ui/drawing/Fonts.h"
+#include "ui/views/ReadingTexts.h"
+#include "ui/dialogs/Seams.h"
 
 namespace velakor {
 namespace {

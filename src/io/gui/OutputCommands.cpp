@@ -19,8 +19,8 @@
 #include "io/JpegNames.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
-#include "ui/Seams.h"
-#include "ui/ViewPainter.h"
+#include "ui/dialogs/Seams.h"
+#include "ui/drawing/ViewPainter.h"
 
 namespace velakor {
 namespace {
@@ -36,17 +36,23 @@ void SaveFailed(QWidget* parent, const QString& name, const QString& reason = QS
     ShowMessage(parent, text, BoxIcon::Critical, QStringLiteral("Velakor"));
 }
 
-// Draws the view onto the printer's page (or the PDF writer's), as large as the page allows
-// and centred, in the device's own dots. False when the device could not be painted on.
-bool PaintViewOnPage(QPaintDevice& device, QWidget& view) {
+// Draws the pages onto the printer's paper (or the PDF writer's), each as large as the paper
+// allows and centred, in the device's own dots. False when the device could not be painted on.
+bool PaintPagesOnPaper(QPagedPaintDevice& device, const PrintedPages& pages) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const QRect page = painter.viewport();
-    const double scale = std::min(page.width() / double(view.width()), page.height() / double(view.height()));
-    painter.translate(page.x() + (page.width() - view.width() * scale) / 2,
-                      page.y() + (page.height() - view.height() * scale) / 2);
-    painter.scale(scale, scale);
-    PaintViewAsVectors(painter, view);
+    for (int i = 0; i < pages.Count; ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        const QRect paper = painter.viewport();
+        const QSize size = pages.Size;
+        const double scale = std::min(paper.width() / double(size.width()), paper.height() / double(size.height()));
+        painter.save();
+        painter.translate(paper.x() + (paper.width() - size.width() * scale) / 2,
+                          paper.y() + (paper.height() - size.height() * scale) / 2);
+        painter.scale(scale, scale);
+        pages.Paint(painter, i);
+        painter.restore();
+    }
     return painter.end();
 }
 
@@ -173,18 +179,28 @@ void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfNam
     }
 }
 
-bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
+bool PrintPagesOf(QWidget* parent, const PrintedPages& pages, QPrinter& printer, const QString& pdfName) {
     CommonDialog cd(parent);
     SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart.pdf"));
-    if (view) {
-        printer.setPageOrientation(view->width() > view->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!pages.Size.isEmpty()) {
+        printer.setPageOrientation(pages.Size.width() > pages.Size.height() ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait);
     }
     if (!cd.ShowPrinter(printer)) return false;
-    if (!view) return false;
+    if (pages.Size.isEmpty() || pages.Count < 1 || !pages.Paint) return false;
 
     return PrintWhole(
-        parent, printer, [view](QPagedPaintDevice& device) { return PaintViewOnPage(device, *view); },
+        parent, printer, [&pages](QPagedPaintDevice& device) { return PaintPagesOnPaper(device, pages); },
         QStringLiteral("The chart could not be printed."));
+}
+
+bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
+    PrintedPages pages;
+    if (view) {
+        pages.Size = view->size();
+        pages.Paint = [view](QPainter& painter, int) { PaintViewAsVectors(painter, *view); };
+    }
+    return PrintPagesOf(parent, pages, printer, pdfName);
 }
 
 bool PrintWhole(QWidget* parent, QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint,
