@@ -15,9 +15,12 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <sys/mount.h>
 
 #include "ReadingFiles.h"
+#include "SmallDisk.h"
 #include "library/ChartLibrary.h"
+#include "library/ReadingCheck.h"
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
 #include "ui/library/LibraryWindow.h"
@@ -243,6 +246,33 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(log.texts().size(), 1);
         QCOMPARE((library.Count() - 2) % ChartLibrary::kImportBatch, 0);
+    }
+
+    // The program's own library on a read-only disk is still shown, with a word that
+    // nothing can be changed in it.
+    void readOnlyDiskLibraryIsShown() {
+        const test::SmallDisk disk(dir_.filePath(QStringLiteral("disk")).toStdString(), "size=1m");
+        if (!disk.mounted()) QSKIP("no file system of the test's own can be mounted here");
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("disk")).toLocal8Bit());
+        {
+            LibraryOpening own = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own);
+            QVERIFY(own.Library);
+            QVERIFY(own.Library->Add(CheckReadingBytes(test::ReadingBytes(test::DelhiForm())).Values, nullptr));
+        }
+        QCOMPARE(::mount(nullptr, dir_.filePath(QStringLiteral("disk")).toLocal8Bit().constData(), nullptr,
+                         MS_REMOUNT | MS_RDONLY, nullptr),
+                 0);
+        MessageLog log;
+        Program program;
+        frmMain form{program};
+        LibraryWindow* window = form.ShowLibrary();
+        qputenv("XDG_DATA_HOME", home);
+        QVERIFY(window);
+        QCOMPARE(window->table()->model()->rowCount(), 1);
+        QCOMPARE(log.texts().size(), 1);
+        QVERIFY2(log.texts().front().startsWith(QStringLiteral("The chart library can only be read.")),
+                 qPrintable(log.texts().front()));
     }
 };
 
