@@ -225,6 +225,7 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("barImport"));
+    progress_->setAccessibleName(QStringLiteral("Import progress"));
     progress_->hide();
     cancelImport_ = button("cmdCancelImport", "Ca&ncel Import");
     cancelImport_->hide();
