@@ -240,7 +240,6 @@ private slots:
         // Closed during an import (as a signal to end closes every window), the window ends
         // it at once, keeps whole batches and says nothing more of it.
         window.Import({dir_.filePath(QStringLiteral("many")).toStdString()});
-        QTest::qWait(50);
         window.close();
         QVERIFY(!window.importing());
         QTest::qWait(200);
