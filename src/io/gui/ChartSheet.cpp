@@ -263,6 +263,7 @@ bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, Chart
 
 bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour) {
     CommonDialog cd(parent);
+    cd.Kind = FileKind::Pdfs;
     cd.Filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
     cd.DefaultExt = QStringLiteral("pdf");
     cd.DialogTitle = QStringLiteral("Export Chart Sheet as PDF");

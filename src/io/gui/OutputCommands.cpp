@@ -59,8 +59,9 @@ bool PaintPagesOnPaper(QPagedPaintDevice& device, const PrintedPages& pages) {
 // Asks for a file to save into, starting from LastSaveFileName with the dialog's own
 // extension (a report is never proposed over a reading); on OK remembers the name.
 std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view filter, std::string_view ext,
-                                   std::string_view title) {
+                                   std::string_view title, FileKind kind) {
     CommonDialog cd(parent);
+    cd.Kind = kind;
     cd.Filter = Q(filter);
     cd.DefaultExt = Q(ext);
     cd.DialogTitle = Q(title);
@@ -80,7 +81,7 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
 }
 
 bool SaveReadingAs(QWidget* parent, Program& p) {
-    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
+    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle, FileKind::Readings);
     if (!name) return false;
     // Text pasted into the form can hold what the file cannot keep: say what would be lost.
     const std::vector<LostCharacters> lost = FindLostCharacters(p.Birth);
@@ -92,7 +93,7 @@ bool SaveReadingAs(QWidget* parent, Program& p) {
 QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
 
 void ExportReportAs(QWidget* parent, Program& p) {
-    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle);
+    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle, FileKind::Reports);
     if (!name) return;
     const std::string text = ReportFileBytes(p.Birth, p.Texts, LocaleMonthName(p.Birth.BirthMonth).toStdString());
     WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
@@ -128,6 +129,7 @@ std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current
 
 void SaveChartPictureAs(QWidget* parent, const QPixmap& picture) {
     CommonDialog cd(parent);
+    cd.Kind = FileKind::Pictures;
     cd.DefaultExt = Q(kJpegDefaultExtension);
     cd.Filter = Q(kJpegFilter);
     if (!cd.ShowSave() || cd.FileName.isEmpty()) return;
@@ -170,12 +172,13 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
 
 void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName) {
     cd.Flags = kNoPageNums | kDisablePrintToFile;
+    cd.Kind = FileKind::Pdfs;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Nothing to print to: offer a PDF file rather than a dialog that can only fail.
         cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
         printer.setOutputFormat(QPrinter::PdfFormat);
         if (printer.outputFileName().isEmpty())
-            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(defaultName) : pdfName);
+            printer.setOutputFileName(pdfName.isEmpty() ? defaultName : pdfName);
     }
 }
 

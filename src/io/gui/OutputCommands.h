@@ -75,8 +75,8 @@ bool PrintPagesOf(QWidget* parent, const PrintedPages& pages, QPrinter& printer,
 bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
 
 // The print dialog's flags for one page: no page numbers, and no print to file unless there
-// is no printer at all; then the printer writes a PDF file, pdfName or defaultName in the home
-// folder at first.
+// is no printer at all; then the printer writes a PDF file, pdfName or defaultName (in the
+// folder of the PDFs, see CommonDialog) at first.
 void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName);
 
 // Paints onto the printer, or, where the printer writes a PDF file, onto a PDF made whole in

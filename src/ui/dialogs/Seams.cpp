@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "ui/settings/ProgramSettings.h"
@@ -106,17 +107,22 @@ void SetQuestionHandler(QuestionHandler handler) { QuestionOverride() = std::mov
 void SetDialogHandler(DialogHandler handler) { DialogOverride() = std::move(handler); }
 
 void CommonDialog::StartInLastFolder(QPrinter* printer) {
-    const QString last = ProgramSettings::LastFolder();
-    // Without a remembered folder, a proposed name's own folder is where to look.
     const QString proposed = printer ? printer->outputFileName() : FileName;
     const QFileInfo info(proposed);
-    if (last.isEmpty()) {
-        if (InitDir.isEmpty() && !proposed.isEmpty() && info.path() != QLatin1String(".")) InitDir = info.absolutePath();
-        return;
+    QString folder = ProgramSettings::LastFolder(Kind);
+    if (folder.isEmpty()) {
+        // Nothing of this kind chosen yet: a proposed name's own folder (the reading saved
+        // last, a PDF beside its reading), else the user's documents.
+        if (!proposed.isEmpty() && info.path() != QLatin1String(".")) {
+            InitDir = info.absolutePath();
+            return;
+        }
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     }
-    InitDir = last;
+    InitDir = folder;
     if (proposed.isEmpty()) return;
-    const QString moved = QDir(last).filePath(info.fileName());
+    const QString moved = QDir(folder).filePath(info.fileName());
     if (printer) {
         printer->setOutputFileName(moved);
     } else {
@@ -128,7 +134,7 @@ void CommonDialog::RememberFolder(QPrinter* printer) const {
     const QString chosen =
         printer ? (printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString()) : FileName;
     if (!chosen.isEmpty())
-        ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(QFileInfo(chosen).absolutePath()));
+        ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(Kind, QFileInfo(chosen).absolutePath()));
 }
 
 bool CommonDialog::ShowOpen() {
@@ -147,10 +153,10 @@ bool CommonDialog::ShowSave() {
 
 bool CommonDialog::ShowFolder() {
     if (DialogOverride()) return DialogOverride()(*this, DialogKind::Folder, nullptr);
-    const QString start = FileName.isEmpty() ? ProgramSettings::LastFolder() : FileName;
+    const QString start = FileName.isEmpty() ? ProgramSettings::LastFolder(Kind) : FileName;
     FileName = QFileDialog::getExistingDirectory(parent_, DialogTitle, start);
     if (FileName.isEmpty()) return false;
-    ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(FileName));
+    ProgramSettings::ReportNotStored(parent_, ProgramSettings::SetLastFolder(Kind, FileName));
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/settings/ProgramSettings.h"
+
 class QWidget;
 class QPrinter;
 
@@ -45,9 +47,10 @@ enum DialogFlag : unsigned {
 // The common dialog: set its properties, then ShowOpen, ShowSave or ShowPrinter.
 // Each returns false when the user cancels (FileName is then left empty for open/save).
 //
-// Every dialog starts in the folder the user last chose a file in (when one is remembered):
-// a proposed FileName keeps its own name there, and a printer's PDF file goes there too.
-// The folder of the file chosen becomes the one remembered.
+// Every dialog starts in the folder where a file of its Kind was last chosen, and the first
+// time in the user's documents folder: a proposed FileName keeps its own name there, and a
+// printer's PDF file goes there too. The folder of the file chosen becomes the one
+// remembered for its kind.
 class CommonDialog {
 public:
     QString Filter;      // "Description (*.ext)|*.ext"
@@ -57,6 +60,7 @@ public:
     QStringList FileNames;  // open with kAllowMultiSelect: every file chosen (FileName the first)
     QString InitDir;  // the folder the dialog opens in; set by Show* from the remembered one
     unsigned Flags = 0;
+    FileKind Kind = FileKind::Readings;
 
     explicit CommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
     bool ShowOpen();

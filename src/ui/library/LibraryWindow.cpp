@@ -560,6 +560,7 @@ void LibraryWindow::ExportSelected() {
     const std::vector<qint64> ids = SelectedIds();
     if (ids.empty()) return;
     CommonDialog cd(this);
+    cd.Kind = FileKind::LibraryExports;
     cd.DialogTitle = QStringLiteral("Export the charts as readings into a folder");
     if (!cd.ShowFolder()) return;
     const QDir folder(cd.FileName);

@@ -125,18 +125,33 @@ QString ProgramSettings::SaveReading(const ReadingOptions& o) {
     return Store(*s);
 }
 
-QString ProgramSettings::LastFolder() {
+namespace {
+
+QString FolderKey(FileKind kind) {
+    switch (kind) {
+        case FileKind::Readings: return QStringLiteral("Files/Readings");
+        case FileKind::Pictures: return QStringLiteral("Files/Pictures");
+        case FileKind::Reports: return QStringLiteral("Files/Reports");
+        case FileKind::Pdfs: return QStringLiteral("Files/Pdfs");
+        case FileKind::LibraryExports: return QStringLiteral("Files/LibraryExports");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString ProgramSettings::LastFolder(FileKind kind) {
     const std::unique_ptr<QSettings> s = Open();
     if (!s || s->status() != QSettings::NoError) return {};
-    const QString folder = s->value(QStringLiteral("Files/LastFolder")).toString();
+    const QString folder = s->value(FolderKey(kind)).toString();
     return !folder.isEmpty() && QDir(folder).exists() ? folder : QString();
 }
 
-QString ProgramSettings::SetLastFolder(const QString& folder) {
+QString ProgramSettings::SetLastFolder(FileKind kind, const QString& folder) {
     QString failure;
     const std::unique_ptr<QSettings> s = OpenToStore(failure);
     if (!s) return failure;
-    s->setValue(QStringLiteral("Files/LastFolder"), folder);
+    s->setValue(FolderKey(kind), folder);
     return Store(*s);
 }
 

@@ -1,7 +1,7 @@
 // What the program remembers per user between runs, in the platform's usual place
 // (QSettings under the program's organisation and application names): the sky, the chart
 // style and colour, the status bar, the dasha's year and the sunrise rule, and the last
-// folder of the file dialogs.
+// folder of each kind of file.
 //
 // Only the program keeps settings: without an organisation name (a window made outside the
 // program, as in a test) nothing is read or written and the defaults hold. A missing,
@@ -23,6 +23,10 @@ class QWidget;
 
 namespace velakor {
 
+// The kinds of file the program's dialogs open and save; each kind keeps a folder of its own,
+// so that saving a picture does not send the next reading's dialog to the pictures.
+enum class FileKind { Readings, Pictures, Reports, Pdfs, LibraryExports };
+
 struct ViewSettings {
     SkyChoice Sky;  // the program's defaults: the built-in formulas
     ChartStyle Style = ChartStyle::North;
@@ -40,9 +44,10 @@ public:
     static void LoadReading(ReadingOptions& o);
     static QString SaveReading(const ReadingOptions& o);
 
-    // The folder the file dialogs open in; empty when none is remembered.
-    static QString LastFolder();
-    static QString SetLastFolder(const QString& folder);
+    // The folder the file dialogs of a kind open in; empty when none is remembered (or it is
+    // gone).
+    static QString LastFolder(FileKind kind);
+    static QString SetLastFolder(FileKind kind, const QString& folder);
 
     // The settings file where the platform keeps one as a file (Linux:
     // ~/.config/Velakor/Velakor.conf); empty elsewhere and without an organisation name.

@@ -9,14 +9,18 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
+#include <map>
 
 #include "app/Calculation.h"
 #include "support/PdfPages.h"
 #include "io/ReadingFile.h"
 #include "ui/window/MDI.h"
+#include "ui/window/ViewSources.h"
+#include "ui/window/ViewTable.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/dialogs/Seams.h"
@@ -140,31 +144,56 @@ private slots:
         QVERIFY(QFile::exists(dir_.filePath("asha_001.jpg")));
     }
 
-    // Every page and picture says whose chart it is, when and where, and which sky.
-    void printAndPictureTakeTheViewOnShow_data() {
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QStringList>("texts");  // on the page and in the view the picture is taken of
-        const QString builtin = QStringLiteral("Built-in formulas, Rahu one degree behind the mean node");
+    // Every view of the table: it opens from its menu entry and from its shortcut, its page,
+    // its picture and its printed page say whose chart it is and from which sky, and it is
+    // filled again when the sky or the chart changes while it is on show.
+    void everyViewOfTheTable_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("texts");  // more that its page and print must show
         const QString who = QStringLiteral("Asha Rao \u2014 Bangalore, Karnataka, India");
         const QString born = QStringLiteral("Born 2000-03-01 at 10:00, UTC+05:30");
-        QTest::newRow("natal chart") << QStringList{}
-                                     << QStringList{"Name: Asha Rao", "City: Bangalore", "Date of Birth: March 1, 2000",
-                                                    "Rashi (D1), North Indian \u2014 " + builtin};
-        QTest::newRow("navamsa, South Indian, in colour")
-            << QStringList{"mnuSouth", "mnuColorOn", "mnuSub_Navamsa"}
-            << QStringList{"Name: Asha Rao", "Navamsa (D9), South Indian \u2014 " + builtin};
-        QTest::newRow("dasha") << QStringList{"mnuDasha"}
-                               << QStringList{"Vimshottari Dasha \u2014 " + builtin, who, born};
-        QTest::newRow("panchanga in the precise sky")
-            << QStringList{"mnuPreciseSky", "mnuPanchanga"}
-            << QStringList{"Panchanga \u2014 Precise (JPL ephemeris), Lahiri, mean node", who, born};
+        const std::map<QString, QStringList> more{
+            {"mnuChart", {"City: Bangalore", "Date of Birth: March 1, 2000", "Rashi (D1), North Indian \u2014 Built-in"}},
+            {"mnuSub_Navamsa", {"Navamsa (D9), North Indian \u2014 Built-in"}},
+            {"mnuDasha", {"Vimshottari Dasha \u2014 Built-in", who, born}},
+            {"mnuPanchanga", {"Panchanga \u2014 Built-in", who, born}},
+            {"mnuMatching", {"Meera Iyer"}}};
+        for (std::size_t row = 0; row < ViewTable().size(); ++row) {
+            const QString name = QString::fromLatin1(ViewTable()[row].Name);
+            const auto extra = more.find(name);
+            QTest::newRow(ViewTable()[row].Name) << int(row) << (extra == more.end() ? QStringList() : extra->second);
+        }
     }
-    void printAndPictureTakeTheViewOnShow() {
-        QFETCH(QStringList, chosen);
+    void everyViewOfTheTable() {
+        QFETCH(int, row);
         QFETCH(QStringList, texts);
+        const ViewRow& r = ViewTable()[std::size_t(row)];
+        const QString name = QString::fromLatin1(r.Name);
         QTemporaryDir dir;
-        emit frame_->frameActivated();
-        for (const QString& name : chosen) frame_->findChild<QAction*>(name)->trigger();
+        FormValues partner = Form();
+        partner.Name = "Meera Iyer";
+        partner.Year = 1998;
+        frame_->sources().setPartner(partner, false);
+
+        frame_->findChild<QAction*>(name)->trigger();
+        QCOMPARE(frame_->viewName(), name);
+        if (r.Shortcut.key() != Qt::Key_unknown) {
+            frame_->ShowView(row == 0 ? 1 : 0);
+            frame_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(frame_));
+            QTest::keySequence(frame_, QKeySequence(r.Shortcut));
+            QCOMPARE(frame_->viewName(), name);
+        }
+        QVERIFY(frame_->viewOnShow()->isVisible());
+        const auto shown = [this] {
+            QStringList lines;
+            for (const QLabel* label : frame_->viewOnShow()->findChildren<QLabel*>())
+                if (label->isVisibleTo(frame_->viewOnShow())) lines << label->text();
+            return lines.join('\n');
+        };
+        texts << "Asha Rao";
+        for (const QString& text : texts) QVERIFY2(shown().contains(text), qPrintable(text + " not shown:\n" + shown()));
+        QVERIFY2(shown().contains("built-in formulas", Qt::CaseInsensitive), qPrintable(shown()));
 
         // The page: one, drawn with its text.
         answers_ << dir.filePath("chart.pdf");
@@ -172,13 +201,9 @@ private slots:
         const testing::PdfSummary pdf = testing::ReadPdf(dir.filePath("chart.pdf"));
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.pageSize.width() > pdf.pageSize.height());
-        QStringList shown;
-        for (const QLabel* label : frame_->viewOnShow()->findChildren<QLabel*>())
-            if (label->isVisibleTo(frame_->viewOnShow())) shown << label->text();
-        for (const QString& text : texts) {
+        for (const QString& text : texts)
             QVERIFY2(pdf.text.simplified().contains(text), qPrintable(text + " not on the page:\n" + pdf.text));
-            QVERIFY2(shown.join('\n').contains(text), qPrintable(text + " not in the picture:\n" + shown.join('\n')));
-        }
+        QVERIFY2(pdf.text.simplified().contains("built-in formulas", Qt::CaseInsensitive), qPrintable(pdf.text));
         QVERIFY(messages_.isEmpty());
 
         // The picture: the view on show, not the natal display behind it.
@@ -186,43 +211,69 @@ private slots:
         Action("mnuSaveAsJpeg")->trigger();
         const QImage jpeg = QImage(dir.filePath("chart.jpg")).convertToFormat(QImage::Format_RGB32);
         auto distance = [&](QWidget* view) {
-            const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage page = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
             qint64 sum = 0;
             for (int y = 0; y < jpeg.height(); y += 3)
-                for (int x = 0; x < jpeg.width(); x += 3)
-                    sum += qAbs(qGray(jpeg.pixel(x, y)) - qGray(shown.pixel(x, y)));
+                for (int x = 0; x < jpeg.width(); x += 3) sum += qAbs(qGray(jpeg.pixel(x, y)) - qGray(page.pixel(x, y)));
             return sum;
         };
         QCOMPARE(jpeg.size(), frame_->viewOnShow()->size());
         if (frame_->viewOnShow() != frame_->display())
             QVERIFY(distance(frame_->viewOnShow()) * 4 < distance(frame_->display()));
 
-        // Cancelled: nothing printed.
-        frame_->TB_ButtonClick(QStringLiteral("Print"));
-        QCOMPARE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).size(), 1);
+        // Another sky, then another chart, while the view is on show: it is filled again.
+        Action("mnuPreciseSky")->trigger();
+        QCOMPARE(frame_->viewName(), name);
+        QVERIFY2(shown().contains("Precise (JPL ephemeris)"), qPrintable(shown()));
+        FormValues other = Form();
+        other.Name = "Kavya Menon";
+        RunCalculation(program_, other);
+        frame_->WriteChart();
+        QVERIFY2(shown().contains("Kavya Menon"), qPrintable(shown()));
+        QVERIFY(!shown().contains("Asha Rao"));
     }
 
-    // Every file dialog opens in the folder last chosen, and the folder of the file chosen
-    // is remembered for the next.
-    void everyDialogStartsInTheLastFolder_data() {
-        QTest::addColumn<QString>("command");  // an action of the window, or "open"
-        QTest::addColumn<QString>("answer");   // the file chosen in the dialog
-        for (const char* command : {"mnuSaveAs", "mnuSaveAsJpeg", "mnuExport", "mnuPrint", "mnuPrintSheet",
-                                    "mnuExportSheet", "open"})
-            QTest::newRow(command) << command << QStringLiteral("chosen.pdf");
+    void printCancelledPrintsNothing() {
+        QTemporaryDir dir;
+        frame_->TB_ButtonClick(QStringLiteral("Print"));
+        QVERIFY(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).isEmpty());
+        QVERIFY(initialFolders_.size() == 1);
     }
-    void everyDialogStartsInTheLastFolder() {
+
+    // Every file dialog opens where a file of its kind was last chosen (the user's documents
+    // folder the first time), and the folder of the file chosen is remembered for its kind
+    // alone: a picture saved elsewhere never sends the next reading's dialog there.
+    void everyDialogStartsInTheFolderOfItsKind_data() {
+        QTest::addColumn<QString>("command");  // an action of the window, or "open"
+        QTest::addColumn<int>("kind_");
+        QTest::newRow("save reading") << "mnuSaveAs" << int(FileKind::Readings);
+        QTest::newRow("open reading") << "open" << int(FileKind::Readings);
+        QTest::newRow("match with a reading") << "mnuMatch" << int(FileKind::Readings);
+        QTest::newRow("JPEG") << "mnuSaveAsJpeg" << int(FileKind::Pictures);
+        QTest::newRow("text report") << "mnuExport" << int(FileKind::Reports);
+        QTest::newRow("print") << "mnuPrint" << int(FileKind::Pdfs);
+        QTest::newRow("print sheet") << "mnuPrintSheet" << int(FileKind::Pdfs);
+        QTest::newRow("sheet as PDF") << "mnuExportSheet" << int(FileKind::Pdfs);
+    }
+    void everyDialogStartsInTheFolderOfItsKind() {
         QFETCH(QString, command);
-        QFETCH(QString, answer);
-        // The remembered folder lives in the settings, which only a named program keeps: kept
+        QFETCH(int, kind_);
+        const auto kind = static_cast<FileKind>(kind_);
+        const FileKind other = kind == FileKind::Pictures ? FileKind::Readings : FileKind::Pictures;
+        // The remembered folders live in the settings, which only a named program keeps: kept
         // here in a folder of the test's own, for this test only.
-        QTemporaryDir config, last, next;
+        QTemporaryDir config, home, elsewhere, last, next;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QDir(home.path()).mkdir(QStringLiteral("Documents"));
         QCoreApplication::setOrganizationName(QStringLiteral("velakor-tests"));
-        const auto unnamed = qScopeGuard([] { QCoreApplication::setOrganizationName(QString()); });
-        ProgramSettings::SetLastFolder(last.path());
-        // A reading saved elsewhere before proposes its name, in the last folder.
-        program_.LastSaveFileName = QDir::temp().filePath("asha.vlj").toStdString();
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::setOrganizationName(QString());
+            qputenv("HOME", savedHome);
+        });
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(documents, QDir(home.path()).filePath(QStringLiteral("Documents")));
         auto run = [&] {
             if (command == QLatin1String("open")) {
                 OpenReading(frame_, FormValues{}, nullptr);
@@ -230,13 +281,22 @@ private slots:
                 Action(qPrintable(command))->trigger();
             }
         };
-        run();  // cancelled
-        QCOMPARE(initialFolders_, QStringList{last.path()});
-        if (!initialNames_.constFirst().isEmpty()) QCOMPARE(QFileInfo(initialNames_.constFirst()).path(), last.path());
-
-        answers_ << QDir(next.path()).filePath(answer);
+        run();  // the first time: the documents folder; cancelled
+        QCOMPARE(initialFolders_, QStringList{documents});
+        ProgramSettings::SetLastFolder(other, elsewhere.path());
         run();
-        QCOMPARE(ProgramSettings::LastFolder(), next.path());
+        QCOMPARE(initialFolders_.last(), documents);
+        ProgramSettings::SetLastFolder(kind, last.path());
+        // A reading saved elsewhere before proposes its name, in the kind's folder.
+        program_.LastSaveFileName = QDir::temp().filePath("asha.vlj").toStdString();
+        run();
+        QCOMPARE(initialFolders_.last(), last.path());
+        if (!initialNames_.last().isEmpty()) QCOMPARE(QFileInfo(initialNames_.last()).path(), last.path());
+
+        answers_ << QDir(next.path()).filePath(QStringLiteral("chosen.pdf"));
+        run();
+        QCOMPARE(ProgramSettings::LastFolder(kind), next.path());
+        QCOMPARE(ProgramSettings::LastFolder(other), elsewhere.path());
         run();
         QCOMPARE(initialFolders_.last(), next.path());
     }

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStatusBar>
@@ -25,6 +26,7 @@
 #include <memory>
 
 #include "app/Calculation.h"
+#include "app/gui/frmMain.h"
 #include "chart/DivisionalCharts.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/drawing/ChartCanvas.h"
@@ -774,6 +776,44 @@ private slots:
                 actual << (a->menu() ? a->menu()->objectName() : a->objectName()) + "=" + a->text();
         }
         QCOMPARE(actual, entries);
+    }
+
+    // A keyboard drives every menu: each entry the program added has an access key of its
+    // own in its menu (Alt and the letter then choose it, rather than only moving the
+    // highlight); the captions the program was given keep theirs exactly as written, shared
+    // keys and all. The chart window's menus and the main form's.
+    void accessKeysAreUniqueInEachMenu() {
+        static const QSet<QString> given{
+            "&File", "&New", "Save &As", "Save As &JPEG", "&Export Chart As Text", "&Print", "&Back", "E&xit",
+            "&View", "&Toolbar", "&Status Bar", "&Chart Style", "&North Indian", "&South Indian", "&Natal Indian",
+            "Colo&r Style", "O&n", "O&ff", "&Chart", "&Divisional Charts", "&Hora", "&Drekkana", "&Sapthamsa",
+            "&Navamsa", "&D&asamsa", "D&wadasamsa", "&Help", "&Online Help", "&Visit Us Online",
+            "Check for Software &Update", "&About Software", "Make Money &Online", "Get My &Rasi Chart", "&Exit"};
+        MDI* frame = Open(DelhiRecord(9, 5));
+        frmMain form(program_);
+        QStringList faults;
+        const auto walk = [&](const QString& where, const QList<QAction*>& actions, auto&& self) -> void {
+            QMap<int, QStringList> byKey;
+            for (QAction* a : actions) {
+                if (a->isSeparator()) continue;
+                const QKeySequence key = QKeySequence::mnemonic(a->text());
+                if (key.isEmpty()) {
+                    if (!given.contains(a->text())) faults << where + ": no access key in \"" + a->text() + "\"";
+                } else {
+                    byKey[key[0].toCombined()] << a->text();
+                }
+                if (a->menu()) self(where + " > " + QString(a->text()).remove('&'), a->menu()->actions(), self);
+            }
+            for (const QStringList& captions : byKey) {
+                if (captions.size() < 2) continue;
+                bool allGiven = true;
+                for (const QString& c : captions) allGiven = allGiven && given.contains(c);
+                if (!allGiven) faults << where + ": one access key for " + captions.join(", ");
+            }
+        };
+        walk("chart window", frame->menuBar()->actions(), walk);
+        walk("main form", form.menuBar()->actions(), walk);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     void menuBarOrder() {

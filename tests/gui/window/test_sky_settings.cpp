@@ -148,11 +148,11 @@ private slots:
     // The file dialogs open where the user last chose a file, while that folder exists.
     void lastFolderIsRemembered() {
         const test::TempFolder folder;
-        QCOMPARE(ProgramSettings::LastFolder(), QString());
-        ProgramSettings::SetLastFolder(QString::fromStdString(folder.str()));
-        QCOMPARE(ProgramSettings::LastFolder(), QString::fromStdString(folder.str()));
-        ProgramSettings::SetLastFolder(QString::fromStdString(folder / "gone"));
-        QCOMPARE(ProgramSettings::LastFolder(), QString());
+        QCOMPARE(ProgramSettings::LastFolder(FileKind::Readings), QString());
+        ProgramSettings::SetLastFolder(FileKind::Readings, QString::fromStdString(folder.str()));
+        QCOMPARE(ProgramSettings::LastFolder(FileKind::Readings), QString::fromStdString(folder.str()));
+        ProgramSettings::SetLastFolder(FileKind::Readings, QString::fromStdString(folder / "gone"));
+        QCOMPARE(ProgramSettings::LastFolder(FileKind::Readings), QString());
     }
 
     void corruptSettingsGiveTheDefaults_data() {
