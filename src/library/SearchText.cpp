@@ -18,7 +18,9 @@ QString FoldForSearch(const QString& text) {
 }
 
 QStringList SearchWords(const QString& typed) {
-    return FoldForSearch(typed).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words = FoldForSearch(typed).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    return words;
 }
 
 }  // namespace velakor

@@ -12,8 +12,8 @@ namespace velakor {
 QString FoldForSearch(const QString& text);
 
 // What the search box holds, as the words a chart must all contain (folded), in any of its
-// name, city, state and country. Quotes, apostrophes, "%" and "_" are characters like any
-// other.
+// name, city, state and country, each once, in the order typed. Quotes, apostrophes, "%" and
+// "_" are characters like any other.
 QStringList SearchWords(const QString& typed);
 
 }  // namespace velakor

@@ -8,12 +8,18 @@
 #include <QSqlQuery>
 
 #include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <vector>
 
 #include "ReadingFiles.h"
+#include "SmallDisk.h"
 #include "TempFolder.h"
 #include "TestSupport.h"
 #include "library/ChartLibrary.h"
@@ -38,10 +44,14 @@ QStringList Args(std::initializer_list<std::string> args) {
 }
 
 ToolRun RunTool(const char* tool, const QStringList& args, const QByteArray& input = {},
-                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                const std::function<void(QProcess&)>& prepare = nullptr) {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QString::fromUtf8(tool), args);
+    p.setProgram(QString::fromUtf8(tool));
+    p.setArguments(args);
+    if (prepare) prepare(p);
+    p.start();
     p.write(input);
     p.closeWriteChannel();
     p.waitForFinished(120000);
@@ -230,87 +240,287 @@ TEST(LibraryTool, KilledImportKeepsWhatWasCommittedAndARerunAddsTheRest) {
     EXPECT_EQ(rows.size(), std::size_t{kCount});
 }
 
-// Files the tool cannot use are left as they were, with one line on standard error; the
-// library found damaged is set aside and begun anew.
-TEST(LibraryTool, UnusableAndDamagedFiles) {
-    auto makeLibrary = [](const std::string& path, int charts) {
-        LibraryOpening opened = ChartLibrary::Open(QString::fromStdString(path), LibraryFile::Given);
-        ASSERT_TRUE(opened.Library);
-        for (int n = 0; n < charts; ++n) {
-            std::string name = "P";  // appended, not "P" + ...: g++ 12 at -O3 warns falsely about the latter
-            name += std::to_string(n);
-            const CheckedReading r = CheckReadingBytes(test::ReadingBytes(test::DelhiForm(name.c_str())));
-            ASSERT_TRUE(opened.Library->Add(r.Values, nullptr));
+// Charts "P0", "P1"... added straight through the library.
+void MakeLibrary(const std::string& path, int charts) {
+    LibraryOpening opened = ChartLibrary::Open(QString::fromStdString(path), LibraryFile::Given);
+    ASSERT_TRUE(opened.Library) << opened.Error.toStdString();
+    for (int n = 0; n < charts; ++n) {
+        std::string name = "P";  // appended, not "P" + ...: g++ 12 at -O3 warns falsely about the latter
+        name += std::to_string(n);
+        const CheckedReading r = CheckReadingBytes(test::ReadingBytes(test::DelhiForm(name.c_str())));
+        ASSERT_TRUE(opened.Library->Add(r.Values, nullptr));
+    }
+}
+
+// Straight through the driver, past the library's own checks.
+void Sql(const std::string& path, const char* statement) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(QString::fromLatin1(statement)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+void Overwrite(const std::string& path, qint64 at, const QByteArray& bytes) {
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(at);
+    f.write(bytes);
+}
+
+fs::perms Mode(const std::string& path) { return fs::status(path).permissions() & fs::perms::mask; }
+
+// One case of the table below, in a folder of its own.
+struct Hostile {
+    test::TempFolder dir;
+    std::string own = dir / "data/Velakor/Velakor/library.sqlite";  // the program's own library
+    std::string db = dir / "library.sqlite";                       // a library the user names
+    std::string in = dir / "in";                                   // a folder of readings
+    std::unique_ptr<test::SmallDisk> disk;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    bool asNobody = false;  // run as another user, who cannot read what root can
+    QString shell;          // run through sh in the folder of readings: globs give names by their bytes
+    std::map<std::string, std::string> kept;  // files to be left exactly as they were
+    std::string setAside;                     // the damaged own library's bytes, to be kept aside
+
+    Hostile() { env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir / "data")); }
+    void Keep(const std::string& path) { kept[path] = FileBytes(path); }
+    // A small file system of the case's own with a library of one chart in it; false where
+    // none can be mounted.
+    bool LibraryOnOwnDisk(const char* options) {
+        disk = std::make_unique<test::SmallDisk>(dir / "disk", options);
+        db = *disk / "library.sqlite";
+        MakeLibrary(db, 1);
+        return disk->mounted();
+    }
+    void LibraryOnReadOnlyDisk() {
+        if (LibraryOnOwnDisk("size=1m")) {
+            EXPECT_EQ(::mount(nullptr, (dir / "disk").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
         }
-    };
-    // Straight through the driver, past the library's own checks.
-    auto sql = [](const std::string& path, const char* statement) {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-            db.setDatabaseName(QString::fromStdString(path));
-            ASSERT_TRUE(db.open());
-            ASSERT_TRUE(QSqlQuery(db).exec(QString::fromLatin1(statement)));
+    }
+};
+
+QStringList Db(const Hostile& h, std::initializer_list<std::string> args) {
+    return Args({"--db", h.db}) + Args(args);
+}
+
+// Words that every chart of MakeLibrary holds: pieces of "New Delhi" and "India", many times
+// over, and more different ones than SQLite is asked at once.
+std::string ManyWords() {
+    std::string text;
+    for (int round = 0; round < 40; ++round) {
+        for (const std::string word : {"delhi", "india", "new"}) {
+            for (std::size_t from = 0; from < word.size(); ++from) {
+                for (std::size_t n = 1; from + n <= word.size(); ++n) text += word.substr(from, n) + " ";
+            }
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-    };
-    auto overwrite = [](const std::string& path, qint64 at, const QByteArray& bytes) {
-        QFile f(QString::fromStdString(path));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        f.seek(at);
-        f.write(bytes);
-    };
+    }
+    return text;
+}
+
+// What a hostile user, file or disk gets from the tool, and what is left of the library and
+// the user's files after it: one line on standard error says why when the status is 2.
+TEST(LibraryTool, HostileCases) {
+    const std::string reading = test::ReadingBytes(test::DelhiForm("Renée"));
+    const QByteArray garble(3000, '\x5a');
     struct Row {
         const char* name;
-        std::function<void(const std::string&)> make;
-        bool ownLibrary;  // the program's own (no --db)
+        std::function<QStringList(Hostile&)> make;  // sets the case up; the tool's arguments
         int status;
-        const char* err;  // in the one line on standard error
-        bool setAside;
+        const char* err;  // in the one line on standard error; "" when there is none
+        std::function<void(Hostile&, const ToolRun&)> check;
+    };
+    auto lines = [](std::size_t n) { return [n](Hostile&, const ToolRun& run) { EXPECT_EQ(run.lines.size(), n); }; };
+    auto nothingLeftAside = [](Hostile& h, const ToolRun&) {
+        for (const auto& e : fs::directory_iterator(fs::path(h.db).parent_path()))
+            EXPECT_FALSE(e.path().filename().string().starts_with("library.sqlite.damaged-")) << e.path();
     };
     const Row rows[] = {
-        {"newer version", [&](const std::string& p) { makeLibrary(p, 1); sql(p, "PRAGMA user_version=2"); }, false, 2,
-         "made by a newer version of Velakor", false},
-        {"not SQLite, named", [](const std::string& p) { test::WriteBytes(p, "Asha Rao\r\n"); }, false, 2,
-         "it is not a chart library", false},
-        {"another program's database", [&](const std::string& p) { sql(p, "CREATE TABLE t(x)"); },
-         false, 2, "it is not a chart library", false},
-        {"a folder", [](const std::string& p) { fs::create_directories(p); }, false, 2, "not a regular file", false},
-        {"garbled inside", [&](const std::string& p) { makeLibrary(p, 300); overwrite(p, 100, QByteArray(3000, '\x5a')); },
-         false, 0, "was damaged", true},
-        {"own library, not SQLite", [](const std::string& p) { test::WriteBytes(p, std::string(5000, '\x01')); }, true, 0,
-         "was damaged", true},
+        {"export onto the library in use",
+         [](Hostile& h) { MakeLibrary(h.own, 1); h.Keep(h.own); return Args({"export", "1", h.own}); }, 2,
+         "The file belongs to a database", lines(0)},
+        {"export onto its log, made or not",
+         [](Hostile& h) { MakeLibrary(h.db, 1); h.Keep(h.db); return Db(h, {"export", "1", h.db + "-wal"}); }, 2,
+         "The file belongs to a database",
+         [](Hostile& h, const ToolRun&) { EXPECT_TRUE(!fs::exists(h.db + "-wal") || fs::file_size(h.db + "-wal") == 0); }},
+        {"export onto another program's database",
+         [](Hostile& h) {
+             MakeLibrary(h.db, 1);
+             Sql(h.dir / "other.sqlite", "CREATE TABLE t(x)");
+             h.Keep(h.dir / "other.sqlite");
+             return Db(h, {"export", "1", h.dir / "other.sqlite"});
+         },
+         2, "The file belongs to a database", lines(0)},
+        {"--db damaged inside",
+         [&](Hostile& h) { MakeLibrary(h.db, 300); Overwrite(h.db, 100, garble); h.Keep(h.db); return Db(h, {"list"}); }, 2,
+         "it is damaged", nothingLeftAside},
+        {"--db no SQLite file",
+         [](Hostile& h) { test::WriteBytes(h.db, "Asha Rao\r\n"); h.Keep(h.db); return Db(h, {"list"}); }, 2,
+         "it is not a chart library", nothingLeftAside},
+        {"--db another program's database",
+         [](Hostile& h) { Sql(h.db, "CREATE TABLE t(x)"); h.Keep(h.db); return Db(h, {"import", h.in}); }, 2,
+         "it is not a chart library", lines(0)},
+        // Its version says library; its tables do not. Not even the log is switched on.
+        {"--db another program's database of version 1",
+         [](Hostile& h) {
+             Sql(h.db, "CREATE TABLE chart(x)");
+             Sql(h.db, "PRAGMA user_version=1");
+             h.Keep(h.db);
+             return Db(h, {"import", h.in});
+         },
+         2, "it is not a chart library", lines(0)},
+        {"--db negative version",
+         [](Hostile& h) { MakeLibrary(h.db, 1); Sql(h.db, "PRAGMA user_version=-1"); h.Keep(h.db); return Db(h, {"list"}); },
+         2, "it is not a chart library", lines(0)},
+        {"--db newer version",
+         [](Hostile& h) { MakeLibrary(h.db, 1); Sql(h.db, "PRAGMA user_version=2"); h.Keep(h.db); return Db(h, {"list"}); },
+         2, "made by a newer version of Velakor", lines(0)},
+        {"--db a folder", [](Hostile& h) { fs::create_directories(h.db); return Db(h, {"list"}); }, 2,
+         "not a regular file", lines(0)},
+        {"--db naming nothing", [](Hostile&) { return Args({"--db", "", "list"}); }, 2, "--db names no file",
+         [](Hostile& h, const ToolRun&) { EXPECT_FALSE(fs::exists(h.own)); }},
+        {"--db naming no file, to list", [](Hostile& h) { return Db(h, {"list"}); }, 2, "there is no such file",
+         [](Hostile& h, const ToolRun&) { EXPECT_FALSE(fs::exists(h.db)); }},
+        {"own library, no SQLite file",
+         [](Hostile& h) {
+             test::WriteBytes(h.own, std::string(5000, '\x01'));
+             h.setAside = FileBytes(h.own);
+             return Args({"list"});
+         },
+         0, "was damaged", lines(0)},
+        {"own library, damaged inside",
+         [&](Hostile& h) {
+             MakeLibrary(h.own, 300);
+             Overwrite(h.own, 100, garble);
+             h.setAside = FileBytes(h.own);
+             return Args({"list"});
+         },
+         0, "was damaged", lines(0)},
+        {"own library, readable by others",
+         [](Hostile& h) {
+             MakeLibrary(h.own, 1);
+             fs::permissions(fs::path(h.own).parent_path(), fs::perms(0755));
+             fs::permissions(h.own, fs::perms(0644));
+             return Args({"list"});
+         },
+         0, "",
+         [](Hostile& h, const ToolRun& run) {
+             EXPECT_EQ(run.lines.size(), 1u);
+             EXPECT_EQ(Mode(fs::path(h.own).parent_path()), fs::perms(0700));
+             for (const char* file : {"", "-wal", "-shm"})
+                 if (fs::exists(h.own + file)) {
+                     EXPECT_EQ(Mode(h.own + file), fs::perms(0600)) << file;
+                 }
+         }},
+        {"read-only disk, listed",
+         [](Hostile& h) {
+             h.LibraryOnReadOnlyDisk();
+             return Db(h, {"list"});
+         },
+         0, "", lines(1)},
+        {"read-only disk, exported",
+         [](Hostile& h) {
+             h.LibraryOnReadOnlyDisk();
+             return Db(h, {"export", "1", h.dir / "out.vlj"});
+         },
+         0, "",
+         [](Hostile& h, const ToolRun&) { EXPECT_EQ(FileBytes(h.dir / "out.vlj"), test::ReadingBytes(test::DelhiForm("P0"))); }},
+        {"full disk, listed",
+         [](Hostile& h) {
+             if (h.LibraryOnOwnDisk("size=256k")) h.disk->Fill();
+             return Db(h, {"list"});
+         },
+         0, "", lines(1)},
+        {"a name that is no UTF-8, in a folder",
+         [&](Hostile& h) { test::WriteBytes(fs::path(h.in) / "Ren\xe9" "e.vlj", reading); return Db(h, {"import", h.in}); },
+         0, "",
+         [](Hostile&, const ToolRun& run) {
+             ASSERT_EQ(run.lines.size(), 1u);
+             EXPECT_TRUE(run.lines[0]["File"].get<std::string>().ends_with("/Ren\\xE9e.vlj"));
+             EXPECT_TRUE(run.lines[0].contains("Id"));
+         }},
+        {"a name that is no UTF-8, given",
+         [&](Hostile& h) {
+             test::WriteBytes(fs::path(h.in) / "Ren\xe9" "e.vlj", reading);
+             h.shell = QStringLiteral("import Ren*e.vlj");
+             return Args({"--db", h.db});
+         },
+         0, "",
+         [](Hostile&, const ToolRun& run) {
+             ASSERT_EQ(run.lines.size(), 1u);
+             EXPECT_EQ(run.lines[0]["File"], "Ren\\xE9e.vlj");
+             EXPECT_TRUE(run.lines[0].contains("Id"));
+         }},
+        {"a folder that cannot be read",
+         [&](Hostile& h) {
+             test::WriteBytes(fs::path(h.in) / "good.vlj", reading);
+             test::WriteBytes(fs::path(h.in) / "locked/inside.vlj", reading);
+             fs::permissions(fs::path(h.in) / "locked", fs::perms::none);
+             // Root reads every folder: the tool runs as the user nobody, in a folder of theirs.
+             h.asNobody = ::geteuid() == 0;
+             if (h.asNobody) {
+                 EXPECT_EQ(::chown(h.dir.str().c_str(), 65534, 65534), 0);
+             }
+             return Db(h, {"import", h.in});
+         },
+         1, "",
+         [](Hostile& h, const ToolRun& run) {
+             fs::permissions(fs::path(h.in) / "locked", fs::perms::owner_all);
+             ASSERT_EQ(run.lines.size(), 2u);
+             EXPECT_TRUE(run.lines[0].contains("Id"));
+             EXPECT_EQ(run.lines[1]["File"], h.in + "/locked");
+             EXPECT_EQ(run.lines[1]["error"], "This folder cannot be read (Permission denied).");
+         }},
+        {"999 words and more, every one found",
+         [](Hostile& h) { MakeLibrary(h.db, 1); return Db(h, {"list", "--search", ManyWords()}); }, 0, "", lines(1)},
+        {"999 words and more, the last found nowhere",
+         [](Hostile& h) { MakeLibrary(h.db, 1); return Db(h, {"list", "--search", ManyWords() + "zz"}); }, 0, "", lines(0)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const test::TempFolder dir;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dir.str()));
-        const std::string path = row.ownLibrary ? dir / "Velakor/Velakor/library.sqlite" : dir / "library.sqlite";
-        fs::create_directories(fs::path(path).parent_path());
-        row.make(path);
-        const std::string before = fs::is_directory(path) ? "" : FileBytes(path);
-        QStringList args = {QStringLiteral("list")};
-        if (!row.ownLibrary) args = QStringList{QStringLiteral("--db"), QString::fromStdString(path)} + args;
-        const ToolRun run = RunTool(VELAKOR_LIBRARY_TOOL, args, {}, env);
-        EXPECT_EQ(run.status, row.status);
-        EXPECT_TRUE(run.lines.empty());
-        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.err))) << run.err.toStdString();
-        std::vector<fs::path> aside;
-        for (const auto& e : fs::directory_iterator(fs::path(path).parent_path())) {
-            if (e.path().filename().string().starts_with("library.sqlite.damaged-") &&
-                !e.path().string().ends_with("-wal") && !e.path().string().ends_with("-shm"))
-                aside.push_back(e.path());
+        Hostile h;
+        fs::create_directories(fs::path(h.own).parent_path());
+        fs::create_directories(h.in);
+        QStringList args = row.make(h);
+        if (h.disk && !h.disk->mounted()) {
+            std::printf("[  SKIPPED ] %s: no file system of the test's own can be mounted here\n", row.name);
+            continue;
         }
-        if (row.setAside) {
-            ASSERT_EQ(aside.size(), 1u);
-            EXPECT_EQ(FileBytes(aside.front().string()), before);
-        } else {
-            EXPECT_TRUE(aside.empty());
-            if (!before.empty()) {
-                EXPECT_EQ(FileBytes(path), before);
+        const ToolRun run = RunTool(VELAKOR_LIBRARY_TOOL, args, {}, h.env, [&](QProcess& p) {
+            if (!h.shell.isEmpty()) {
+                p.setWorkingDirectory(QString::fromStdString(h.in));
+                p.setProgram(QStringLiteral("/bin/sh"));
+                p.setArguments(QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" ") + h.shell,
+                                           QString::fromUtf8(VELAKOR_LIBRARY_TOOL)} +
+                               args);
             }
+            if (h.asNobody) {
+                p.setChildProcessModifier([] {
+                    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(127);
+                });
+            }
+        });
+        EXPECT_EQ(run.status, row.status) << run.err.toStdString();
+        if (*row.err) {
+            EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.err))) << run.err.toStdString();
+        } else {
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         }
+        for (const auto& [file, bytes] : h.kept) EXPECT_EQ(FileBytes(file), bytes) << file;
+        if (!h.setAside.empty()) {
+            std::vector<fs::path> aside;
+            for (const auto& e : fs::directory_iterator(fs::path(h.own).parent_path())) {
+                const std::string name = e.path().filename().string();
+                if (name.starts_with("library.sqlite.damaged-") && !name.ends_with("-wal") && !name.ends_with("-shm"))
+                    aside.push_back(e.path());
+            }
+            ASSERT_EQ(aside.size(), 1u);
+            EXPECT_EQ(FileBytes(aside.front().string()), h.setAside);
+        }
+        if (row.check) row.check(h, run);
     }
 }
 

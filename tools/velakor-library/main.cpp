@@ -5,18 +5,23 @@
 //   velakor-library [--db FILE] list [--search TEXT]
 //   velakor-library [--db FILE] export ID FILE   the chart as a reading file
 //
-// Exit statuses: 0 all went well; 1 a file was refused (import) or there is no such chart
-// (export); 2 the library or a file could not be used, or the command line is wrong.
+// Exit statuses: 0 all went well; 1 a file or folder was refused or could not be read
+// (import) or there is no such chart (export); 2 the library or a file could not be used,
+// or the command line is wrong. Listing and exporting open the library read-only.
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
+
+#include <optional>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "io/gui/FileReplace.h"
 #include "library/ChartLibrary.h"
@@ -58,34 +63,35 @@ void Flush() {
 
 std::string S(const QString& s) { return s.toStdString(); }
 
-int Import(ChartLibrary& library, const QStringList& paths) {
+int Import(ChartLibrary& library, const std::vector<std::filesystem::path>& paths) {
     bool refused = false;
-    const bool ok = velakor::ImportReadingFiles(
-        library, velakor::ReadingFilesUnder(paths), [&](const std::vector<velakor::ImportedFile>& batch) {
-            for (const velakor::ImportedFile& f : batch) {
-                ordered_json j;
-                j["File"] = S(f.File);
-                if (f.Added) {
-                    j["Id"] = f.Added->Id;
-                    if (f.Added->Duplicate) j["Duplicate"] = true;
-                } else {
-                    j["error"] = S(f.Refusal);
-                    refused = true;
-                }
-                Write(j);
+    velakor::ImportWatch watch;
+    watch.BatchDone = [&](const std::vector<velakor::ImportedFile>& batch) {
+        for (const velakor::ImportedFile& f : batch) {
+            ordered_json j;
+            j["File"] = S(f.File);
+            if (f.Added) {
+                j["Id"] = f.Added->Id;
+                if (f.Added->Duplicate) j["Duplicate"] = true;
+            } else {
+                j["error"] = S(f.Refusal);
+                refused = true;
             }
-            // Handed on once committed: what was answered is in the library.
-            Flush();
-        });
-    if (!ok) Fail(QStringLiteral("cannot import into %1: %2").arg(library.path(), library.lastError()));
+            Write(j);
+        }
+        // Handed on once committed: what was answered is in the library.
+        Flush();
+    };
+    if (velakor::ImportReadingFiles(library, velakor::ReadingFilesUnder(paths), watch) != velakor::ImportEnd::Done)
+        Fail(QStringLiteral("cannot import into %1: %2").arg(library.path(), library.lastError()));
     return refused ? kExitRefused : 0;
 }
 
 // The keys of velakor-chart's birth records, so that a line can be fed to it.
 int List(ChartLibrary& library, const QString& search) {
-    const std::vector<qint64> ids = library.Search(search);
-    if (!library.lastError().isEmpty()) Fail(library.lastError());
-    for (const qint64 id : ids) {
+    const auto ids = library.Search(search);
+    if (!ids) Fail(QStringLiteral("the search failed: %1").arg(library.lastError()));
+    for (const qint64 id : *ids) {
         const auto chart = library.Chart(id);
         if (!chart) Fail(library.lastError());
         const velakor::FormValues v = velakor::FormValuesOf(chart->Values);
@@ -128,6 +134,16 @@ int Export(ChartLibrary& library, const QString& idText, const QString& file) {
     return 0;
 }
 
+// A file name as the system gave it, when Qt can hand the same bytes back to it: a name that
+// is no UTF-8 would be written or opened under another name.
+QString FileName(const char* bytes) {
+    const QString name = QFile::decodeName(bytes);
+    if (QFile::encodeName(name) != QByteArray(bytes))
+        Fail(QStringLiteral("the name %1 is not UTF-8; give the file another name")
+                 .arg(velakor::ShownPath(std::filesystem::path(bytes))));
+    return name;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,47 +154,56 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Velakor"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velakor"));
 
-    QStringList args = QCoreApplication::arguments().mid(1);
+    // The arguments by their bytes: paths are the system's names, whatever their encoding.
+    std::vector<std::string> args(argv + 1, argv + argc);
     auto usage = [] {
         std::fputs(kUsage, stderr);
         std::exit(kExitFailed);
     };
-    if (!args.isEmpty() && (args.front() == QLatin1String("--help") || args.front() == QLatin1String("-h"))) {
+    if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    QString db;
-    if (args.size() >= 2 && args.front() == QLatin1String("--db")) {
-        db = args.at(1);
-        args = args.mid(2);
+    std::optional<QString> db;
+    if (!args.empty() && args.front() == "--db") {
+        if (args.size() < 2) usage();
+        // An empty name is a mistake, never the user's own library.
+        if (args[1].empty()) Fail(QStringLiteral("--db names no file"));
+        db = FileName(args[1].c_str());
+        args.erase(args.begin(), args.begin() + 2);
     }
-    if (args.isEmpty()) usage();
-    const QString command = args.takeFirst();
+    if (args.empty()) usage();
+    const std::string command = args.front();
+    args.erase(args.begin());
     QString search;
-    if (command == QLatin1String("import")) {
-        if (args.isEmpty()) usage();
-    } else if (command == QLatin1String("list")) {
-        if (args.size() == 2 && args.front() == QLatin1String("--search")) {
-            search = args.at(1);
-        } else if (!args.isEmpty()) {
+    if (command == "import") {
+        if (args.empty()) usage();
+    } else if (command == "list") {
+        if (args.size() == 2 && args.front() == "--search") {
+            search = QString::fromLocal8Bit(args[1]);
+        } else if (!args.empty()) {
             usage();
         }
-    } else if (command == QLatin1String("export")) {
+    } else if (command == "export") {
         if (args.size() != 2) usage();
     } else {
         usage();
     }
 
-    velakor::LibraryOpening opening = db.isEmpty() ? ChartLibrary::Open(ChartLibrary::DefaultPath(), velakor::LibraryFile::Own)
-                                                   : ChartLibrary::Open(db, velakor::LibraryFile::Given);
+    // Only an import writes into the library: the rest reads it as it is, on a read-only or
+    // full disk too.
+    const velakor::LibraryAccess access =
+        command == "import" ? velakor::LibraryAccess::ReadWrite : velakor::LibraryAccess::ReadOnly;
+    velakor::LibraryOpening opening = db ? ChartLibrary::Open(*db, velakor::LibraryFile::Given, access)
+                                         : ChartLibrary::Open(ChartLibrary::DefaultPath(), velakor::LibraryFile::Own, access);
     if (!opening.Notice.isEmpty()) std::fprintf(stderr, "velakor-library: %s\n", opening.Notice.toLocal8Bit().constData());
     if (!opening.Library) Fail(opening.Error);
     ChartLibrary& library = *opening.Library;
 
     int status = 0;
-    if (command == QLatin1String("import")) status = Import(library, args);
-    if (command == QLatin1String("list")) status = List(library, search);
-    if (command == QLatin1String("export")) status = Export(library, args.at(0), args.at(1));
+    if (command == "import") status = Import(library, std::vector<std::filesystem::path>(args.begin(), args.end()));
+    if (command == "list") status = List(library, search);
+    if (command == "export") status = Export(library, QString::fromLocal8Bit(args[0]), FileName(args[1].c_str()));
     Flush();
     return status;
 }

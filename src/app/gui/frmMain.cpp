@@ -325,8 +325,18 @@ ChartLibrary* frmMain::Library(QWidget* parent) {
     LibraryOpening opening = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own);
     if (!opening.Notice.isEmpty()) ShowMessage(parent, opening.Notice, BoxIcon::Exclamation);
     if (!opening.Library) {
-        ShowMessage(parent, QStringLiteral("The chart library cannot be opened.\n") + opening.Error, BoxIcon::Critical);
-        return nullptr;
+        // On a read-only or full disk its charts can still be found, opened and exported.
+        LibraryOpening reading = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own, LibraryAccess::ReadOnly);
+        if (!reading.Library) {
+            ShowMessage(parent, QStringLiteral("The chart library cannot be opened.\n") + opening.Error, BoxIcon::Critical);
+            return nullptr;
+        }
+        ShowMessage(parent,
+                    QStringLiteral("The chart library can only be read.\n%1\nIts charts can be found, opened and exported; "
+                                   "nothing can be saved to it or changed in it.")
+                        .arg(opening.Error),
+                    BoxIcon::Exclamation);
+        opening = std::move(reading);
     }
     library_ = std::move(opening.Library);
     return library_.get();

@@ -43,6 +43,20 @@ bool SyncToDisk(QFile& file) {
 
 }  // namespace
 
+bool HasDatabaseHeader(const QByteArray& head) { return head == QByteArray("SQLite format 3\0", 16); }
+
+bool IsDatabaseFile(const QString& path) {
+    auto startsAsDatabase = [](const QString& file) {
+        QFile f(file);
+        return QFileInfo(file).isFile() && f.open(QIODevice::ReadOnly) && HasDatabaseHeader(f.read(16));
+    };
+    if (startsAsDatabase(path)) return true;
+    for (const QLatin1String kept : {QLatin1String("-wal"), QLatin1String("-shm"), QLatin1String("-journal")}) {
+        if (path.endsWith(kept) && startsAsDatabase(path.chopped(kept.size()))) return true;
+    }
+    return false;
+}
+
 bool IsReadOnly(const QFileInfo& file) {
     constexpr QFileDevice::Permissions kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!(file.permissions() & kAnyWrite)) return true;
@@ -71,6 +85,9 @@ QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTar
     // The rename would succeed over a file the user marked read-only (the folder decides),
     // and root may write anything: the file's own marks are what the user meant.
     if (at.isFile() && !linkReplaced && IsReadOnly(at)) return QLatin1String(kReadOnlyReason);
+    // A log or journal of a database is refused even before SQLite made it: found there, a
+    // file of ours would be taken for one.
+    if (!linkReplaced && IsDatabaseFile(path)) return QLatin1String(kDatabaseReason);
     const QString folder = QFileInfo(path).absolutePath();
 
     // A name of our own that nobody else holds: opened only if it did not exist, so no

@@ -26,15 +26,26 @@ enum class LinkAtTarget {
 // The reasons ReplaceFileWhole gives for a target it leaves alone.
 inline constexpr char kNotRegularReason[] = "Not a regular file";
 inline constexpr char kReadOnlyReason[] = "The file is read-only";
+inline constexpr char kDatabaseReason[] = "The file belongs to a database";
 
 // True when the file carries no write permission for anyone, or the user may not write it.
 bool IsReadOnly(const QFileInfo& file);
+
+// True when the first bytes of a file are those every SQLite database begins with.
+bool HasDatabaseHeader(const QByteArray& head);
+
+// True when the file is an SQLite database (the chart library is one), or is named as what
+// SQLite keeps beside one while it is open or being changed (its name with "-wal", "-shm" or
+// "-journal"), whether SQLite made it yet or not.
+bool IsDatabaseFile(const QString& path);
 
 // Writes bytes to name (replacing any regular file of that name whole) and returns an empty
 // text; or, when that fails, the reason in plain words ("No space left on device"), the old
 // file being left as it was and nothing of the attempt left behind. A device, pipe or socket
 // at the name, and a read-only file, are refused (kNotRegularReason, kReadOnlyReason): the
-// rename would replace them where writing into them was meant or forbidden.
+// rename would replace them where writing into them was meant or forbidden. So is a
+// database (kDatabaseReason): a reading or a picture renamed over it, or over its log, would
+// lose every chart it holds.
 QString ReplaceFileWhole(const QString& name, const QByteArray& bytes, LinkAtTarget link = LinkAtTarget::Follow);
 
 // Removes the leftovers of earlier saves in folder: files of the names above that belong to

@@ -1,13 +1,19 @@
 #include "ui/library/LibraryWindow.h"
 
-#include <QApplication>
+#include <algorithm>
+#include <climits>
+
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,7 +21,9 @@
 #include "io/gui/FileReplace.h"
 #include "library/LibraryImport.h"
 #include "library/ReadingCheck.h"
+#include "library/SearchText.h"
 #include "ui/dialogs/Seams.h"
+#include "ui/views/ReadingTexts.h"
 
 namespace velakor {
 namespace {
@@ -37,6 +45,17 @@ QString FreeReadingName(const QDir& folder, const QString& person) {
     return folder.filePath(name);
 }
 
+// The chart's birth as the headings that name a person give it: name, date, time and place.
+QString BirthLine(const ReadingTexts& values) {
+    Program p;
+    CopyFormToRecord(p, FormValuesOf(values));
+    return BirthLineText(p.Birth);
+}
+
+QString Charts(qint64 n) { return n == 1 ? QStringLiteral("1 chart") : QStringLiteral("%1 charts").arg(n); }
+
+std::filesystem::path PathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+
 }  // namespace
 
 LibraryModel::LibraryModel(ChartLibrary& library, QObject* parent) : QAbstractTableModel(parent), library_(library) {
@@ -45,18 +64,34 @@ LibraryModel::LibraryModel(ChartLibrary& library, QObject* parent) : QAbstractTa
 
 void LibraryModel::SetSearch(const QString& text) {
     search_ = text;
-    Refresh();
+    Reload(false);
 }
 
-void LibraryModel::Refresh() {
+void LibraryModel::Refresh() { Reload(true); }
+
+void LibraryModel::Reload(bool libraryChanged) {
+    emit aboutToRefresh();
     beginResetModel();
-    ids_ = library_.Search(search_, sort_, descending_);
+    auto found = library_.Search(search_, sort_, descending_);
+    failure_ = found ? QString() : library_.lastError();
+    ids_ = found ? std::move(*found) : std::vector<qint64>();
     shown_.clear();
+    // Every chart found by an empty search is the count; typing changes no count.
+    if (found && SearchWords(search_).isEmpty()) {
+        total_ = static_cast<qint64>(ids_.size());
+    } else if (libraryChanged || total_ < 0) {
+        total_ = library_.Count();
+    }
     endResetModel();
 }
 
 qint64 LibraryModel::IdAt(int row) const {
     return row >= 0 && static_cast<std::size_t>(row) < ids_.size() ? ids_[static_cast<std::size_t>(row)] : 0;
+}
+
+int LibraryModel::RowOf(qint64 id) const {
+    const auto at = std::find(ids_.begin(), ids_.end(), id);
+    return at == ids_.end() ? -1 : static_cast<int>(at - ids_.begin());
 }
 
 int LibraryModel::rowCount(const QModelIndex& parent) const {
@@ -111,7 +146,7 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
 void LibraryModel::sort(int column, Qt::SortOrder order) {
     sort_ = column == kBirth ? LibrarySort::Birth : (column == kPlace ? LibrarySort::Place : LibrarySort::Name);
     descending_ = order == Qt::DescendingOrder;
-    Refresh();
+    Reload(false);
 }
 
 LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
@@ -124,8 +159,11 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     search_->setObjectName(QStringLiteral("txtSearch"));
     search_->setPlaceholderText(QStringLiteral("Name, city, state or country"));
     search_->setClearButtonEnabled(true);
+    search_->installEventFilter(this);
     auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
     searchLabel->setBuddy(search_);
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("lblCount"));
 
     model_ = new LibraryModel(library_, this);
     table_ = new QTableView(this);
@@ -143,11 +181,31 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     table_->horizontalHeader()->setSortIndicator(LibraryModel::kName, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
 
-    note_ = new QLineEdit(this);
-    note_->setObjectName(QStringLiteral("txtNote"));
-    note_->setEnabled(false);
-    auto* noteLabel = new QLabel(QStringLiteral("N&ote:"), this);
-    noteLabel->setBuddy(note_);
+    // The selected chart's own texts, kept when a box is left or Enter is pressed in it.
+    auto box = [this](const char* name) {
+        auto* b = new QLineEdit(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setEnabled(false);
+        return b;
+    };
+    name_ = box("txtName");
+    city_ = box("txtCity");
+    state_ = box("txtState");
+    country_ = box("txtCountry");
+    note_ = box("txtNote");
+    auto* details = new QGridLayout;
+    auto place = [&](QLineEdit* b, const char* caption, int row, int column, int span) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(b);
+        details->addWidget(label, row, column);
+        details->addWidget(b, row, column + 1, 1, span);
+    };
+    place(name_, "Na&me:", 0, 0, 1);
+    place(note_, "No&te:", 0, 2, 3);
+    place(city_, "Cit&y:", 1, 0, 1);
+    place(state_, "St&ate:", 1, 2, 1);
+    place(country_, "Co&untry:", 1, 4, 1);
+    for (int column : {1, 3, 5}) details->setColumnStretch(column, 1);
 
     auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
@@ -155,43 +213,96 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
         b->setAutoDefault(false);
         return b;
     };
+    pick_ = button("cmdPickChart", "");
+    pick_->hide();
     QPushButton* open = button("cmdOpenChart", "&Open");
     QPushButton* remove = button("cmdDelete", "&Delete");
     QPushButton* importFiles = button("cmdImportFiles", "&Import Files...");
     QPushButton* importFolder = button("cmdImportFolder", "Import &Folder...");
     QPushButton* exportCharts = button("cmdExport", "&Export...");
     QPushButton* close = button("cmdClose", "&Close");
+    importButtons_ = {importFiles, importFolder};
+
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("barImport"));
+    progress_->setAccessibleName(QStringLiteral("Import progress"));
+    progress_->hide();
+    cancelImport_ = button("cmdCancelImport", "Ca&ncel Import");
+    cancelImport_->hide();
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
-    auto* noteRow = new QHBoxLayout;
-    noteRow->addWidget(noteLabel);
-    noteRow->addWidget(note_, 1);
+    searchRow->addWidget(count_);
+    auto* importRow = new QHBoxLayout;
+    importRow->addWidget(progress_, 1);
+    importRow->addWidget(cancelImport_);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {open, remove, importFiles, importFolder, exportCharts}) buttons->addWidget(b);
+    for (QPushButton* b : {pick_, open, remove, importFiles, importFolder, exportCharts}) buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(searchRow);
     layout->addWidget(table_, 1);
-    layout->addLayout(noteRow);
+    layout->addLayout(details);
+    layout->addLayout(importRow);
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(760, 520);
 
     connect(search_, &QLineEdit::textChanged, model_, &LibraryModel::SetSearch);
-    connect(table_, &QTableView::activated, this, &LibraryWindow::OpenSelected);
+    connect(search_, &QLineEdit::returnPressed, this, [this] {
+        if (!table_->currentIndex().isValid()) SelectRow(0);
+        Choose();
+    });
+    connect(table_, &QTableView::activated, this, &LibraryWindow::Choose);
+    connect(pick_, &QPushButton::clicked, this, &LibraryWindow::Choose);
     connect(open, &QPushButton::clicked, this, &LibraryWindow::OpenSelected);
     connect(remove, &QPushButton::clicked, this, &LibraryWindow::DeleteSelected);
     connect(importFiles, &QPushButton::clicked, this, &LibraryWindow::ImportFiles);
     connect(importFolder, &QPushButton::clicked, this, &LibraryWindow::ImportFolder);
     connect(exportCharts, &QPushButton::clicked, this, &LibraryWindow::ExportSelected);
+    connect(cancelImport_, &QPushButton::clicked, this, [this] {
+        if (job_) job_->Cancel();
+        cancelImport_->setEnabled(false);
+    });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryWindow::ShowNote);
-    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, &LibraryWindow::KeepNote);
-    connect(model_, &QAbstractItemModel::modelReset, this, &LibraryWindow::ShowNote);
-    connect(note_, &QLineEdit::editingFinished, this, &LibraryWindow::KeepNote);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LibraryWindow::SelectionChanged);
+    connect(model_, &LibraryModel::aboutToRefresh, this, [this] { KeepDetails(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        ShowDetails();
+        ShowCount();
+    });
+    for (QLineEdit* b : {name_, city_, state_, country_, note_})
+        connect(b, &QLineEdit::editingFinished, this, &LibraryWindow::DetailsEdited);
+    ShowCount();
     search_->setFocus();
+}
+
+LibraryWindow::~LibraryWindow() {
+    // Waited for here, while the window the import reports to still exists.
+    job_.reset();
+}
+
+void LibraryWindow::closeEvent(QCloseEvent* event) {
+    KeepDetails();
+    // What was committed stays; the batch under way is left out.
+    job_.reset();
+    SetImporting(false);
+    CancelPick();
+    event->accept();
+}
+
+bool LibraryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && model_->rowCount() > 0) {
+            // From the search box into the results: the first one, or the one chosen before.
+            if (!table_->currentIndex().isValid()) SelectRow(0);
+            table_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 std::vector<qint64> LibraryWindow::SelectedIds() const {
@@ -201,42 +312,177 @@ std::vector<qint64> LibraryWindow::SelectedIds() const {
     return ids;
 }
 
-void LibraryWindow::ShowNote() {
-    const std::vector<qint64> ids = SelectedIds();
-    noteId_ = ids.size() == 1 ? ids.front() : 0;
-    const auto chart = noteId_ ? library_.Chart(noteId_) : std::nullopt;
-    note_->setEnabled(chart.has_value());
-    note_->setText(chart ? chart->Note : QString());
+void LibraryWindow::SelectRow(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    const QModelIndex index = model_->index(row, LibraryModel::kName);
+    table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    table_->scrollTo(index);
 }
 
-void LibraryWindow::KeepNote() {
-    if (noteId_ == 0 || !note_->isModified()) return;
-    note_->setModified(false);
-    if (!library_.SetNote(noteId_, note_->text()))
-        ShowMessage(this, QStringLiteral("The note could not be kept: ") + library_.lastError(), BoxIcon::Critical);
+void LibraryWindow::Refresh(qint64 keepId) {
+    model_->Refresh();
+    SelectRow(model_->RowOf(keepId));
 }
 
-void LibraryWindow::OpenSelected() {
+void LibraryWindow::ShowCount() {
+    if (!model_->failure().isEmpty()) {
+        count_->setText(QStringLiteral("The search failed: ") + model_->failure());
+        return;
+    }
+    const qint64 found = model_->rowCount();
+    const qint64 all = model_->total();
+    if (all < 0 || SearchWords(search_->text()).isEmpty()) {
+        count_->setText(Charts(found));
+    } else {
+        count_->setText(QStringLiteral("%1 of %2 found").arg(found).arg(Charts(all)));
+    }
+}
+
+std::optional<FormValues> LibraryWindow::CurrentChart() const {
     const QModelIndex current = table_->currentIndex();
     const qint64 id = current.isValid() ? model_->IdAt(current.row()) : 0;
     const auto chart = id ? library_.Chart(id) : std::nullopt;
-    if (!chart) return;
-    emit chartChosen(FormValuesOf(chart->Values));
+    if (!chart) return std::nullopt;
+    return FormValuesOf(chart->Values);
+}
+
+void LibraryWindow::PickChart(const QString& caption) {
+    CancelPick();
+    picking_ = true;
+    pick_->setText(caption);
+    pick_->show();
+}
+
+void LibraryWindow::CancelPick() {
+    if (!picking_) return;
+    picking_ = false;
+    pick_->hide();
+    emit pickCancelled();
+}
+
+void LibraryWindow::Choose() {
+    if (!picking_) return OpenSelected();
+    const auto values = CurrentChart();
+    if (!values) return;
+    picking_ = false;
+    pick_->hide();
+    emit chartPicked(*values);
+}
+
+void LibraryWindow::SelectionChanged() {
+    // Left by the keyboard or the program, a chart keeps what was typed about it too.
+    if (KeepDetails()) {
+        const std::vector<qint64> ids = SelectedIds();
+        const qint64 now = ids.size() == 1 ? ids.front() : 0;
+        QMetaObject::invokeMethod(this, [this, now] { Refresh(now); }, Qt::QueuedConnection);
+    }
+    ShowDetails();
+}
+
+void LibraryWindow::ShowDetails() {
+    const std::vector<qint64> ids = SelectedIds();
+    detailsId_ = ids.size() == 1 ? ids.front() : 0;
+    const auto chart = detailsId_ ? library_.Chart(detailsId_) : std::nullopt;
+    const QString texts[] = {chart ? Q(chart->Values[kLineName]) : QString(),
+                             chart ? Q(chart->Values[kLineCity]) : QString(),
+                             chart ? Q(chart->Values[kLineState]) : QString(),
+                             chart ? Q(chart->Values[kLineCountry]) : QString(), chart ? chart->Note : QString()};
+    int i = 0;
+    for (QLineEdit* b : {name_, city_, state_, country_, note_}) {
+        b->setEnabled(chart.has_value());
+        b->setText(texts[i++]);
+        b->setModified(false);
+    }
+}
+
+bool LibraryWindow::KeepDetails() {
+    const bool placeTyped = name_->isModified() || city_->isModified() || state_->isModified() || country_->isModified();
+    const bool noteTyped = note_->isModified();
+    if (detailsId_ == 0 || (!placeTyped && !noteTyped)) return false;
+    for (QLineEdit* b : {name_, city_, state_, country_, note_}) b->setModified(false);
+    const qint64 id = detailsId_;
+    const auto chart = library_.Chart(id);
+    if (!chart) return false;
+
+    bool kept = true;
+    bool changed = false;
+    if (placeTyped) {
+        FormValues v = FormValuesOf(chart->Values);
+        v.Name = name_->text().toStdString();
+        v.City = city_->text().toStdString();
+        v.State = state_->text().toStdString();
+        v.Country = country_->text().toStdString();
+        Program p;
+        CopyFormToRecord(p, v);
+        // The library keeps what a reading file keeps: say first what that would lose.
+        const std::vector<LostCharacters> lost = FindLostCharacters(p.Birth);
+        const CheckedReading reading = CheckBirthRecord(p.Birth);
+        if (!lost.empty() && !AskQuestion(this, Q(LostCharactersQuestion(lost)))) {
+            kept = false;
+        } else if (!reading.ok()) {
+            ShowMessage(this, Q(reading.Refusal), BoxIcon::Critical);
+            kept = false;
+        } else if (reading.Values != chart->Values) {
+            switch (library_.SetValues(id, reading.Values)) {
+                case LibraryChange::Done: changed = true; break;
+                case LibraryChange::Duplicate:
+                    ShowMessage(this,
+                                QStringLiteral("Another chart in the library has this name, birth and place:\n") +
+                                    BirthLine(reading.Values),
+                                BoxIcon::Exclamation);
+                    kept = false;
+                    break;
+                case LibraryChange::Failed:
+                    ShowMessage(this,
+                                QStringLiteral("The name and place could not be kept: %1\n\nWhat was typed: %2; %3; %4; %5")
+                                    .arg(library_.lastError(), name_->text(), city_->text(), state_->text(),
+                                         country_->text()),
+                                BoxIcon::Critical);
+                    kept = false;
+                    break;
+            }
+        }
+    }
+    if (noteTyped && note_->text() != chart->Note && !library_.SetNote(id, note_->text())) {
+        ShowMessage(this,
+                    QStringLiteral("The note could not be kept: %1\n\nThe note typed: %2").arg(library_.lastError(), note_->text()),
+                    BoxIcon::Critical);
+        kept = false;
+    }
+    // The boxes never show what the library does not hold.
+    if (!kept && detailsId_ == id) ShowDetails();
+    return changed;
+}
+
+void LibraryWindow::DetailsEdited() {
+    const qint64 id = detailsId_;
+    if (KeepDetails()) Refresh(id);
+}
+
+void LibraryWindow::OpenSelected() {
+    if (const auto values = CurrentChart()) emit chartChosen(*values);
 }
 
 void LibraryWindow::DeleteSelected() {
     const std::vector<qint64> ids = SelectedIds();
     if (ids.empty()) return;
+    // Several people may share a name: the question says whose birth it is.
+    constexpr std::size_t kListed = 10;
+    QStringList births;
+    for (std::size_t i = 0; i < ids.size() && i < kListed; ++i) {
+        const auto chart = library_.Chart(ids[i]);
+        if (!chart) return;
+        births << BirthLine(chart->Values);
+    }
     QString question;
     if (ids.size() == 1) {
-        const auto chart = library_.Chart(ids.front());
-        if (!chart) return;
-        question = QStringLiteral("Delete the chart of %1 from the library?").arg(Q(chart->Values[kLineName]));
+        question = QStringLiteral("Delete the chart of %1 from the library?").arg(births.front());
     } else {
-        question = QStringLiteral("Delete these %1 charts from the library?").arg(ids.size());
+        question = QStringLiteral("Delete these %1 charts from the library?\n\n%2").arg(ids.size()).arg(births.join(QLatin1Char('\n')));
+        if (ids.size() > kListed) question += QStringLiteral("\n... and %1 more").arg(ids.size() - kListed);
     }
     if (!AskQuestion(this, question)) return;
-    noteId_ = 0;
+    detailsId_ = 0;
     if (!library_.Remove(ids))
         ShowMessage(this, QStringLiteral("The charts could not be deleted: ") + library_.lastError(), BoxIcon::Critical);
     model_->Refresh();
@@ -249,42 +495,65 @@ void LibraryWindow::ImportFiles() {
     cd.DialogTitle = QStringLiteral("Import readings into the library");
     cd.Flags = kFileMustExist | kHideReadOnly | kAllowMultiSelect;
     if (!cd.ShowOpen()) return;
-    Import(cd.FileNames.isEmpty() ? QStringList{cd.FileName} : cd.FileNames);
+    std::vector<std::filesystem::path> paths;
+    for (const QString& name : cd.FileNames.isEmpty() ? QStringList{cd.FileName} : cd.FileNames) paths.push_back(PathOf(name));
+    Import(paths);
 }
 
 void LibraryWindow::ImportFolder() {
     CommonDialog cd(this);
     cd.DialogTitle = QStringLiteral("Import a folder of readings into the library");
     if (!cd.ShowFolder()) return;
-    Import({cd.FileName});
+    Import({PathOf(cd.FileName)});
 }
 
-void LibraryWindow::Import(const QStringList& paths) {
-    int added = 0, there = 0;
+void LibraryWindow::Import(const std::vector<std::filesystem::path>& paths) {
+    if (job_) return;
+    KeepDetails();
+    SetImporting(true);
+    job_ = std::make_unique<ImportJob>(
+        library_.path(), paths, this, [this](qsizetype read, qsizetype total) { ImportProgress(read, total); },
+        [this](const ImportJob::Tally& tally) { ImportFinished(tally); });
+}
+
+void LibraryWindow::SetImporting(bool on) {
+    for (QPushButton* b : importButtons_) b->setEnabled(!on);
+    progress_->setVisible(on);
+    cancelImport_->setVisible(on);
+    cancelImport_->setEnabled(on);
+    if (on) ImportProgress(0, 0);
+}
+
+void LibraryWindow::ImportProgress(qsizetype read, qsizetype total) {
+    if (total == 0) {
+        // Still looking through the folders: how many files there are is not known yet.
+        progress_->setRange(0, 0);
+        progress_->setFormat(QStringLiteral("Looking for readings..."));
+        return;
+    }
+    progress_->setRange(0, static_cast<int>(std::min<qsizetype>(total, INT_MAX)));
+    progress_->setValue(static_cast<int>(std::min<qsizetype>(read, INT_MAX)));
+    progress_->setFormat(QStringLiteral("%1 of %2 files").arg(read).arg(total));
+}
+
+void LibraryWindow::ImportFinished(const ImportJob::Tally& tally) {
+    job_.reset();
+    SetImporting(false);
+    Refresh(detailsId_);
     QStringList refused;
-    // A practice's thousands of readings take a second or two.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = ImportReadingFiles(library_, ReadingFilesUnder(paths), [&](const std::vector<ImportedFile>& batch) {
-        for (const ImportedFile& f : batch) {
-            if (!f.Added) {
-                refused << QDir::toNativeSeparators(f.File) + QStringLiteral(": ") + f.Refusal;
-            } else {
-                ++(f.Added->Duplicate ? there : added);
-            }
-        }
-    });
-    model_->Refresh();
-    QApplication::restoreOverrideCursor();
+    for (const ImportedFile& f : tally.Refused) refused << QDir::toNativeSeparators(f.File) + QStringLiteral(": ") + f.Refusal;
     QString text = QStringLiteral("Added to the library: %1\nAlready in the library: %2\nRefused: %3")
-                       .arg(added)
-                       .arg(there)
+                       .arg(tally.Added)
+                       .arg(tally.Duplicates)
                        .arg(refused.size());
     if (!refused.isEmpty()) {
         text += QStringLiteral("\n\n") + refused.mid(0, kListedRefusals).join(QLatin1Char('\n'));
         if (refused.size() > kListedRefusals) text += QStringLiteral("\n... and %1 more").arg(refused.size() - kListedRefusals);
     }
-    if (!ok) text += QStringLiteral("\n\nThe import stopped: ") + library_.lastError();
-    ShowMessage(this, text, ok && refused.isEmpty() ? BoxIcon::Information : BoxIcon::Exclamation);
+    if (tally.End == ImportEnd::Cancelled) text += QStringLiteral("\n\nThe import was cancelled: the files not counted here were not imported.");
+    if (tally.End == ImportEnd::Failed) text += QStringLiteral("\n\nThe import stopped: ") + tally.Failure;
+    const bool clean = tally.End == ImportEnd::Done && refused.isEmpty();
+    ShowMessage(this, text, clean ? BoxIcon::Information : BoxIcon::Exclamation);
 }
 
 void LibraryWindow::ExportSelected() {

@@ -227,6 +227,9 @@ private slots:
         QTest::newRow("FIFO") << "fifo" << "Not a regular file";
         QTest::newRow("link to a FIFO") << "link to fifo" << "Not a regular file";
         QTest::newRow("read-only file") << "read-only file" << "The file is read-only";
+        // A reading renamed over the chart library, or over its log, would lose every chart.
+        QTest::newRow("a database") << "database" << "The file belongs to a database";
+        QTest::newRow("a database's log, not made yet") << "database log" << "The file belongs to a database";
     }
 
     void failedSaveSaysWhyAndKeepsTheOldFile() {
@@ -260,6 +263,11 @@ private slots:
                 target = dir.filePath("link.vlj");
                 QVERIFY(QFile::link(fifo, target));
             }
+        }
+        if (obstacle.startsWith(QLatin1String("database"))) {
+            const QString database = dir.filePath("library.sqlite");
+            QVERIFY(WriteBytes(database, QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0')));
+            target = obstacle.endsWith(QLatin1String("log")) ? database + "-wal" : database;
         }
         if (obstacle == QLatin1String("read-only file")) {
             target = dir.filePath("marked.vlj");
