@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "JsonWriter.h"
 #include "SmallDisk.h"
 #include "TempFolder.h"
 #include "TestSupport.h"
@@ -181,6 +182,42 @@ TEST(ChartTool, SkyKeysChooseTheSky) {
             EXPECT_EQ(out["Sky"]["Node"], row.keys.value("Node", "Mean")) << row.name;
         }
     }
+}
+
+// The answers are written as text as they are made: every text and number comes out as the
+// JSON library writes it, escapes and replaced bytes included.
+TEST(ChartTool, AnswerTextIsTheLibrarysText) {
+    std::string controls;
+    for (char c = 0; c < 0x20; ++c) controls += c;
+    const std::string texts[] = {
+        "", "plain", "quote \" and backslash \\", controls, "DEL \x7f", "20\xC2\xB0 7' 30\" Lib",
+        "Asc\r\nSun (R) \r\n", "dash \xE2\x80\x94 and \xF0\x9F\x98\x80",
+        "overlong \xC0\x80", "surrogate \xED\xA0\x80", "lone \x80 byte", "cut \xE2\x82", "beyond \xF5\x80\x80\x80",
+        "last byte cut \xC3",
+    };
+    for (const std::string& text : texts) {
+        std::string written;
+        velakor::JsonWriter(written).String(text);
+        EXPECT_EQ(written, nlohmann::ordered_json(text).dump(-1, ' ', false, json::error_handler_t::replace))
+            << testing::PrintToString(text);
+    }
+    std::string written;
+    velakor::JsonWriter out(written);
+    out.BeginObject();
+    out.Key("YearDays").Number(360.0);
+    out.Key("Small").Number(1e-5);
+    out.Key("Counts").Integers(std::vector<std::int64_t>{0, 9, 10, 99, 100, -1, INT64_MIN, INT64_MAX});
+    out.Key("Empty").BeginArray();
+    out.EndArray();
+    out.Key("Nested").BeginObject();
+    out.Key("Flag").Boolean(false);
+    out.Key("Nothing").Null();
+    out.EndObject();
+    out.EndObject();
+    const nlohmann::ordered_json same = {
+        {"YearDays", 360.0}, {"Small", 1e-5}, {"Counts", {0, 9, 10, 99, 100, -1, INT64_MIN, INT64_MAX}},
+        {"Empty", json::array()}, {"Nested", {{"Flag", false}, {"Nothing", nullptr}}}};
+    EXPECT_EQ(written, same.dump());
 }
 
 TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
