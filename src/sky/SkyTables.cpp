@@ -122,7 +122,9 @@ const SkyTables* SkyTables::Shared() {
 }
 
 const double* SkyTables::Segment(const Series& s, double jd, double& x) const {
-    const double k = std::floor((jd - s.start) / s.length);
+    double k = std::floor((jd - s.start) / s.length);
+    if (k == -1.0 && jd >= s.start - kEdgeDays) k = 0;
+    if (k == s.segments && jd < s.start + s.segments * s.length + kEdgeDays) k = s.segments - 1;
     if (!(k >= 0 && k < s.segments)) return nullptr;
     const double a = s.start + k * s.length;
     x = 2.0 * (jd - a) / s.length - 1.0;

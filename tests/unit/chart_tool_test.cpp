@@ -243,14 +243,15 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     const std::string dayFraction = withText("\"BirthDay\":1", "\"BirthDay\":1.0");
     const std::string deep = std::string(9, '[') + std::string(9, ']');
     const std::string idText = withText("{", "{\"Id\":\"7\",");
+    const std::string idBeyond = withText("{", "{\"Id\":18446744073709551616,");
 
     const std::string input = "not json\n[1,2]\n" + missing.dump() + "\n" + wrongType.dump() + "\n" +
                               invalid.dump() + "\n" + farNorth.dump() + "\n" + badZone.dump() + "\n" +
                               huge.dump() + "\n" + noName.dump() + "\n{\"BirthName\": \"\xff\"}\n" + dayBeyond +
-                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + idText + "\n" + good.dump() + "\n";
+                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + idText + "\n" + idBeyond + "\n" + good.dump() + "\n";
     const ToolRun run = RunTool(input);
     EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), 16u);
+    ASSERT_EQ(run.lines.size(), 17u);
     const std::vector<std::string> errors = {
         "the line is not valid JSON",
         "the line is not a JSON object",
@@ -267,6 +268,7 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
         "key BirthDay must be an integer",
         "the line nests deeper than a birth record",
         "key Id must be an integer",
+        "key Id must lie between -9223372036854775808 and 18446744073709551615",
     };
     for (std::size_t i = 0; i < errors.size(); ++i) {
         ASSERT_TRUE(run.lines[i].contains("error")) << i;
@@ -293,12 +295,20 @@ TEST(ChartTool, PartnerAndRoleGiveTheMatching) {
     partnerSky["Positions"] = "precise";
     json roleOnly = groom;
     roleOnly["Role"] = "Groom";
-    const std::string input = groom.dump() + "\n" + with(groom, bride, "Groom").dump() + "\n" +
-                              with(bride, groom, "Bride").dump() + "\n" + with(groom, bride, "Bride").dump() + "\n" +
-                              with(groom, farNorth, "Groom").dump() + "\n" + with(groom, partnerSky, "Groom").dump() +
-                              "\n" + roleOnly.dump() + "\n" + with(groom, bride, "Husband").dump() + "\n";
+    std::string input = groom.dump() + "\n" + with(groom, bride, "Groom").dump() + "\n" +
+                        with(bride, groom, "Bride").dump() + "\n" + with(groom, bride, "Bride").dump() + "\n" +
+                        with(groom, farNorth, "Groom").dump() + "\n" + with(groom, partnerSky, "Groom").dump() + "\n" +
+                        roleOnly.dump() + "\n" + with(groom, bride, "Husband").dump() + "\n";
+    // What the answer adds beyond a chart is the record's own, never the partner's.
+    const std::pair<const char*, json> ownKeys[] = {
+        {"TransitAt", "2026-12-07T12:00:00+05:30"}, {"SaturnPeriods", true}, {"Id", 7}};
+    for (const auto& [key, value] : ownKeys) {
+        json partner = bride;
+        partner[key] = value;
+        input += with(groom, partner, "Groom").dump() + "\n";
+    }
     const ToolRun run = RunTool(input);
-    ASSERT_EQ(run.lines.size(), 8u);
+    ASSERT_EQ(run.lines.size(), 8u + std::size(ownKeys));
     const json expected = json::parse(R"({"Varna": 1, "Vasya": 0, "Tara": 1.5, "Yoni": 2, "Maitri": 1, "Gana": 6,
         "Bhakoot": 0, "Nadi": 0, "Total": 11.5,
         "Manglik": {"Bride": {"FromLagna": 4, "FromMoon": 7, "FromVenus": 5, "Manglik": true},
@@ -315,6 +325,10 @@ TEST(ChartTool, PartnerAndRoleGiveTheMatching) {
     EXPECT_EQ(run.lines[5], json({{"error", "Partner: key Positions is the record's own, not the partner's"}}));
     EXPECT_EQ(run.lines[6], json({{"error", "key Role needs Partner"}}));
     EXPECT_EQ(run.lines[7], json({{"error", "key Role must be \"Bride\" or \"Groom\""}}));
+    for (std::size_t i = 0; i < std::size(ownKeys); ++i) {
+        EXPECT_EQ(run.lines[8 + i],
+                  json({{"error", std::string("Partner: key ") + ownKeys[i].first + " is the record's own, not the partner's"}}));
+    }
     EXPECT_EQ(run.exitCode, 1);
 }
 
@@ -528,6 +542,8 @@ TEST(ChartTool, TransitAtAndSaturnPeriods) {
          "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
         {"pastTheTables", {{"TransitAt", "2151-03-01T12:00:00+05:30"}},
          "key TransitAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-03-01."},
+        {"theSpansEnd", {{"TransitAt", "2151-01-01T00:00Z"}},
+         "key TransitAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-01-01."},
         {"periodsNotBoolean", {{"SaturnPeriods", "yes"}}, "key SaturnPeriods must be a boolean"},
     };
     std::string input;
@@ -583,6 +599,13 @@ TEST(ChartTool, TransitAtAndSaturnPeriods) {
         EXPECT_EQ(periods[i]["End"], IsoMoment(*want[i].EndJd, 330)) << i;
     }
     EXPECT_LT(periods[0]["Start"].get<std::string>(), "1947-08-15") << "the phase under way at birth comes first";
+
+    // The span's first moment, in universal time, is answered as its end is not.
+    json first = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 38, false, 77, 12, true, false);
+    first["TransitAt"] = "1900-01-01T00:00Z";
+    const ToolRun firstRun = RunTool(first.dump() + "\n");
+    ASSERT_EQ(firstRun.lines.size(), 1u);
+    EXPECT_EQ(firstRun.lines[0]["Transit"]["At"], "1900-01-01T05:30:00+05:30") << firstRun.lines[0].dump().substr(0, 200);
 }
 
 // Where the tool's standard input and output lead in one run.

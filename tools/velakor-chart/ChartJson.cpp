@@ -102,7 +102,8 @@ long long Integer(const json& v) {
 
 // The standard parser, with two differences. An integer too large for 64 bits stays an
 // integer, held at the 64-bit bound: the range checks then report it out of range, where a
-// floating-point number would read as "must be an integer". And nesting stops early: a
+// floating-point number would read as "must be an integer"; for the record's "Id", which is
+// handed back and has no range of its own, that it was held is noted. And nesting stops early: a
 // record is one flat object, and a line of a million brackets would take a hundred times
 // its size in memory. A key given twice in one object stops the parse: the standard parser
 // would keep the last value without a word.
@@ -110,11 +111,13 @@ class RecordParser : public nlohmann::detail::json_sax_dom_parser<json> {
 public:
     static constexpr int kMaxDepth = 8;
     bool tooDeep = false;
+    bool idBeyond64Bits = false;
     std::optional<std::string> duplicateKey;
 
     using json_sax_dom_parser::json_sax_dom_parser;
     bool number_float(json::number_float_t value, const json::string_t& text) {
         if (text.find_first_of(".eE") != json::string_t::npos) return json_sax_dom_parser::number_float(value, text);
+        idBeyond64Bits = idBeyond64Bits || (keyIsId_ && depth_ == 1);
         if (text.front() == '-') return number_integer(std::numeric_limits<json::number_integer_t>::min());
         return number_unsigned(std::numeric_limits<json::number_unsigned_t>::max());
     }
@@ -131,6 +134,7 @@ public:
             duplicateKey = name;
             return false;
         }
+        keyIsId_ = depth_ == 1 && name == "Id";
         return json_sax_dom_parser::key(name);
     }
     bool end_object() {
@@ -146,6 +150,7 @@ public:
 
 private:
     int depth_ = 0;
+    bool keyIsId_ = false;  // the record's own "Id" is the value being read
     std::vector<std::set<json::string_t>> keys_;  // of each open object (none for an array)
     bool Deeper() {
         tooDeep = ++depth_ > kMaxDepth;
@@ -155,11 +160,13 @@ private:
 
 // The line's JSON value; discarded when it is not valid JSON, nests too deep or gives a key
 // twice.
-json ParseRecord(const std::string& line, bool& tooDeep, std::optional<std::string>& duplicateKey) {
+json ParseRecord(const std::string& line, bool& tooDeep, bool& idBeyond64Bits,
+                 std::optional<std::string>& duplicateKey) {
     json record;
     RecordParser parser(record, false);
     const bool ok = json::sax_parse(line, &parser);
     tooDeep = parser.tooDeep;
+    idBeyond64Bits = parser.idBeyond64Bits;
     duplicateKey = parser.duplicateKey;
     if (!ok) return json(json::value_t::discarded);
     return record;
@@ -207,7 +214,7 @@ constexpr std::array<RangeCheck, 6> kRanges{{
 namespace {
 
 // The answer to one birth record that is a JSON object.
-RecordAnswer AnswerRecord(const json& in) {
+RecordAnswer AnswerRecord(const json& in, bool idBeyond64Bits = false) {
     const auto placeKey = in.find("Place");
     const bool byPlace = placeKey != in.end();
     if (byPlace && !placeKey->is_string()) return Error("key Place must be a string");
@@ -234,6 +241,7 @@ RecordAnswer AnswerRecord(const json& in) {
     // be matched to rows.
     const auto idKey = in.find("Id");
     if (idKey != in.end() && !idKey->is_number_integer()) return Error("key Id must be an integer");
+    if (idBeyond64Bits) return Error("key Id must lie between -9223372036854775808 and 18446744073709551615");
     for (const Key& k : kKeys) {
         if (k.kind != Kind::String || !in.contains(std::string(k.name))) continue;
         if (const auto error = TextValueError(k.name, in[std::string(k.name)].get_ref<const std::string&>())) {
@@ -401,9 +409,9 @@ ordered_json MatchingAnswer(const Match& m) {
 }  // namespace
 
 ChartLineResult ChartForJsonLine(const std::string& line) {
-    bool tooDeep = false;
+    bool tooDeep = false, idBeyond64Bits = false;
     std::optional<std::string> duplicateKey;
-    json in = ParseRecord(line, tooDeep, duplicateKey);
+    json in = ParseRecord(line, tooDeep, idBeyond64Bits, duplicateKey);
     if (tooDeep) return LineError("the line nests deeper than a birth record");
     if (duplicateKey) return LineError("key " + *duplicateKey + " is given twice");
     if (in.is_discarded()) return LineError("the line is not valid JSON");
@@ -419,8 +427,9 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
         if (!partnerKey->is_object()) return LineError("key Partner must be an object");
         if (roleKey == in.end() || (*roleKey != "Bride" && *roleKey != "Groom"))
             return LineError("key Role must be \"Bride\" or \"Groom\"");
+        // The partner is only charted: what the answer adds beyond a chart is the record's.
         for (const auto& item : partnerKey->items()) {
-            if (IsSkyKey(item.key()) || IsReadingKey(item.key()))
+            if (IsSkyKey(item.key()) || IsReadingKey(item.key()) || IsTransitKey(item.key()) || item.key() == "Id")
                 return LineError("Partner: key " + item.key() + " is the record's own, not the partner's");
         }
         bride = *roleKey == "Bride";
@@ -431,7 +440,7 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
             if (IsSkyKey(item.key())) (*partner)[item.key()] = item.value();
         }
     }
-    RecordAnswer answer = AnswerRecord(in);
+    RecordAnswer answer = AnswerRecord(in, idBeyond64Bits);
     if (!answer.Ok) return LineError(answer.Error);
     if (partner) {
         const RecordAnswer other = AnswerRecord(*partner);
