@@ -15,7 +15,7 @@
 #include "library/ChartLibrary.h"
 #include "library/LibraryImport.h"
 #include "library/ReadingCheck.h"
-#include "ui/LibraryWindow.h"
+#include "ui/library/LibraryWindow.h"
 
 namespace velakor {
 namespace {

@@ -16,8 +16,8 @@
 #include "app/Calculation.h"
 #include "app/gui/SingleInstance.h"
 #include "io/ReadingFile.h"
-#include "ui/DesktopIcons.h"
-#include "ui/WebLinks.h"
+#include "ui/drawing/DesktopIcons.h"
+#include "ui/dialogs/WebLinks.h"
 
 using namespace velakor;
 

@@ -7,10 +7,10 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
-#include "ui/DesktopIcons.h"
-#include "ui/ProgramSettings.h"
-#include "ui/ProgramStyle.h"
-#include "ui/Seams.h"
+#include "ui/drawing/DesktopIcons.h"
+#include "ui/settings/ProgramSettings.h"
+#include "app/gui/ProgramStyle.h"
+#include "ui/dialogs/Seams.h"
 
 namespace velakor {
 namespace {

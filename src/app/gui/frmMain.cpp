@@ -21,11 +21,11 @@
 #include "io/gui/OutputCommands.h"
 #include "library/ChartLibrary.h"
 #include "library/ReadingCheck.h"
-#include "ui/AboutBox.h"
-#include "ui/LibraryWindow.h"
-#include "ui/MDI.h"
-#include "ui/Seams.h"
-#include "ui/WebLinks.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/library/LibraryWindow.h"
+#include "ui/window/MDI.h"
+#include "ui/dialogs/Seams.h"
+#include "ui/dialogs/WebLinks.h"
 #include "ui_frmMain.h"
 
 namespace velakor {

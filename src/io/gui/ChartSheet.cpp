@@ -13,11 +13,11 @@
 #include "chart/PositionText.h"
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
-#include "ui/ChartCanvas.h"
-#include "ui/DashaModel.h"
-#include "ui/Fonts.h"
-#include "ui/ReadingTexts.h"
-#include "ui/Seams.h"
+#include "ui/drawing/ChartCanvas.h"
+#include "ui/views/DashaModel.h"
+#include "ui/drawing/Fonts.h"
+#include "ui/views/ReadingTexts.h"
+#include "ui/dialogs/Seams.h"
 
 namespace velakor {
 namespace {
@@ -263,6 +263,7 @@ bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, Chart
 
 bool ExportChartSheetAsPdf(QWidget* parent, const Program& p, const Readings& r, ChartStyle style, bool colour) {
     CommonDialog cd(parent);
+    cd.Kind = FileKind::Pdfs;
     cd.Filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
     cd.DefaultExt = QStringLiteral("pdf");
     cd.DialogTitle = QStringLiteral("Export Chart Sheet as PDF");

@@ -19,8 +19,8 @@
 #include "io/JpegNames.h"
 #include "io/ReadingFile.h"
 #include "io/Report.h"
-#include "ui/Seams.h"
-#include "ui/ViewPainter.h"
+#include "ui/dialogs/Seams.h"
+#include "ui/drawing/ViewPainter.h"
 
 namespace velakor {
 namespace {
@@ -36,25 +36,32 @@ void SaveFailed(QWidget* parent, const QString& name, const QString& reason = QS
     ShowMessage(parent, text, BoxIcon::Critical, QStringLiteral("Velakor"));
 }
 
-// Draws the view onto the printer's page (or the PDF writer's), as large as the page allows
-// and centred, in the device's own dots. False when the device could not be painted on.
-bool PaintViewOnPage(QPaintDevice& device, QWidget& view) {
+// Draws the pages onto the printer's paper (or the PDF writer's), each as large as the paper
+// allows and centred, in the device's own dots. False when the device could not be painted on.
+bool PaintPagesOnPaper(QPagedPaintDevice& device, const PrintedPages& pages) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const QRect page = painter.viewport();
-    const double scale = std::min(page.width() / double(view.width()), page.height() / double(view.height()));
-    painter.translate(page.x() + (page.width() - view.width() * scale) / 2,
-                      page.y() + (page.height() - view.height() * scale) / 2);
-    painter.scale(scale, scale);
-    PaintViewAsVectors(painter, view);
+    for (int i = 0; i < pages.Count; ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        const QRect paper = painter.viewport();
+        const QSize size = pages.Size;
+        const double scale = std::min(paper.width() / double(size.width()), paper.height() / double(size.height()));
+        painter.save();
+        painter.translate(paper.x() + (paper.width() - size.width() * scale) / 2,
+                          paper.y() + (paper.height() - size.height() * scale) / 2);
+        painter.scale(scale, scale);
+        pages.Paint(painter, i);
+        painter.restore();
+    }
     return painter.end();
 }
 
 // Asks for a file to save into, starting from LastSaveFileName with the dialog's own
 // extension (a report is never proposed over a reading); on OK remembers the name.
 std::optional<QString> AskSaveName(QWidget* parent, Program& p, std::string_view filter, std::string_view ext,
-                                   std::string_view title) {
+                                   std::string_view title, FileKind kind) {
     CommonDialog cd(parent);
+    cd.Kind = kind;
     cd.Filter = Q(filter);
     cd.DefaultExt = Q(ext);
     cd.DialogTitle = Q(title);
@@ -74,7 +81,7 @@ bool WriteFileSafely(QWidget* parent, const QString& name, const QByteArray& byt
 }
 
 bool SaveReadingAs(QWidget* parent, Program& p) {
-    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle);
+    const auto name = AskSaveName(parent, p, kReadingFilter, kReadingExtension, kSaveReadingTitle, FileKind::Readings);
     if (!name) return false;
     // Text pasted into the form can hold what the file cannot keep: say what would be lost.
     const std::vector<LostCharacters> lost = FindLostCharacters(p.Birth);
@@ -86,7 +93,7 @@ bool SaveReadingAs(QWidget* parent, Program& p) {
 QString LocaleMonthName(int month) { return QLocale().standaloneMonthName(month, QLocale::LongFormat); }
 
 void ExportReportAs(QWidget* parent, Program& p) {
-    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle);
+    const auto name = AskSaveName(parent, p, kReportFilter, kReportExtension, kReportTitle, FileKind::Reports);
     if (!name) return;
     const std::string text = ReportFileBytes(p.Birth, p.Texts, LocaleMonthName(p.Birth.BirthMonth).toStdString());
     WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
@@ -126,6 +133,7 @@ std::optional<FormValues> ReadReadingFile(QWidget* parent, const QString& path, 
 
 void SaveChartPictureAs(QWidget* parent, const QPixmap& picture) {
     CommonDialog cd(parent);
+    cd.Kind = FileKind::Pictures;
     cd.DefaultExt = Q(kJpegDefaultExtension);
     cd.Filter = Q(kJpegFilter);
     if (!cd.ShowSave() || cd.FileName.isEmpty()) return;
@@ -168,27 +176,38 @@ QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& n
 
 void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName) {
     cd.Flags = kNoPageNums | kDisablePrintToFile;
+    cd.Kind = FileKind::Pdfs;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // Nothing to print to: offer a PDF file rather than a dialog that can only fail.
         cd.Flags &= ~static_cast<unsigned>(kDisablePrintToFile);
         printer.setOutputFormat(QPrinter::PdfFormat);
         if (printer.outputFileName().isEmpty())
-            printer.setOutputFileName(pdfName.isEmpty() ? QDir::home().filePath(defaultName) : pdfName);
+            printer.setOutputFileName(pdfName.isEmpty() ? defaultName : pdfName);
     }
 }
 
-bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
+bool PrintPagesOf(QWidget* parent, const PrintedPages& pages, QPrinter& printer, const QString& pdfName) {
     CommonDialog cd(parent);
     SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart.pdf"));
-    if (view) {
-        printer.setPageOrientation(view->width() > view->height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (!pages.Size.isEmpty()) {
+        printer.setPageOrientation(pages.Size.width() > pages.Size.height() ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait);
     }
     if (!cd.ShowPrinter(printer)) return false;
-    if (!view) return false;
+    if (pages.Size.isEmpty() || pages.Count < 1 || !pages.Paint) return false;
 
     return PrintWhole(
-        parent, printer, [view](QPagedPaintDevice& device) { return PaintViewOnPage(device, *view); },
+        parent, printer, [&pages](QPagedPaintDevice& device) { return PaintPagesOnPaper(device, pages); },
         QStringLiteral("The chart could not be printed."));
+}
+
+bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName) {
+    PrintedPages pages;
+    if (view) {
+        pages.Size = view->size();
+        pages.Paint = [view](QPainter& painter, int) { PaintViewAsVectors(painter, *view); };
+    }
+    return PrintPagesOf(parent, pages, printer, pdfName);
 }
 
 bool PrintWhole(QWidget* parent, QPrinter& printer, const std::function<bool(QPagedPaintDevice&)>& paint,

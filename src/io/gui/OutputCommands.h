@@ -5,6 +5,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "app/Program.h"
 
 class QWidget;
+class QPainter;
 class QPrinter;
 
 namespace velakor {
@@ -59,17 +61,27 @@ void SaveChartPictureAs(QWidget* parent, const QPixmap& picture);
 // path written, or an empty text when nothing was written.
 QString SaveFormAsJpeg(QWidget* parent, const QPixmap& picture, const QString& name);
 
+// Pages for the printer: each of Size (screen pixels) drawn by Paint(painter, index).
+struct PrintedPages {
+    QSize Size;
+    int Count = 1;
+    std::function<void(QPainter&, int)> Paint;
+};
+
 // Print: shows the print dialog (no page numbers; no print to file where there are
-// printers; where there are none, the dialog offers a PDF file, pdfName at first), the page
-// turned to the view's shape. On OK draws the view onto one page at the printer's own
-// resolution, as large as the page allows and centred. A PDF file is made whole first and
+// printers; where there are none, the dialog offers a PDF file, pdfName at first), the paper
+// turned to the pages' shape. On OK draws each page onto a sheet of paper at the printer's own
+// resolution, as large as the paper allows and centred. A PDF file is made whole first and
 // replaces an existing one only when all of it was written (else as WriteFileSafely). A page
-// that cannot be printed is reported. Returns true when a page was printed.
+// that cannot be printed is reported. Returns true when the pages were printed.
+bool PrintPagesOf(QWidget* parent, const PrintedPages& pages, QPrinter& printer, const QString& pdfName = QString());
+
+// Print of one widget drawn with lines and text (PaintViewAsVectors) on one page.
 bool PrintChartView(QWidget* parent, QWidget* view, QPrinter& printer, const QString& pdfName = QString());
 
 // The print dialog's flags for one page: no page numbers, and no print to file unless there
-// is no printer at all; then the printer writes a PDF file, pdfName or defaultName in the home
-// folder at first.
+// is no printer at all; then the printer writes a PDF file, pdfName or defaultName (in the
+// folder of the PDFs, see CommonDialog) at first.
 void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfName, const QString& defaultName);
 
 // Paints onto the printer, or, where the printer writes a PDF file, onto a PDF made whole in

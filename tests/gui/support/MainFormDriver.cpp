@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/WebLinks.h"
+#include "ui/dialogs/WebLinks.h"
 
 namespace velakor::testing {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "app/Calculation.h"
-#include "ui/Seams.h"
+#include "ui/dialogs/Seams.h"
 
 namespace velakor::testing {
 

@@ -1,0 +1,340 @@
+#include "ui/views/TransitView.h"
+
+#include <QAction>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <QToolButton>
+#include <cmath>
+#include <utility>
+
+#include "astro/CivilTime.h"
+#include "dasha/RunningDasha.h"
+#include "ui/drawing/ChartCanvas.h"
+#include "ui/views/DashaModel.h"
+#include "ui/drawing/Fonts.h"
+#include "ui/drawing/ViewParts.h"
+#include "ui/views/ReadingTexts.h"
+#include "ui/views/frmDisplay.h"
+
+namespace velakor {
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kTop = 128;  // the chart and the table
+constexpr int kChartSide = 330;
+constexpr int kTableLeft = kMargin + kChartSide + 14;
+constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kMargin;
+constexpr int kRowHeight = 26;
+const QString kMark = QStringLiteral("\u25C0 at the moment");
+
+QTableWidget* Table(QWidget* parent, const QString& name, const QStringList& headers) {
+    auto* table = new QTableWidget(parent);
+    table->setObjectName(name);
+    table->setColumnCount(static_cast<int>(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells, bool running) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* cell = new QTableWidgetItem(cells[c]);
+        if (running || c == 0) {
+            QFont bold = cell->font();
+            bold.setBold(true);
+            cell->setFont(bold);
+        }
+        if (running) cell->setBackground(kRunningColour);
+        table->setItem(row, c, cell);
+    }
+}
+
+// Degrees, minutes and seconds within the sign, each truncated: 12°34'56".
+QString DegreeText(double longitude) {
+    const double inSign = longitude - 30.0 * std::floor(longitude / 30.0);
+    const auto seconds = static_cast<long>(std::floor(inSign * 3600.0));
+    return QStringLiteral("%1\u00B0%2'%3\"")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "2026-12-07 12:00", on the birth's clock.
+QString Clock(double jd, int offset) { return QString::fromStdString(ClockText(jd, offset)); }
+
+QString PhaseText(SaturnPhase p) {
+    switch (p) {
+        case SaturnPhase::Rising: return QStringLiteral("Rising (sade sati, 12th)");
+        case SaturnPhase::Peak: return QStringLiteral("Peak (sade sati, 1st)");
+        case SaturnPhase::Setting: return QStringLiteral("Setting (sade sati, 2nd)");
+        case SaturnPhase::Kantaka: return QStringLiteral("Kantaka (4th)");
+        case SaturnPhase::Ashtama: return QStringLiteral("Ashtama (8th)");
+    }
+    return {};
+}
+
+// The table's rows as they stand, for the printer; the running row (-1: none) marked as the
+// dasha's is.
+void PaintTable(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
+                double rowHeight, int runningRow = -1) {
+    const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
+    QStringList headers;
+    for (int c = 0; c < count; ++c) {
+        const QTableWidgetItem* header = table.horizontalHeaderItem(c);
+        headers << (header ? header->text() : QString());
+    }
+    std::vector<std::pair<QStringList, int>> rows;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+        rows.emplace_back(cells, r == runningRow ? 4 : 0);
+    }
+    PaintRows(painter, room, rows, columns, rowHeight, headers);
+}
+
+
+// The view's title and, on the same line at the right, whose chart it is (the inherited
+// heading's labels, placed for these views).
+void Heading(QLabel* title, QLabel* who, const QString& prefix, const QString& text) {
+    const int width = frmDisplay::kWidth - 2 * kMargin;
+    title->setObjectName(prefix + QStringLiteral("Title"));
+    title->setGeometry(kMargin, 8, width, 24);
+    title->setText(text);
+    constexpr int kTitleRoom = 200;
+    who->setObjectName(prefix + QStringLiteral("Who"));
+    who->setGeometry(kMargin + kTitleRoom, 10, width - kTitleRoom, 20);
+    who->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+}  // namespace
+
+TransitReading ReadTransits(const Program& program, double jdUt) {
+    TransitReading r;
+    r.Jd = jdUt;
+    r.Offset = BirthUtcOffsetMinutes(program.Birth);
+    r.Sky = QString::fromStdString(DescribeTransitSky(program.SkyInUse));
+    const SkyChoice choice = TransitSkyChoice(program.SkyInUse);
+    if (!SkyAvailable(choice)) {
+        r.Message = QStringLiteral("The precise sky's tables cannot be read: transits need them.");
+        return r;
+    }
+    const std::unique_ptr<Sky> sky = MakeSky(choice);
+    r.Now = TransitAt(*sky, program.Chart, jdUt);
+    if (!r.Now) r.Message = QString::fromStdString(OutsideSkyMessage(jdUt, r.Offset));
+    r.Saturn = SaturnPeriods(*sky, program.Chart[Body::Moon].Rashi, program.Chart.JdUt,
+                             program.Chart.JdUt + kSaturnPeriodsSpanDays);
+    if (r.Now) r.RunningSaturn = RunningSaturnPeriod(r.Saturn, jdUt);
+    return r;
+}
+
+TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
+    MakeViewPage(this);
+    const int width = frmDisplay::kWidth - 2 * kMargin;
+    Heading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
+    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kMargin, 34, width, 20), 8.25, false);
+
+    // The moment row: three steps back, the field, three steps forward, now; the zone.
+    int x = kMargin;
+    auto button = [&](QAction* action) {
+        auto* b = new QToolButton(this);
+        b->setDefaultAction(action);
+        b->setObjectName(QStringLiteral("cmd") + action->objectName().mid(3));
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setGeometry(x, 60, 62, 26);
+        x += 66;
+    };
+    for (int i = 0; i < 3 && i < steps.size(); ++i) button(steps[i]);
+    moment_ = new QDateTimeEdit(this);
+    moment_->setObjectName(QStringLiteral("dtpTransitMoment"));
+    moment_->setTimeSpec(Qt::UTC);  // the birth's clock, read as a plain date and time
+    moment_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    moment_->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
+                              QDateTime(QDate(2299, 12, 31), QTime(23, 59), Qt::UTC));
+    moment_->setGeometry(x, 60, 150, 26);
+    x += 154;
+    for (int i = 3; i < steps.size(); ++i) button(steps[i]);
+    zone_ = ViewLine(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kMargin, 26), 8.25,
+                 false);
+    connect(moment_, &QDateTimeEdit::editingFinished, this, [this] {
+        if (filling_) return;
+        const QDateTime t = moment_->dateTime();
+        const QDate d = t.date();
+        const QTime c = t.time();
+        emit momentEdited(JdFromCivil(d.year(), d.month(), d.day(), c.hour() + c.minute() / 60.0, offset_));
+    });
+
+    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kMargin, 94, width, 24), 8.25, true);
+    chart_ = new ChartCanvas(this);
+    chart_->setObjectName(QStringLiteral("TransitChart"));
+    chart_->setGeometry(kMargin, kTop, kChartSide, kChartSide - 4);
+    table_ = Table(this, QStringLiteral("tblTransits"),
+                   {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"), QStringLiteral("Nakshatra"),
+                    QStringLiteral("House"), QStringLiteral("Moon"), QStringLiteral("R"), QStringLiteral("Leaves sign")});
+    table_->setGeometry(kTableLeft, kTop, kTableWidth, kGrahaCount * kRowHeight + 30);
+    const int widths[] = {66, 80, 76, 124, 48, 48, 24};
+    for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
+    message_ = ViewLine(this, QStringLiteral("lblTransitMessage"), QRect(kTableLeft, kTop, kTableWidth, 60), 9, true);
+    message_->setWordWrap(true);
+    QPalette red = message_->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    message_->setPalette(red);
+    legend_ = ViewLine(this, QStringLiteral("lblTransitLegend"),
+                   QRect(kTableLeft, kTop + kGrahaCount * kRowHeight + 36, kTableWidth, 60), 8.25, false);
+    legend_->setWordWrap(true);
+    legend_->setText(QStringLiteral(
+        "In the chart, \"T\" and blue mark the transiting bodies; the others are natal. House: counted from the "
+        "natal lagna's sign; Moon: from the natal Moon's sign. R: retrograde. Leaves sign: the moment the body "
+        "next leaves the sign it is in, backwards too."));
+}
+
+TransitView::TransitView(ViewSources& sources, QWidget* parent) : TransitView(sources.momentSteps(), parent) {
+    connect(this, &TransitView::momentEdited, &sources, &ViewSources::setMoment);
+}
+
+void TransitView::Fill(ViewSources& sources) {
+    Show(sources.program(), sources.readings(), ReadTransits(sources.program(), sources.moment()), sources.style(),
+         sources.colour());
+}
+
+void TransitView::Show(const Program& program, const Readings& readings, const TransitReading& r, ChartStyle style,
+                       bool colour) {
+    offset_ = r.Offset;
+    SetLineText(who_, BirthLineText(program.Birth));
+    sky_->setText(QStringLiteral("Positions: ") + r.Sky);
+    zone_->setText(QStringLiteral("UTC") + QText(OffsetText(r.Offset)) + QStringLiteral(", the birth's clock"));
+    const CivilMoment c = CivilFromJd(r.Jd, r.Offset);
+    filling_ = true;
+    moment_->setDateTime(QDateTime(QDate(c.Year, c.Month, c.Day), QTime(c.Hour, c.Minute), Qt::UTC));
+    filling_ = false;
+
+    chart_->SetStyle(style);
+    chart_->SetColour(colour);
+    chart_->SetName(QStringLiteral("Transits"));
+    // The natal houses, with the transiting bodies added below them.
+    std::array<QString, kHouseCount> captions;
+    std::array<HouseLines, kHouseCount> bodies = program.Texts.HouseBodies;
+    for (int h = 0; h < kHouseCount; ++h)
+        captions[static_cast<std::size_t>(h)] = QString::fromStdString(program.Texts.HouseTexts[static_cast<std::size_t>(h)]);
+    message_->setVisible(!r.Now);
+    message_->setText(r.Message);
+    table_->setVisible(r.Now.has_value());
+    legend_->setVisible(r.Now.has_value());
+    if (r.Now) {
+        table_->setRowCount(kGrahaCount);
+        int row = 0;
+        for (const TransitBody& b : r.Now->Bodies) {
+            SetRow(table_, row, {QText(EnglishName(b.Which)), QText(SignSanskritName(b.Rashi)), DegreeText(b.Longitude),
+                                 QText(NakshatraName(b.Star)) + QStringLiteral(" ") + QString::number(b.Pada),
+                                 QText(Ordinal(b.House)), QText(Ordinal(b.FromMoon)), b.Retrograde ? QStringLiteral("R") : QString(),
+                                 b.LeavesJd ? Clock(*b.LeavesJd, r.Offset) : QStringLiteral("after 2150")},
+                   false);
+            table_->setRowHeight(row++, kRowHeight);
+            const auto house = static_cast<std::size_t>(b.House - 1);
+            QString& caption = captions[house];
+            if (!caption.isEmpty()) caption += QStringLiteral("\r\n");
+            caption += QLatin1String(kTransitMark) + QText(ShortName(b.Which)) +
+                       (b.Retrograde && b.Which != Body::Rahu && b.Which != Body::Ketu ? QStringLiteral(" (R)") : QString());
+            bodies[house].push_back({b.Which, true});
+        }
+        if (const auto running = RunningDashaAt(readings.Periods, r.Jd)) {
+            dasha_->setText(QStringLiteral("Dasha at this moment: %1 / %2 / %3   (mahadasha to %4, antardasha to %5, "
+                                           "pratyantardasha to %6)")
+                                .arg(QText(DashaLordName(running->Maha.Lord)), QText(DashaLordName(running->Antar.Lord)),
+                                     QText(DashaLordName(running->Pratyantar.Lord)),
+                                     Clock(running->Maha.EndJd, r.Offset).left(10),
+                                     Clock(running->Antar.EndJd, r.Offset).left(10),
+                                     Clock(running->Pratyantar.EndJd, r.Offset)));
+        } else {
+            dasha_->setText(QStringLiteral("Dasha at this moment: none (outside the 120 years of the dasha)"));
+        }
+    } else {
+        table_->setRowCount(0);
+        dasha_->setText(QString());
+    }
+    for (int h = 0; h < kHouseCount; ++h) {
+        const bool known = !program.Texts.HouseTexts[0].empty();
+        chart_->SetHouse(h, known ? SignNumber(program.Chart.HouseSigns[static_cast<std::size_t>(h)]) : 0,
+                         captions[static_cast<std::size_t>(h)], std::move(bodies[static_cast<std::size_t>(h)]));
+    }
+}
+
+void TransitView::Paint(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
+    PaintViewLine(painter, title_);
+    PaintViewLine(painter, who_);
+    PaintViewLine(painter, sky_);
+    painter.setFont(VerdanaFont(8.25, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(kMargin, 60, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Moment: ") + moment_->text() + QStringLiteral("  ") + zone_->text());
+    PaintViewLine(painter, dasha_);
+    painter.save();
+    painter.translate(chart_->pos());
+    chart_->Paint(painter);
+    painter.restore();
+    if (table_->isVisibleTo(this)) {
+        PaintTable(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
+                   {0, 66, 146, 222, 346, 394, 442, 466}, kRowHeight);
+        PaintViewLine(painter, legend_);
+    } else {
+        PaintViewLine(painter, message_);
+    }
+}
+
+SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
+    MakeViewPage(this);
+    const int width = frmDisplay::kWidth - 2 * kMargin;
+    Heading(title_, who_, QStringLiteral("lblSaturn"), QStringLiteral("Saturn's Periods"));
+    note_ = ViewLine(this, QStringLiteral("lblSaturnNote"), QRect(kMargin, 34, width, 40), 8.25, false);
+    note_->setWordWrap(true);
+    table_ = Table(this, QStringLiteral("tblSaturn"),
+                   {QStringLiteral("Phase"), QStringLiteral("Sign"), QStringLiteral("Saturn enters"),
+                    QStringLiteral("Saturn leaves"), QString()});
+    table_->setGeometry(kMargin, 80, width, frmDisplay::kHeight - 90);
+    const int widths[] = {220, 130, 170, 170};
+    for (int c = 0; c < 4; ++c) table_->setColumnWidth(c, widths[c]);
+}
+
+void SaturnView::Show(const Program& program, const TransitReading& r) {
+    SetLineText(who_, BirthLineText(program.Birth));
+    running_ = r.RunningSaturn;
+    note_->setText(QStringLiteral("Saturn in the 12th, 1st and 2nd signs from the natal Moon's sign (%1), and in its "
+                                  "4th and 8th, from the birth to a century after it; each return of a retrograde "
+                                  "Saturn is a row of its own. Positions: %2. Times in UTC%3.")
+                       .arg(QText(SignSanskritName(program.Chart[Body::Moon].Rashi)), r.Sky, QText(OffsetText(r.Offset))));
+    table_->setRowCount(static_cast<int>(r.Saturn.size()));
+    for (int i = 0; i < static_cast<int>(r.Saturn.size()); ++i) {
+        const SaturnPeriod& s = r.Saturn[static_cast<std::size_t>(i)];
+        const bool running = i == r.RunningSaturn;
+        SetRow(table_, i,
+               {PhaseText(s.Phase), QText(SignSanskritName(s.Rashi)),
+                s.StartJd ? Clock(*s.StartJd, r.Offset) : QStringLiteral("before 1900"),
+                s.EndJd ? Clock(*s.EndJd, r.Offset) : QStringLiteral("after 2150"), running ? kMark : QString()},
+               running);
+        table_->setRowHeight(i, 22);
+    }
+    if (r.RunningSaturn >= 0) {
+        // Laid out now, not at the next event loop, so that the scroll lands before any paint.
+        table_->doItemsLayout();
+        table_->scrollToItem(table_->item(r.RunningSaturn, 0), QAbstractItemView::PositionAtCenter);
+    }
+}
+
+void SaturnView::Paint(QPainter& painter) const {
+    painter.fillRect(rect(), Qt::white);
+    PaintViewLine(painter, title_);
+    PaintViewLine(painter, who_);
+    PaintViewLine(painter, note_);
+    const QRectF room(kMargin, 80, frmDisplay::kWidth - 2 * kMargin, height() - 90);
+    const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
+    PaintTable(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
+}
+
+}  // namespace velakor
