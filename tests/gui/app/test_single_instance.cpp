@@ -20,7 +20,7 @@
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
-#include "ui/MDI.h"
+#include "ui/window/MDI.h"
 
 using namespace velakor;
 using namespace velakor::testing;
