@@ -30,7 +30,7 @@ namespace {
 // "YYYY-MM-DD?hh:mm:ss" with the given separator between date and time. The fields of any
 // real moment are written digit by digit (a batch of charts writes dozens per chart); what
 // printf would write for anything else stays printf's.
-std::string DateTimeText(double jdUt, int offsetMinutes, char separator) {
+std::string DateTimeText(double jdUt, int offsetMinutes, char separator, std::size_t room = 0) {
     const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
     const bool usual = c.Year >= 0 && c.Year < 10000 && c.Month >= 0 && c.Month < 100 && c.Day >= 0 && c.Day < 100 &&
                        c.Hour >= 0 && c.Hour < 100 && c.Minute >= 0 && c.Minute < 100 && c.Second >= 0 &&
@@ -41,7 +41,9 @@ std::string DateTimeText(double jdUt, int offsetMinutes, char separator) {
                       separator, c.Hour % 100, c.Minute % 100, c.Second % 100);
         return buf;
     }
-    std::string text(19, '0');
+    std::string text;
+    text.reserve(19 + room);  // room for what the caller adds, in one allocation
+    text.assign(19, '0');
     auto put = [&text](std::size_t at, int value, int digits) {
         for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
     };
@@ -62,7 +64,9 @@ std::string DateTimeText(double jdUt, int offsetMinutes, char separator) {
 }  // namespace
 
 std::string IsoMoment(double jdUt, int offsetMinutes) {
-    return DateTimeText(jdUt, offsetMinutes, 'T') + OffsetText(offsetMinutes);
+    std::string text = DateTimeText(jdUt, offsetMinutes, 'T', 6);
+    text += OffsetText(offsetMinutes);
+    return text;
 }
 
 std::string ClockText(double jdUt, int offsetMinutes) { return DateTimeText(jdUt, offsetMinutes, ' '); }

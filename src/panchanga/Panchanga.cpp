@@ -281,18 +281,27 @@ SunEvents DateSunEvents(const SunCrossings& crossings, double start) {
 // The Sun's and Moon's longitudes combined as one panchanga limb counts them.
 enum class Limb { Elongation, Moon, Sum };
 
-double LimbValue(Limb limb, const Sky& sky, double jd) {
-    const double moon = sky.SiderealLongitude(Body::Moon, jd);
+double LimbOf(Limb limb, double sun, double moon) {
     if (limb == Limb::Moon) return moon;
-    const double sun = sky.SiderealLongitude(Body::Sun, jd);
     return Fold360(limb == Limb::Elongation ? moon - sun : moon + sun);
 }
 
-// When the limb's value reaches target (degrees), searching forward from jd by the secant
-// method; the mean daily motion gives the first step.
-double LimbReaches(Limb limb, const Sky& sky, double jd, double target, double meanRate) {
-    double t0 = jd;
-    double f0 = Wrap180(target - LimbValue(limb, sky, t0));
+double LimbValue(Limb limb, const Sky& sky, double jd) {
+    const double moon = sky.SiderealLongitude(Body::Moon, jd);
+    if (limb == Limb::Moon) return moon;
+    return LimbOf(limb, sky.SiderealLongitude(Body::Sun, jd), moon);
+}
+
+// The Sun and the Moon in the sky at the moment every search of a limb's end begins.
+struct SkyAt {
+    double Jd, Sun, Moon;
+};
+
+// When the limb's value reaches target (degrees), searching forward from the moment `from`
+// by the secant method; the mean daily motion gives the first step.
+double LimbReaches(Limb limb, const Sky& sky, const SkyAt& from, double target, double meanRate) {
+    double t0 = from.Jd;
+    double f0 = Wrap180(target - LimbOf(limb, from.Sun, from.Moon));
     double t1 = t0 + f0 / meanRate;
     for (int i = 0; i < 30; ++i) {
         const double f1 = Wrap180(target - LimbValue(limb, sky, t1));
@@ -361,10 +370,14 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     p.Yoga.Index = SpanIndex(moonLongitude + sunLongitude, kSpan27, 27);
 
     // Mean daily motions: the Moon 13.18 degrees, the Sun 0.99.
-    p.Tithi.EndsJd = LimbReaches(Limb::Elongation, sky, birthJdUt, (p.Tithi.Index + 1) * 12.0, 12.19);
-    p.Karana.EndsJd = LimbReaches(Limb::Elongation, sky, birthJdUt, (p.Karana.Index + 1) * 6.0, 12.19);
-    p.Nakshatra.EndsJd = LimbReaches(Limb::Moon, sky, birthJdUt, (p.Nakshatra.Index + 1) * kSpan27, 13.18);
-    p.Yoga.EndsJd = LimbReaches(Limb::Sum, sky, birthJdUt, (p.Yoga.Index + 1) * kSpan27, 14.17);
+    // Every search begins with the sky at birth, taken once; a karana in the second half of
+    // its tithi ends with it, found by the same search.
+    const SkyAt at{birthJdUt, sky.SiderealLongitude(Body::Sun, birthJdUt), sky.SiderealLongitude(Body::Moon, birthJdUt)};
+    const double tithiEnd = (p.Tithi.Index + 1) * 12.0, karanaEnd = (p.Karana.Index + 1) * 6.0;
+    p.Tithi.EndsJd = LimbReaches(Limb::Elongation, sky, at, tithiEnd, 12.19);
+    p.Karana.EndsJd = karanaEnd == tithiEnd ? p.Tithi.EndsJd : LimbReaches(Limb::Elongation, sky, at, karanaEnd, 12.19);
+    p.Nakshatra.EndsJd = LimbReaches(Limb::Moon, sky, at, (p.Nakshatra.Index + 1) * kSpan27, 13.18);
+    p.Yoga.EndsJd = LimbReaches(Limb::Sum, sky, at, (p.Yoga.Index + 1) * kSpan27, 14.17);
     return p;
 }
 

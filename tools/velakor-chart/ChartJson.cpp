@@ -4,6 +4,7 @@
 #include "TransitJson.h"
 #include "SkyKeys.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -130,7 +131,7 @@ public:
         return Deeper() && json_sax_dom_parser::start_array(size);
     }
     bool key(json::string_t& name) {
-        if (!keys_.back().insert(name).second) {
+        if (!keys_.back().Insert(name)) {
             duplicateKey = name;
             return false;
         }
@@ -151,7 +152,28 @@ public:
 private:
     int depth_ = 0;
     bool keyIsId_ = false;  // the record's own "Id" is the value being read
-    std::vector<std::set<json::string_t>> keys_;  // of each open object (none for an array)
+    // The keys an object has given: a record's few are looked through, a line of thousands
+    // is sorted as they come.
+    class Keys {
+    public:
+        bool Insert(const json::string_t& key) {
+            if (many_.empty()) {
+                if (std::find(few_.begin(), few_.end(), key) != few_.end()) return false;
+                if (few_.size() < kFew) {
+                    few_.push_back(key);
+                    return true;
+                }
+                many_.insert(few_.begin(), few_.end());
+            }
+            return many_.insert(key).second;
+        }
+
+    private:
+        static constexpr std::size_t kFew = 32;
+        std::vector<json::string_t> few_;
+        std::set<json::string_t> many_;
+    };
+    std::vector<Keys> keys_;  // of each open object (none for an array)
     bool Deeper() {
         tooDeep = ++depth_ > kMaxDepth;
         return !tooDeep;

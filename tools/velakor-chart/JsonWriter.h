@@ -20,7 +20,8 @@ public:
     void BeginArray() { Open('['); }
     void EndArray() { Close(']'); }
 
-    // The name of the object's next member; its value follows.
+    // The name of the object's next member, one of the program's own in plain ASCII (written
+    // as it is); its value follows.
     JsonWriter& Key(std::string_view name);
 
     void String(std::string_view utf8);
