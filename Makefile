@@ -56,6 +56,7 @@ package: setup
 bench: build
 	./build/bench/velakor_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	./build/bench/bmp2jpeg_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	./build/bench/velakor_chart_bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen ./build/bench/velakor_library_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 

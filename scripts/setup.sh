@@ -12,7 +12,7 @@ packages=(
   libgeonames-dev libcctz-dev tzdata
   fonts-dejavu-core xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream lintian
+  dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
 )
 
 missing=()

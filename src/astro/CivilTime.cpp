@@ -7,9 +7,11 @@ namespace velakor {
 
 std::string OffsetText(int offsetMinutes) {
     const int a = std::abs(offsetMinutes);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%c%02d:%02d", offsetMinutes < 0 ? '-' : '+', a / 60 % 100, a % 60);
-    return buf;
+    const int hours = a / 60 % 100, minutes = a % 60;
+    const char text[] = {offsetMinutes < 0 ? '-' : '+', static_cast<char>('0' + hours / 10),
+                         static_cast<char>('0' + hours % 10), ':', static_cast<char>('0' + minutes / 10),
+                         static_cast<char>('0' + minutes % 10)};
+    return std::string(text, sizeof text);
 }
 
 std::string UtcOffsetText(int seconds) {
@@ -23,20 +25,50 @@ std::string UtcOffsetText(int seconds) {
     return buf;
 }
 
-std::string IsoMoment(double jdUt, int offsetMinutes) {
+namespace {
+
+// "YYYY-MM-DD?hh:mm:ss" with the given separator between date and time. The fields of any
+// real moment are written digit by digit (a batch of charts writes dozens per chart); what
+// printf would write for anything else stays printf's.
+std::string DateTimeText(double jdUt, int offsetMinutes, char separator, std::size_t room = 0) {
     const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", c.Year % 10000, c.Month % 100, c.Day % 100,
-                  c.Hour % 100, c.Minute % 100, c.Second % 100);
-    return buf + OffsetText(offsetMinutes);
+    const bool usual = c.Year >= 0 && c.Year < 10000 && c.Month >= 0 && c.Month < 100 && c.Day >= 0 && c.Day < 100 &&
+                       c.Hour >= 0 && c.Hour < 100 && c.Minute >= 0 && c.Minute < 100 && c.Second >= 0 &&
+                       c.Second < 100;
+    if (!usual) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d%c%02d:%02d:%02d", c.Year % 10000, c.Month % 100, c.Day % 100,
+                      separator, c.Hour % 100, c.Minute % 100, c.Second % 100);
+        return buf;
+    }
+    std::string text;
+    text.reserve(19 + room);  // room for what the caller adds, in one allocation
+    text.assign(19, '0');
+    auto put = [&text](std::size_t at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    };
+    put(0, c.Year, 4);
+    text[4] = '-';
+    put(5, c.Month, 2);
+    text[7] = '-';
+    put(8, c.Day, 2);
+    text[10] = separator;
+    put(11, c.Hour, 2);
+    text[13] = ':';
+    put(14, c.Minute, 2);
+    text[16] = ':';
+    put(17, c.Second, 2);
+    return text;
 }
 
-std::string ClockText(double jdUt, int offsetMinutes) {
-    const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.Year % 10000, c.Month % 100, c.Day % 100,
-                  c.Hour % 100, c.Minute % 100, c.Second % 100);
-    return buf;
+}  // namespace
+
+std::string IsoMoment(double jdUt, int offsetMinutes) {
+    std::string text = DateTimeText(jdUt, offsetMinutes, 'T', 6);
+    text += OffsetText(offsetMinutes);
+    return text;
 }
+
+std::string ClockText(double jdUt, int offsetMinutes) { return DateTimeText(jdUt, offsetMinutes, ' '); }
 
 }  // namespace velakor

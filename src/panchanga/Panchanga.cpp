@@ -1,10 +1,14 @@
 #include "panchanga/Panchanga.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
+#include "sky/PreciseSky.h"
+#include "sky/SkyTables.h"
 #include "vedic/Angles.h"
 #include "vedic/Nakshatra.h"
 
@@ -21,33 +25,115 @@ double Wrap180(double x) {
     return x - 180.0;
 }
 
-// The Sun's apparent right ascension and declination (degrees) from the low-precision
-// expressions of the astronomical almanacs: about 0.01 degree from 1950 to 2050, a few
-// seconds of time at sunrise.
-void SunEquatorial(double jdUt, double& ra, double& dec) {
-    const double n = jdUt - kJ2000;
-    const double L = Fold360(280.460 + 0.9856474 * n);
-    const double g = Fold360(357.528 + 0.9856003 * n) * kRad;
-    const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kRad;
-    const double eps = (23.439 - 0.0000004 * n) * kRad;
-    ra = Fold360(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)) / kRad);
-    dec = std::asin(std::sin(eps) * std::sin(lambda)) / kRad;
-}
+double LowPrecisionSiderealTime(double jdUt) { return Fold360(280.46061837 + kSiderealRate * (jdUt - kJ2000)); }
 
-double SiderealTime(double jdUt) { return Fold360(280.46061837 + kSiderealRate * (jdUt - kJ2000)); }
+// Where the Sun stands for its risings and settings. At the edge of the polar day it grazes
+// the horizon for an hour, and a second of arc in its declination moves a rising by seconds
+// of time, or across midnight: so it is taken from the precise sky's tables (the JPL
+// ephemeris, nutation, Delta T and the IAU sidereal time) whenever the program has them.
+// Without them, the low-precision expressions of the astronomical almanacs: about 0.01 degree
+// from 1950 to 2050, a few seconds of time at sunrise.
+class SunModel {
+public:
+    struct Place {
+        double Ra, Dec;         // apparent right ascension and declination, degrees
+        double SiderealTime;    // apparent at Greenwich, degrees
+    };
+
+    // The model for the days around jdUt.
+    explicit SunModel(double jdUt) {
+        const SkyTables* t = SkyTables::Shared();
+        if (!t || !t->Covers(jdUt - kNodesBefore - 1.0) || !t->Covers(jdUt + kNodes)) return;
+        tables_ = t;
+        // A search evaluates the Sun a hundred times within these days; it moves smoothly
+        // enough that a cubic through daily values is exact to a millionth of a second of arc.
+        first_ = std::floor(jdUt) - kNodesBefore;
+        for (int i = 0; i < kNodes; ++i) {
+            nodes_[static_cast<std::size_t>(i)] = FromTables(first_ + i);
+            if (i > 0) {
+                double& ra = nodes_[static_cast<std::size_t>(i)].Ra;
+                ra += 360.0 * std::round((nodes_[static_cast<std::size_t>(i) - 1].Ra - ra) / 360.0);
+            }
+        }
+    }
+
+    Place At(double jdUt) const {
+        if (!tables_) return LowPrecision(jdUt);
+        const double u = jdUt - first_;
+        if (!(u >= 1.0 && u <= kNodes - 2.0)) return Exact(jdUt);
+        // Lagrange's cubic through the four daily values about jdUt.
+        const int k = std::min(static_cast<int>(u) - 1, kNodes - 4);
+        const double x = u - k;
+        const double w[4] = {-(x - 1) * (x - 2) * (x - 3) / 6, x * (x - 2) * (x - 3) / 2, -x * (x - 1) * (x - 3) / 2,
+                             x * (x - 1) * (x - 2) / 6};
+        Node n{};
+        for (int i = 0; i < 4; ++i) {
+            const Node& at = nodes_[static_cast<std::size_t>(k + i)];
+            n.Ra += w[i] * at.Ra;
+            n.Dec += w[i] * at.Dec;
+            n.Equinoxes += w[i] * at.Equinoxes;
+            n.DeltaT += w[i] * at.DeltaT;
+        }
+        return {Fold360(n.Ra), n.Dec, Fold360(MeanSiderealTime(jdUt, jdUt + n.DeltaT) + n.Equinoxes)};
+    }
+
+private:
+    static constexpr int kNodes = 8;        // daily values from two days before the date's day ...
+    static constexpr int kNodesBefore = 2;  // ... to five after: every search of a date stays within them
+    struct Node {
+        double Ra, Dec;      // degrees, the right ascension unwrapped from node to node
+        double Equinoxes;    // the equation of the equinoxes, degrees
+        double DeltaT;       // days
+    };
+
+    Node FromTables(double jdUt) const {
+        Node n{};
+        n.DeltaT = tables_->Value(SkySeries::DeltaT, jdUt);
+        const double tt = jdUt + n.DeltaT;
+        const double dpsi = tables_->Value(SkySeries::Nutation, tt);
+        const double eps = tables_->Value(SkySeries::Obliquity, tt) * kDegToRadExact;
+        // The tables' longitude is referred to the mean equinox; the true one adds the nutation.
+        const double lambda = (tables_->Value(SkySeries::Sun, tt) + dpsi) * kDegToRadExact;
+        n.Ra = Fold360(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)) * kRadToDegExact);
+        n.Dec = std::asin(std::sin(eps) * std::sin(lambda)) * kRadToDegExact;
+        n.Equinoxes = dpsi * std::cos(eps);
+        return n;
+    }
+
+    Place Exact(double jdUt) const {
+        const Node n = FromTables(jdUt);
+        return {n.Ra, n.Dec, Fold360(MeanSiderealTime(jdUt, jdUt + n.DeltaT) + n.Equinoxes)};
+    }
+
+    static Place LowPrecision(double jdUt) {
+        Place p{};
+        const double n = jdUt - kJ2000;
+        const double L = Fold360(280.460 + 0.9856474 * n);
+        const double g = Fold360(357.528 + 0.9856003 * n) * kRad;
+        const double lambda = (L + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kRad;
+        const double eps = (23.439 - 0.0000004 * n) * kRad;
+        p.Ra = Fold360(std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)) / kRad);
+        p.Dec = std::asin(std::sin(eps) * std::sin(lambda)) / kRad;
+        p.SiderealTime = LowPrecisionSiderealTime(jdUt);
+        return p;
+    }
+
+    const SkyTables* tables_ = nullptr;
+    double first_ = 0.0;
+    std::array<Node, kNodes> nodes_{};
+};
 
 // The moment near jdGuess when the Sun's altitude is h0 (rising or setting); false when
 // the Sun stays above or below that altitude all day.
-bool SunAtAltitude(double jdGuess, double lat, double lon, double h0, bool rising, double& jd) {
+bool SunAtAltitude(const SunModel& sun, double jdGuess, double lat, double lon, double h0, bool rising, double& jd) {
     double t = jdGuess;
     for (int i = 0; i < 12; ++i) {
-        double ra = 0, dec = 0;
-        SunEquatorial(t, ra, dec);
-        const double cosH = (std::sin(h0 * kRad) - std::sin(lat * kRad) * std::sin(dec * kRad)) /
-                            (std::cos(lat * kRad) * std::cos(dec * kRad));
+        const SunModel::Place p = sun.At(t);
+        const double cosH = (std::sin(h0 * kRad) - std::sin(lat * kRad) * std::sin(p.Dec * kRad)) /
+                            (std::cos(lat * kRad) * std::cos(p.Dec * kRad));
         if (cosH > 1.0 || cosH < -1.0) return false;
         const double h = std::acos(cosH) / kRad;
-        const double hourAngle = Wrap180(SiderealTime(t) + lon - ra);
+        const double hourAngle = Wrap180(p.SiderealTime + lon - p.Ra);
         const double dt = Wrap180((rising ? -h : h) - hourAngle) / kSiderealRate;
         t += dt;
         if (std::fabs(dt) < 1e-6) break;
@@ -58,22 +144,20 @@ bool SunAtAltitude(double jdGuess, double lat, double lon, double h0, bool risin
 
 // How far the Sun stands above the altitude h0, as the sine of its altitude less that of h0:
 // the sign says above or below, and it changes only where the Sun rises or sets.
-double AboveAltitude(double jd, double lat, double lon, double h0) {
-    double ra = 0, dec = 0;
-    SunEquatorial(jd, ra, dec);
-    const double hourAngle = (SiderealTime(jd) + lon - ra) * kRad;
-    return std::sin(lat * kRad) * std::sin(dec * kRad) +
-           std::cos(lat * kRad) * std::cos(dec * kRad) * std::cos(hourAngle) - std::sin(h0 * kRad);
+double AboveAltitude(const SunModel& sun, double jd, double lat, double lon, double h0) {
+    const SunModel::Place p = sun.At(jd);
+    const double hourAngle = (p.SiderealTime + lon - p.Ra) * kRad;
+    return std::sin(lat * kRad) * std::sin(p.Dec * kRad) +
+           std::cos(lat * kRad) * std::cos(p.Dec * kRad) * std::cos(hourAngle) - std::sin(h0 * kRad);
 }
 
 // The Sun's meridian passage nearest jd at which its hour angle is `target` degrees (0 the
 // upper passage, 180 the lower). The hour angle turns about 360 degrees a day.
-double MeridianPassage(double jd, double lon, double target) {
+double MeridianPassage(const SunModel& sun, double jd, double lon, double target) {
     double t = jd;
     for (int i = 0; i < 6; ++i) {
-        double ra = 0, dec = 0;
-        SunEquatorial(t, ra, dec);
-        const double dt = Wrap180(target - (SiderealTime(t) + lon - ra)) / 360.0;
+        const SunModel::Place p = sun.At(t);
+        const double dt = Wrap180(target - (p.SiderealTime + lon - p.Ra)) / 360.0;
         t += dt;
         if (std::fabs(dt) < 1e-7) break;
     }
@@ -83,16 +167,17 @@ double MeridianPassage(double jd, double lon, double target) {
 // The one crossing of h0 between a and b, where the altitude climbs (rising) or falls all the
 // way: the sign of AboveAltitude differs at the two ends. The almanac's iteration from the
 // usual guess answers first when it lands inside; otherwise the interval is halved.
-double CrossingBetween(double a, double b, double lat, double lon, double h0, bool rising, double usualGuess) {
+double CrossingBetween(const SunModel& sun, double a, double b, double lat, double lon, double h0, bool rising,
+                       double usualGuess) {
     double jd = 0.0;
-    if (SunAtAltitude(usualGuess, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
-    if (SunAtAltitude((a + b) / 2, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
+    if (SunAtAltitude(sun, usualGuess, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
+    if (SunAtAltitude(sun, (a + b) / 2, lat, lon, h0, rising, jd) && jd >= a && jd <= b) return jd;
     // Close to the polar day or night the iteration may leave the interval: halve it down
     // to a hundredth of a second.
-    const bool sideA = AboveAltitude(a, lat, lon, h0) > 0;
+    const bool sideA = AboveAltitude(sun, a, lat, lon, h0) > 0;
     while (b - a > 1e-7) {
         const double mid = (a + b) / 2;
-        if ((AboveAltitude(mid, lat, lon, h0) > 0) == sideA) {
+        if ((AboveAltitude(sun, mid, lat, lon, h0) > 0) == sideA) {
             a = mid;
         } else {
             b = mid;
@@ -101,21 +186,122 @@ double CrossingBetween(double a, double b, double lat, double lon, double h0, bo
     return (a + b) / 2;
 }
 
+// The Sun's crossings of the altitude h0 at one place, found in a span of time.
+class SunCrossings {
+public:
+    SunCrossings(const SunModel& sun, double lat, double lon, double h0) : sun_(sun), lat_(lat), lon_(lon), h0_(h0) {}
+
+    // The first rising (or setting) from `from` up to `to`, if any. usualGuess starts the
+    // almanac's iteration: the morning or evening of the date.
+    std::optional<double> First(double from, double to, bool rising, double usualGuess) const {
+        return Find(from, to, rising, usualGuess, true);
+    }
+    // The last rising (or setting) from `from` up to `to`, if any.
+    std::optional<double> Last(double from, double to, bool rising, double usualGuess) const {
+        return Find(from, to, rising, usualGuess, false);
+    }
+    bool AboveAt(double jd) const { return AboveAltitude(sun_, jd, lat_, lon_, h0_) > 0; }
+
+private:
+    // Between two meridian passages the altitude only climbs or only falls, so each piece of
+    // the span cut at the passages holds one crossing at most, seen as a change of side.
+    std::optional<double> Find(double from, double to, bool rising, double usualGuess, bool first) const {
+        constexpr int kMaxCuts = 16;  // a few days of half turns and the two ends
+        std::array<double, kMaxCuts> cuts{};
+        int count = 0;
+        cuts[count++] = from;
+        const SunModel::Place p = sun_.At(from);
+        // The first half turn of the hour angle after `from`, then every half day.
+        const double turned = Fold360(p.SiderealTime + lon_ - p.Ra);
+        double target = turned < 180.0 ? 180.0 : 360.0;
+        double passage = MeridianPassage(sun_, from + (target - turned) / 360.0, lon_, Fold360(target));
+        while (passage < to && count < kMaxCuts - 1) {
+            if (passage > from) cuts[count++] = passage;
+            target += 180.0;
+            passage = MeridianPassage(sun_, passage + 0.5, lon_, Fold360(target));
+        }
+        cuts[count++] = to;
+
+        std::array<bool, kMaxCuts> above{};
+        for (int i = 0; i < count; ++i) above[i] = AboveAt(cuts[i]);
+        for (int k = 1; k < count; ++k) {
+            const int i = first ? k : count - k;  // the piece from cuts[i - 1] to cuts[i]
+            if (above[i - 1] != above[i] && above[i] == rising)
+                return CrossingBetween(sun_, cuts[i - 1], cuts[i], lat_, lon_, h0_, rising, usualGuess);
+        }
+        return std::nullopt;
+    }
+
+    const SunModel& sun_;
+    double lat_, lon_, h0_;
+};
+
+// The Sun's geocentric altitude at which the rule's sunrise happens: the centre of the disc
+// on the true horizon, or the upper limb (16') raised by the standard refraction (34'), as
+// seen from the place. Seen from the Earth's surface the Sun stands lower by its parallax
+// (8.794" at its mean distance), which at the edge of the polar day is many seconds of time.
+double RisingAltitude(SunriseRule rule) {
+    constexpr double kParallax = 8.794 / 3600.0;
+    return (rule == SunriseRule::Centre ? 0.0 : -50.0 / 60.0) + kParallax;
+}
+
+// The sunrise and sunset of a civil date, from the crossings at the place.
+SunEvents DateSunEvents(const SunCrossings& crossings, double start) {
+    // The date as the birth's clock reads it, midnight to midnight. Far from the clock's
+    // own meridian, or near the polar day, its rising may come late in the evening: the
+    // sunset is the first after it, on the next date if it comes after midnight, so that the
+    // day it ends is the day the sunrise began. A date without a rising has its own first
+    // setting, if any.
+    const double end = start + 1.0;
+    const double morning = start + 0.25, evening = start + 0.75;
+    SunEvents e;
+    if (const auto rise = crossings.First(start, end, true, morning)) {
+        e.Rises = true;
+        e.RiseJd = *rise;
+        if (const auto set = crossings.First(*rise, *rise + 1.0, false, evening)) {
+            e.Sets = true;
+            e.SetJd = *set;
+        }
+    } else if (const auto set = crossings.First(start, end, false, evening)) {
+        e.Sets = true;
+        e.SetJd = *set;
+    }
+    // What the note says follows what the times show: a day without a setting has the Sun up
+    // where it would set, one without a rising has it down.
+    if (e.Rises && !e.Sets) {
+        e.Passage = SunPassage::AlwaysUp;
+    } else if (!e.Rises && e.Sets) {
+        e.Passage = SunPassage::AlwaysDown;
+    } else if (!e.Rises && !e.Sets) {
+        e.Passage = crossings.AboveAt(start) ? SunPassage::AlwaysUp : SunPassage::AlwaysDown;
+    }
+    return e;
+}
+
 // The Sun's and Moon's longitudes combined as one panchanga limb counts them.
 enum class Limb { Elongation, Moon, Sum };
+
+double LimbOf(Limb limb, double sun, double moon) {
+    if (limb == Limb::Moon) return moon;
+    return Fold360(limb == Limb::Elongation ? moon - sun : moon + sun);
+}
 
 double LimbValue(Limb limb, const Sky& sky, double jd) {
     const double moon = sky.SiderealLongitude(Body::Moon, jd);
     if (limb == Limb::Moon) return moon;
-    const double sun = sky.SiderealLongitude(Body::Sun, jd);
-    return Fold360(limb == Limb::Elongation ? moon - sun : moon + sun);
+    return LimbOf(limb, sky.SiderealLongitude(Body::Sun, jd), moon);
 }
 
-// When the limb's value reaches target (degrees), searching forward from jd by the secant
-// method; the mean daily motion gives the first step.
-double LimbReaches(Limb limb, const Sky& sky, double jd, double target, double meanRate) {
-    double t0 = jd;
-    double f0 = Wrap180(target - LimbValue(limb, sky, t0));
+// The Sun and the Moon in the sky at the moment every search of a limb's end begins.
+struct SkyAt {
+    double Jd, Sun, Moon;
+};
+
+// When the limb's value reaches target (degrees), searching forward from the moment `from`
+// by the secant method; the mean daily motion gives the first step.
+double LimbReaches(Limb limb, const Sky& sky, const SkyAt& from, double target, double meanRate) {
+    double t0 = from.Jd;
+    double f0 = Wrap180(target - LimbOf(limb, from.Sun, from.Moon));
     double t1 = t0 + f0 / meanRate;
     for (int i = 0; i < 30; ++i) {
         const double f1 = Wrap180(target - LimbValue(limb, sky, t1));
@@ -151,101 +337,44 @@ int SpanIndex(double value, double span, int count) {
     return i >= count ? count - 1 : static_cast<int>(i);
 }
 
-// The weekday of jdUt on its civil date, whose sunrise is given: before it, the day before.
-int VaraOfDate(double jdUt, const CivilMoment& date, const SunEvents& sun) {
+// The vara of a moment: the weekday of the date of the last sunrise before it, which is the
+// moment's date when the Sun rose on it before the moment, else the date before when it rose
+// then. Where it rose on neither (the polar day or night), the moment's own date.
+int VaraOfMoment(double jdUt, const CivilMoment& date, double dateStart, const SunEvents& sun,
+                 const SunCrossings& crossings) {
     const std::int64_t days = DaysFromCivil(date.Year, date.Month, date.Day);
-    const bool beforeSunrise = sun.Rises && jdUt < sun.RiseJd;
-    return WeekdayOfDays(beforeSunrise ? days - 1 : days);
+    const bool risenToday = sun.Rises && sun.RiseJd <= jdUt;
+    const bool roseYesterday =
+        !risenToday && crossings.Last(dateStart - 1.0, dateStart, true, dateStart - 0.75).has_value();
+    return WeekdayOfDays(roseYesterday ? days - 1 : days);
 }
 
 }  // namespace
 
 int VaraAt(double jdUt, int offsetMinutes, double latitude, double longitude, SunriseRule rule) {
     const CivilMoment date = CivilFromJd(jdUt, offsetMinutes);
-    return VaraOfDate(jdUt, date,
-                      SunriseSunset(date.Year, date.Month, date.Day, offsetMinutes, latitude, longitude, rule));
+    const double start = JdFromCivil(date.Year, date.Month, date.Day, 0.0, offsetMinutes);
+    const SunModel sun(start);
+    const SunCrossings crossings(sun, latitude, longitude, RisingAltitude(rule));
+    return VaraOfMoment(jdUt, date, start, DateSunEvents(crossings, start), crossings);
 }
 
 SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double latitude, double longitude,
                         SunriseRule rule) {
-    // The centre of the disc on the true horizon, or the upper limb (16') raised by the
-    // standard refraction (34').
-    const double h0 = rule == SunriseRule::Centre ? 0.0 : -50.0 / 60.0;
-    // The date as the birth's clock reads it, midnight to midnight. Far from the clock's
-    // own meridian, or near the polar day, its rising may come late in the evening and
-    // its setting soon after midnight: every crossing inside the date is found, wherever
-    // it falls.
     const double start = JdFromCivil(year, month, day, 0.0, offsetMinutes);
-    const double end = start + 1.0;
-    const double noon = start + 0.5;
-
-    // Between two meridian passages the altitude only climbs or only falls, so each piece
-    // of the date cut at the passages holds one crossing at most, seen as a change of side.
-    std::array<double, 6> cuts{};
-    int count = 0;
-    cuts[count++] = start;
-    double ra = 0, dec = 0;
-    SunEquatorial(start, ra, dec);
-    // The first half turn of the hour angle after midnight, then every half day.
-    const double turned = Fold360(SiderealTime(start) + longitude - ra);
-    double target = turned < 180.0 ? 180.0 : 360.0;
-    double passage = MeridianPassage(start + (target - turned) / 360.0, longitude, Fold360(target));
-    while (passage < end && count < 5) {
-        if (passage > start) cuts[count++] = passage;
-        target += 180.0;
-        passage = MeridianPassage(passage + 0.5, longitude, Fold360(target));
-    }
-    cuts[count++] = end;
-
-    // The pieces in which the Sun crosses, in order: rising where it comes up.
-    std::array<int, 5> crossed{};
-    std::array<bool, 5> rises{};
-    int crossings = 0;
-    bool above = AboveAltitude(start, latitude, longitude, h0) > 0;
-    const bool aboveAtStart = above;
-    for (int i = 1; i < count; ++i) {
-        const bool next = AboveAltitude(cuts[i], latitude, longitude, h0) > 0;
-        if (next == above) continue;
-        crossed[crossings] = i;
-        rises[crossings++] = next;
-        above = next;
-    }
-    // The date's sunrise is its first rising; its sunset the first setting after that, which
-    // ends the day the sunrise began, or else the first setting of the date.
-    int rise = -1, set = -1;
-    for (int k = 0; k < crossings; ++k) {
-        if (rises[k] && rise < 0) rise = k;
-        if (!rises[k] && (set < 0 || (rise >= 0 && set < rise && k > rise))) set = k;
-    }
-    SunEvents e;
-    if (rise >= 0) {
-        const int i = crossed[rise];
-        e.Rises = true;
-        e.RiseJd = CrossingBetween(cuts[i - 1], cuts[i], latitude, longitude, h0, true, noon - 0.25);
-    }
-    if (set >= 0) {
-        const int i = crossed[set];
-        e.Sets = true;
-        e.SetJd = CrossingBetween(cuts[i - 1], cuts[i], latitude, longitude, h0, false, noon + 0.25);
-    }
-    // What the note says follows what the times show: a date without a setting has the
-    // Sun up where it would set, one without a rising has it down.
-    if (e.Rises && !e.Sets) {
-        e.Passage = SunPassage::AlwaysUp;
-    } else if (!e.Rises && e.Sets) {
-        e.Passage = SunPassage::AlwaysDown;
-    } else if (!e.Rises && !e.Sets) {
-        e.Passage = aboveAtStart ? SunPassage::AlwaysUp : SunPassage::AlwaysDown;
-    }
-    return e;
+    const SunModel sun(start);
+    return DateSunEvents(SunCrossings(sun, latitude, longitude, RisingAltitude(rule)), start);
 }
 
 Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double birthJdUt, int offsetMinutes,
                            double latitude, double longitude, const Sky& sky, SunriseRule rule) {
     Panchanga p;
     const CivilMoment birth = CivilFromJd(birthJdUt, offsetMinutes);
-    p.Sun = SunriseSunset(birth.Year, birth.Month, birth.Day, offsetMinutes, latitude, longitude, rule);
-    p.Vara = VaraOfDate(birthJdUt, birth, p.Sun);
+    const double start = JdFromCivil(birth.Year, birth.Month, birth.Day, 0.0, offsetMinutes);
+    const SunModel sun(start);
+    const SunCrossings crossings(sun, latitude, longitude, RisingAltitude(rule));
+    p.Sun = DateSunEvents(crossings, start);
+    p.Vara = VaraOfMoment(birthJdUt, birth, start, p.Sun, crossings);
 
     constexpr double kSpan27 = 360.0 / 27.0;
     const double elongation = Fold360(moonLongitude - sunLongitude);
@@ -255,10 +384,14 @@ Panchanga ComputePanchanga(double sunLongitude, double moonLongitude, double bir
     p.Yoga.Index = SpanIndex(moonLongitude + sunLongitude, kSpan27, 27);
 
     // Mean daily motions: the Moon 13.18 degrees, the Sun 0.99.
-    p.Tithi.EndsJd = LimbReaches(Limb::Elongation, sky, birthJdUt, (p.Tithi.Index + 1) * 12.0, 12.19);
-    p.Karana.EndsJd = LimbReaches(Limb::Elongation, sky, birthJdUt, (p.Karana.Index + 1) * 6.0, 12.19);
-    p.Nakshatra.EndsJd = LimbReaches(Limb::Moon, sky, birthJdUt, (p.Nakshatra.Index + 1) * kSpan27, 13.18);
-    p.Yoga.EndsJd = LimbReaches(Limb::Sum, sky, birthJdUt, (p.Yoga.Index + 1) * kSpan27, 14.17);
+    // Every search begins with the sky at birth, taken once; a karana in the second half of
+    // its tithi ends with it, found by the same search.
+    const SkyAt at{birthJdUt, sky.SiderealLongitude(Body::Sun, birthJdUt), sky.SiderealLongitude(Body::Moon, birthJdUt)};
+    const double tithiEnd = (p.Tithi.Index + 1) * 12.0, karanaEnd = (p.Karana.Index + 1) * 6.0;
+    p.Tithi.EndsJd = LimbReaches(Limb::Elongation, sky, at, tithiEnd, 12.19);
+    p.Karana.EndsJd = karanaEnd == tithiEnd ? p.Tithi.EndsJd : LimbReaches(Limb::Elongation, sky, at, karanaEnd, 12.19);
+    p.Nakshatra.EndsJd = LimbReaches(Limb::Moon, sky, at, (p.Nakshatra.Index + 1) * kSpan27, 13.18);
+    p.Yoga.EndsJd = LimbReaches(Limb::Sum, sky, at, (p.Yoga.Index + 1) * kSpan27, 14.17);
     return p;
 }
 

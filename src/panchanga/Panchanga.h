@@ -12,7 +12,7 @@
 
 namespace velakor {
 
-// Rising or setting of the Sun on one civil date, or why there is none.
+// The sunrise of one civil date and the sunset that ends its day, or why there is none.
 enum class SunPassage { Normal, AlwaysUp, AlwaysDown };
 struct SunEvents {
     SunPassage Passage = SunPassage::Normal;  // why one of them is missing, if one is
@@ -22,7 +22,11 @@ struct SunEvents {
 };
 
 // Sunrise and sunset of a civil date at a place (latitude north positive, longitude east
-// positive, degrees), the date read on a clock offsetMinutes ahead of universal time.
+// positive, degrees), the date read on a clock offsetMinutes ahead of universal time. The
+// sunrise is the first rising within the date; the sunset is the first setting after it,
+// within a day, and may fall on the next date (far from the clock's meridian, or near the
+// polar day). A date on which the Sun does not rise has its first setting, if any; the
+// passage then says which is missing. Every time given is a crossing of the horizon.
 SunEvents SunriseSunset(int year, int month, int day, int offsetMinutes, double latitude, double longitude,
                         SunriseRule rule);
 
@@ -38,7 +42,9 @@ struct PanchangaLimb {
 
 struct Panchanga {
     SunEvents Sun;
-    int Vara = 0;  // 0 = Sunday .. 6 = Saturday, the day running from sunrise to sunrise
+    // 0 = Sunday .. 6 = Saturday: the weekday of the date of the last sunrise before the
+    // birth, on that date or the one before; the birth's own date where the Sun rose on neither.
+    int Vara = 0;
     PanchangaLimb Tithi, Nakshatra, Yoga, Karana;
 };
 

@@ -87,6 +87,23 @@ std::string SearchKey(std::string_view typed) {
     return key;
 }
 
+// What a name may end with that people leave out: "Mexico City" is "Mexico", "Washington
+// D.C." "Washington" (folded keys, lower case).
+constexpr std::string_view kDesignations[] = {" city", " dc"};
+
+// The place's name as people say it without its designation, or empty.
+std::string ShortName(const std::string& key) {
+    for (const std::string_view d : kDesignations) {
+        if (key.size() > d.size() && key.ends_with(d)) return key.substr(0, key.size() - d.size());
+    }
+    return {};
+}
+
+// A place at least this many times the biggest place of exactly the typed name ranks with
+// them by its name without its designation; where no place has exactly that name, it ranks
+// by size among those that begin with it, as any name does.
+constexpr std::uint32_t kMuchBigger = 5;
+
 std::vector<std::string_view> SplitAtCommas(std::string_view s) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
@@ -343,44 +360,75 @@ Atlas::Atlas(std::vector<Place> places) : places_(std::move(places)) {
         std::string key = Lower(FoldPlaceName(p.FormerName.empty() ? p.Name : p.FormerName));
         // A name with no letter the form could take cannot be typed: leave it out.
         if (key.empty()) continue;
-        index_.push_back(Entry{std::move(key), area(p.State), area(p.Country), static_cast<std::uint32_t>(i)});
+        const std::uint32_t state = area(p.State), country = area(p.Country);
+        if (p.FormerName.empty()) {
+            if (std::string shortName = ShortName(key); !shortName.empty())
+                index_.push_back(Entry{std::move(shortName), state, country, static_cast<std::uint32_t>(i), true});
+        }
+        index_.push_back(Entry{std::move(key), state, country, static_cast<std::uint32_t>(i)});
     }
     std::sort(index_.begin(), index_.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
 }
 
 std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t limit) const {
     const std::vector<std::string_view> parts = SplitAtCommas(typed);
-    const std::string key = SearchKey(parts.front());
-    if (key.empty() || limit == 0) return {};
-    std::vector<std::string> narrowing;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-        std::string k = Lower(FoldPlaceName(parts[i]));
-        if (!k.empty()) narrowing.push_back(std::move(k));
+    if (limit == 0) return {};
+
+    // Every reading of the commas: the name may run on over the first few parts ("Washington,
+    // D.C."), the rest narrowing by state and country.
+    struct Found {
+        const Entry* entry;
+        bool exact;  // ranks with the names that are exactly what was typed
+    };
+    std::vector<Found> found;
+    for (std::size_t nameParts = 1; nameParts <= parts.size(); ++nameParts) {
+        const std::string_view name = typed.substr(0, static_cast<std::size_t>(parts[nameParts - 1].data() +
+                                                                               parts[nameParts - 1].size() - typed.data()));
+        const std::string key = SearchKey(name);
+        if (key.empty()) {
+            if (nameParts == 1) return {};
+            continue;
+        }
+        std::vector<std::string> narrowing;
+        for (std::size_t i = nameParts; i < parts.size(); ++i) {
+            std::string k = Lower(FoldPlaceName(parts[i]));
+            if (!k.empty()) narrowing.push_back(std::move(k));
+        }
+
+        // "pune " finds Pune itself and the names whose first word is Pune.
+        const bool wordEnds = key.back() == ' ';
+        const std::string_view word = wordEnds ? std::string_view(key).substr(0, key.size() - 1) : std::string_view(key);
+        const std::size_t from = found.size();
+        std::uint32_t biggestExact = 0;
+        auto it = std::lower_bound(index_.begin(), index_.end(), word,
+                                   [](const Entry& e, std::string_view k) { return e.key < k; });
+        for (; it != index_.end() && std::string_view(it->key).substr(0, word.size()) == word; ++it) {
+            if (wordEnds && it->key != word && !it->key.starts_with(key)) continue;
+            const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& n) {
+                return areaKeys_[it->state].starts_with(n) || areaKeys_[it->country].starts_with(n);
+            });
+            if (!fits) continue;
+            const bool exact = it->key == word;
+            if (exact && !it->shortName) biggestExact = std::max(biggestExact, places_[it->place].Population);
+            found.push_back(Found{&*it, exact});
+        }
+        // "Washington" is the capital before a town of that name; "Derry" is Derry before the
+        // bigger Derry Village, whose name merely begins with it.
+        for (std::size_t i = from; i < found.size(); ++i) {
+            Found& f = found[i];
+            if (f.exact && f.entry->shortName)
+                f.exact = biggestExact > 0 && std::uint64_t{places_[f.entry->place].Population} >=
+                                                  std::uint64_t{kMuchBigger} * biggestExact;
+        }
     }
 
-    // "pune " finds Pune itself and the names whose first word is Pune.
-    const bool wordEnds = key.back() == ' ';
-    const std::string_view word = wordEnds ? std::string_view(key).substr(0, key.size() - 1) : std::string_view(key);
-    std::vector<const Entry*> found;
-    auto it = std::lower_bound(index_.begin(), index_.end(), word,
-                               [](const Entry& e, std::string_view k) { return e.key < k; });
-    for (; it != index_.end() && std::string_view(it->key).substr(0, word.size()) == word; ++it) {
-        if (wordEnds && it->key != word && !it->key.starts_with(key)) continue;
-        const bool fits = std::all_of(narrowing.begin(), narrowing.end(), [&](const std::string& n) {
-            return areaKeys_[it->state].starts_with(n) || areaKeys_[it->country].starts_with(n);
-        });
-        if (fits) found.push_back(&*it);
-    }
-
-    const auto before = [this, word](const Entry* a, const Entry* b) {
-        // "Derry" is Derry before the bigger Derry Village.
-        const bool exactA = a->key == word, exactB = b->key == word;
-        if (exactA != exactB) return exactA;
-        const Place& pa = places_[a->place];
-        const Place& pb = places_[b->place];
+    const auto before = [this](const Found& a, const Found& b) {
+        if (a.exact != b.exact) return a.exact;
+        const Place& pa = places_[a.entry->place];
+        const Place& pb = places_[b.entry->place];
         if (pa.Population != pb.Population) return pa.Population > pb.Population;
-        if (a->key != b->key) return a->key < b->key;
-        return a->place < b->place;
+        if (a.entry->key != b.entry->key) return a.entry->key < b.entry->key;
+        return a.entry->place < b.entry->place;
     };
     // Only the first few are wanted; a few more are ordered in case some are repeats.
     std::size_t ordered = std::min(found.size(), limit + 8);
@@ -394,7 +442,7 @@ std::vector<const Place*> Atlas::Suggest(std::string_view typed, std::size_t lim
             std::sort(found.begin() + static_cast<std::ptrdiff_t>(i), found.end(), before);
             ordered = found.size();
         }
-        const Place& p = places_[found[i]->place];
+        const Place& p = places_[found[i].entry->place];
         if (seen.insert(p.FormerName + '\n' + p.Name + '\n' + p.State + '\n' + p.Country).second) out.push_back(&p);
     }
     return out;

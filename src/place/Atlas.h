@@ -59,11 +59,15 @@ public:
 
     // The places whose name begins with what was typed, without regard to case or accents,
     // a name that is exactly what was typed first, then biggest first. Former and common
-    // English names ("Bombay", "Peking") find their places too. Spaces around the name do
+    // English names ("Bombay", "Peking") find their places too, and so does a name without
+    // its "City" or "D.C." ("Mexico", "Washington"): that one ranks with the exact names
+    // when its place is at least five times the biggest of them (so "New" never puts New City
+    // before New York). Spaces around the name do
     // not matter, but a space typed last ends the word ("New " finds New Delhi, not Newark).
-    // Text after a comma
-    // narrows the choice: each further part must begin the place's state or country
-    // ("Pune, Maharashtra, India"). At most `limit` places, each name/state/country once.
+    // Text after a comma narrows the choice: each further part must begin the place's state
+    // or country ("Pune, Maharashtra, India"); a comma that belongs to the name is read as
+    // part of it as well ("Washington, D.C."). At most `limit` places, each
+    // name/state/country once.
     std::vector<const Place*> Suggest(std::string_view typed, std::size_t limit = kSuggestionLimit) const;
 
     std::size_t size() const { return places_.size(); }
@@ -80,6 +84,7 @@ private:
         std::uint32_t state;    // folded state, in areaKeys_
         std::uint32_t country;  // folded country, in areaKeys_
         std::uint32_t place;
+        bool shortName = false;  // the place's name without its "City" or "D.C."
     };
     std::vector<Place> places_;
     std::vector<std::string> areaKeys_;  // each state and country once: few, and much repeated

@@ -49,7 +49,7 @@ double MeanSiderealTime(double jdUt, double jdTt) {
 }
 
 bool PreciseSky::Covers(double jdUt) const {
-    return tables_.Covers(jdUt) && tables_.Covers(jdUt + DeltaT(jdUt));
+    return tables_.Covers(jdUt) && tables_.Reaches(jdUt + DeltaT(jdUt));
 }
 
 double PreciseSky::DeltaT(double jdUt) const { return tables_.Value(SkySeries::DeltaT, jdUt); }

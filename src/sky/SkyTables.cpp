@@ -28,6 +28,88 @@ constexpr double kShortestSegment = 1.0, kLongestSegment = 4096.0;
 
 bool Within(double v, double low, double high) { return v >= low && v <= high; }  // false for NaN
 
+// What each quantity does in the real sky over the tables' centuries, with a margin. A file
+// whose checksum fits may still hold scaled steps or stretched segments (an ayanamsa of
+// 2,312 degrees, a Moon at half its speed): such tables are no sky and are refused whole.
+struct Physics {
+    bool angle;                   // a longitude: its rate and mean motion are checked, not its value
+    double low, high;             // degrees a day for an angle, else the value (degrees; days for Delta T)
+    double meanRate;              // an angle's motion over the whole span, degrees a day
+};
+// Delta T over these centuries: from -3 seconds to a few minutes, as the extrapolations
+// after today differ; a quarter of an hour leaves room for any of them.
+constexpr double kDeltaTBound = 1.0 / 96.0;
+constexpr Physics kPhysics[kSkySeriesCount] = {
+    {true, 0.9, 1.1, 0.985609},        // Sun
+    {true, 11.0, 16.0, 13.176397},     // Moon
+    {true, -1.6, 2.4, 0.985609},       // Mercury: with the Sun, on the long run
+    {true, -0.8, 1.4, 0.985609},       // Venus
+    {true, -0.5, 0.9, 0.524033},       // Mars
+    {true, -0.16, 0.26, 0.083091},     // Jupiter
+    {true, -0.1, 0.15, 0.033460},      // Saturn
+    {true, -0.06, -0.045, -0.052954},  // mean node
+    {true, -0.3, 0.1, -0.052954},      // true node
+    {false, -0.01, 0.01, 0.0},         // nutation in longitude, under 18 arc seconds
+    {false, 23.0, 24.0, 0.0},          // obliquity
+    {false, 19.0, 26.0, 0.0},          // ayanamsas
+    {false, 19.0, 26.0, 0.0},
+    {false, 19.0, 26.0, 0.0},
+    {false, 19.0, 26.0, 0.0},
+    {false, -kDeltaTBound, kDeltaTBound, 0.0},  // Delta T
+};
+// A quantity runs on from one segment into the next: the fits meet within this many degrees
+// (days for Delta T); the generator's meet ten times closer at least.
+constexpr double kJoinDegrees = 1e-3, kJoinDays = 1e-6;
+// Over the span an angle's mean motion is within this share of the real one (Saturn's loops
+// alone move it by a fraction of a percent over 150 years).
+constexpr double kMeanRateShare = 0.03;
+
+double Wrap180(double x) { return x - 360.0 * std::floor((x + 180.0) / 360.0); }
+
+// Whether a series of `segments` segments of `length` days, each of `coefficients`
+// Chebyshev coefficients in c, moves as its quantity does in the sky.
+bool Plausible(std::uint32_t segments, std::uint32_t coefficients, double length, const std::vector<double>& coeffs,
+               const Physics& physics, bool days) {
+    // Each segment at its ends and middle: the value and the rate per day, from the Chebyshev
+    // polynomials' values there (T_j(1) = 1, T_j(-1) = (-1)^j, T_j(0) and T_j'(x) likewise).
+    const double join = days ? kJoinDays : kJoinDegrees;
+    double travelled = 0.0, lastEnd = 0.0;
+    for (std::uint32_t k = 0; k < segments; ++k) {
+        const double* c = coeffs.data() + std::size_t{k} * coefficients;
+        double start = 0, end = 0, middle = 0, slopeStart = 0, slopeEnd = 0, slopeMiddle = 0;
+        for (std::uint32_t j = 0; j < coefficients; ++j) {
+            const double odd = j % 2 == 1 ? -1.0 : 1.0;
+            const double jj = static_cast<double>(j) * j;
+            end += c[j];
+            start += odd * c[j];
+            slopeEnd += jj * c[j];
+            slopeStart -= odd * jj * c[j];
+            if (j % 2 == 0) {
+                middle += (j % 4 == 0 ? 1.0 : -1.0) * c[j];
+            } else {
+                slopeMiddle += (j % 4 == 1 ? 1.0 : -1.0) * static_cast<double>(j) * c[j];
+            }
+        }
+        const double perDay = 2.0 / length;
+        if (physics.angle) {
+            for (const double slope : {slopeStart, slopeMiddle, slopeEnd}) {
+                if (!Within(slope * perDay, physics.low, physics.high)) return false;
+            }
+            if (k > 0 && !(std::fabs(Wrap180(start - lastEnd)) <= join)) return false;
+            travelled += (k > 0 ? Wrap180(start - lastEnd) : 0.0) + (end - start);
+        } else {
+            for (const double value : {start, middle, end}) {
+                if (!Within(value, physics.low, physics.high)) return false;
+            }
+            if (k > 0 && !(std::fabs(start - lastEnd) <= join)) return false;
+        }
+        lastEnd = end;
+    }
+    if (!physics.angle) return true;
+    const double meanRate = travelled / (segments * length);
+    return std::fabs(meanRate - physics.meanRate) <= kMeanRateShare * std::fabs(physics.meanRate);
+}
+
 template <typename T>
 bool Take(std::string_view& in, T& v) {
     if (in.size() < sizeof(T)) return false;
@@ -85,6 +167,11 @@ SkyTables SkyTables::Parse(std::string_view bytes) {
         }
     }
     if (!in.empty()) return t;
+    for (int id = 0; id < kSkySeriesCount; ++id) {
+        const Series& s = t.series_[id];
+        if (!Plausible(s.segments, s.coefficients, s.length, s.c, kPhysics[id], id == static_cast<int>(SkySeries::DeltaT)))
+            return t;
+    }
     t.first_ = t.series_[0].start;
     t.last_ = t.series_[0].start + t.series_[0].segments * t.series_[0].length;
     for (const Series& s : t.series_) {
@@ -122,7 +209,9 @@ const SkyTables* SkyTables::Shared() {
 }
 
 const double* SkyTables::Segment(const Series& s, double jd, double& x) const {
-    const double k = std::floor((jd - s.start) / s.length);
+    double k = std::floor((jd - s.start) / s.length);
+    if (k == -1.0 && jd >= s.start - kEdgeDays) k = 0;
+    if (k == s.segments && jd < s.start + s.segments * s.length + kEdgeDays) k = s.segments - 1;
     if (!(k >= 0 && k < s.segments)) return nullptr;
     const double a = s.start + k * s.length;
     x = 2.0 * (jd - a) / s.length - 1.0;

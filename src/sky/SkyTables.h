@@ -43,14 +43,19 @@ public:
     double FirstDay() const { return first_; }
     double LastDay() const { return last_; }
     bool Covers(double jd) const { return jd >= first_ && jd < last_; }
+    // Whether Value() answers at jd: the span, and a minute beyond either end. At the first
+    // moment of the span in universal time, terrestrial time is still two seconds before it.
+    bool Reaches(double jd) const { return jd >= first_ - kEdgeDays && jd < last_ + kEdgeDays; }
 
-    // The quantity at jd. Outside a quantity's own segments it is NaN: a fit carried past its
-    // span drifts (the Moon by seconds of arc within days), so no caller may get one.
+    // The quantity at jd. Beyond a minute outside a quantity's own segments it is NaN: a fit
+    // carried past its span drifts (the Moon by seconds of arc within days), so no caller may
+    // get one; within a minute it moves by far less than the tables' step.
     double Value(SkySeries s, double jd) const;
     // The quantity and its rate per day.
     double Value(SkySeries s, double jd, double& perDay) const;
 
 private:
+    static constexpr double kEdgeDays = 1.0 / 1440.0;
     struct Series {
         std::uint32_t segments = 0, coefficients = 0;
         double start = 0, length = 1;

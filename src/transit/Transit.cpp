@@ -25,7 +25,8 @@ std::string DescribeTransitSky(const SkyChoice& chartSky) {
 }
 
 std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt) {
-    if (!sky.Covers(jdUt)) return std::nullopt;
+    // One span wherever a transit is asked for, whatever days past it the tables happen to hold.
+    if (!(jdUt >= kTransitsFromJd && jdUt < kTransitsUntilJd) || !sky.Covers(jdUt)) return std::nullopt;
     Transit t;
     t.JdUt = jdUt;
     const Sign lagna = natal.HouseSigns[0];

@@ -36,8 +36,13 @@ SkyChoice TransitSkyChoice(const SkyChoice& chartSky);
 // "Transits: precise sky (JPL ephemeris), Lahiri, mean node".
 std::string DescribeTransitSky(const SkyChoice& chartSky);
 
-// The transit at jdUt (universal time), or none when the sky does not cover the moment:
-// nothing is then computed, and OutsideSkyMessage says why.
+// The moments transits are computed for, in universal time: from 1900-01-01 0h up to
+// 2151-01-01 0h, the span the precise sky's tables are made for.
+inline constexpr double kTransitsFromJd = 2415020.5;
+inline constexpr double kTransitsUntilJd = 2506696.5;
+
+// The transit at jdUt (universal time), or none outside the transits' span or where the sky
+// does not cover the moment: nothing is then computed, and OutsideSkyMessage says why.
 std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt);
 
 enum class MomentStep { Day, Month, Year };

@@ -15,7 +15,11 @@ inline constexpr double kRadToDegExact = 57.29577951308232;
 // x folded into the half-open range [0, 360). A remainder so small and negative that adding
 // 360 rounds to 360 gives 0, so 360 itself never comes out. NaN stays NaN.
 inline double Fold360(double x) {
-    x = std::fmod(x, 360.0);
+    // Most angles are within a turn of the range already: there the remainder is the angle
+    // itself, or it less one turn, which is exact in that range. Only the rest divide.
+    if (x >= 0.0 && x < 360.0) return x;
+    if (x >= 360.0 && x < 720.0) return x - 360.0;
+    if (!(x < 0.0 && x > -360.0)) x = std::fmod(x, 360.0);
     if (x < 0) x += 360.0;
     return x >= 360.0 ? 0.0 : x;
 }

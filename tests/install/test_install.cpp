@@ -197,8 +197,8 @@ private slots:
         QCOMPARE(ReadAll(guide), ReadAll(QStringLiteral(VELAKOR_SOURCE_DIR "/docs/userguide.html")));
     }
 
-    // The menu entry, the icon it names and the metainfo that names the entry, as the
-    // desktop's own validators see them.
+    // The menu entry, the icon it names, the metainfo that names the entry and the type of
+    // reading files, as the desktop's own validators and the MIME database see them.
     void desktopIntegration_data() { AddTreeRows(); }
     void desktopIntegration() {
         QFETCH(QString, root);
@@ -206,7 +206,10 @@ private slots:
         const Run desktop = RunProgram(QStringLiteral("desktop-file-validate"), {entry});
         QVERIFY2(desktop.exitCode == 0 && desktop.out.isEmpty(), qPrintable(Explain(desktop)));
         QVERIFY(ReadAll(entry).contains("\nIcon=" + kId.toUtf8() + "\n"));
-        QVERIFY(ReadAll(entry).contains("\nExec=velakor\n"));
+        // A reading opened from the file manager is given to the program.
+        QVERIFY(ReadAll(entry).contains("\nExec=velakor %f\n"));
+        QVERIFY(ReadAll(entry).contains("\nMimeType=application/x-velakor-reading;\n"));
+        QVERIFY(ReadAll(entry).contains("\nCategories=Science;Astronomy;X-Astrology;\n"));
 
         const QString metainfo = root + QStringLiteral("/share/metainfo/") + kId + QStringLiteral(".metainfo.xml");
         const Run appstream = RunProgram(QStringLiteral("appstreamcli"),
@@ -221,6 +224,22 @@ private slots:
         QVERIFY(QFileInfo(icons + QStringLiteral("scalable/apps/") + kId + QStringLiteral(".svg")).isFile());
         for (const int size : {48, 256}) {
             const QImage icon(icons + QStringLiteral("%1x%1/apps/").arg(size) + kId + QStringLiteral(".png"));
+            QCOMPARE(icon.size(), QSize(size, size));
+        }
+        // The type's package builds into a MIME database that gives .vlj files the type and
+        // its icon, which the tree carries.
+        QTemporaryDir mime;
+        QVERIFY(QDir(mime.path()).mkdir(QStringLiteral("packages")));
+        QVERIFY(QFile::copy(root + QStringLiteral("/share/mime/packages/") + kId + QStringLiteral(".xml"),
+                            mime.filePath(QStringLiteral("packages/") + kId + QStringLiteral(".xml"))));
+        const Run database = RunProgram(QStringLiteral("update-mime-database"), {mime.path()});
+        QVERIFY2(database.exitCode == 0, qPrintable(Explain(database)));
+        QVERIFY(ReadAll(mime.filePath(QStringLiteral("globs2"))).contains(":application/x-velakor-reading:*.vlj"));
+        QVERIFY(ReadAll(mime.filePath(QStringLiteral("icons"))).contains(
+            "application/x-velakor-reading:application-x-velakor-reading"));
+        QVERIFY(QFileInfo(icons + QStringLiteral("scalable/mimetypes/application-x-velakor-reading.svg")).isFile());
+        for (const int size : {48, 256}) {
+            const QImage icon(icons + QStringLiteral("%1x%1/mimetypes/application-x-velakor-reading.png").arg(size));
             QCOMPARE(icon.size(), QSize(size, size));
         }
         for (const char* page : {"velakor.1.gz", "velakor-chart.1.gz", "velakor-library.1.gz"})

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "JsonWriter.h"
 #include "SmallDisk.h"
 #include "TempFolder.h"
 #include "TestSupport.h"
@@ -185,6 +186,42 @@ TEST(ChartTool, SkyKeysChooseTheSky) {
     }
 }
 
+// The answers are written as text as they are made: every text and number comes out as the
+// JSON library writes it, escapes and replaced bytes included.
+TEST(ChartTool, AnswerTextIsTheLibrarysText) {
+    std::string controls;
+    for (char c = 0; c < 0x20; ++c) controls += c;
+    const std::string texts[] = {
+        "", "plain", "quote \" and backslash \\", controls, "DEL \x7f", "20\xC2\xB0 7' 30\" Lib",
+        "Asc\r\nSun (R) \r\n", "dash \xE2\x80\x94 and \xF0\x9F\x98\x80",
+        "overlong \xC0\x80", "surrogate \xED\xA0\x80", "lone \x80 byte", "cut \xE2\x82", "beyond \xF5\x80\x80\x80",
+        "last byte cut \xC3",
+    };
+    for (const std::string& text : texts) {
+        std::string written;
+        velakor::JsonWriter(written).String(text);
+        EXPECT_EQ(written, nlohmann::ordered_json(text).dump(-1, ' ', false, json::error_handler_t::replace))
+            << testing::PrintToString(text);
+    }
+    std::string written;
+    velakor::JsonWriter out(written);
+    out.BeginObject();
+    out.Key("YearDays").Number(360.0);
+    out.Key("Small").Number(1e-5);
+    out.Key("Counts").Integers(std::vector<std::int64_t>{0, 9, 10, 99, 100, -1, INT64_MIN, INT64_MAX});
+    out.Key("Empty").BeginArray();
+    out.EndArray();
+    out.Key("Nested").BeginObject();
+    out.Key("Flag").Boolean(false);
+    out.Key("Nothing").Null();
+    out.EndObject();
+    out.EndObject();
+    const nlohmann::ordered_json same = {
+        {"YearDays", 360.0}, {"Small", 1e-5}, {"Counts", {0, 9, 10, 99, 100, -1, INT64_MIN, INT64_MAX}},
+        {"Empty", json::array()}, {"Nested", {{"Flag", false}, {"Nothing", nullptr}}}};
+    EXPECT_EQ(written, same.dump());
+}
+
 TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     json missing = Record(1, 1, 2000, 12, 0, test::kGmt, 0, 0, false, 0, 0, false, false);
     missing.erase("LonMin");
@@ -208,14 +245,15 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
     const std::string dayFraction = withText("\"BirthDay\":1", "\"BirthDay\":1.0");
     const std::string deep = std::string(9, '[') + std::string(9, ']');
     const std::string idText = withText("{", "{\"Id\":\"7\",");
+    const std::string idBeyond = withText("{", "{\"Id\":18446744073709551616,");
 
     const std::string input = "not json\n[1,2]\n" + missing.dump() + "\n" + wrongType.dump() + "\n" +
                               invalid.dump() + "\n" + farNorth.dump() + "\n" + badZone.dump() + "\n" +
                               huge.dump() + "\n" + noName.dump() + "\n{\"BirthName\": \"\xff\"}\n" + dayBeyond +
-                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + idText + "\n" + good.dump() + "\n";
+                              "\n" + minutesBeyond + "\n" + dayFraction + "\n" + deep + "\n" + idText + "\n" + idBeyond + "\n" + good.dump() + "\n";
     const ToolRun run = RunTool(input);
     EXPECT_EQ(run.exitCode, 1);
-    ASSERT_EQ(run.lines.size(), 16u);
+    ASSERT_EQ(run.lines.size(), 17u);
     const std::vector<std::string> errors = {
         "the line is not valid JSON",
         "the line is not a JSON object",
@@ -232,6 +270,7 @@ TEST(ChartTool, BadLinesReportAndTheRestGoesOn) {
         "key BirthDay must be an integer",
         "the line nests deeper than a birth record",
         "key Id must be an integer",
+        "key Id must lie between -9223372036854775808 and 18446744073709551615",
     };
     for (std::size_t i = 0; i < errors.size(); ++i) {
         ASSERT_TRUE(run.lines[i].contains("error")) << i;
@@ -258,12 +297,20 @@ TEST(ChartTool, PartnerAndRoleGiveTheMatching) {
     partnerSky["Positions"] = "precise";
     json roleOnly = groom;
     roleOnly["Role"] = "Groom";
-    const std::string input = groom.dump() + "\n" + with(groom, bride, "Groom").dump() + "\n" +
-                              with(bride, groom, "Bride").dump() + "\n" + with(groom, bride, "Bride").dump() + "\n" +
-                              with(groom, farNorth, "Groom").dump() + "\n" + with(groom, partnerSky, "Groom").dump() +
-                              "\n" + roleOnly.dump() + "\n" + with(groom, bride, "Husband").dump() + "\n";
+    std::string input = groom.dump() + "\n" + with(groom, bride, "Groom").dump() + "\n" +
+                        with(bride, groom, "Bride").dump() + "\n" + with(groom, bride, "Bride").dump() + "\n" +
+                        with(groom, farNorth, "Groom").dump() + "\n" + with(groom, partnerSky, "Groom").dump() + "\n" +
+                        roleOnly.dump() + "\n" + with(groom, bride, "Husband").dump() + "\n";
+    // What the answer adds beyond a chart is the record's own, never the partner's.
+    const std::pair<const char*, json> ownKeys[] = {
+        {"TransitAt", "2026-12-07T12:00:00+05:30"}, {"SaturnPeriods", true}, {"Id", 7}};
+    for (const auto& [key, value] : ownKeys) {
+        json partner = bride;
+        partner[key] = value;
+        input += with(groom, partner, "Groom").dump() + "\n";
+    }
     const ToolRun run = RunTool(input);
-    ASSERT_EQ(run.lines.size(), 8u);
+    ASSERT_EQ(run.lines.size(), 8u + std::size(ownKeys));
     const json expected = json::parse(R"({"Varna": 1, "Vasya": 0, "Tara": 1.5, "Yoni": 2, "Maitri": 1, "Gana": 6,
         "Bhakoot": 0, "Nadi": 0, "Total": 11.5,
         "Manglik": {"Bride": {"FromLagna": 4, "FromMoon": 7, "FromVenus": 5, "Manglik": true},
@@ -280,6 +327,10 @@ TEST(ChartTool, PartnerAndRoleGiveTheMatching) {
     EXPECT_EQ(run.lines[5], json({{"error", "Partner: key Positions is the record's own, not the partner's"}}));
     EXPECT_EQ(run.lines[6], json({{"error", "key Role needs Partner"}}));
     EXPECT_EQ(run.lines[7], json({{"error", "key Role must be \"Bride\" or \"Groom\""}}));
+    for (std::size_t i = 0; i < std::size(ownKeys); ++i) {
+        EXPECT_EQ(run.lines[8 + i],
+                  json({{"error", std::string("Partner: key ") + ownKeys[i].first + " is the record's own, not the partner's"}}));
+    }
     EXPECT_EQ(run.exitCode, 1);
 }
 
@@ -567,6 +618,8 @@ TEST(ChartTool, TransitAtAndSaturnPeriods) {
          "key TransitAt must be an ISO 8601 moment with its offset, such as \"2026-12-07T12:00:00+05:30\""},
         {"pastTheTables", {{"TransitAt", "2151-03-01T12:00:00+05:30"}},
          "key TransitAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-03-01."},
+        {"theSpansEnd", {{"TransitAt", "2151-01-01T00:00Z"}},
+         "key TransitAt: The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-01-01."},
         {"periodsNotBoolean", {{"SaturnPeriods", "yes"}}, "key SaturnPeriods must be a boolean"},
     };
     std::string input;
@@ -622,6 +675,13 @@ TEST(ChartTool, TransitAtAndSaturnPeriods) {
         EXPECT_EQ(periods[i]["End"], IsoMoment(*want[i].EndJd, 330)) << i;
     }
     EXPECT_LT(periods[0]["Start"].get<std::string>(), "1947-08-15") << "the phase under way at birth comes first";
+
+    // The span's first moment, in universal time, is answered as its end is not.
+    json first = Record(15, 8, 1947, 0, 0, test::kIndian, 28, 38, false, 77, 12, true, false);
+    first["TransitAt"] = "1900-01-01T00:00Z";
+    const ToolRun firstRun = RunTool(first.dump() + "\n");
+    ASSERT_EQ(firstRun.lines.size(), 1u);
+    EXPECT_EQ(firstRun.lines[0]["Transit"]["At"], "1900-01-01T05:30:00+05:30") << firstRun.lines[0].dump().substr(0, 200);
 }
 
 TEST(ChartTool, KpAndHoraryCharts) {

@@ -11,6 +11,7 @@
 #include "astro/VedicEphemeris.h"
 #include "panchanga/Panchanga.h"
 #include "sky/BuiltinSky.h"
+#include "sky/SkyTables.h"
 
 namespace velakor {
 namespace {
@@ -55,58 +56,80 @@ TEST(Sunrise, AgreesWithThePublishedTableAndTheCentreRuleIsInside) {
     }
 }
 
-// The sunrise and sunset of a date are the crossings within that date on the birth's clock,
-// wherever in the day they fall; where one is missing the note says which, and only then.
-// Times are to the minute: the built-in Sun is a few seconds from the ephemeris.
-TEST(Sunrise, EveryCrossingWithinTheDateAndANoteOnlyForWhatIsMissing) {
+// The sunrise is the date's first rising on the birth's clock, wherever in the date it falls;
+// the sunset is the first setting after it, within a day, on the next date when it comes
+// after midnight. Where one is missing the note says which, and only then; no time is given
+// that is not a crossing. The times are those of the JPL ephemeris for the same rule (the
+// topocentric Sun's centre or upper limb at the rule's altitude), to the minute.
+TEST(Sunrise, TheDatesSunriseAndTheSunsetThatEndsItsDay) {
     struct Row {
         const char* name;
         int year, month, day, offset;
         double latitude, longitude;
         SunriseRule rule;
-        const char* rise;  // clock time on the date, or nullptr when the Sun does not rise
+        const char* rise;  // "YYYY-MM-DDThh:mm" on the clock, or nullptr when there is none
         const char* set;
         const char* note;
     };
+    ASSERT_NE(SkyTables::Shared(), nullptr) << "the Sun of the precise sky's tables";
     constexpr double kTromsoLat = 69.65, kTromsoLon = 18.95;
+    constexpr const char* kNoSetting = "The Sun does not set on this day.";
+    constexpr const char* kNoRising = "The Sun does not rise on this day.";
     const Row rows[] = {
         // Chukotka, 65 deg 23' N 172 deg 09' E on UTC+10, 88 minutes behind its mean time:
-        // the date's rising comes late in the evening (the ephemeris: 23:51:51).
+        // the date's rising comes late in the evening (23:51:51), its day ends the next evening.
         {"Chukotka, rising in the evening", 2000, 6, 14, 600, 65.0 + 23.0 / 60, 172.0 + 9.0 / 60,
-         SunriseRule::Centre, "23:51", "21:11", ""},
-        // Tromso: the last night before the midnight Sun is cut by midnight on the clock.
-        {"Tromso, rises and does not set", 2000, 5, 20, 120, kTromsoLat, kTromsoLon, SunriseRule::Centre, "01:25",
-         nullptr, "The Sun does not set on this day."},
-        {"Tromso, sets after midnight and rises again", 2000, 5, 21, 120, kTromsoLat, kTromsoLon,
-         SunriseRule::Centre, "01:10", "00:10", ""},
+         SunriseRule::Centre, "2000-06-14T23:51", "2000-06-15T21:12", ""},
+        // Tromso: the last nights before the midnight Sun are cut by midnight on the clock.
+        {"Tromso, sets after the next midnight", 2000, 5, 20, 120, kTromsoLat, kTromsoLon, SunriseRule::Centre,
+         "2000-05-20T01:25", "2000-05-21T00:10", ""},
+        {"Tromso, rises and does not set", 2000, 5, 21, 120, kTromsoLat, kTromsoLon, SunriseRule::Centre,
+         "2000-05-21T01:10", nullptr, kNoSetting},
         {"Tromso, midnight Sun", 2000, 6, 21, 60, kTromsoLat, kTromsoLon, SunriseRule::Centre, nullptr, nullptr,
-         "The Sun does not set on this day."},
+         kNoSetting},
         {"Tromso, polar night", 2000, 12, 21, 60, kTromsoLat, kTromsoLon, SunriseRule::Limb, nullptr, nullptr,
-         "The Sun does not rise on this day."},
-        // The edge of the polar day: the upper limb dips below the horizon for seven minutes.
-        {"polar edge, a short dip", 2001, 6, 20, 300, 65.0 + 44.0 / 60, 73.0, SunriseRule::Limb, "00:12", "00:05", ""},
-        {"Oslo, far south of the circle", 2000, 6, 21, 60, 59.9, 10.75, SunriseRule::Centre, "03:05", "21:32", ""},
+         kNoRising},
+        // The upper limb dips below the horizon for ten minutes about midnight.
+        {"a short dip", 2001, 6, 20, 300, 65.0 + 44.0 / 60, 73.0, SunriseRule::Limb, "2001-06-20T00:14", nullptr,
+         kNoSetting},
+        {"Oslo, far south of the circle", 2000, 6, 21, 60, 59.9, 10.75, SunriseRule::Centre, "2000-06-21T03:05",
+         "2000-06-21T21:32", ""},
+        {"Reykjavik in June, setting after midnight", 2020, 6, 20, 0, 64.0 + 8.0 / 60, -(21.0 + 54.0 / 60),
+         SunriseRule::Limb, "2020-06-20T02:55", "2020-06-21T00:03", ""},
+        // The edge of the polar day at 65 deg 30' N 81 deg 09' W on UTC-6: the limb rises at
+        // 23:59:58 on the 21st and 00:00:55 on the 23rd, so the 22nd has a setting only.
+        {"the polar edge", 2005, 6, 22, -360, 65.5, -(81.0 + 9.0 / 60), SunriseRule::Limb, nullptr,
+         "2005-06-22T22:52", kNoRising},
+        {"London on a clock twelve hours ahead", 2000, 6, 21, 720, 51.5, 0.0, SunriseRule::Centre,
+         "2000-06-21T15:49", "2000-06-22T08:13", ""},
     };
     for (const Row& r : rows) {
         const SunEvents e = SunriseSunset(r.year, r.month, r.day, r.offset, r.latitude, r.longitude, r.rule);
-        const std::string date = IsoMoment(JdFromCivil(r.year, r.month, r.day, 12.0, r.offset), r.offset).substr(0, 10);
         for (const auto& [what, happens, jd, expected] :
              {std::tuple{"rise", e.Rises, e.RiseJd, r.rise}, std::tuple{"set", e.Sets, e.SetJd, r.set}}) {
             ASSERT_EQ(happens, expected != nullptr) << r.name << ": " << what;
             if (!happens) continue;
             const std::string at = IsoMoment(jd, r.offset);
-            EXPECT_EQ(at.substr(0, 10), date) << r.name << ": " << what << " " << at;
-            EXPECT_EQ(at.substr(11, std::string(expected).size()), expected) << r.name << ": " << what << " " << at;
+            EXPECT_EQ(at.substr(0, std::string(expected).size()), expected) << r.name << ": " << what << " " << at;
+        }
+        if (e.Rises && e.Sets) {
+            EXPECT_GT(e.SetJd, e.RiseJd) << r.name;
         }
         EXPECT_EQ(SunPassageNote(e.Passage), r.note) << r.name;
     }
 
-    // A birth before the date's evening rising belongs to the day before: 14 June 2000 was a
-    // Wednesday, and the birth at 4:53 a Tuesday's.
+    // The vara is the weekday of the date of the last sunrise before the birth. A birth before
+    // the date's evening rising belongs to the day before: 14 June 2000 was a Wednesday, and
+    // the birth at 4:53 a Tuesday's.
     Program chukotka = Computed(Form(14, 6, 2000, 4, 53, 30, 65, 23, false, 172, 9, true));
     ASSERT_EQ(BirthUtcOffsetMinutes(chukotka.Birth), 600);
     EXPECT_EQ(VaraName(ComputePanchanga(chukotka.Birth, chukotka.Chart, BuiltinSky{}, SunriseRule::Centre).Vara),
               "Tuesday");
+    // At the polar edge the Sun last rose at 23:59:58 on Tuesday 21 June 2005.
+    constexpr int kUtcMinus6 = 21;
+    Program edge = Computed(Form(22, 6, 2005, 12, 0, kUtcMinus6, 65, 30, false, 81, 9, false));
+    ASSERT_EQ(BirthUtcOffsetMinutes(edge.Birth), -360);
+    EXPECT_EQ(VaraName(ComputePanchanga(edge.Birth, edge.Chart, BuiltinSky{}, SunriseRule::Limb).Vara), "Tuesday");
     // A chart born in the polar day keeps the civil date's weekday (21 June 2000: Wednesday).
     Program p = Computed(Form(21, 6, 2000, 2, 0, kCentralEuropean, 69, 39, false, 18, 57, true));
     const Panchanga pp = ComputePanchanga(p.Birth, p.Chart, BuiltinSky{}, p.Reading.Sunrise);

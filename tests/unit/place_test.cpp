@@ -283,6 +283,20 @@ TEST(AtlasTest, NamesPeopleUse) {
         {"Rangoon", "Rangoon (Yangon), Rangoon, Myanmar"},
         {"Dacca", "Dacca (Dhaka), Dhaka, Bangladesh"},
         {"Bombay, India", "Bombay (Mumbai), Maharashtra, India"},
+        // A capital or a large city by the name people call it, before a small place of exactly
+        // that name: its name without "City" or "D.C." when it is at least five times bigger,
+        // a common short name from the table otherwise; a comma may belong to the name.
+        {"Washington", "Washington D.C., District of Columbia, United States of America"},  // not Tyne and Wear
+        {"Washington, D.C.", "Washington D.C., District of Columbia, United States of America"},
+        {"Mexico", "Mexico City, Mexico City, Mexico"},
+        {"Quezon", "Quezon City, National Capital Region, Philippines"},
+        {"Puebla", "Puebla City, Puebla, Mexico"},
+        {"Taoyuan", "Taoyuan City, Taiwan, Taiwan"},
+        {"Huangshan", "Huangshan City, Anhui, China"},
+        {"Rostov", "Rostov (Rostov-on-Don), Rostov Oblast, Russia"},
+        {"Stoke", "Stoke (Stoke-on-Trent), England, United Kingdom"},
+        {"Santa Cruz", "Santa Cruz (Santa Cruz de la Sierra), Santa Cruz, Bolivia"},
+        {"New", "New York, New York, United States of America"},  // New City has no exact rival
         // An exact name before a bigger one that begins with it.
         {"Derry, New Hampshire", "Derry, New Hampshire, United States of America"},
         {"Hilton Head, South Carolina", "Hilton Head, South Carolina, United States of America"},

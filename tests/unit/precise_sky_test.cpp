@@ -119,8 +119,28 @@ TEST(SkyTables, RefusesDamagedFiles) {
         std::memcpy(bytes.data() + bytes.size() - 4, &sum, sizeof sum);
         return bytes;
     };
+    // One coefficient of one segment moved by `steps` of the series' step, the checksum fitted.
+    auto moved = [&good](SkySeries series, std::uint32_t segment, std::int32_t steps) {
+        std::string bytes = good;
+        const std::size_t headers = kSkyTablesMagic.size() + 4;
+        std::size_t at = headers + 36 * kSkySeriesCount;
+        for (std::size_t i = 0; i <= static_cast<std::size_t>(series); ++i) {
+            std::uint32_t segments = 0, coefficients = 0;
+            std::memcpy(&segments, bytes.data() + headers + 36 * i + kSegments, 4);
+            std::memcpy(&coefficients, bytes.data() + headers + 36 * i + kSegments + 4, 4);
+            at += 4 * std::size_t{i == static_cast<std::size_t>(series) ? segment : segments} * coefficients;
+        }
+        std::int32_t v = 0;
+        std::memcpy(&v, bytes.data() + at, 4);
+        v += steps;
+        std::memcpy(bytes.data() + at, &v, 4);
+        const std::uint32_t sum = SkyTablesChecksum(std::string_view(bytes).substr(0, bytes.size() - 4));
+        std::memcpy(bytes.data() + bytes.size() - 4, &sum, sizeof sum);
+        return bytes;
+    };
     const double inf = std::numeric_limits<double>::infinity();
     ASSERT_TRUE(SkyTables::Parse(crafted(SkySeries::Moon, kUnit, 1e-6)).Valid());
+    ASSERT_TRUE(SkyTables::Parse(moved(SkySeries::Moon, 100, 0)).Valid());
     const struct {
         const char* name;
         std::string bytes;
@@ -140,6 +160,13 @@ TEST(SkyTables, RefusesDamagedFiles) {
         {"a bit flipped", flipped},
         {"another format", otherMagic},
         {"segments beyond the file", crafted(SkySeries::Sun, kSegments, 1725)},
+        // Read in other units, with a checksum that fits: every value is a number, but no sky.
+        {"Lahiri's step a hundred times its own: 2,300 degrees", crafted(SkySeries::Lahiri, kUnit, 1e-5)},
+        {"the Moon's step a thousand times its own", crafted(SkySeries::Moon, kUnit, 1e-3)},
+        {"Delta T's step a thousand times its own", crafted(SkySeries::DeltaT, kUnit, 1e-9)},
+        {"the Moon's segments 16 days long: half its speed", crafted(SkySeries::Moon, kLength, 16.0)},
+        {"Saturn's segments twice as long: loops at its speed, half its motion", crafted(SkySeries::Saturn, kLength, 64.0)},
+        {"one of the Moon's segments a degree off", moved(SkySeries::Moon, 100, 1000000)},
     };
     for (const auto& row : rows) EXPECT_FALSE(SkyTables::Parse(row.bytes).Valid()) << row.name;
     EXPECT_FALSE(SkyTables::Load("no-such-folder/sky.tables").Valid());

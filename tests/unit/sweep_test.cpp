@@ -7,9 +7,11 @@
 #include <string_view>
 
 #include "TestSupport.h"
+#include "astro/CivilTime.h"
 #include "chart/ChartLayout.h"
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
+#include "panchanga/Panchanga.h"
 
 namespace velakor {
 namespace {
@@ -119,6 +121,22 @@ TEST(Sweep, RandomRecordsGiveWholeCharts) {
             const HouseCaptions houses = DivisionalHouses(p.Chart, signs);
             ASSERT_TRUE(inStep(houses.Texts, houses.Bodies));
         }
+        // The date's sunrise lies within the date; the sunset that ends its day comes after it,
+        // within a day, under either rule.
+        const SunriseRule rule = n % 2 == 0 ? SunriseRule::Centre : SunriseRule::Limb;
+        const int offset = BirthUtcOffsetMinutes(p.Birth);
+        const CivilMoment born = CivilFromJd(p.Chart.JdUt, offset);
+        const SunEvents sun = SunriseSunset(born.Year, born.Month, born.Day, offset, BirthLatitude(p.Birth),
+                                            BirthLongitude(p.Birth), rule);
+        const std::string birthDate = IsoMoment(p.Chart.JdUt, offset).substr(0, 10);
+        if (sun.Rises) {
+            ASSERT_EQ(IsoMoment(sun.RiseJd, offset).substr(0, 10), birthDate);
+        }
+        if (sun.Rises && sun.Sets) {
+            ASSERT_GT(sun.SetJd, sun.RiseJd) << IsoMoment(sun.RiseJd, offset) << " " << IsoMoment(sun.SetJd, offset);
+            ASSERT_LT(sun.SetJd - sun.RiseJd, 1.0) << IsoMoment(sun.RiseJd, offset) << " " << IsoMoment(sun.SetJd, offset);
+        }
+        ASSERT_EQ(sun.Rises && sun.Sets, sun.Passage == SunPassage::Normal);
         ASSERT_FALSE(p.Texts.LagnaSignName.empty());
         ASSERT_FALSE(p.Texts.NakshatraLord.empty());
         ASSERT_TRUE(p.Texts.NakshatraPada >= "1" && p.Texts.NakshatraPada <= "4");

@@ -246,6 +246,11 @@ TEST(Transit, OutsideTheTablesGivesTheMessageAndNothing) {
     ASSERT_TRUE(t);
     EXPECT_FALSE(t->Bodies[static_cast<std::size_t>(Index(Body::Saturn))].LeavesJd) << "Saturn leaves after 2150";
     EXPECT_TRUE(t->Bodies[static_cast<std::size_t>(Index(Body::Moon))].LeavesJd) << "the Moon within days";
+    // One span, in universal time, whatever the tables hold past it: its first moment (two
+    // seconds before the tables in terrestrial time) gives a transit, its end none.
+    EXPECT_TRUE(TransitAt(*sky, p.Chart, kTransitsFromJd));
+    EXPECT_FALSE(TransitAt(*sky, p.Chart, kTransitsUntilJd));
+    EXPECT_TRUE(TransitAt(*sky, p.Chart, kTransitsUntilJd - 1.0 / 86400));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "TransitJson.h"
 #include "SkyKeys.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -25,6 +26,7 @@
 #include "place/Atlas.h"
 #include "place/ZoneChoice.h"
 #include "strength/Ashtakavarga.h"
+#include "JsonWriter.h"
 #include "RecordText.h"
 
 namespace velakor {
@@ -102,7 +104,8 @@ long long Integer(const json& v) {
 
 // The standard parser, with two differences. An integer too large for 64 bits stays an
 // integer, held at the 64-bit bound: the range checks then report it out of range, where a
-// floating-point number would read as "must be an integer". And nesting stops early: a
+// floating-point number would read as "must be an integer"; for the record's "Id", which is
+// handed back and has no range of its own, that it was held is noted. And nesting stops early: a
 // record is one flat object, and a line of a million brackets would take a hundred times
 // its size in memory. A key given twice in one object stops the parse: the standard parser
 // would keep the last value without a word.
@@ -110,11 +113,13 @@ class RecordParser : public nlohmann::detail::json_sax_dom_parser<json> {
 public:
     static constexpr int kMaxDepth = 8;
     bool tooDeep = false;
+    bool idBeyond64Bits = false;
     std::optional<std::string> duplicateKey;
 
     using json_sax_dom_parser::json_sax_dom_parser;
     bool number_float(json::number_float_t value, const json::string_t& text) {
         if (text.find_first_of(".eE") != json::string_t::npos) return json_sax_dom_parser::number_float(value, text);
+        idBeyond64Bits = idBeyond64Bits || (keyIsId_ && depth_ == 1);
         if (text.front() == '-') return number_integer(std::numeric_limits<json::number_integer_t>::min());
         return number_unsigned(std::numeric_limits<json::number_unsigned_t>::max());
     }
@@ -127,10 +132,11 @@ public:
         return Deeper() && json_sax_dom_parser::start_array(size);
     }
     bool key(json::string_t& name) {
-        if (!keys_.back().insert(name).second) {
+        if (!keys_.back().Insert(name)) {
             duplicateKey = name;
             return false;
         }
+        keyIsId_ = depth_ == 1 && name == "Id";
         return json_sax_dom_parser::key(name);
     }
     bool end_object() {
@@ -146,7 +152,29 @@ public:
 
 private:
     int depth_ = 0;
-    std::vector<std::set<json::string_t>> keys_;  // of each open object (none for an array)
+    bool keyIsId_ = false;  // the record's own "Id" is the value being read
+    // The keys an object has given: a record's few are looked through, a line of thousands
+    // is sorted as they come.
+    class Keys {
+    public:
+        bool Insert(const json::string_t& key) {
+            if (many_.empty()) {
+                if (std::find(few_.begin(), few_.end(), key) != few_.end()) return false;
+                if (few_.size() < kFew) {
+                    few_.push_back(key);
+                    return true;
+                }
+                many_.insert(few_.begin(), few_.end());
+            }
+            return many_.insert(key).second;
+        }
+
+    private:
+        static constexpr std::size_t kFew = 32;
+        std::vector<json::string_t> few_;
+        std::set<json::string_t> many_;
+    };
+    std::vector<Keys> keys_;  // of each open object (none for an array)
     bool Deeper() {
         tooDeep = ++depth_ > kMaxDepth;
         return !tooDeep;
@@ -155,28 +183,32 @@ private:
 
 // The line's JSON value; discarded when it is not valid JSON, nests too deep or gives a key
 // twice.
-json ParseRecord(const std::string& line, bool& tooDeep, std::optional<std::string>& duplicateKey) {
+json ParseRecord(const std::string& line, bool& tooDeep, bool& idBeyond64Bits,
+                 std::optional<std::string>& duplicateKey) {
     json record;
     RecordParser parser(record, false);
     const bool ok = json::sax_parse(line, &parser);
     tooDeep = parser.tooDeep;
+    idBeyond64Bits = parser.idBeyond64Bits;
     duplicateKey = parser.duplicateKey;
-    return ok ? record : json(json::value_t::discarded);
-}
-
-std::string Dump(const ordered_json& j) {
-    return j.dump(-1, ' ', false, json::error_handler_t::replace);
+    if (!ok) return json(json::value_t::discarded);
+    return record;
 }
 
 ChartLineResult LineError(const std::string& message) {
-    ordered_json j;
-    j["error"] = message;
-    return {Dump(j), false};
+    ChartLineResult r;
+    JsonWriter out(r.json);
+    out.BeginObject();
+    out.Key("error").String(message);
+    out.EndObject();
+    return r;
 }
 
-// The answer to one birth record, or why there is none; with the chart it was made from.
+// The answer to one birth record, or why there is none; with the chart it was made from. The
+// answer's text is an object not yet closed, so that the matching can follow it.
 struct RecordAnswer {
-    std::optional<ordered_json> Out;
+    bool Ok = false;
+    std::string Text;
     std::string Error;
     Program Computed;
 };
@@ -186,6 +218,10 @@ RecordAnswer Error(const std::string& message) {
     a.Error = message;
     return a;
 }
+
+// An answer with three levels of dasha periods is about 30 kB, with one about 4 kB: room for
+// the usual answer at once spares copying it as it grows.
+constexpr std::size_t kUsualAnswerBytes = 8192;
 
 struct RangeCheck {
     std::string_view key;
@@ -201,7 +237,7 @@ constexpr std::array<RangeCheck, 6> kRanges{{
 namespace {
 
 // The answer to one birth record that is a JSON object.
-RecordAnswer AnswerRecord(const json& in) {
+RecordAnswer AnswerRecord(const json& in, bool idBeyond64Bits = false) {
     const auto placeKey = in.find("Place");
     const bool byPlace = placeKey != in.end();
     if (byPlace && !placeKey->is_string()) return Error("key Place must be a string");
@@ -228,6 +264,7 @@ RecordAnswer AnswerRecord(const json& in) {
     // be matched to rows.
     const auto idKey = in.find("Id");
     if (idKey != in.end() && !idKey->is_number_integer()) return Error("key Id must be an integer");
+    if (idBeyond64Bits) return Error("key Id must lie between -9223372036854775808 and 18446744073709551615");
     for (const Key& k : kKeys) {
         if (k.kind != Kind::String || !in.contains(std::string(k.name))) continue;
         if (const auto error = TextValueError(k.name, in[std::string(k.name)].get_ref<const std::string&>())) {
@@ -293,78 +330,85 @@ RecordAnswer AnswerRecord(const json& in) {
 
     Program p;
     p.SkyInUse = sky.Choice;
-    ordered_json found;
+    std::optional<ZoneChoice> zone;
     if (place) {
-        const ZoneChoice zone = ChooseZone(place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute,
+        zone = ChooseZone(place->TimeZone, v.Year, v.Month, v.Day, v.Hour, v.Minute,
                                            LocalMeanTimeMinutes(static_cast<int>(LeadingNumber(v.LonDeg)),
                                                                 static_cast<int>(LeadingNumber(v.LonMin)),
                                                                 v.Longitude == Direction::First));
-        if (zone.outcome == ZoneChoice::Outcome::NoRow) return Error("no row of the zone list fits " + zone.Reading);
-        if (!zone.chosen()) return Error(zone.Note);
-        v.ZoneIndex = zone.ZoneIndex;
-        v.DaylightSaving = zone.DaylightSaving;
-        found["City"] = place->Name;
-        found["State"] = place->State;
-        found["Country"] = place->Country;
-        found["TimeZone"] = place->TimeZone;
-        found["UtcOffsetMinutes"] = zone.UtcOffsetSeconds / 60;
-        found["ZoneIndex"] = zone.ZoneIndex;
-        found["DaylightSaving"] = zone.DaylightSaving;
-        found["Note"] = zone.Note;
+        if (zone->outcome == ZoneChoice::Outcome::NoRow) return Error("no row of the zone list fits " + zone->Reading);
+        if (!zone->chosen()) return Error(zone->Note);
+        v.ZoneIndex = zone->ZoneIndex;
+        v.DaylightSaving = zone->DaylightSaving;
     }
     RunCalculation(p, v);
     const ChartTexts& c = p.Texts;
-    const ChartTexts& s = p.Texts;
 
-    ordered_json out;
-    if (idKey != in.end()) out["Id"] = *idKey;
-    if (place) out["PlaceFound"] = found;
-    if (sky.Given) out["Sky"] = SkyAnswer(sky.Choice);
-    out["ChartPositions"] = c.ChartPositions;
-    out["PlanetPositionText"] = c.PlanetPositionText;
-    out["MoonLongitudeText"] = c.MoonLongitudeText;
-    out["AscendantText"] = c.AscendantText;
-    out["MidheavenText"] = c.MidheavenText;
-    out["RahuText"] = c.RahuText;
-    out["KetuText"] = c.KetuText;
-    out["AyanamsaCorrectionText"] = c.AyanamsaCorrectionText;
-    out["AyanamsaText"] = s.AyanamsaText;
-    out["LagnaSignAbbrev"] = s.LagnaSignAbbrev;
-    out["LagnaSignName"] = s.LagnaSignName;
-    out["NakshatraText"] = s.NakshatraText;
-    out["RashiText"] = s.RashiText;
-    out["NakshatraLord"] = s.NakshatraLord;
-    out["NakshatraPada"] = s.NakshatraPada;
-    ordered_json divisional;
+    RecordAnswer answer;
+    answer.Text.reserve(kUsualAnswerBytes);
+    JsonWriter out(answer.Text);
+    out.BeginObject();
+    if (idKey != in.end()) out.Key("Id").Value(*idKey);
+    if (place && zone) {
+        out.Key("PlaceFound").BeginObject();
+        out.Key("City").String(place->Name);
+        out.Key("State").String(place->State);
+        out.Key("Country").String(place->Country);
+        out.Key("TimeZone").String(place->TimeZone);
+        out.Key("UtcOffsetMinutes").Integer(zone->UtcOffsetSeconds / 60);
+        out.Key("ZoneIndex").Integer(zone->ZoneIndex);
+        out.Key("DaylightSaving").Boolean(zone->DaylightSaving);
+        out.Key("Note").String(zone->Note);
+        out.EndObject();
+    }
+    if (sky.Given) WriteSkyAnswer(out.Key("Sky"), sky.Choice);
+    out.Key("ChartPositions").Strings(c.ChartPositions);
+    out.Key("PlanetPositionText").Strings(c.PlanetPositionText);
+    out.Key("MoonLongitudeText").String(c.MoonLongitudeText);
+    out.Key("AscendantText").String(c.AscendantText);
+    out.Key("MidheavenText").String(c.MidheavenText);
+    out.Key("RahuText").String(c.RahuText);
+    out.Key("KetuText").String(c.KetuText);
+    out.Key("AyanamsaCorrectionText").String(c.AyanamsaCorrectionText);
+    out.Key("AyanamsaText").String(c.AyanamsaText);
+    out.Key("LagnaSignAbbrev").String(c.LagnaSignAbbrev);
+    out.Key("LagnaSignName").String(c.LagnaSignName);
+    out.Key("NakshatraText").String(c.NakshatraText);
+    out.Key("RashiText").String(c.RashiText);
+    out.Key("NakshatraLord").String(c.NakshatraLord);
+    out.Key("NakshatraPada").String(c.NakshatraPada);
+    out.Key("DivisionalSigns").BeginObject();
     const VargaSigns vargas = AllVargas(p.Chart);
     for (std::size_t v = 0; v < kVargas.size(); ++v) {
-        std::vector<int> signs;
-        for (const Sign sign : vargas[v]) signs.push_back(SignNumber(sign));
-        divisional[std::string(kVargas[v].Key)] = signs;
+        out.Key(kVargas[v].Key).BeginArray();
+        for (const Sign sign : vargas[v]) out.Integer(SignNumber(sign));
+        out.EndArray();
     }
-    out["DivisionalSigns"] = divisional;
+    out.EndObject();
     const Ashtakavarga points = ComputeAshtakavarga(p.Chart, reading.Options.Ashtakavarga);
-    ordered_json ashtakavarga;
-    if (reading.TableGiven) ashtakavarga["Table"] = AshtakavargaTableKey(reading.Options.Ashtakavarga);
+    out.Key("Ashtakavarga").BeginObject();
+    if (reading.TableGiven) out.Key("Table").String(AshtakavargaTableKey(reading.Options.Ashtakavarga));
     for (std::size_t i = 0; i < kAshtakavargaBodies.size(); ++i)
-        ashtakavarga[std::string(EnglishName(kAshtakavargaBodies[i]))] = points.Bhinna[i];
-    ashtakavarga["Sarva"] = points.Sarva;
-    out["Ashtakavarga"] = ashtakavarga;
+        out.Key(EnglishName(kAshtakavargaBodies[i])).Integers(points.Bhinna[i]);
+    out.Key("Sarva").Integers(points.Sarva);
+    out.EndObject();
     AddReadings(out, p, reading);
     if (const std::string failure = AddTransits(out, p, reading.Options, transits); !failure.empty())
         return Error(failure);
     if (const std::string failure = AddKp(out, p, reading.Options, kp); !failure.empty()) return Error(failure);
-    std::vector<int> houseSigns;
-    for (const Sign sign : p.Chart.HouseSigns) houseSigns.push_back(SignNumber(sign));
-    out["HouseSigns"] = houseSigns;
-    out["HouseTexts"] = c.HouseTexts;
-    std::vector<bool> retro;
-    for (const Body b : kRetrogradeBodies) retro.push_back(p.Chart[b].Retrograde);
-    out["RetroFlags"] = retro;
-    out["Report"] = ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth));
+    out.Key("HouseSigns").BeginArray();
+    for (const Sign sign : p.Chart.HouseSigns) out.Integer(SignNumber(sign));
+    out.EndArray();
+    out.Key("HouseTexts").Strings(c.HouseTexts);
+    out.Key("RetroFlags").BeginArray();
+    for (const Body b : kRetrogradeBodies) out.Boolean(p.Chart[b].Retrograde);
+    out.EndArray();
+    out.Key("Report").Strings(ReportLines(p.Birth, p.Texts, EnglishMonthName(p.Birth.BirthMonth)));
     // Answered all the same: a batch user decides what an unlikely zone means.
-    if (const auto warning = ZoneWarning(p.Birth)) out["ZoneWarning"] = *warning;
-    return RecordAnswer{std::move(out), {}, std::move(p)};
+    if (const auto warning = ZoneWarning(p.Birth)) out.Key("ZoneWarning").String(*warning);
+    answer.Ok = true;
+    answer.Computed = std::move(p);
+    return answer;
 }
 
 ordered_json Points(double points) {
@@ -392,17 +436,17 @@ ordered_json MatchingAnswer(const Match& m) {
 }  // namespace
 
 ChartLineResult ChartForJsonLine(const std::string& line) {
-    bool tooDeep = false;
+    bool tooDeep = false, idBeyond64Bits = false;
     std::optional<std::string> duplicateKey;
-    const json in = ParseRecord(line, tooDeep, duplicateKey);
+    json in = ParseRecord(line, tooDeep, idBeyond64Bits, duplicateKey);
     if (tooDeep) return LineError("the line nests deeper than a birth record");
     if (duplicateKey) return LineError("key " + *duplicateKey + " is given twice");
     if (in.is_discarded()) return LineError("the line is not valid JSON");
     if (!in.is_object()) return LineError("the line is not a JSON object");
 
     // A partner is a second birth record inside the first, charted in the first one's sky.
-    json own = in;
     std::optional<json> partner;
+    bool bride = false;
     const auto partnerKey = in.find("Partner");
     const auto roleKey = in.find("Role");
     if (partnerKey != in.end() || roleKey != in.end()) {
@@ -410,28 +454,33 @@ ChartLineResult ChartForJsonLine(const std::string& line) {
         if (!partnerKey->is_object()) return LineError("key Partner must be an object");
         if (roleKey == in.end() || (*roleKey != "Bride" && *roleKey != "Groom"))
             return LineError("key Role must be \"Bride\" or \"Groom\"");
-        partner = *partnerKey;
-        for (const auto& item : partner->items()) {
-            if (IsSkyKey(item.key()) || IsReadingKey(item.key()) || IsKpKey(item.key()))
+        // The partner is only charted: what the answer adds beyond a chart is the record's.
+        for (const auto& item : partnerKey->items()) {
+            if (IsSkyKey(item.key()) || IsReadingKey(item.key()) || IsTransitKey(item.key()) || IsKpKey(item.key()) ||
+                item.key() == "Id")
                 return LineError("Partner: key " + item.key() + " is the record's own, not the partner's");
         }
-        own.erase("Partner");
-        own.erase("Role");
-        for (const auto& item : own.items()) {
+        bride = *roleKey == "Bride";
+        partner = std::move(*partnerKey);
+        in.erase("Partner");
+        in.erase("Role");
+        for (const auto& item : in.items()) {
             if (IsSkyKey(item.key())) (*partner)[item.key()] = item.value();
         }
     }
-    RecordAnswer answer = AnswerRecord(own);
-    if (!answer.Out) return LineError(answer.Error);
+    RecordAnswer answer = AnswerRecord(in, idBeyond64Bits);
+    if (!answer.Ok) return LineError(answer.Error);
     if (partner) {
         const RecordAnswer other = AnswerRecord(*partner);
-        if (!other.Out) return LineError("Partner: " + other.Error);
-        const bool bride = *roleKey == "Bride";
+        if (!other.Ok) return LineError("Partner: " + other.Error);
         const Chart& self = answer.Computed.Chart;
-        (*answer.Out)["Matching"] = MatchingAnswer(MatchCharts(bride ? self : other.Computed.Chart,
-                                                               bride ? other.Computed.Chart : self));
+        answer.Text += ',';  // the record's own answer has members before this one
+        JsonWriter(answer.Text)
+            .Key("Matching")
+            .Value(MatchingAnswer(MatchCharts(bride ? self : other.Computed.Chart, bride ? other.Computed.Chart : self)));
     }
-    return {Dump(*answer.Out), true};
+    answer.Text += '}';
+    return {std::move(answer.Text), true};
 }
 
 }  // namespace velakor

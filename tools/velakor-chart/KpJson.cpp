@@ -134,7 +134,7 @@ std::string ReadKpKeys(const json& in, KpRequest& request) {
     return {};
 }
 
-std::string AddKp(ordered_json& out, const Program& p, const ReadingOptions& options, const KpRequest& request) {
+std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& options, const KpRequest& request) {
     if (!request.Wanted) return {};
     const int offset = BirthUtcOffsetMinutes(p.Birth);
     const SkyTables* tables = SkyTables::Shared();
@@ -152,7 +152,7 @@ std::string AddKp(ordered_json& out, const Program& p, const ReadingOptions& opt
                                              ? CastHorary(request.Horary, questionJd, place, sky, ruling)
                                              : CastKp(p.Birth, sky, ruling);
     if (!chart) return "the KP chart could not be cast";
-    out["KP"] = KpAnswer(*chart, offset);
+    out.Key("KP").Value(KpAnswer(*chart, offset));
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "JsonWriter.h"
 #include "app/Program.h"
 #include "vedic/ReadingOptions.h"
 
@@ -26,7 +27,7 @@ std::string ReadKpKeys(const nlohmann::json& in, KpRequest& request);
 
 // Adds "KP" as asked; the error text (a moment outside the precise sky's tables, or tables
 // that cannot be read), or empty. Cusps that cannot be drawn are an error inside "KP" only.
-std::string AddKp(nlohmann::ordered_json& out, const Program& p, const ReadingOptions& options,
+std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& options,
                   const KpRequest& request);
 
 }  // namespace velakor

@@ -17,7 +17,6 @@ namespace velakor {
 namespace {
 
 using nlohmann::json;
-using nlohmann::ordered_json;
 
 constexpr std::array<double, 3> kYears{kDashaYearJulian, kDashaYearTropical, kDashaYearSavana};
 
@@ -26,26 +25,26 @@ constexpr std::array<std::string_view, kDashaSystemCount> kSystemKeys{"vimshotta
                                                                       "kalachakra", "narayana"};
 
 template <class List>
-ordered_json Periods(const DashaTree& tree, const List& periods, int levelsLeft, int offset) {
-    ordered_json list = ordered_json::array();
+void Periods(JsonWriter& out, const DashaTree& tree, const List& periods, int levelsLeft, int offset) {
+    out.BeginArray();
     for (const TreePeriod& d : periods) {
-        ordered_json j;
-        j[d.Lord.IsSign ? "Sign" : "Lord"] = PeriodLordName(d.Lord);
-        if (tree.System == DashaSystem::Yogini) j["Yogini"] = YoginiName(d.Lord.AsBody());
-        j["Start"] = IsoMoment(d.StartJd, offset);
-        j["End"] = IsoMoment(d.EndJd, offset);
-        if (levelsLeft > 1) j["Periods"] = Periods(tree, SubPeriods(tree, d), levelsLeft - 1, offset);
-        list.push_back(std::move(j));
+        out.BeginObject();
+        out.Key(d.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(d.Lord));
+        if (tree.System == DashaSystem::Yogini) out.Key("Yogini").String(YoginiName(d.Lord.AsBody()));
+        out.Key("Start").String(IsoMoment(d.StartJd, offset));
+        out.Key("End").String(IsoMoment(d.EndJd, offset));
+        if (levelsLeft > 1) Periods(out.Key("Periods"), tree, SubPeriods(tree, d), levelsLeft - 1, offset);
+        out.EndObject();
     }
-    return list;
+    out.EndArray();
 }
 
-ordered_json Limb(int number, std::string_view name, double ends, int offset) {
-    ordered_json j;
-    j["Number"] = number;
-    j["Name"] = name;
-    j["Ends"] = IsoMoment(ends, offset);
-    return j;
+void Limb(JsonWriter& out, int number, std::string_view name, double ends, int offset) {
+    out.BeginObject();
+    out.Key("Number").Integer(number);
+    out.Key("Name").String(name);
+    out.Key("Ends").String(IsoMoment(ends, offset));
+    out.EndObject();
 }
 
 }  // namespace
@@ -111,39 +110,55 @@ std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
     return {};
 }
 
-void AddReadings(ordered_json& out, const Program& p, const ReadingRequest& request) {
+void AddReadings(JsonWriter& out, const Program& p, const ReadingRequest& request) {
     const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, request.Options);
     const int offset = r.Offset;
     const DashaTree& tree = r.Tree;
     const PeriodBalance& b = r.TreeBalance;
-    ordered_json dasha;
+    out.Key("Dasha").BeginObject();
     if (request.SystemGiven) {
-        dasha["System"] = DashaSystemName(tree.System);
-        dasha["Variant"] = DashaVariantText(tree.System);
-        if (tree.ConditionMet) dasha["ConditionMet"] = *tree.ConditionMet;
+        out.Key("System").String(DashaSystemName(tree.System));
+        out.Key("Variant").String(DashaVariantText(tree.System));
+        if (tree.ConditionMet) out.Key("ConditionMet").Boolean(*tree.ConditionMet);
     }
-    dasha["YearDays"] = request.Options.DashaYearDays;
-    dasha["Balance"] = {{b.Lord.IsSign ? "Sign" : "Lord", PeriodLordName(b.Lord)},
-                        {"Years", b.Years},
-                        {"Months", b.Months},
-                        {"Days", b.Days}};
-    dasha["Periods"] = Periods(tree, tree.Periods, request.DashaLevels, offset);
-    out["Dasha"] = std::move(dasha);
+    out.Key("YearDays").Number(request.Options.DashaYearDays);
+    out.Key("Balance").BeginObject();
+    out.Key(b.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(b.Lord));
+    out.Key("Years").Integer(b.Years);
+    out.Key("Months").Integer(b.Months);
+    out.Key("Days").Integer(b.Days);
+    out.EndObject();
+    Periods(out.Key("Periods"), tree, tree.Periods, request.DashaLevels, offset);
+    out.EndObject();
 
     const Panchanga& pp = r.Day;
-    ordered_json j;
-    j["Sunrise"] = pp.Sun.Rises ? ordered_json(IsoMoment(pp.Sun.RiseJd, offset)) : ordered_json(nullptr);
-    j["Sunset"] = pp.Sun.Sets ? ordered_json(IsoMoment(pp.Sun.SetJd, offset)) : ordered_json(nullptr);
-    if (!pp.Sun.Rises || !pp.Sun.Sets) j["Note"] = SunPassageNote(pp.Sun.Passage);
-    j["Vara"] = {{"Number", pp.Vara + 1}, {"Name", VaraName(pp.Vara)}};
-    j["Tithi"] = {{"Number", pp.Tithi.Index + 1},
-                  {"Name", TithiName(pp.Tithi.Index)},
-                  {"Paksha", PakshaName(pp.Tithi.Index)},
-                  {"Ends", IsoMoment(pp.Tithi.EndsJd, offset)}};
-    j["Nakshatra"] = Limb(pp.Nakshatra.Index + 1, NakshatraName(static_cast<Nakshatra>(pp.Nakshatra.Index)), pp.Nakshatra.EndsJd, offset);
-    j["Yoga"] = Limb(pp.Yoga.Index + 1, YogaName(pp.Yoga.Index), pp.Yoga.EndsJd, offset);
-    j["Karana"] = Limb(pp.Karana.Index + 1, KaranaName(pp.Karana.Index), pp.Karana.EndsJd, offset);
-    out["Panchanga"] = std::move(j);
+    out.Key("Panchanga").BeginObject();
+    auto moment = [&](std::string_view key, bool happens, double jd) {
+        out.Key(key);
+        if (happens) {
+            out.String(IsoMoment(jd, offset));
+        } else {
+            out.Null();
+        }
+    };
+    moment("Sunrise", pp.Sun.Rises, pp.Sun.RiseJd);
+    moment("Sunset", pp.Sun.Sets, pp.Sun.SetJd);
+    if (!pp.Sun.Rises || !pp.Sun.Sets) out.Key("Note").String(SunPassageNote(pp.Sun.Passage));
+    out.Key("Vara").BeginObject();
+    out.Key("Number").Integer(pp.Vara + 1);
+    out.Key("Name").String(VaraName(pp.Vara));
+    out.EndObject();
+    out.Key("Tithi").BeginObject();
+    out.Key("Number").Integer(pp.Tithi.Index + 1);
+    out.Key("Name").String(TithiName(pp.Tithi.Index));
+    out.Key("Paksha").String(PakshaName(pp.Tithi.Index));
+    out.Key("Ends").String(IsoMoment(pp.Tithi.EndsJd, offset));
+    out.EndObject();
+    Limb(out.Key("Nakshatra"), pp.Nakshatra.Index + 1, NakshatraName(static_cast<Nakshatra>(pp.Nakshatra.Index)),
+         pp.Nakshatra.EndsJd, offset);
+    Limb(out.Key("Yoga"), pp.Yoga.Index + 1, YogaName(pp.Yoga.Index), pp.Yoga.EndsJd, offset);
+    Limb(out.Key("Karana"), pp.Karana.Index + 1, KaranaName(pp.Karana.Index), pp.Karana.EndsJd, offset);
+    out.EndObject();
 }
 
 }  // namespace velakor

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "JsonWriter.h"
 #include "app/Program.h"
 
 namespace velakor {
@@ -24,6 +25,6 @@ bool IsReadingKey(std::string_view key);
 std::string ReadReadingKeys(const nlohmann::json& in, ReadingRequest& request);
 
 // Adds "Dasha" and "Panchanga" for a computed chart.
-void AddReadings(nlohmann::ordered_json& out, const Program& p, const ReadingRequest& request);
+void AddReadings(JsonWriter& out, const Program& p, const ReadingRequest& request);
 
 }  // namespace velakor

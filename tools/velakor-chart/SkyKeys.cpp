@@ -67,14 +67,14 @@ SkyKeys ReadSkyKeys(const nlohmann::json& record) {
     return out;
 }
 
-nlohmann::ordered_json SkyAnswer(const SkyChoice& choice) {
-    nlohmann::ordered_json sky;
-    sky["Positions"] = NameOf(kPositions, choice.Positions);
+void WriteSkyAnswer(JsonWriter& out, const SkyChoice& choice) {
+    out.BeginObject();
+    out.Key("Positions").String(NameOf(kPositions, choice.Positions));
     if (choice.Positions == SkyPositions::Precise) {
-        sky["Ayanamsa"] = NameOf(kAyanamsaKeys, choice.Ayanamsa);
-        sky["Node"] = NameOf(kNodes, choice.Node);
+        out.Key("Ayanamsa").String(NameOf(kAyanamsaKeys, choice.Ayanamsa));
+        out.Key("Node").String(NameOf(kNodes, choice.Node));
     }
-    return sky;
+    out.EndObject();
 }
 
 }  // namespace velakor

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "JsonWriter.h"
 #include "sky/Sky.h"
 
 namespace velakor {
@@ -23,6 +24,6 @@ struct SkyKeys {
 SkyKeys ReadSkyKeys(const nlohmann::json& record);
 
 // {"Positions": "precise", "Ayanamsa": "Lahiri", "Node": "Mean"}, or {"Positions": "builtin"}.
-nlohmann::ordered_json SkyAnswer(const SkyChoice& choice);
+void WriteSkyAnswer(JsonWriter& out, const SkyChoice& choice);
 
 }  // namespace velakor

@@ -12,7 +12,6 @@ namespace velakor {
 namespace {
 
 using nlohmann::json;
-using nlohmann::ordered_json;
 
 // The digits of text[at, at + n) as a number; -1 unless they are all digits.
 int Digits(std::string_view text, std::size_t at, std::size_t n) {
@@ -25,8 +24,12 @@ int Digits(std::string_view text, std::size_t at, std::size_t n) {
     return v;
 }
 
-ordered_json Moment(const std::optional<double>& jd, int offset) {
-    return jd ? ordered_json(IsoMoment(*jd, offset)) : ordered_json(nullptr);
+void Moment(JsonWriter& out, const std::optional<double>& jd, int offset) {
+    if (jd) {
+        out.String(IsoMoment(*jd, offset));
+    } else {
+        out.Null();
+    }
 }
 
 }  // namespace
@@ -73,7 +76,7 @@ std::string ReadTransitKeys(const json& in, TransitRequest& request) {
     return {};
 }
 
-std::string AddTransits(ordered_json& out, const Program& p, const ReadingOptions& options,
+std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions& options,
                         const TransitRequest& request) {
     if (!request.AtJd && !request.SaturnPeriods) return {};
     const int offset = BirthUtcOffsetMinutes(p.Birth);
@@ -83,44 +86,48 @@ std::string AddTransits(ordered_json& out, const Program& p, const ReadingOption
     if (request.AtJd) {
         const std::optional<Transit> t = TransitAt(*sky, p.Chart, *request.AtJd);
         if (!t) return "key TransitAt: " + OutsideSkyMessage(*request.AtJd, offset);
-        ordered_json transit;
-        transit["At"] = IsoMoment(*request.AtJd, offset);
-        ordered_json bodies = ordered_json::array();
+        out.Key("Transit").BeginObject();
+        out.Key("At").String(IsoMoment(*request.AtJd, offset));
+        out.Key("Bodies").BeginArray();
         for (const TransitBody& b : t->Bodies) {
-            ordered_json j;
-            j["Body"] = EnglishName(b.Which);
-            j["Longitude"] = b.Longitude;
-            j["Sign"] = SignNumber(b.Rashi);
-            j["Nakshatra"] = NakshatraIndex(b.Star) + 1;
-            j["Pada"] = b.Pada;
-            j["House"] = b.House;
-            j["FromMoon"] = b.FromMoon;
-            j["Retrograde"] = b.Retrograde;
-            j["Leaves"] = Moment(b.LeavesJd, offset);
-            bodies.push_back(std::move(j));
+            out.BeginObject();
+            out.Key("Body").String(EnglishName(b.Which));
+            out.Key("Longitude").Number(b.Longitude);
+            out.Key("Sign").Integer(SignNumber(b.Rashi));
+            out.Key("Nakshatra").Integer(NakshatraIndex(b.Star) + 1);
+            out.Key("Pada").Integer(b.Pada);
+            out.Key("House").Integer(b.House);
+            out.Key("FromMoon").Integer(b.FromMoon);
+            out.Key("Retrograde").Boolean(b.Retrograde);
+            Moment(out.Key("Leaves"), b.LeavesJd, offset);
+            out.EndObject();
         }
-        transit["Bodies"] = std::move(bodies);
+        out.EndArray();
         const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, options);
+        out.Key("Dasha");
         if (const auto running = RunningPeriodsAt(r.Tree, *request.AtJd)) {
-            transit["Dasha"] = {PeriodLordName(running->Maha.Lord), PeriodLordName(running->Antar.Lord),
-                                PeriodLordName(running->Pratyantar.Lord)};
+            out.BeginArray();
+            out.String(PeriodLordName(running->Maha.Lord));
+            out.String(PeriodLordName(running->Antar.Lord));
+            out.String(PeriodLordName(running->Pratyantar.Lord));
+            out.EndArray();
         } else {
-            transit["Dasha"] = nullptr;
+            out.Null();
         }
-        out["Transit"] = std::move(transit);
+        out.EndObject();
     }
     if (request.SaturnPeriods) {
-        ordered_json list = ordered_json::array();
+        out.Key("SaturnPeriods").BeginArray();
         for (const SaturnPeriod& s :
              SaturnPeriods(*sky, p.Chart[Body::Moon].Rashi, p.Chart.JdUt, p.Chart.JdUt + kSaturnPeriodsSpanDays)) {
-            ordered_json j;
-            j["Phase"] = SaturnPhaseName(s.Phase);
-            j["Sign"] = SignNumber(s.Rashi);
-            j["Start"] = Moment(s.StartJd, offset);
-            j["End"] = Moment(s.EndJd, offset);
-            list.push_back(std::move(j));
+            out.BeginObject();
+            out.Key("Phase").String(SaturnPhaseName(s.Phase));
+            out.Key("Sign").Integer(SignNumber(s.Rashi));
+            Moment(out.Key("Start"), s.StartJd, offset);
+            Moment(out.Key("End"), s.EndJd, offset);
+            out.EndObject();
         }
-        out["SaturnPeriods"] = std::move(list);
+        out.EndArray();
     }
     return {};
 }

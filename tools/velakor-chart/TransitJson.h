@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "JsonWriter.h"
 #include "app/Program.h"
 #include "vedic/ReadingOptions.h"
 
@@ -28,7 +29,7 @@ std::optional<double> ParseIsoMoment(std::string_view text);
 
 // Adds "Transit" and "SaturnPeriods" as asked; the error text (the moment lies outside the
 // precise sky's tables, or they cannot be read), or empty.
-std::string AddTransits(nlohmann::ordered_json& out, const Program& p, const ReadingOptions& options,
+std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions& options,
                         const TransitRequest& request);
 
 }  // namespace velakor

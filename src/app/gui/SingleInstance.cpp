@@ -1,8 +1,12 @@
 #include "app/gui/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -12,6 +16,13 @@
 
 namespace velakor {
 namespace {
+
+// How long a later start waits for the running copy to take its file.
+constexpr int kHandOverWaitMs = 5000;
+// A path as the system spells it, with its length before it (four bytes, big-endian); no
+// path is longer than this.
+constexpr quint32 kMaxPathBytes = 64 * 1024;
+constexpr char kTaken = '1';
 
 void CannotKeepToOneCopy(const QString& path, const char* why) {
     qWarning("velakor: cannot make sure that only one copy runs: the lock file %s cannot be written (%s)",
@@ -33,10 +44,77 @@ bool SomethingElseAt(const QString& path) {
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& lockPath) : path_(lockPath), lock_(lockPath) {
+SingleInstance::SingleInstance(const QString& lockPath, QObject* parent)
+    : QObject(parent), path_(lockPath), lock_(lockPath) {
     // A running copy may run for days: only a lock whose owner has died counts as stale,
     // never one that is merely old.
     lock_.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::SocketPath() const {
+    return path_.isEmpty() ? QString() : QFileInfo(path_).dir().filePath(QStringLiteral("velakor.socket"));
+}
+
+bool SingleInstance::ListenForFiles() {
+    if (server_) return true;
+    if (path_.isEmpty() || !lock_.isLocked()) return false;
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    // The lock is ours: a socket at the name was left by a copy that is gone.
+    QLocalServer::removeServer(SocketPath());
+    if (!server->listen(SocketPath())) {
+        qWarning("velakor: readings opened while the program runs cannot be handed to it: %s",
+                 qPrintable(server->errorString()));
+        delete server;
+        return false;
+    }
+    server_ = server;
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::TakeFile);
+    return true;
+}
+
+void SingleInstance::TakeFile() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (socket->bytesAvailable() < 4) return;
+            quint32 length = 0;
+            socket->peek(reinterpret_cast<char*>(&length), 4);
+            length = qFromBigEndian(length);
+            if (length == 0 || length > kMaxPathBytes) {
+                socket->abort();
+                return;
+            }
+            if (socket->bytesAvailable() < 4 + qint64{length}) return;
+            socket->skip(4);
+            const QString path = QFile::decodeName(socket->read(length));
+            socket->write(&kTaken, 1);
+            socket->flush();
+            socket->disconnectFromServer();
+            // Opened once the starting copy has its answer: opening may ask the user things.
+            QMetaObject::invokeMethod(this, [this, path] { emit fileHanded(path); }, Qt::QueuedConnection);
+        });
+    }
+}
+
+bool SingleInstance::HandFileToRunningCopy(const QString& file) const {
+    if (path_.isEmpty()) return false;
+    QLocalSocket socket;
+    socket.connectToServer(SocketPath());
+    if (!socket.waitForConnected(kHandOverWaitMs)) return false;
+    const QByteArray path = QFile::encodeName(QFileInfo(file).absoluteFilePath());
+    if (path.isEmpty() || path.size() > qsizetype{kMaxPathBytes}) return false;
+    const quint32 length = qToBigEndian(static_cast<quint32>(path.size()));
+    socket.write(reinterpret_cast<const char*>(&length), 4);
+    socket.write(path);
+    if (!socket.waitForBytesWritten(kHandOverWaitMs)) return false;
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(kHandOverWaitMs)) return false;
+    }
+    char answer = 0;
+    return socket.read(&answer, 1) == 1 && answer == kTaken;
 }
 
 bool SingleInstance::TryAcquire() {

@@ -29,8 +29,11 @@ void PrepareApplication() {
     EndOnTerminationSignals();
 }
 
-std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance) {
+std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance, const QString& fileToOpen) {
     if (!instance.TryAcquire()) {
+        // A reading opened from the file manager goes to the copy that runs; it is only an
+        // older copy, which cannot take it, that the user is told about.
+        if (!fileToOpen.isEmpty() && instance.HandFileToRunningCopy(fileToOpen)) return nullptr;
         ShowMessage(nullptr, QStringLiteral("Application is already running"), BoxIcon::Information,
                     QStringLiteral("Velakor"));
         return nullptr;
@@ -40,6 +43,12 @@ std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance) {
     if (!SkyAvailable(program.SkyInUse)) program.SkyInUse = SkyChoice{};
     auto form = std::make_unique<frmMain>(program);
     form->show();
+    instance.ListenForFiles();
+    QObject::connect(&instance, &SingleInstance::fileHanded, form.get(), &frmMain::OpenFile);
+    // Opened once the form is on the screen, so that a message about the file has a window.
+    if (!fileToOpen.isEmpty()) {
+        QTimer::singleShot(0, form.get(), [form = form.get(), fileToOpen] { form->OpenFile(fileToOpen); });
+    }
     // The atlas of birth places is read behind the form once it has settled on the screen,
     // so that reading it takes nothing from the first paint. Nobody reaches the City box
     // that fast; letters typed before it is in get their suggestions when it comes.

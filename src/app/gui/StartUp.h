@@ -1,6 +1,7 @@
 // Start-up: one running copy, then the main form.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "app/Program.h"
@@ -15,8 +16,10 @@ class SingleInstance;
 // shown), and a clean end on the system's termination signals.
 void PrepareApplication();
 
-// When another copy of the program is running, tells the user so and returns null: this
-// copy is to end. Otherwise loads the main form (its lists filled) and shows it.
-std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance);
+// When another copy of the program is running, hands it fileToOpen when one is given (that
+// copy opens it), or else tells the user so, and returns null: this copy is to end. Otherwise
+// loads the main form (its lists filled), shows it, opens fileToOpen (a reading named on the
+// command line) as Open would, and opens the readings that later starts hand over.
+std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance, const QString& fileToOpen = {});
 
 }  // namespace velakor

@@ -1,5 +1,6 @@
 #include "app/gui/frmMain.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include "app/ZoneWarning.h"
@@ -62,6 +64,8 @@ QUrl MapSearchUrl(const QString& city, const QString& state, const QString& coun
 QString FromStd(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 constexpr int kNumberBoxLength = 3;
+// How often a reading handed over while a dialog is open looks whether it has closed.
+constexpr int kWaitForDialogMs = 300;
 
 // The three-digit limit is for typing. A reading's value goes in whole, so that the rules
 // judge what the file holds: cut to three digits, "1800" would pass as 180 degrees.
@@ -306,6 +310,23 @@ void frmMain::cmdOpen_Click() {
         OpenReading(frame ? static_cast<QWidget*>(frame) : this, before, &fileName);
     if (!values) return;
     OpenValues(*values, fileName);
+}
+
+void frmMain::OpenFile(const QString& path) {
+    // A dialog of this program is open (a question, Save As): the reading waits its turn,
+    // rather than change the chart under it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kWaitForDialogMs, this, [this, path] { OpenFile(path); });
+        return;
+    }
+    MDI* frame = chartWindow_ && chartWindow_->isVisible() ? chartWindow_.data() : nullptr;
+    const std::optional<FormValues> values =
+        ReadReadingFile(frame ? static_cast<QWidget*>(frame) : this, path, CollectFormValues());
+    if (!values) return;
+    OpenValues(*values, path);
+    QWidget* shown = chartWindow_ && chartWindow_->isVisible() ? static_cast<QWidget*>(chartWindow_.data()) : this;
+    shown->raise();
+    shown->activateWindow();
 }
 
 void frmMain::OpenValues(const FormValues& values, const QString& fileName) {

@@ -60,6 +60,10 @@ public slots:
     void SaveToLibrary();
     // A chart chosen in the library: shown as an opened reading is.
     void OpenFromLibrary(const velakor::FormValues& values);
+    // A reading named on the command line or handed over by a second start: checked as Open
+    // checks a file, then shown as an opened reading is, its window brought to the front.
+    // While a dialog is open it waits for it to close.
+    void OpenFile(const QString& path);
 
 signals:
     // The program is to end: the main form was closed (close box or File > Exit) or the

@@ -107,23 +107,27 @@ std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current
     cd.FileName.clear();
     cd.Flags = kFileMustExist | kHideReadOnly | kNoReadOnlyReturn;
     if (!cd.ShowOpen() || cd.FileName.isEmpty()) return std::nullopt;
+    const auto values = ReadReadingFile(parent, cd.FileName, current);
+    if (values && fileName) *fileName = cd.FileName;
+    return values;
+}
 
+std::optional<FormValues> ReadReadingFile(QWidget* parent, const QString& path, const FormValues& current) {
     auto refuse = [parent]() -> std::optional<FormValues> {
         ShowMessage(parent, Q(kCheckFileMessage), BoxIcon::Critical, QStringLiteral("Velakor"));
         return std::nullopt;
     };
-    if (!HasReadingExtension(cd.FileName.toStdString())) return refuse();
+    if (!HasReadingExtension(path.toStdString())) return refuse();
     // Only a regular file is opened: opening a FIFO would wait for a writer, and a device or
     // a link to one never ends. The check follows links, as opening does.
-    if (!QFileInfo(cd.FileName).isFile()) return refuse();
-    QFile file(cd.FileName);
+    if (!QFileInfo(path).isFile()) return refuse();
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return refuse();
     // One byte more than a reading can hold, so that a larger file is seen and refused.
     const QByteArray bytes = file.read(static_cast<qint64>(kReadingMaxBytes) + 1);
     if (file.error() != QFileDevice::NoError) return refuse();
     const auto values = RestoreReading(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), current);
     if (!values) return refuse();
-    if (fileName) *fileName = cd.FileName;
     return values;
 }
 

@@ -44,6 +44,11 @@ void ExportReportAs(QWidget* parent, Program& p);
 // file's name goes to fileName when one is given.
 std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName = nullptr);
 
+// The checks of Open for a file named otherwise (on the command line, or handed over by a
+// second start of the program): the form with the reading's values restored, or nothing
+// once "Please Check The File." has been shown.
+std::optional<FormValues> ReadReadingFile(QWidget* parent, const QString& path, const FormValues& current);
+
 // The month's full name in the user's locale.
 QString LocaleMonthName(int month);
 

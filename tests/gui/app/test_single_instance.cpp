@@ -1,5 +1,6 @@
 // One running copy: the real program holds the lock, a second start is told so and ends,
-// and a copy that crashed does not block the next start.
+// and a copy that crashed does not block the next start. A reading named at start is opened
+// as Open opens one, by the copy that runs when there is one.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -14,10 +15,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "ReadingFiles.h"
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
 #include "support/MainFormDriver.h"
+#include "ui/window/MDI.h"
 
 using namespace velakor;
 using namespace velakor::testing;
@@ -43,6 +46,8 @@ private slots:
     void startUp_data();
     void startUp();
     void secondProgramLeavesTheFirstAlone();
+    void readingNamedAtStart_data();
+    void readingNamedAtStart();
     void signalEndsTheProgramCleanly_data();
     void signalEndsTheProgramCleanly();
     void acquiringTwiceKeepsTheLock();
@@ -203,6 +208,60 @@ void TestSingleInstance::secondProgramLeavesTheFirstAlone() {
     QCOMPARE(first->state(), QProcess::Running);
     QVERIFY2(second->state() == QProcess::Running || second->exitStatus() == QProcess::NormalExit,
              "the second copy did not crash");
+}
+
+void TestSingleInstance::readingNamedAtStart_data() {
+    QTest::addColumn<QString>("named");  // what the file named on the command line is
+    QTest::addColumn<bool>("copyRunning");
+    QTest::newRow("a reading") << "ravi.vlj" << false;
+    QTest::newRow("not a reading") << "notes.vlj" << false;
+    QTest::newRow("no such file") << "missing.vlj" << false;
+    QTest::newRow("a reading, handed to the copy that runs") << "ravi.vlj" << true;
+}
+
+// `velakor FILE.vlj`: the first copy opens the reading as Open does, or refuses it with Open's
+// message; a later start hands the file to the copy that runs and ends without a word.
+void TestSingleInstance::readingNamedAtStart() {
+    QFETCH(QString, named);
+    QFETCH(bool, copyRunning);
+    QTemporaryDir folder;
+    const std::filesystem::path in = folder.path().toStdString();
+    test::WriteBytes(in / "ravi.vlj", test::ReadingBytes(test::DelhiForm()));
+    test::WriteBytes(in / "notes.vlj", "a shopping list\n");
+    const QString path = folder.filePath(named);
+    const bool opens = named == QLatin1String("ravi.vlj");
+
+    MessageLog log;
+    Program program;
+    SingleInstance instance;
+    std::unique_ptr<frmMain> form = StartUp(program, instance, copyRunning ? QString() : path);
+    QVERIFY(form);
+    if (copyRunning) {
+        // The second start is the real program, named the file from another folder.
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        second.setProcessEnvironment(env);
+        second.setWorkingDirectory(folder.path());
+        second.start(QStringLiteral(VELAKOR_APP), {named});
+        QVERIFY(second.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 15000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.readAllStandardError(), QByteArray());
+    }
+    if (opens) {
+        QTRY_VERIFY(form->chartWindow() && form->chartWindow()->isVisible());
+        QCOMPARE(program.Birth.BirthName, test::DelhiForm().Name);
+        QCOMPARE(form->chartWindow()->readingFileName(), path);
+        QVERIFY(log.messages.isEmpty());
+    } else {
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages[0].text, QString::fromUtf8(kCheckFileMessage.data(), qsizetype(kCheckFileMessage.size())));
+        QCOMPARE(log.messages[0].icon, BoxIcon::Critical);
+        QVERIFY(!form->chartWindow());
+        QVERIFY(form->isVisible());
+    }
 }
 
 void TestSingleInstance::signalEndsTheProgramCleanly_data() {
