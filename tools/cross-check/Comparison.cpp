@@ -126,10 +126,18 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
     for (std::size_t i = 0; i < kSunriseRules.size(); ++i) {
         const SunriseRule rule = kSunriseRules[i];
         t.Rise[i] = reference.SunCrossing(true, rule, start, end, lat, lon);
-        // The setting that ends the day the sunrise began, else the date's first.
-        if (t.Rise[i]) t.Set[i] = reference.SunCrossing(false, rule, *t.Rise[i], end, lat, lon);
-        if (!t.Set[i]) t.Set[i] = reference.SunCrossing(false, rule, start, end, lat, lon);
-        t.Vara[i] = WeekdayOfDays(t.Rise[i] && jd < *t.Rise[i] ? days - 1 : days);
+        // The first setting after the sunrise, within a day of it (on the next date, it may be);
+        // on a date without a rising, the date's first setting.
+        if (t.Rise[i]) {
+            t.Set[i] = reference.SunCrossing(false, rule, *t.Rise[i], *t.Rise[i] + 1.0, lat, lon);
+        } else {
+            t.Set[i] = reference.SunCrossing(false, rule, start, end, lat, lon);
+        }
+        // The weekday of the date of the last sunrise before the birth; in the polar day or
+        // night, with no rising on the birth's date or the date before, the birth's date.
+        const bool risenToday = t.Rise[i] && *t.Rise[i] <= jd;
+        const bool roseYesterday = !risenToday && reference.SunCrossing(true, rule, start - 1.0, start, lat, lon);
+        t.Vara[i] = WeekdayOfDays(roseYesterday ? days - 1 : days);
         t.SunGrazing[i] = reference.SunGrazing(rule, start, lat, lon);
         const SunEvents& ours = c.Ours.Precise[kLahiriMean].Day[i].Sun;
         const std::array<std::optional<double>, 2> theirs{t.Rise[i], t.Set[i]};

@@ -46,7 +46,6 @@ ordered_json RulingAnswer(const RulingPlanets& r, int offset) {
 
 ordered_json KpAnswer(const KpChart& c, int offset) {
     ordered_json kp;
-    kp["Sky"] = SkyAnswer(c.Sky);
     if (c.HoraryNumber != 0) kp["Horary"] = {{"Number", c.HoraryNumber}, {"At", IsoMoment(c.JdUt, offset)}};
     const ordered_json noCusps = {{"error", NoCuspsMessage(c)}};
     if (c.Houses) {
@@ -152,7 +151,11 @@ std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& optio
                                              ? CastHorary(request.Horary, questionJd, place, sky, ruling)
                                              : CastKp(p.Birth, sky, ruling);
     if (!chart) return "the KP chart could not be cast";
-    out.Key("KP").Value(KpAnswer(*chart, offset));
+    out.Key("KP").BeginObject();
+    WriteSkyAnswer(out.Key("Sky"), chart->Sky);
+    const ordered_json answer = KpAnswer(*chart, offset);
+    for (const auto& item : answer.items()) out.Key(item.key()).Value(item.value());
+    out.EndObject();
     return {};
 }
 
