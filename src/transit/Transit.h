@@ -50,6 +50,11 @@ enum class MomentStep { Day, Month, Year };
 // universal time, its clock time kept: a month on from 31 January is the last of February.
 double StepMoment(double jdUt, int offsetMinutes, MomentStep unit, int n);
 
+// The moment a body (Sun .. Ketu) next enters another sign after jdUt (forward), or last
+// entered a sign before jdUt (backward): stepping again from that moment finds the one after
+// (or before) it. Empty outside the transits' span or where the sky holds no such crossing.
+std::optional<double> IngressStep(const Sky& sky, Body body, double jdUt, bool forward);
+
 // "Transits are computed from 1900 to 2150, the span of the precise sky's tables; <moment>
 // lies outside it." The moment is written on the clock offsetMinutes ahead of UT.
 std::string OutsideSkyMessage(double jdUt, int offsetMinutes);

@@ -255,6 +255,7 @@ bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, Chart
                      const QString& pdfName) {
     CommonDialog cd(parent);
     SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart-sheet.pdf"));
+    cd.DialogTitle = QStringLiteral("Print the Chart Sheet");
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     if (!cd.ShowPrinter(printer)) return false;
