@@ -30,7 +30,7 @@ constexpr int kTableLeft = kTransitMargin + kChartSide + 14;
 constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kTransitMargin;
 constexpr int kRowHeight = 26;
 // The table's columns: body, sign, degree, nakshatra, house, from Moon, R, leaves sign.
-constexpr int kColumnWidths[] = {60, 78, 70, 124, 46, 70, 24};
+constexpr int kColumnWidths[] = {58, 76, 70, 122, 44, 76, 22};
 constexpr int kIngressWidth = 376;  // the ingress steps, at the right of the sky's line
 
 // Degrees, minutes and seconds within the sign, each truncated: 12°34'56".
