@@ -378,7 +378,12 @@ std::string KutaNote(const Match& m, Kuta k) {
             add("his Moon sign is the " + Ordinal(count) + " from hers");
             if (s.Points == 0.0) {
                 const int a = std::min(count, 14 - count), z = std::max(count, 14 - count);
-                add("signs " + std::to_string(a) + "/" + std::to_string(z) + " from each other give nothing");
+                std::string pair = "signs ";
+                pair += std::to_string(a);
+                pair += '/';
+                pair += std::to_string(z);
+                pair += " from each other give nothing";
+                add(pair);
             }
             if (m.Exceptions & kBhakootSameLord) add("exception: one lord rules both signs");
             if (m.Exceptions & kBhakootFriendlyLords) add("exception: the sign lords are friends");
