@@ -28,9 +28,10 @@ struct Transit {
     std::array<TransitBody, kGrahaCount> Bodies{};  // Sun .. Ketu
 };
 
-// The sky transits are read in. The built-in formulas are the birth chart's own model and
-// are days off for Saturn's ingresses, so transits always come from the precise tables: with
-// the chart's ayanamsa and node when the chart is precise, Lahiri and the mean node otherwise.
+// The sky velakor-chart reads transits in. The built-in formulas are the birth chart's own
+// model and are days off for Saturn's ingresses, so its transits always come from the precise
+// tables: with the chart's ayanamsa and node when the chart is precise, Lahiri and the mean
+// node otherwise. (The chart window's views read the chart's own sky, beside its dasha.)
 SkyChoice TransitSkyChoice(const SkyChoice& chartSky);
 // What the transit views say about their sky, for example
 // "Transits: precise sky (JPL ephemeris), Lahiri, mean node".

@@ -332,7 +332,9 @@ QString MDI::PdfNameBesideReading(const QString& suffix) const {
     const QString name = QString::fromStdString(program_.LastSaveFileName);
     if (name.isEmpty()) return {};
     const QFileInfo reading(name);
-    return reading.dir().filePath(reading.completeBaseName() + suffix + QStringLiteral(".pdf"));
+    const QString pdf = reading.completeBaseName() + suffix + QStringLiteral(".pdf");
+    // A name without a folder stays one: the dialog puts it in the folder of the PDFs.
+    return name.contains(QLatin1Char('/')) ? reading.dir().filePath(pdf) : pdf;
 }
 
 void MDI::mnuPrint_Click() {
