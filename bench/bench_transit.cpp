@@ -1,6 +1,6 @@
 // The sky of a moment against a chart: one transit moment (nine bodies, their houses and the
-// moments they leave their signs) and Saturn's periods over the century after a birth, both
-// in the precise sky the transit views use.
+// moments they leave their signs) and Saturn's periods over the century after a birth, in the
+// precise sky (argument 0) and in the built-in one (1): the transit views read the chart's own.
 #include <benchmark/benchmark.h>
 
 #include "TestSupport.h"
@@ -10,13 +10,13 @@
 
 namespace {
 
-std::unique_ptr<velakor::Sky> TransitSky() {
-    return velakor::MakeSky(velakor::TransitSkyChoice(velakor::SkyChoice{}));
+std::unique_ptr<velakor::Sky> TransitSky(const benchmark::State& state) {
+    return velakor::MakeSky(state.range(0) == 0 ? velakor::TransitSkyChoice(velakor::SkyChoice{}) : velakor::SkyChoice{});
 }
 
 void BM_TransitMoment(benchmark::State& state) {
     const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
-    const auto sky = TransitSky();
+    const auto sky = TransitSky(state);
     if (!velakor::SkyAvailable(sky->Choice())) state.SkipWithError("no sky tables");
     // A different moment each time, 37.1 days apart over a century: every body meets its
     // stations and its sign edges at all distances.
@@ -27,17 +27,17 @@ void BM_TransitMoment(benchmark::State& state) {
         benchmark::DoNotOptimize(t);
     }
 }
-BENCHMARK(BM_TransitMoment)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TransitMoment)->ArgName("builtin")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_SaturnPeriodsHundredYears(benchmark::State& state) {
     const velakor::Program p = velakor::test::Computed(velakor::test::DelhiForm());
-    const auto sky = TransitSky();
+    const auto sky = TransitSky(state);
     for (auto _ : state) {
         const auto periods = velakor::SaturnPeriods(*sky, p.Chart[velakor::Body::Moon].Rashi, p.Chart.JdUt,
                                                     p.Chart.JdUt + velakor::kSaturnPeriodsSpanDays);
         benchmark::DoNotOptimize(periods.data());
     }
 }
-BENCHMARK(BM_SaturnPeriodsHundredYears)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaturnPeriodsHundredYears)->ArgName("builtin")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

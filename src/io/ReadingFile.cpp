@@ -281,6 +281,23 @@ std::string WithExtension(std::string_view fileName, std::string_view extension)
     return out;
 }
 
+std::string FileNameForPerson(std::string_view personName) {
+    const std::size_t first = personName.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = personName.find_last_not_of(" \t");
+    std::string out;
+    for (const char c : personName.substr(first, last - first + 1)) {
+        const bool forbidden = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+                               std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        out += forbidden ? '_' : c;
+    }
+    // A leading dot would hide the file.
+    if (out.front() == '.') out.front() = '_';
+    out += '.';
+    out.append(kReadingExtension);
+    return out;
+}
+
 bool HasReadingExtension(std::string_view fileName) {
     return fileName.size() >= kReadingExtension.size() &&
            fileName.substr(fileName.size() - kReadingExtension.size()) == kReadingExtension;

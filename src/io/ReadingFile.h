@@ -98,6 +98,11 @@ std::string LostCharactersQuestion(const std::vector<LostCharacters>& lost);
 // name, but the dialog's own extension ("asha.vlj" -> "asha.txt"); empty stays empty.
 std::string WithExtension(std::string_view fileName, std::string_view extension);
 
+// The reading's name proposed for a person never saved yet: the name as typed, trimmed, with
+// what a file name cannot hold on any desktop replaced by "_", and the reading's extension
+// ("Asha Rao" -> "Asha Rao.vlj"); empty for an empty name.
+std::string FileNameForPerson(std::string_view personName);
+
 // True when the name's last three characters are exactly "vlj" (letter case counts: a name
 // ending in "VLJ" is refused although the dialog lists it).
 bool HasReadingExtension(std::string_view fileName);

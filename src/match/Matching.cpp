@@ -1,10 +1,12 @@
 #include "match/Matching.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "vedic/Angles.h"
 
@@ -271,6 +273,13 @@ Match MatchCharts(const Chart& bride, const Chart& groom) {
             m.Exceptions |= kBhakootFriendlyLords;
         }
     }
+    if (m[Kuta::Gana].Points <= 1.0) {
+        if (bl == gl) {
+            m.Exceptions |= kGanaSameLord;
+        } else if (maitri == fullMaitri) {
+            m.Exceptions |= kGanaFriendlyLords;
+        }
+    }
     m.Bride = CheckMars(bride);
     m.Groom = CheckMars(groom);
     return m;
@@ -299,30 +308,102 @@ std::string_view KutaValueName(Kuta k, int value) {
 
 std::string KutaNote(const Match& m, Kuta k) {
     const KutaScore& s = m[k];
+    const double most = KutaMaximum(k);
     std::string note;
     auto add = [&note](std::string_view text) {
         if (!note.empty()) note += "; ";
         note += text;
     };
-    if (k == Kuta::Tara) {
-        const auto b = static_cast<Nakshatra>(s.Bride);
-        const auto g = static_cast<Nakshatra>(s.Groom);
-        add("his star is the " + Ordinal(StarCount(b, g)) + " from hers, hers the " + Ordinal(StarCount(g, b)) +
-            " from his");
-    }
-    if (k == Kuta::Bhakoot) {
-        const Sign b = SignFromIndex(s.Bride);
-        const Sign g = SignFromIndex(s.Groom);
-        add("his Moon sign is the " + Ordinal(HouseFrom(b, g)) + " from hers");
-        if (m.Exceptions & kBhakootSameLord) add("exception: one lord rules both signs");
-        if (m.Exceptions & kBhakootFriendlyLords) add("exception: the sign lords are friends");
-    }
-    if (k == Kuta::Nadi) {
-        if (s.Points == 0.0) add("the same nadi");
-        if (m.Exceptions & kNadiSameStarOtherPada) add("exception: one nakshatra, other padas");
-        if (m.Exceptions & kNadiSameLord) add("exception: one lord rules both Moon signs");
+    // From all points to none, for the kutas whose table grades a pair.
+    auto graded = [&s, most](std::string_view same, std::string_view all, std::string_view part,
+                             std::string_view none) {
+        if (s.Bride == s.Groom && s.Points == most) return same;
+        return s.Points == most ? all : s.Points > 0.0 ? part : none;
+    };
+    switch (k) {
+        case Kuta::Varna:
+            // The table's order runs from the highest varna down.
+            add(s.Groom == s.Bride ? "the same varna"
+                : s.Groom < s.Bride ? "his varna is higher than hers"
+                                    : "his varna is lower than hers");
+            break;
+        case Kuta::Vasya:
+            add(graded("the same group", "the groups draw each other", "one group draws the other in part",
+                       "neither group draws the other"));
+            break;
+        case Kuta::Tara: {
+            const auto b = static_cast<Nakshatra>(s.Bride);
+            const auto g = static_cast<Nakshatra>(s.Groom);
+            add("his star is the " + Ordinal(StarCount(b, g)) + " from hers, hers the " + Ordinal(StarCount(g, b)) +
+                " from his");
+            add(s.Points == most ? "a good tara both ways" : s.Points > 0.0 ? "a good tara one way only" : "no good tara either way");
+            break;
+        }
+        case Kuta::Yoni: {
+            static constexpr std::array<std::string_view, 5> kYoniWords{"sworn enemies", "unfriendly animals",
+                                                                       "neutral animals", "friendly animals",
+                                                                       "the same animal"};
+            add(kYoniWords[At(static_cast<int>(s.Points))]);
+            break;
+        }
+        case Kuta::Maitri: {
+            if (s.Bride == s.Groom) {
+                add("one lord rules both Moon signs");
+                break;
+            }
+            // The points of the table by what each lord is to the other.
+            static constexpr std::array<std::pair<double, std::string_view>, 6> kMaitriWords{{
+                {5.0, "the lords are friends both ways"},
+                {4.0, "one lord a friend, the other neutral"},
+                {3.0, "the lords are neutral both ways"},
+                {1.0, "one lord a friend, the other an enemy"},
+                {0.5, "one lord neutral, the other an enemy"},
+                {0.0, "the lords are enemies both ways"},
+            }};
+            for (const auto& [points, words] : kMaitriWords) {
+                if (s.Points == points) add(words);
+            }
+            break;
+        }
+        case Kuta::Gana:
+            add(graded("the same gana", "the ganas agree", s.Points > 1.0 ? "the ganas agree in part" : "the ganas clash in part",
+                       "the ganas clash"));
+            if (m.Exceptions & kGanaSameLord) add("exception: one lord rules both Moon signs");
+            if (m.Exceptions & kGanaFriendlyLords) add("exception: the sign lords are friends");
+            break;
+        case Kuta::Bhakoot: {
+            const Sign b = SignFromIndex(s.Bride);
+            const Sign g = SignFromIndex(s.Groom);
+            const int count = HouseFrom(b, g);
+            add("his Moon sign is the " + Ordinal(count) + " from hers");
+            if (s.Points == 0.0) {
+                const int a = std::min(count, 14 - count), z = std::max(count, 14 - count);
+                std::string pair = "signs ";
+                pair += std::to_string(a);
+                pair += '/';
+                pair += std::to_string(z);
+                pair += " from each other give nothing";
+                add(pair);
+            }
+            if (m.Exceptions & kBhakootSameLord) add("exception: one lord rules both signs");
+            if (m.Exceptions & kBhakootFriendlyLords) add("exception: the sign lords are friends");
+            break;
+        }
+        case Kuta::Nadi:
+            add(s.Points == 0.0 ? "the same nadi" : "other nadis");
+            if (m.Exceptions & kNadiSameStarOtherPada) add("exception: one nakshatra, other padas");
+            if (m.Exceptions & kNadiSameLord) add("exception: one lord rules both Moon signs");
+            break;
     }
     return note;
+}
+
+std::string MarsConclusion(const Match& m) {
+    if (m.Bride.Manglik && m.Groom.Manglik)
+        return "Both are Manglik: the two doshas cancel each other (kuja dosha samya, as most traditions hold).";
+    if (m.Bride.Manglik) return "Only the bride is Manglik: the groom's chart does not cancel the dosha.";
+    if (m.Groom.Manglik) return "Only the groom is Manglik: the bride's chart does not cancel the dosha.";
+    return "Neither is Manglik: there is no Mars dosha to weigh.";
 }
 
 std::string PointsText(double points) {

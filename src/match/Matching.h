@@ -26,13 +26,15 @@ struct KutaScore {
     int Groom = 0;
 };
 
-// The classical exceptions a view names beside nadi and bhakoot when they gave nothing. They
-// never change the points.
+// The commonly taught exceptions a view names beside nadi, bhakoot and gana when they gave
+// nothing (gana: one point or none). They never change the points.
 enum KutaException : unsigned {
     kNadiSameStarOtherPada = 1u << 0,  // one nakshatra, the Moons in different padas
     kNadiSameLord = 1u << 1,           // the two Moon signs have one lord
     kBhakootSameLord = 1u << 2,
     kBhakootFriendlyLords = 1u << 3,   // the lords are friends both ways (full maitri points)
+    kGanaSameLord = 1u << 4,
+    kGanaFriendlyLords = 1u << 5,
 };
 
 // Mars's house counted from the lagna, from the Moon and from Venus (the sign of each is
@@ -74,9 +76,13 @@ double KutaMaximum(Kuta k);
 // maitri the lord's English name. Empty for tara and bhakoot, which count instead.
 std::string_view KutaValueName(Kuta k, int value);
 
-// What stands beside a kuta in the table: for tara and bhakoot the counts, for nadi and
-// bhakoot the exceptions that hold; empty for the others.
+// Why a kuta gave its points, as it stands beside the kuta in the table: what the two groups,
+// counts or lords are to each other, and the exceptions that hold.
 std::string KutaNote(const Match& m, Kuta k);
+
+// What the two Mars checks come to together: neither Manglik, one of them, or both, in which
+// case the two doshas cancel each other by the rule most traditions teach.
+std::string MarsConclusion(const Match& m);
 
 // Points as an astrologer writes them: "26", "1.5", "0.5".
 std::string PointsText(double points);

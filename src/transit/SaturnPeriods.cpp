@@ -51,4 +51,34 @@ int RunningSaturnPeriod(const std::vector<SaturnPeriod>& periods, double jd) {
     return -1;
 }
 
+std::vector<SadeSati> SadeSatis(const std::vector<SaturnPeriod>& periods) {
+    std::vector<SadeSati> spans;
+    bool open = false;  // the last period was one of a sade sati
+    for (const SaturnPeriod& p : periods) {
+        const bool sadeSati = p.Phase == SaturnPhase::Rising || p.Phase == SaturnPhase::Peak || p.Phase == SaturnPhase::Setting;
+        if (sadeSati && open) {
+            spans.back().EndJd = p.EndJd;
+        } else if (sadeSati) {
+            spans.push_back({p.StartJd, p.EndJd});
+        }
+        open = sadeSati;
+    }
+    return spans;
+}
+
+int RunningSadeSati(const std::vector<SadeSati>& spans, double jd) {
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const SadeSati& s = spans[i];
+        if ((!s.StartJd || jd >= *s.StartJd) && (!s.EndJd || jd < *s.EndJd)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int NextSadeSati(const std::vector<SadeSati>& spans, double jd) {
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        if (spans[i].StartJd && *spans[i].StartJd > jd) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 }  // namespace velakor

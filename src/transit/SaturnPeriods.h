@@ -40,4 +40,20 @@ std::vector<SaturnPeriod> SaturnPeriods(const Sky& sky, Sign moonSign, double fr
 // Index of the period holding jd, or -1.
 int RunningSaturnPeriod(const std::vector<SaturnPeriod>& periods, double jd);
 
+// One sade sati as a whole: from Saturn's entry into the 12th sign from the Moon's to its
+// exit from the 2nd. A retrograde step back out of those signs for a few months stays inside
+// it: only a period of another phase (the 4th or the 8th) ends one passage. Julian days in
+// universal time; empty where the moment lies outside the periods given.
+struct SadeSati {
+    std::optional<double> StartJd;
+    std::optional<double> EndJd;
+};
+
+// The sade satis among periods (as SaturnPeriods gives them), in order of time.
+std::vector<SadeSati> SadeSatis(const std::vector<SaturnPeriod>& periods);
+
+// Index of the sade sati holding jd, or -1; and of the first that begins after jd, or -1.
+int RunningSadeSati(const std::vector<SadeSati>& spans, double jd);
+int NextSadeSati(const std::vector<SadeSati>& spans, double jd);
+
 }  // namespace velakor

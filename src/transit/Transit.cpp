@@ -51,6 +51,25 @@ std::optional<Transit> TransitAt(const Sky& sky, const Chart& natal, double jdUt
     return t;
 }
 
+std::optional<double> IngressStep(const Sky& sky, Body body, double jdUt, bool forward) {
+    const auto within = [&sky](double jd) { return jd >= kTransitsFromJd && jd < kTransitsUntilJd && sky.Covers(jd); };
+    if (!within(jdUt)) return std::nullopt;
+    std::optional<double> found;
+    if (forward) {
+        found = SignStayAt(sky, body, jdUt, StayEnds::LeavingOnly).Leaves;
+    } else {
+        // Standing on an ingress (the last step's), the one before it is meant.
+        constexpr double kSecond = 1.0 / 86400.0;
+        found = SignStayAt(sky, body, jdUt, StayEnds::Both).Entered;
+        if (found && jdUt - *found < kSecond) {
+            const double before = *found - kSecond;
+            found = within(before) ? SignStayAt(sky, body, before, StayEnds::Both).Entered : std::nullopt;
+        }
+    }
+    if (found && !within(*found)) return std::nullopt;
+    return found;
+}
+
 double StepMoment(double jdUt, int offsetMinutes, MomentStep unit, int n) {
     if (unit == MomentStep::Day) return jdUt + n;
     const CivilMoment c = CivilFromJd(jdUt, offsetMinutes);

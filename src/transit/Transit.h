@@ -28,9 +28,10 @@ struct Transit {
     std::array<TransitBody, kGrahaCount> Bodies{};  // Sun .. Ketu
 };
 
-// The sky transits are read in. The built-in formulas are the birth chart's own model and
-// are days off for Saturn's ingresses, so transits always come from the precise tables: with
-// the chart's ayanamsa and node when the chart is precise, Lahiri and the mean node otherwise.
+// The sky velakor-chart reads transits in. The built-in formulas are the birth chart's own
+// model and are days off for Saturn's ingresses, so its transits always come from the precise
+// tables: with the chart's ayanamsa and node when the chart is precise, Lahiri and the mean
+// node otherwise. (The chart window's views read the chart's own sky, beside its dasha.)
 SkyChoice TransitSkyChoice(const SkyChoice& chartSky);
 // What the transit views say about their sky, for example
 // "Transits: precise sky (JPL ephemeris), Lahiri, mean node".
@@ -49,6 +50,11 @@ enum class MomentStep { Day, Month, Year };
 // jdUt moved n days, months or years (n may be negative) on the clock offsetMinutes ahead of
 // universal time, its clock time kept: a month on from 31 January is the last of February.
 double StepMoment(double jdUt, int offsetMinutes, MomentStep unit, int n);
+
+// The moment a body (Sun .. Ketu) next enters another sign after jdUt (forward), or last
+// entered a sign before jdUt (backward): stepping again from that moment finds the one after
+// (or before) it. Empty outside the transits' span or where the sky holds no such crossing.
+std::optional<double> IngressStep(const Sky& sky, Body body, double jdUt, bool forward);
 
 // "Transits are computed from 1900 to 2150, the span of the precise sky's tables; <moment>
 // lies outside it." The moment is written on the clock offsetMinutes ahead of UT.

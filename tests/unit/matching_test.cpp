@@ -136,24 +136,24 @@ TEST(Matching, CoupleKutaByKuta) {
         const char* bride;
         const char* groom;
         double points;
+        const char* why;  // what stands beside the kuta
     } rows[] = {
-        {Kuta::Varna, "Shudra", "Brahmin", 1},       // the groom's varna is higher
-        {Kuta::Vasya, "Manava", "Jalachara", 0},
-        {Kuta::Tara, "", "", 1.5},                   // 4th from hers (1.5), 25th from his (0)
-        {Kuta::Yoni, "Serpent", "Sheep", 2},
-        {Kuta::Maitri, "Mercury", "Moon", 1},
-        {Kuta::Gana, "Deva", "Deva", 6},
-        {Kuta::Bhakoot, "", "", 0},                  // his sign is the 2nd from hers
-        {Kuta::Nadi, "Madhya", "Madhya", 0},
+        {Kuta::Varna, "Shudra", "Brahmin", 1, "his varna is higher than hers"},
+        {Kuta::Vasya, "Manava", "Jalachara", 0, "neither group draws the other"},
+        {Kuta::Tara, "", "", 1.5, "his star is the 4th from hers, hers the 25th from his; a good tara one way only"},
+        {Kuta::Yoni, "Serpent", "Sheep", 2, "neutral animals"},
+        {Kuta::Maitri, "Mercury", "Moon", 1, "one lord a friend, the other an enemy"},
+        {Kuta::Gana, "Deva", "Deva", 6, "the same gana"},
+        {Kuta::Bhakoot, "", "", 0, "his Moon sign is the 2nd from hers; signs 2/12 from each other give nothing"},
+        {Kuta::Nadi, "Madhya", "Madhya", 0, "the same nadi"},
     };
     for (const auto& r : rows) {
         const KutaScore& s = m[r.kuta];
         EXPECT_EQ(KutaValueName(r.kuta, s.Bride), r.bride) << KutaName(r.kuta);
         EXPECT_EQ(KutaValueName(r.kuta, s.Groom), r.groom) << KutaName(r.kuta);
         EXPECT_EQ(s.Points, r.points) << KutaName(r.kuta);
+        EXPECT_EQ(KutaNote(m, r.kuta), r.why) << KutaName(r.kuta);
     }
-    EXPECT_EQ(KutaNote(m, Kuta::Tara), "his star is the 4th from hers, hers the 25th from his");
-    EXPECT_EQ(KutaNote(m, Kuta::Bhakoot), "his Moon sign is the 2nd from hers");
     EXPECT_EQ(m.Exceptions, 0u);  // other stars, other lords (Mercury and the Moon are not friends)
     EXPECT_EQ(m.Total, 11.5);
     EXPECT_EQ(TotalInWords(m.Total), "11.5 of 36 points: below the 18 points a match usually needs; not recommended");
@@ -165,6 +165,8 @@ TEST(Matching, CoupleKutaByKuta) {
     EXPECT_EQ(m.Groom.FromMoon, 12);
     EXPECT_EQ(m.Groom.FromVenus, 12);
     EXPECT_TRUE(m.Groom.Manglik);
+    EXPECT_EQ(MarsConclusion(m), "Both are Manglik: the two doshas cancel each other (kuja dosha samya, as most "
+                                 "traditions hold).");
 }
 
 // Two published couples, worked in their books from the Moons (neither book prints the birth
@@ -209,7 +211,7 @@ TEST(Matching, PublishedCouplesKutaByKuta) {
     EXPECT_EQ(chandrakala.Total, 19.5 + 1);
 }
 
-// The exceptions are named beside nadi and bhakoot, never counted.
+// The exceptions are named beside nadi, bhakoot and gana, never counted.
 TEST(Matching, ExceptionsAreNamedNotCounted) {
     // One nakshatra (Ashwini), other padas: nadi 0 with the first exception; one sign, so
     // one lord too.
@@ -230,6 +232,10 @@ TEST(Matching, ExceptionsAreNamedNotCounted) {
     EXPECT_EQ(m.Exceptions & (kBhakootSameLord | kBhakootFriendlyLords), unsigned{kBhakootFriendlyLords});
     EXPECT_EQ(m.Total, m[Kuta::Varna].Points + m[Kuta::Vasya].Points + m[Kuta::Tara].Points + m[Kuta::Yoni].Points +
                            m[Kuta::Maitri].Points + m[Kuta::Gana].Points + m[Kuta::Nadi].Points);
+    // Ashwini (deva) and Krittika's first pada (rakshasa), both in Aries: gana 0, one lord.
+    m = MatchCharts(MoonChart(StarMiddle(1)), MoonChart(28.0));
+    EXPECT_EQ(m[Kuta::Gana].Points, 0.0);
+    EXPECT_EQ(KutaNote(m, Kuta::Gana), "the ganas clash; exception: one lord rules both Moon signs");
 }
 
 }  // namespace

@@ -117,6 +117,17 @@ TEST(SaturnPeriods, OneBirthAgainstPublishedDates) {
             EXPECT_EQ(IsoMoment(*s.EndJd, 330).substr(0, 10), r.end) << i;
         }
     }
+    // The sade sati whole: from the first entry into Sagittarius to the last exit from
+    // Aquarius, the step back into Scorpio inside it.
+    const std::vector<SadeSati> spans = SadeSatis(periods);
+    ASSERT_GE(spans.size(), 2u);
+    EXPECT_EQ(IsoMoment(*spans[0].StartJd, 330).substr(0, 10), "2017-01-26");
+    EXPECT_EQ(IsoMoment(*spans[0].EndJd, 330).substr(0, 10), "2025-03-29");
+    const double during2021 = JdFromCivil(2021, 6, 1, 0.0, 0);
+    EXPECT_EQ(RunningSadeSati(spans, during2021), 0);
+    EXPECT_EQ(NextSadeSati(spans, during2021), 1);
+    EXPECT_EQ(RunningSadeSati(spans, *spans[0].EndJd), -1);
+    EXPECT_GT(*spans[1].StartJd - *spans[0].EndJd, 20 * 365.25);
 }
 
 TEST(SaturnPeriods, HundredYearsTileWithoutGapOrOverlap) {
@@ -217,6 +228,39 @@ TEST(RunningDasha, EqualsThePeriodsThatHoldTheMomentAcrossBoundaries) {
     }
     EXPECT_FALSE(RunningDashaAt(d, d.Mahadashas[0].StartJd - 1.0)) << "before the cycle";
     EXPECT_FALSE(RunningDashaAt(d, d.Mahadashas[8].EndJd)) << "after it";
+}
+
+// Stepping from ingress to ingress, both ways, in both skies: each step lands on a crossing,
+// and a step back from it and forward again lands on the same one.
+TEST(Transit, IngressStepsWalkFromCrossingToCrossing) {
+    const auto precise = Lahiri();
+    const auto builtin = MakeSky(SkyChoice{});
+    const double newYear2020 = JdFromCivil(2020, 1, 1, 0.0, 330);
+    const struct {
+        const char* name;
+        const Sky* sky;
+        Body body;
+    } rows[] = {
+        {"preciseSaturn", precise.get(), Body::Saturn}, {"preciseMoon", precise.get(), Body::Moon},
+        {"preciseKetu", precise.get(), Body::Ketu},     {"builtinSun", builtin.get(), Body::Sun},
+        {"builtinMars", builtin.get(), Body::Mars},
+    };
+    for (const auto& r : rows) {
+        const auto next = IngressStep(*r.sky, r.body, newYear2020, true);
+        ASSERT_TRUE(next) << r.name;
+        EXPECT_GT(*next, newYear2020) << r.name;
+        const auto signAt = [&](double jd) { return SignOf(r.sky->SiderealLongitude(r.body, jd)); };
+        EXPECT_NE(signAt(*next - 1e-4), signAt(*next + 1e-4)) << r.name << ": a crossing";
+        const auto back = IngressStep(*r.sky, r.body, *next, false);
+        ASSERT_TRUE(back) << r.name;
+        EXPECT_LT(*back, newYear2020) << r.name << ": the one before, not the one stood on";
+        EXPECT_NEAR(IngressStep(*r.sky, r.body, *back, true).value_or(0.0), *next, 1e-5) << r.name;
+    }
+    // Saturn into Capricorn, as the Daily Mirror printed it (see above).
+    EXPECT_NEAR(*IngressStep(*precise, Body::Saturn, newYear2020, true), JdFromCivil(2020, 1, 24, 9 + 56 / 60.0, 330),
+                kMinute);
+    EXPECT_FALSE(IngressStep(*precise, Body::Saturn, kTransitsUntilJd + 1.0, false));
+    EXPECT_FALSE(IngressStep(*builtin, Body::Saturn, JdFromCivil(2150, 12, 1, 0.0, 0), true)) << "past the span";
 }
 
 TEST(Transit, OutsideTheTablesGivesTheMessageAndNothing) {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
 #include <QUrlQuery>
@@ -268,7 +269,12 @@ void frmMain::cmdCalculate_Click() {
             return;
         }
     }
+    const std::string previousPerson = program_.Birth.BirthName;
     RunCalculation(program_, values);
+    // Save As and the PDFs propose the person on show: another person's file is never offered,
+    // where Enter would write over it.
+    if (program_.LastSaveFileName.empty() || program_.Birth.BirthName != previousPerson)
+        program_.LastSaveFileName = FileNameForPerson(program_.Birth.BirthName);
 
     MDI* window = chartWindow_;
     if (!window) {
@@ -280,6 +286,7 @@ void frmMain::cmdCalculate_Click() {
         connect(window, &MDI::openRequested, this, &frmMain::cmdOpen_Click);
         connect(window, &MDI::libraryRequested, this, &frmMain::ShowLibrary);
         connect(window, &MDI::saveToLibraryRequested, this, &frmMain::SaveToLibrary);
+        connect(window, &MDI::libraryPartnerRequested, this, &frmMain::PickPartnerFromLibrary);
         window->PlaceOnScreenOf(this);
         chartWindow_ = window;
     }
@@ -338,7 +345,11 @@ void frmMain::OpenValues(const FormValues& values, const QString& fileName) {
         return;
     }
     cmdCalculate_Click();
-    if (chartWindow_ && !isVisible()) chartWindow_->SetReadingFileName(fileName);
+    if (chartWindow_ && !isVisible()) {
+        chartWindow_->SetReadingFileName(fileName);
+        // A chart opened from a file is that file's: saving it again proposes the same file.
+        if (!fileName.isEmpty()) program_.LastSaveFileName = fileName.toStdString();
+    }
 }
 
 ChartLibrary* frmMain::Library(QWidget* parent) {
@@ -377,6 +388,27 @@ LibraryWindow* frmMain::ShowLibrary() {
     libraryWindow_->raise();
     libraryWindow_->activateWindow();
     return libraryWindow_;
+}
+
+void frmMain::PickPartnerFromLibrary() {
+    LibraryWindow* library = ShowLibrary();
+    if (!library) return;
+    const QPointer<MDI> frame = chartWindow_;
+    library->PickChart(QStringLiteral("Choose as &Partner"));
+    // One answer per request: whichever comes first ends it.
+    auto* request = new QObject(library);
+    const auto done = [library, request] {
+        QObject::disconnect(library, nullptr, request, nullptr);
+        request->deleteLater();
+    };
+    connect(library, &LibraryWindow::chartPicked, request, [frame, done](const FormValues& values) {
+        done();
+        if (!frame) return;
+        frame->raise();
+        frame->activateWindow();
+        frame->MatchWith(values);
+    });
+    connect(library, &LibraryWindow::pickCancelled, request, done);
 }
 
 void frmMain::OpenFromLibrary(const FormValues& values) {

@@ -58,6 +58,9 @@ public slots:
     LibraryWindow* ShowLibrary();
     // Keeps the chart on show in the library, with the sky it is shown in.
     void SaveToLibrary();
+    // The chart window asks for a partner to match from the library: the library window
+    // shows with a button to pick one, and the chart picked goes to that chart window.
+    void PickPartnerFromLibrary();
     // A chart chosen in the library: shown as an opened reading is.
     void OpenFromLibrary(const velakor::FormValues& values);
     // A reading named on the command line or handed over by a second start: checked as Open

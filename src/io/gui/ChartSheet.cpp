@@ -190,11 +190,22 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
     painter.setFont(Font(10, true));
     painter.drawText(QRectF(dasha.x(), dasha.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Vimshottari Dasha"));
-    const QString running = RunningText(r);
+    // Today's mahadasha with its antardasha beside it, read from the Vimshottari tree (the
+    // tree of the system chosen, when that is Vimshottari).
+    const DashaTree vimshottari = r.Tree.System == DashaSystem::Vimshottari
+                                      ? DashaTree{}
+                                      : ComputeDashaTree(DashaSystem::Vimshottari, p.Chart, r.Periods.YearDays);
+    const auto now =
+        RunningPeriodsAt(r.Tree.System == DashaSystem::Vimshottari ? r.Tree : vimshottari, r.TodayJd);
+    const QString running =
+        now ? QStringLiteral("%1 mahadasha, %2 antardasha to %3")
+                  .arg(QText(PeriodLordName(now->Maha.Lord)), QText(PeriodLordName(now->Antar.Lord)),
+                       QString::fromStdString(ClockText(now->Antar.EndJd, r.Offset)).left(10))
+            : QStringLiteral("none");
     const QStringList dashaLines{
         QStringLiteral("Balance at birth: ") + BalanceText(r.Balance),
-        YearLengthText(r.Periods.YearDays) + QStringLiteral("; running today: ") +
-            (running.isEmpty() ? QStringLiteral("none") : running),
+        YearLengthText(r.Periods.YearDays) + QStringLiteral("; running today:"),
+        running,
     };
     painter.setFont(Font(9));
     double dy = dasha.y() + 17;
@@ -255,6 +266,7 @@ bool PrintChartSheet(QWidget* parent, const Program& p, const Readings& r, Chart
                      const QString& pdfName) {
     CommonDialog cd(parent);
     SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart-sheet.pdf"));
+    cd.DialogTitle = QStringLiteral("Print the Chart Sheet");
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     if (!cd.ShowPrinter(printer)) return false;

@@ -99,11 +99,12 @@ void ExportReportAs(QWidget* parent, Program& p) {
     WriteFileSafely(parent, *name, QString::fromStdString(text).toLocal8Bit());
 }
 
-std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName) {
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName,
+                                      const QString& title) {
     CommonDialog cd(parent);
     cd.Filter = Q(kReadingFilter);
     cd.DefaultExt = Q(kReadingExtension);
-    cd.DialogTitle = Q(kOpenReadingTitle);
+    cd.DialogTitle = title.isEmpty() ? Q(kOpenReadingTitle) : title;
     cd.FileName.clear();
     cd.Flags = kFileMustExist | kHideReadOnly | kNoReadOnlyReturn;
     if (!cd.ShowOpen() || cd.FileName.isEmpty()) return std::nullopt;
@@ -189,6 +190,7 @@ void SetUpPrintDialog(CommonDialog& cd, QPrinter& printer, const QString& pdfNam
 bool PrintPagesOf(QWidget* parent, const PrintedPages& pages, QPrinter& printer, const QString& pdfName) {
     CommonDialog cd(parent);
     SetUpPrintDialog(cd, printer, pdfName, QStringLiteral("chart.pdf"));
+    cd.DialogTitle = pages.Title;
     if (!pages.Size.isEmpty()) {
         printer.setPageOrientation(pages.Size.width() > pages.Size.height() ? QPageLayout::Landscape
                                                                             : QPageLayout::Portrait);

@@ -41,8 +41,10 @@ void ExportReportAs(QWidget* parent, Program& p);
 // Open: asks for a reading file, checks all of it and returns the form with its values
 // restored. Nothing when the user cancels, or when the file is refused (anything but a
 // regular file, or not a reading: "Please Check The File." has been shown). The chosen
-// file's name goes to fileName when one is given.
-std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName = nullptr);
+// file's name goes to fileName when one is given. A dialog that opens a reading for another
+// purpose than showing it says so in its title.
+std::optional<FormValues> OpenReading(QWidget* parent, const FormValues& current, QString* fileName = nullptr,
+                                      const QString& title = QString());
 
 // The checks of Open for a file named otherwise (on the command line, or handed over by a
 // second start of the program): the form with the reading's values restored, or nothing
@@ -66,6 +68,7 @@ struct PrintedPages {
     QSize Size;
     int Count = 1;
     std::function<void(QPainter&, int)> Paint;
+    QString Title;  // the print dialog's, saying what is printed; empty: the system's own
 };
 
 // Print: shows the print dialog (no page numbers; no print to file where there are

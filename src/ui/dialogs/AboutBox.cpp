@@ -21,7 +21,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* purpose = new QLabel(
         QStringLiteral("Casts a Vedic birth chart from the birth data and shows it in the North Indian, South "
-                       "Indian or East Indian style, with six divisional charts."),
+                       "Indian or East Indian style, with the sixteen divisional charts (D1 to D60)."),
         this);
     purpose->setObjectName(QStringLiteral("lblDescription"));
     purpose->setWordWrap(true);

@@ -102,6 +102,18 @@ bool AskQuestion(QWidget* parent, const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<bool> AskQuestionOrCancel(QWidget* parent, const QString& text, const QString& title) {
+    if (QuestionOverride()) return QuestionOverride()(text, title);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return true;
+    if (answer == QMessageBox::No) return false;
+    return std::nullopt;
+}
+
 void SetQuestionHandler(QuestionHandler handler) { QuestionOverride() = std::move(handler); }
 
 void SetDialogHandler(DialogHandler handler) { DialogOverride() = std::move(handler); }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/settings/ProgramSettings.h"
 
@@ -27,6 +28,12 @@ void SetMessageHandler(MessageHandler handler);
 // Asks a question in a modal message box with the question icon and the buttons Yes and No
 // (No the default, so that Enter loses nothing). True when the user answers Yes.
 bool AskQuestion(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Velakor"));
+
+// Asks a question that may also be given up: Yes, No and Cancel, where Escape and the close
+// box cancel and No is the default. Empty when cancelled. The question handler, when one is
+// installed, answers it as it answers AskQuestion.
+std::optional<bool> AskQuestionOrCancel(QWidget* parent, const QString& text,
+                                        const QString& title = QStringLiteral("Velakor"));
 
 // Replaces the question box (tests): the handler answers, true for Yes. nullptr restores it.
 using QuestionHandler = std::function<bool(const QString& text, const QString& title)>;

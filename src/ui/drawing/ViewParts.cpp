@@ -112,7 +112,7 @@ void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStri
 }
 
 void PaintTableRows(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
-                    double rowHeight, int runningRow) {
+                    double rowHeight, int runningRow, int first, int rowCount) {
     const int count = std::min(table.columnCount(), static_cast<int>(columns.size()));
     QStringList headers;
     for (int c = 0; c < count; ++c) {
@@ -120,7 +120,8 @@ void PaintTableRows(QPainter& painter, const QTableWidget& table, QRectF room, c
         headers << (header ? header->text() : QString());
     }
     std::vector<std::pair<QStringList, int>> rows;
-    for (int r = 0; r < table.rowCount(); ++r) {
+    const int end = rowCount < 0 ? table.rowCount() : std::min(table.rowCount(), first + rowCount);
+    for (int r = std::max(0, first); r < end; ++r) {
         QStringList cells;
         for (int c = 0; c < count; ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
         rows.emplace_back(cells, r == runningRow ? 4 : 0);

@@ -39,9 +39,10 @@ void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStri
                const std::vector<double>& columns, double rowHeight, const QStringList& headers);
 
 // A table's header and rows as they stand, drawn as PaintRows draws rows; the running row
-// (-1: none) marked as the dasha's is.
+// (-1: none) marked as the dasha's is. A printed page of a long table takes count rows (-1:
+// all) from first.
 void PaintTableRows(QPainter& painter, const QTableWidget& table, QRectF room, const std::vector<double>& columns,
-                    double rowHeight, int runningRow = -1);
+                    double rowHeight, int runningRow = -1, int first = 0, int count = -1);
 
 // A table of fixed rows drawn as it stands on screen, at its place: the header shaded, the
 // cells with their shading and weight, the grid; the header and every row rowHeight high,

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/dialogs/Seams.h"
+
 namespace velakor {
 namespace {
 
@@ -171,8 +173,14 @@ void ProgramSettings::ReportNotStored(QWidget* near, const QString& failure) {
     if (failure.isEmpty() || !near) return;
     QWidget* window = near->window();
     auto* bar = window->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!bar || window->property(kNotStoredTold).toBool()) return;
+    if (window->property(kNotStoredTold).toBool()) return;
     window->setProperty(kNotStoredTold, true);
+    // A window without a status bar (the main form, the library) says it in a box: the
+    // folders its dialogs chose would otherwise go unremembered unseen.
+    if (!bar) {
+        ShowMessage(window, failure, BoxIcon::Exclamation);
+        return;
+    }
     bar->showMessage(failure, kNotStoredShownMs);
 }
 

@@ -54,7 +54,8 @@ public:
     static QString FileName();
 
     // Shows failure (a store's answer, when not empty) in the status bar of near's window,
-    // the first time only: one line is enough to say that choices will not be remembered.
+    // the first time only: one line is enough to say that choices will not be remembered. A
+    // window without a status bar shows it in a message box, once too.
     static void ReportNotStored(QWidget* near, const QString& failure);
 };
 

@@ -102,7 +102,8 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     marsTitle_->setText(QStringLiteral("Mars (Manglik) check: Mars counted from the lagna, the Moon and Venus"));
     marsBride_ = Line(this, QStringLiteral("lblMarsBride"), below + 54, 8.25, false);
     marsGroom_ = Line(this, QStringLiteral("lblMarsGroom"), below + 74, 8.25, false);
-    note_ = Line(this, QStringLiteral("lblMatchingNote"), below + 102, 7, false);
+    marsConclusion_ = Line(this, QStringLiteral("lblMarsConclusion"), below + 94, 8.25, true);
+    note_ = Line(this, QStringLiteral("lblMatchingNote"), below + 118, 7, false);
     note_->setText(QStringLiteral("The exceptions named beside a kuta do not change its points. The tables and the "
                                   "readings not followed are in the user guide."));
 }
@@ -145,10 +146,11 @@ void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyCho
     total_->setText(QStringLiteral("Total: ") + QText(TotalInWords(match_.Total)));
     marsBride_->setText(MarsText(QStringLiteral("Bride"), match_.Bride));
     marsGroom_->setText(MarsText(QStringLiteral("Groom"), match_.Groom));
+    marsConclusion_->setText(QText(MarsConclusion(match_)));
 }
 
 QList<QLabel*> MatchingView::Lines() const {
-    return {title_, bride_, groom_, sky_, total_, marsTitle_, marsBride_, marsGroom_, note_};
+    return {title_, bride_, groom_, sky_, total_, marsTitle_, marsBride_, marsGroom_, marsConclusion_, note_};
 }
 
 void MatchingView::Paint(QPainter& painter) const {

@@ -51,6 +51,7 @@ private:
     QLabel* marsTitle_ = nullptr;
     QLabel* marsBride_ = nullptr;
     QLabel* marsGroom_ = nullptr;
+    QLabel* marsConclusion_ = nullptr;
     QLabel* note_ = nullptr;
     Match match_;
 };

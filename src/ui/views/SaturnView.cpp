@@ -15,6 +15,9 @@ namespace velakor {
 namespace {
 
 const QString kMark = QStringLiteral("\u25C0 at the moment");
+constexpr int kTableTop = 104;
+constexpr int kRowHeight = 22;
+constexpr int kColumnLefts[] = {0, 220, 350, 520, 690};
 
 QString PhaseText(SaturnPhase p) {
     switch (p) {
@@ -41,7 +44,8 @@ SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
     table_->setAccessibleName(tr("Saturn's periods"));
     // The running period's mark has no heading on the page; a screen reader hears one.
     table_->horizontalHeaderItem(4)->setData(Qt::AccessibleTextRole, tr("Running now"));
-    table_->setGeometry(kTransitMargin, 80, width, frmDisplay::kHeight - 90);
+    sadeSati_ = ViewLine(this, QStringLiteral("lblSaturnSadeSati"), QRect(kTransitMargin, 78, width, 20), 8.25, true);
+    table_->setGeometry(kTransitMargin, kTableTop, width, frmDisplay::kHeight - kTableTop - 10);
     const int widths[] = {220, 130, 170, 170};
     for (int c = 0; c < 4; ++c) table_->setColumnWidth(c, widths[c]);
 }
@@ -53,6 +57,7 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
                                   "4th and 8th, from the birth to a century after it; each return of a retrograde "
                                   "Saturn is a row of its own. Positions: %2. Times in UTC%3.")
                        .arg(QText(SignSanskritName(program.Chart[Body::Moon].Rashi)), r.Sky, QText(OffsetText(r.Offset))));
+    sadeSati_->setText(SadeSatiText(r));
     table_->setRowCount(static_cast<int>(r.Saturn.size()));
     for (int i = 0; i < static_cast<int>(r.Saturn.size()); ++i) {
         const SaturnPeriod& s = r.Saturn[static_cast<std::size_t>(i)];
@@ -62,7 +67,7 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
                        s.StartJd ? BirthClockText(*s.StartJd, r.Offset) : QStringLiteral("before 1900"),
                        s.EndJd ? BirthClockText(*s.EndJd, r.Offset) : QStringLiteral("after 2150"), running ? kMark : QString()},
                       running);
-        table_->setRowHeight(i, 22);
+        table_->setRowHeight(i, kRowHeight);
     }
     if (r.RunningSaturn >= 0) {
         // Laid out now, not at the next event loop, so that the scroll lands before any paint.
@@ -71,14 +76,27 @@ void SaturnView::Show(const Program& program, const TransitReading& r) {
     }
 }
 
-void SaturnView::Paint(QPainter& painter) const {
+void SaturnView::Paint(QPainter& painter) const { PaintRowsOf(painter, 0, RowsPerPage()); }
+
+int SaturnView::RowsPerPage() const { return std::max(1, (height() - kTableTop - 10) / kRowHeight - 1); }
+
+int SaturnView::PrintedPages() const {
+    return std::max(1, (table_->rowCount() + RowsPerPage() - 1) / RowsPerPage());
+}
+
+void SaturnView::PaintPrintedPage(QPainter& painter, int index) {
+    PaintRowsOf(painter, index * RowsPerPage(), RowsPerPage());
+}
+
+void SaturnView::PaintRowsOf(QPainter& painter, int first, int count) const {
     painter.fillRect(rect(), Qt::white);
     PaintViewLine(painter, title_);
     PaintViewLine(painter, who_);
     PaintViewLine(painter, note_);
-    const QRectF room(kTransitMargin, 80, frmDisplay::kWidth - 2 * kTransitMargin, height() - 90);
-    const double rowHeight = std::min(22.0, room.height() / static_cast<double>(table_->rowCount() + 1));
-    PaintTableRows(painter, *table_, room, {0, 220, 350, 520, 690}, rowHeight, running_);
+    PaintViewLine(painter, sadeSati_);
+    const QRectF room(kTransitMargin, kTableTop, frmDisplay::kWidth - 2 * kTransitMargin, height() - kTableTop - 10);
+    PaintTableRows(painter, *table_, room, std::vector<double>(std::begin(kColumnLefts), std::end(kColumnLefts)),
+                   kRowHeight, running_, first, count);
 }
 
 }  // namespace velakor

@@ -27,11 +27,22 @@ public:
     unsigned Inputs() const override { return kChartInput | kMomentInput; }
     void Fill(ViewSources& sources) override { Show(sources.program(), ReadTransits(sources.program(), sources.moment())); }
     void Paint(QPainter& painter) const override;
+    // The printed table keeps the screen's row height: a century's rows take more than one
+    // page, each under the page's heading.
+    int PrintedPages() const override;
+    void PaintPrintedPage(QPainter& painter, int index) override;
 
     QTableWidget* table() const { return table_; }
+    QLabel* lblSadeSati() const { return sadeSati_; }
 
 private:
+    // The heading and the rows [first, first + count) of the table.
+    void PaintRowsOf(QPainter& painter, int first, int count) const;
+    // How many rows a page holds under the heading.
+    int RowsPerPage() const;
+
     QLabel* note_ = nullptr;
+    QLabel* sadeSati_ = nullptr;
     QTableWidget* table_ = nullptr;
     int running_ = -1;  // the row of the period running at the transit moment
 };

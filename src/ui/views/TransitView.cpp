@@ -1,11 +1,13 @@
 #include "ui/views/TransitView.h"
 
 #include <QAction>
-#include <QDateTimeEdit>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -13,6 +15,7 @@
 #include "dasha/RunningDasha.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
+#include "ui/dialogs/Seams.h"
 #include "ui/drawing/ViewParts.h"
 #include "ui/views/ReadingTexts.h"
 #include "ui/views/TransitParts.h"
@@ -26,6 +29,9 @@ constexpr int kChartSide = 330;
 constexpr int kTableLeft = kTransitMargin + kChartSide + 14;
 constexpr int kTableWidth = frmDisplay::kWidth - kTableLeft - kTransitMargin;
 constexpr int kRowHeight = 26;
+// The table's columns: body, sign, degree, nakshatra, house, from Moon, R, leaves sign.
+constexpr int kColumnWidths[] = {58, 76, 70, 122, 44, 76, 22};
+constexpr int kIngressWidth = 376;  // the ingress steps, at the right of the sky's line
 
 // Degrees, minutes and seconds within the sign, each truncated: 12°34'56".
 QString DegreeText(double longitude) {
@@ -43,26 +49,82 @@ TransitReading ReadTransits(const Program& program, double jdUt) {
     TransitReading r;
     r.Jd = jdUt;
     r.Offset = BirthUtcOffsetMinutes(program.Birth);
-    r.Sky = QString::fromStdString(DescribeTransitSky(program.SkyInUse));
-    const SkyChoice choice = TransitSkyChoice(program.SkyInUse);
-    if (!SkyAvailable(choice)) {
-        r.Message = QStringLiteral("The precise sky's tables cannot be read: transits need them.");
+    // One sky for the whole page: the transits come from the sky the chart and its dasha
+    // dates were computed in, never a finer one beside them.
+    r.Sky = QString::fromStdString(DescribeSky(program.SkyInUse));
+    if (!SkyAvailable(program.SkyInUse)) {
+        r.Message = QStringLiteral("The precise sky's tables cannot be read.");
         return r;
     }
-    const std::unique_ptr<Sky> sky = MakeSky(choice);
+    const std::unique_ptr<Sky> sky = MakeSky(program.SkyInUse);
     r.Now = TransitAt(*sky, program.Chart, jdUt);
-    if (!r.Now) r.Message = QString::fromStdString(OutsideSkyMessage(jdUt, r.Offset));
+    if (!r.Now) {
+        r.Message = program.SkyInUse.Positions == SkyPositions::Precise
+                        ? QString::fromStdString(OutsideSkyMessage(jdUt, r.Offset))
+                        : QStringLiteral("Transits are read from 1900 to 2150: nothing can be computed for %1.")
+                              .arg(BirthClockText(jdUt, r.Offset).left(10));
+    }
     r.Saturn = SaturnPeriods(*sky, program.Chart[Body::Moon].Rashi, program.Chart.JdUt,
                              program.Chart.JdUt + kSaturnPeriodsSpanDays);
-    if (r.Now) r.RunningSaturn = RunningSaturnPeriod(r.Saturn, jdUt);
+    r.SadeSatis = SadeSatis(r.Saturn);
+    if (r.Now) {
+        r.RunningSaturn = RunningSaturnPeriod(r.Saturn, jdUt);
+        r.RunningSadeSati = RunningSadeSati(r.SadeSatis, jdUt);
+        r.NextSadeSati = NextSadeSati(r.SadeSatis, jdUt);
+    }
     return r;
+}
+
+QString SadeSatiText(const TransitReading& r) {
+    if (!r.Now) return {};
+    auto span = [&r](int i) {
+        const SadeSati& s = r.SadeSatis[static_cast<std::size_t>(i)];
+        return (s.StartJd ? BirthClockText(*s.StartJd, r.Offset).left(10) : QStringLiteral("before 1900")) +
+               QStringLiteral(" to ") + (s.EndJd ? BirthClockText(*s.EndJd, r.Offset).left(10) : QStringLiteral("after 2150"));
+    };
+    const QString phase =
+        r.RunningSaturn >= 0 ? QText(SaturnPhaseName(r.Saturn[static_cast<std::size_t>(r.RunningSaturn)].Phase)) : QString();
+    QString text;
+    if (r.RunningSadeSati >= 0) {
+        // Inside a passage but outside its signs: a retrograde step back for a few months.
+        text = QStringLiteral("Sade sati now (%1): %2")
+                   .arg(phase.isEmpty() ? QStringLiteral("Saturn stepped back for a while") : phase, span(r.RunningSadeSati));
+    } else {
+        text = phase.isEmpty() ? QStringLiteral("No sade sati now") : QStringLiteral("No sade sati now (Saturn: %1)").arg(phase);
+    }
+    text += r.NextSadeSati >= 0 ? QStringLiteral("; the next: ") + span(r.NextSadeSati)
+                                : QStringLiteral("; no other within a century of the birth");
+    return text;
 }
 
 TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kTransitMargin;
     PlaceTransitHeading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
-    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kTransitMargin, 34, width, 20), 8.25, false);
+    sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kTransitMargin, 34, width - kIngressWidth - 8, 20), 8.25,
+                    false);
+
+    // The ingress steps of one body, at the right of the sky's line.
+    int ix = frmDisplay::kWidth - kTransitMargin - kIngressWidth;
+    auto* ingressLabel = ViewLine(this, QStringLiteral("lblIngress"), QRect(ix, 32, 56, 24), 8.25, false);
+    ingressLabel->setText(QStringLiteral("Ingress &of"));
+    ingressBody_ = new QComboBox(this);
+    ingressBody_->setObjectName(QStringLiteral("cboIngressBody"));
+    for (const Body b : kGrahas) ingressBody_->addItem(QText(EnglishName(b)));
+    ingressBody_->setCurrentIndex(static_cast<int>(Index(Body::Saturn)));
+    ingressBody_->setGeometry(ix + 58, 32, 86, 24);
+    ingressLabel->setBuddy(ingressBody_);
+    ix += 148;
+    for (const bool forward : {false, true}) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(forward ? QStringLiteral("cmdIngressOn") : QStringLiteral("cmdIngressBack"));
+        b->setText(forward ? QStringLiteral("Next Ingress \u203A") : QStringLiteral("\u2039 Previous Ingress"));
+        b->setToolTip(forward ? QStringLiteral("Moves the moment to the body's next change of sign")
+                              : QStringLiteral("Moves the moment to the body's last change of sign"));
+        b->setGeometry(ix, 32, forward ? 100 : 124, 24);
+        ix += forward ? 104 : 128;
+        connect(b, &QToolButton::clicked, this, [this, forward] { StepIngress(forward); });
+    }
 
     // The moment row: three steps back, the field, three steps forward, now; the zone.
     int x = kTransitMargin;
@@ -75,40 +137,33 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
         x += 66;
     };
     for (int i = 0; i < 3 && i < steps.size(); ++i) button(steps[i]);
-    moment_ = new QDateTimeEdit(this);
-    moment_->setObjectName(QStringLiteral("dtpTransitMoment"));
+    moment_ = new QLineEdit(this);
+    moment_->setObjectName(QStringLiteral("txtTransitMoment"));
     moment_->setAccessibleName(tr("Transit moment"));
-    moment_->setTimeSpec(Qt::UTC);  // the birth's clock, read as a plain date and time
-    moment_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
-    moment_->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
-                              QDateTime(QDate(2299, 12, 31), QTime(23, 59), Qt::UTC));
+    moment_->setToolTip(QStringLiteral("Year-month-day hours:minutes on the birth's clock; Enter moves there"));
+    moment_->setMaxLength(40);
     moment_->setGeometry(x, 60, 150, 26);
     x += 154;
     for (int i = 3; i < steps.size(); ++i) button(steps[i]);
     zone_ = ViewLine(this, QStringLiteral("lblTransitZone"), QRect(x + 4, 60, frmDisplay::kWidth - x - kTransitMargin, 26), 8.25,
                  false);
-    connect(moment_, &QDateTimeEdit::editingFinished, this, [this] {
-        if (filling_) return;
-        const QDateTime t = moment_->dateTime();
-        const QDate d = t.date();
-        const QTime c = t.time();
-        emit momentEdited(JdFromCivil(d.year(), d.month(), d.day(), c.hour() + c.minute() / 60.0, offset_));
-    });
+    connect(moment_, &QLineEdit::editingFinished, this, &TransitView::TakeTypedMoment);
 
     dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kTransitMargin, 94, width, 24), 8.25, true);
     chart_ = new ChartCanvas(this);
     chart_->setObjectName(QStringLiteral("TransitChart"));
     chart_->setGeometry(kTransitMargin, kTop, kChartSide, kChartSide - 4);
+    sadeSati_ = ViewLine(this, QStringLiteral("lblTransitSadeSati"), QRect(kTransitMargin, kTop + kChartSide + 6, width, 20),
+                         8.25, true);
     table_ = MakeTransitTable(this, QStringLiteral("tblTransits"),
                               {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"),
-                               QStringLiteral("Nakshatra"), QStringLiteral("House"), QStringLiteral("Moon"),
+                               QStringLiteral("Nakshatra"), QStringLiteral("House"), QStringLiteral("From Moon"),
                                QStringLiteral("R"), QStringLiteral("Leaves sign")});
     table_->setAccessibleName(tr("Transits"));
     // "R" fits the narrow column; the word is what a screen reader should say.
     table_->horizontalHeaderItem(6)->setData(Qt::AccessibleTextRole, tr("Retrograde"));
     table_->setGeometry(kTableLeft, kTop, kTableWidth, kGrahaCount * kRowHeight + 30);
-    const int widths[] = {66, 80, 76, 124, 48, 48, 24};
-    for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);
+    for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, kColumnWidths[c]);
     message_ = ViewLine(this, QStringLiteral("lblTransitMessage"), QRect(kTableLeft, kTop, kTableWidth, 60), 9, true);
     message_->setWordWrap(true);
     QPalette red = message_->palette();
@@ -119,8 +174,48 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     legend_->setWordWrap(true);
     legend_->setText(QStringLiteral(
         "In the chart, \"T\" and blue mark the transiting bodies; the others are natal. House: counted from the "
-        "natal lagna's sign; Moon: from the natal Moon's sign. R: retrograde. Leaves sign: the moment the body "
+        "natal lagna's sign; From Moon: from the natal Moon's sign. R: retrograde. Leaves sign: the moment the body "
         "next leaves the sign it is in, backwards too."));
+}
+
+void TransitView::SetPageTitle(const QString& title) { title_->setText(title); }
+
+void TransitView::TakeTypedMoment() {
+    const QString text = moment_->text().simplified();
+    if (text == shownMoment_) return;
+    const QStringList parts = text.split(QLatin1Char(' '));
+    const QDate date = QDate::fromString(parts.value(0), QStringLiteral("yyyy-M-d"));
+    QTime clock(0, 0);
+    if (parts.size() == 2) {
+        clock = QTime::fromString(parts[1], QStringLiteral("H:mm"));
+        if (!clock.isValid()) clock = QTime::fromString(parts[1], QStringLiteral("H:mm:ss"));
+    }
+    if (!date.isValid() || !clock.isValid() || parts.size() > 2) {
+        // The moment on show stays, and the field says it again before the message is read.
+        moment_->setText(shownMoment_);
+        ShowMessage(this,
+                    QStringLiteral("\"%1\" is not a moment the transits can be read at.\n\nType a date and a time on "
+                                   "the birth's clock, such as 2026-12-07 14:30 (year-month-day hours:minutes).")
+                        .arg(text),
+                    BoxIcon::Exclamation);
+        return;
+    }
+    emit momentEdited(JdFromCivil(date.year(), date.month(), date.day(),
+                                  clock.hour() + clock.minute() / 60.0 + clock.second() / 3600.0, offset_));
+}
+
+void TransitView::StepIngress(bool forward) {
+    if (!program_) return;
+    const Body body = kGrahas[static_cast<std::size_t>(std::max(0, ingressBody_->currentIndex()))];
+    const std::unique_ptr<Sky> sky = MakeSky(program_->SkyInUse);
+    if (const auto jd = IngressStep(*sky, body, jd_, forward)) {
+        emit momentEdited(*jd);
+        return;
+    }
+    ShowMessage(this,
+                QStringLiteral("%1 has no %2 change of sign between 1900 and 2150.")
+                    .arg(QText(EnglishName(body)), forward ? QStringLiteral("later") : QStringLiteral("earlier")),
+                BoxIcon::Information);
 }
 
 TransitView::TransitView(ViewSources& sources, QWidget* parent) : TransitView(sources.momentSteps(), parent) {
@@ -135,13 +230,15 @@ void TransitView::Fill(ViewSources& sources) {
 void TransitView::Show(const Program& program, const Readings& readings, const TransitReading& r, ChartStyle style,
                        bool colour) {
     offset_ = r.Offset;
+    program_ = &program;
+    jd_ = r.Jd;
     SetLineText(who_, BirthLineText(program.Birth));
     sky_->setText(QStringLiteral("Positions: ") + r.Sky);
     zone_->setText(QStringLiteral("UTC") + QText(OffsetText(r.Offset)) + QStringLiteral(", the birth's clock"));
     const CivilMoment c = CivilFromJd(r.Jd, r.Offset);
-    filling_ = true;
-    moment_->setDateTime(QDateTime(QDate(c.Year, c.Month, c.Day), QTime(c.Hour, c.Minute), Qt::UTC));
-    filling_ = false;
+    shownMoment_ = QString::asprintf("%04d-%02d-%02d %02d:%02d", c.Year, c.Month, c.Day, c.Hour, c.Minute);
+    moment_->setText(shownMoment_);
+    sadeSati_->setText(SadeSatiText(r));
 
     chart_->SetStyle(style);
     chart_->SetColour(colour);
@@ -169,8 +266,7 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
             const auto house = static_cast<std::size_t>(b.House - 1);
             QString& caption = captions[house];
             if (!caption.isEmpty()) caption += QStringLiteral("\r\n");
-            caption += QLatin1String(kTransitMark) + QText(ShortName(b.Which)) +
-                       (b.Retrograde && b.Which != Body::Rahu && b.Which != Body::Ketu ? QStringLiteral(" (R)") : QString());
+            caption += QLatin1String(kTransitMark) + QText(ShortName(b.Which)) + (b.Retrograde ? QStringLiteral(" (R)") : QString());
             bodies[house].push_back({b.Which, true});
         }
         if (const auto running = RunningDashaAt(readings.Periods, r.Jd)) {
@@ -205,13 +301,15 @@ void TransitView::Paint(QPainter& painter) const {
     painter.drawText(QRectF(kTransitMargin, 60, 600, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Moment: ") + moment_->text() + QStringLiteral("  ") + zone_->text());
     PaintViewLine(painter, dasha_);
+    PaintViewLine(painter, sadeSati_);
     painter.save();
     painter.translate(chart_->pos());
     chart_->Paint(painter);
     painter.restore();
     if (table_->isVisibleTo(this)) {
-        PaintTableRows(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()),
-                   {0, 66, 146, 222, 346, 394, 442, 466}, kRowHeight);
+        std::vector<double> lefts{0};
+        for (const int w : kColumnWidths) lefts.push_back(lefts.back() + w);
+        PaintTableRows(painter, *table_, QRectF(kTableLeft, kTop, kTableWidth, table_->height()), lefts, kRowHeight);
         PaintViewLine(painter, legend_);
     } else {
         PaintViewLine(painter, message_);

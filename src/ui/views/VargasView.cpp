@@ -28,6 +28,9 @@ VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(title_, 
         headers << QText(v.Key);
         widths.push_back(35);
     }
+    // Each varga's name beside its number: in the legend, and on its column.
+    QStringList names;
+    for (const Division& v : kVargas) names << QText(v.Key) + QLatin1Char(' ') + QText(v.Title).section(QLatin1Char(' '), 0, 0);
     headers << QStringLiteral("Vargottama") << QStringLiteral("Own/Exalted");
     widths.push_back(80);
     widths.push_back(82);
@@ -36,14 +39,18 @@ VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(title_, 
     // The page leaves the first heading blank, the body names speaking for themselves; a
     // screen reader announces a heading with every cell, so it hears one.
     table_->horizontalHeaderItem(0)->setData(Qt::AccessibleTextRole, tr("Body"));
+    for (int v = 0; v < kVargaCount; ++v) {
+        if (QTableWidgetItem* header = table_->horizontalHeaderItem(v + 1))
+            header->setToolTip(QText(kVargas[static_cast<std::size_t>(v)].Title));
+    }
     legend_ = ViewLine(this, QStringLiteral("lblVargasLegend"),
                    QRect(kLeft, table_->geometry().bottom() + 14, frmDisplay::kWidth - 2 * kLeft, 60), 8.25, false);
     legend_->setWordWrap(true);
     legend_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     legend_->setText(QStringLiteral(
-        "The sign of each body and of the ascendant in the sixteen vargas. Vargottama: the same sign in "
+        "The sign of each body and of the ascendant in the sixteen vargas: %1. Vargottama: the same sign in "
         "D1 and D9 (both in bold). Shaded: the body in its own sign or its exaltation; the last column "
-        "counts those vargas."));
+        "counts those vargas.").arg(names.join(QStringLiteral(", "))));
 }
 
 void VargasView::Show(const Program& program) {

@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "app/Calculation.h"
+#include "chart/DivisionalCharts.h"
 #include "io/gui/ChartSheet.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/dialogs/AboutBox.h"
@@ -32,6 +33,7 @@
 #include "ui/drawing/Fonts.h"
 #include "ui/drawing/HeldPixmapIcon.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/views/TransitView.h"
 #include "ui/views/frmDisplay.h"
 #include "ui/window/ChartZoom.h"
 #include "ui/window/MomentMenu.h"
@@ -250,6 +252,7 @@ void MDI::ShowView(int row) {
     next.window->show();
     if (previous != row) slots_[static_cast<std::size_t>(previous)].window->hide();
     momentMenu_->setEnabled(next.view->Inputs() & kMomentInput);
+    mnuPrintToday_->setEnabled(row == ViewRowOf("mnuTransits"));
 }
 
 void MDI::InputsChanged(unsigned inputs) {
@@ -328,9 +331,13 @@ void MDI::mnuExport_Click() { ExportReportAs(this, program_); }
 void MDI::mnuSaveAsJpeg_Click() { SaveChartPictureAs(this, Picture()); }
 
 QString MDI::PdfNameBesideReading(const QString& suffix) const {
-    if (readingFileName_.isEmpty()) return {};
-    const QFileInfo reading(readingFileName_);
-    return reading.dir().filePath(reading.completeBaseName() + suffix + QStringLiteral(".pdf"));
+    // The reading of the person on show: its file, or the name proposed for it.
+    const QString name = QString::fromStdString(program_.LastSaveFileName);
+    if (name.isEmpty()) return {};
+    const QFileInfo reading(name);
+    const QString pdf = reading.completeBaseName() + suffix + QStringLiteral(".pdf");
+    // A name without a folder stays one: the dialog puts it in the folder of the PDFs.
+    return name.contains(QLatin1Char('/')) ? reading.dir().filePath(pdf) : pdf;
 }
 
 void MDI::mnuPrint_Click() {
@@ -355,10 +362,14 @@ void MDI::ExportChartSheet() {
 }
 
 void MDI::MatchWithSavedReading() {
-    const std::optional<FormValues> values = OpenReading(this, FormValues{});
-    if (!values) return;
+    if (const std::optional<FormValues> values =
+            OpenReading(this, FormValues{}, nullptr, QStringLiteral("Open the Partner's Reading for Matching")))
+        MatchWith(*values);
+}
+
+void MDI::MatchWith(const FormValues& values) {
     // A reading the main form would refuse cannot be charted: say why, as the form does.
-    if (const auto failure = ValidateInput(*values)) {
+    if (const auto failure = ValidateInput(values)) {
         ShowMessage(this, QString::fromStdString(failure->Message),
                     failure->Icon == MessageIcon::Information ? BoxIcon::Information : BoxIcon::Critical);
         return;
@@ -366,13 +377,31 @@ void MDI::MatchWithSavedReading() {
     const auto nameOf = [](const std::string& name) {
         return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
     };
-    const QString other = nameOf(values->Name);
+    const QString other = nameOf(values.Name);
     const QString self = nameOf(program_.Birth.BirthName);
-    const bool bride = AskQuestion(this, QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\n"
-                                                      "No: %2 is the bride and %1 the groom.")
-                                             .arg(other, self));
-    sources_->setPartner(*values, bride);
+    const std::optional<bool> bride =
+        AskQuestionOrCancel(this, QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\n"
+                                                 "No: %2 is the bride and %1 the groom.")
+                                      .arg(other, self));
+    if (!bride) return;
+    sources_->setPartner(values, *bride);
     ShowView(ViewRowOf("mnuMatching"));
+}
+
+void MDI::PrintTransitsToday() {
+    // The transit view's page at today's moment, for the printer alone: no steps to press.
+    TransitView today(QList<QAction*>{});
+    const Program& p = sources_->program();
+    today.Show(p, sources_->readings(), ReadTransits(p, TodayJulianDay(p.Reading)), sources_->style(),
+               sources_->colour());
+    today.SetPageTitle(QStringLiteral("Transits and Dasha Today"));
+    QPrinter printer(QPrinter::HighResolution);
+    PrintedPages pages;
+    pages.Size = today.size();
+    pages.Count = 1;
+    pages.Paint = [&today](QPainter& painter, int) { today.Paint(painter); };
+    pages.Title = QStringLiteral("Print the Transits and Dasha of Today");
+    PrintPagesOf(this, pages, printer, PdfNameBesideReading(QStringLiteral("-today")));
 }
 
 void MDI::BuildMenus() {
@@ -392,6 +421,8 @@ void MDI::BuildFileMenu() {
             this, &MDI::libraryRequested);
     connect(AddEntry(file, QStringLiteral("mnuMatch"), QStringLiteral("&Match with a Saved Reading...")),
             &QAction::triggered, this, &MDI::MatchWithSavedReading);
+    connect(AddEntry(file, QStringLiteral("mnuMatchLibrary"), QStringLiteral("Match with a Library C&hart...")),
+            &QAction::triggered, this, &MDI::libraryPartnerRequested);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
             &MDI::saveAsRequested);
@@ -409,6 +440,10 @@ void MDI::BuildFileMenu() {
             &QAction::triggered, this, &MDI::PrintChartSheet);
     connect(AddEntry(file, QStringLiteral("mnuExportSheet"), QStringLiteral("Export Chart Sheet as P&DF...")),
             &QAction::triggered, this, &MDI::ExportChartSheet);
+    // Offered while the transits are on show: their moment is the one printed about.
+    mnuPrintToday_ = AddEntry(file, QStringLiteral("mnuPrintToday"), QStringLiteral("Print Transits and Dasha Toda&y..."));
+    mnuPrintToday_->setEnabled(false);
+    connect(mnuPrintToday_, &QAction::triggered, this, &MDI::PrintTransitsToday);
     file->addSeparator();
     connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
             &MDI::cmdBack_Click);
@@ -458,6 +493,7 @@ void MDI::BuildViewMenu() {
     // One entry per view, in the table's order; the divisional charts in their submenu.
     QMenu* divisional = nullptr;
     QList<QAction*> entries;
+    std::size_t vargaRow = 0;
     for (std::size_t row = 0; row < ViewTable().size(); ++row) {
         const ViewRow& r = ViewTable()[row];
         QMenu* menu = view;
@@ -469,6 +505,9 @@ void MDI::BuildViewMenu() {
             menu = divisional;
         }
         QAction* entry = AddEntry(menu, QString::fromLatin1(r.Name), QString::fromLatin1(r.Caption));
+        // The captions are the varga's names alone; the status bar adds the D-number.
+        if (r.Menu == ViewMenu::Divisional)
+            entry->setStatusTip(QStringLiteral("Shows the ") + QString::fromUtf8(kVargas[vargaRow++].Title.data()));
         if (r.Shortcut.key() != Qt::Key_unknown) entry->setShortcut(QKeySequence(r.Shortcut));
         if (r.Ready) entry->setEnabled(r.Ready(*sources_));
         const int shown = static_cast<int>(row);

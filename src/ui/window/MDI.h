@@ -81,6 +81,10 @@ public:
     // frame was last activated or the view changed since.
     QPixmap Picture();
 
+    // Matches the chart on show with a partner's reading (a file's or the library's): checked
+    // as the main form checks it, the bride asked for (Escape gives up), then shown.
+    void MatchWith(const FormValues& values);
+
     // The reading's file, once saved or opened: named in the status bar.
     void SetReadingFileName(const QString& name);
     QString readingFileName() const { return readingFileName_; }
@@ -114,6 +118,8 @@ signals:
     // The chart library: its window, and the chart on show kept in it.
     void libraryRequested();
     void saveToLibraryRequested();
+    // A chart of the library is to be picked as the partner of a match (MatchWith).
+    void libraryPartnerRequested();
     // The frame has become the active window (the chart display's picture is taken then).
     void frameActivated();
 
@@ -168,6 +174,8 @@ private:
     // Matching with a second reading: opened and checked as every reading is.
     void MatchWithSavedReading();
     void PrintChartSheet();
+    // One page: the transits and the dasha running now, in the sky of the chart.
+    void PrintTransitsToday();
     void ExportChartSheet();
     void SetChartStyle(ChartStyle style);
     void SetColourStyle(bool on);
@@ -198,6 +206,7 @@ private:
     QAction* mnuStatusBar_ = nullptr;
     QAction* mnuColorOn_ = nullptr;
     QAction* mnuColorOff_ = nullptr;
+    QAction* mnuPrintToday_ = nullptr;
     QList<QAction*> styleEntries_;  // North, South, Natal (East)
     SkyMenus* skyMenus_ = nullptr;
     MomentMenu* momentMenu_ = nullptr;

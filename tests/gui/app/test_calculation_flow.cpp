@@ -39,9 +39,11 @@ namespace {
 struct Dialogs {
     QString saveName, openName;
     QStringList titles;
+    QStringList proposed;  // the file name each save dialog offered
     Dialogs() {
         SetDialogHandler([this](CommonDialog& d, DialogKind kind, QPrinter*) {
             titles << d.DialogTitle;
+            if (kind == DialogKind::Save) proposed << QFileInfo(d.FileName).fileName();
             d.FileName = kind == DialogKind::Save ? saveName : kind == DialogKind::Open ? openName : QString();
             return !d.FileName.isEmpty();
         });
@@ -387,8 +389,9 @@ void TestCalculationFlow::waysOutEndTheProgram() {
     QVERIFY(s.log.messages.isEmpty());
 }
 
-// Save As in the chart window, Back, other data typed, then the saved reading opened from
-// the main form: the fields and the chart are those of the reading again.
+// Save As in the chart window, Back, another person's chart, whose Save As offers that
+// person's name, never the reading saved before; then the saved reading opened from the main
+// form: the fields and the chart are those of the reading again, and Save As offers its file.
 void TestCalculationFlow::savedReadingOpensTheSameChart() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -404,7 +407,14 @@ void TestCalculationFlow::savedReadingOpensTheSameChart() {
     QVERIFY(QFileInfo::exists(dialogs.saveName));
     QTest::mouseClick(Child<QPushButton>(chart, QStringLiteral("cmdBack")), Qt::LeftButton);
     QTRY_VERIFY(!s.form.chartWindow());
-    EnterBirthData(&s.form, LondonEntry());
+    MDI* other = s.Calculate(LondonEntry());
+    QVERIFY(other);
+    const QString savedFile = dialogs.saveName;
+    dialogs.saveName.clear();  // the user cancels
+    Child<QAction>(other, QStringLiteral("mnuSaveAs"))->trigger();
+    QCOMPARE(dialogs.proposed, (QStringList{"Mei Ling.vlj", "Anne Smith.vlj"}));
+    QTest::mouseClick(Child<QPushButton>(other, QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTRY_VERIFY(!s.form.chartWindow());
 
     QTest::mouseClick(Child<QPushButton>(&s.form, QStringLiteral("cmdOpen")), Qt::LeftButton);
 
@@ -427,6 +437,8 @@ void TestCalculationFlow::savedReadingOpensTheSameChart() {
     QCOMPARE(fields.ZoneIndex, saved.zone);
     QVERIFY(fields.Latitude == Direction::Second && fields.Longitude == Direction::First);
     QVERIFY(fields.DaylightSaving);
+    Child<QAction>(reopened, QStringLiteral("mnuSaveAs"))->trigger();
+    QCOMPARE(dialogs.proposed.last(), QFileInfo(savedFile).fileName());
 }
 
 // Every field of the form, to show that a refused file changed none of them.

@@ -25,6 +25,7 @@
 #include "support/MainFormDriver.h"
 #include "ui/library/LibraryWindow.h"
 #include "ui/window/MDI.h"
+#include "ui/window/ViewSources.h"
 
 using namespace velakor;
 using namespace velakor::testing;
@@ -131,8 +132,23 @@ private slots:
         QCOMPARE(QString::fromStdString(program.Birth.BirthCity), QStringLiteral("Cork"));
         QVERIFY(form.chartWindow() && form.chartWindow()->isVisible());
 
-        // Deleted only when the question is answered Yes.
+        // Chosen as the partner of a match from the chart window: checked as a reading is, the
+        // bride asked for, the match shown.
         search->clear();
+        log.clear();
+        MDI* shown = form.chartWindow();
+        shown->findChild<QAction*>(QStringLiteral("mnuMatchLibrary"))->trigger();
+        auto* pick = window->findChild<QPushButton*>(QStringLiteral("cmdPickChart"));
+        QVERIFY(pick->isVisible());
+        table->selectRow(table->model()->index(0, 0).data().toString() == QStringLiteral("Ravi Kumar") ? 0 : 1);
+        QTest::mouseClick(pick, Qt::LeftButton);
+        QCOMPARE(log.texts().size(), 1);
+        QVERIFY2(log.texts().front().startsWith(QStringLiteral("Is Ravi Kumar the bride?")), qPrintable(log.texts().front()));
+        QCOMPARE(shown->viewName(), QStringLiteral("mnuMatching"));
+        QCOMPARE(QString::fromStdString(shown->sources().partner()->Name), QStringLiteral("Ravi Kumar"));
+        log.clear();
+
+        // Deleted only when the question is answered Yes.
         table->selectRow(0);
         log.answer = false;
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdDelete")), Qt::LeftButton);

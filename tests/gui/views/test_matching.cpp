@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -128,24 +130,40 @@ private slots:
     void refusedReadingChangesNothing_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not a reading") << "notes.txt" << QByteArray("hello\n") << "Please Check The File.";
+        QTest::addColumn<QString>("message");  // the first line of what the user was shown
+        QTest::addColumn<bool>("escape");       // the bride question answered with Escape
+        QTest::newRow("not a reading") << "notes.txt" << QByteArray("hello\n") << "Please Check The File." << false;
         FormValues noCity = AshaForm();
         noCity.City.clear();
         const std::string bytes = ReadingFileBytes(test::Computed(noCity).Birth);
         QTest::newRow("refused by the form")
             << "refused.vlj" << QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
-            << "Please Enter Your City name";
+            << "Please Enter Your City name" << false;
+        const std::string asha = ReadingFileBytes(test::Computed(AshaForm()).Birth);
+        QTest::newRow("Escape at the bride question")
+            << "asha.vlj" << QByteArray(asha.data(), static_cast<qsizetype>(asha.size())) << "Is Asha Rao the bride?"
+            << true;
     }
     void refusedReadingChangesNothing() {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
+        QFETCH(bool, escape);
         openPath_ = dir_.filePath(file);
         WriteFile(openPath_, bytes.toStdString());
         testing::MessageLog log;
+        QStringList asked;  // the real question box, answered with Escape
+        if (escape) {
+            SetQuestionHandler(nullptr);
+            QTimer::singleShot(0, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked << box->text().section(QLatin1Char('\n'), 0, 0);
+                    QTest::keyClick(box, Qt::Key_Escape);
+                }
+            });
+        }
         Entry(frame_, "mnuMatch")->trigger();
-        QCOMPARE(log.texts(), QStringList{message});
+        QCOMPARE(log.texts() + asked, QStringList{message});
         QCOMPARE(frame_->viewName(), QStringLiteral("mnuChart"));
         QVERIFY(!Entry(frame_, "mnuMatching")->isEnabled());
     }

@@ -1,9 +1,11 @@
 // The chart window's transits and Saturn's periods: the moment and its steps (menu, shortcut
-// and button alike), the table and the chart against the core's values, the period running
-// at the moment marked, and a moment past the precise sky's tables.
+// and button alike, typed, or an ingress away), the table and the chart against the core's
+// values in the chart's own sky, the period and the sade sati running at the moment, and a
+// moment past the transits' span.
 #include <QAction>
-#include <QDateTimeEdit>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -31,6 +33,15 @@ namespace {
 QAction* Entry(QWidget* frame, const char* name) { return frame->findChild<QAction*>(QString::fromLatin1(name)); }
 
 constexpr int kIst = 330;
+
+// Types text over the moment's field, as the user does after Ctrl+A, and confirms it.
+void TypeMoment(TransitView* view, const QString& text) {
+    QLineEdit* field = view->momentField();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
 
 }  // namespace
 
@@ -78,10 +89,10 @@ private slots:
         QVERIFY(view->isVisible());
         QCOMPARE(view->momentField()->text(), QString("2026-12-07 12:00"));
 
-        // The table is the core's transit in the precise sky (Lahiri, mean node).
-        SkyChoice precise;
-        precise.Positions = SkyPositions::Precise;
-        const auto sky = MakeSky(precise);
+        // The table is the core's transit in the chart's own sky, the built-in one, named on the
+        // page as the dasha beside it is.
+        const auto sky = MakeSky(program_.SkyInUse);
+        QVERIFY(view->findChild<QLabel*>("lblTransitSky")->text().startsWith("Positions: Built-in formulas"));
         const auto core = TransitAt(*sky, program_.Chart, program_.Reading.TodayJdUt);
         QVERIFY(core);
         QTableWidget* table = view->table();
@@ -130,9 +141,9 @@ private slots:
 
         // Saturn's periods, the one running at the moment marked: in 2033 Saturn is in Gemini,
         // the 12th from this Moon in Cancer.
-        view->momentField()->setDateTime(QDateTime(QDate(2033, 1, 1), QTime(12, 0), Qt::UTC));
-        emit view->momentField()->editingFinished();
+        TypeMoment(view, "2033-01-01 12:00");
         QCOMPARE(frame->transitMoment(), JdFromCivil(2033, 1, 1, 12.0, kIst));
+        QVERIFY2(view->lblSadeSati()->text().startsWith("Sade sati now (Rising): "), qPrintable(view->lblSadeSati()->text()));
         Entry(frame, "mnuSaturnPeriods")->trigger();
         QCOMPARE(frame->viewName(), QStringLiteral("mnuSaturnPeriods"));
         QTableWidget* saturn = frame->viewOf<SaturnView>()->table();
@@ -153,10 +164,8 @@ private slots:
 
         // Past the tables: the message, and nothing computed.
         Entry(frame, "mnuTransits")->trigger();
-        view->momentField()->setDateTime(QDateTime(QDate(2151, 3, 1), QTime(12, 0), Qt::UTC));
-        emit view->momentField()->editingFinished();
-        QCOMPARE(view->lblMessage()->text(),
-                 QString("The precise sky's tables run from 1900 to 2150: nothing can be computed for 2151-03-01."));
+        TypeMoment(view, "2151-03-01 12:00");
+        QCOMPARE(view->lblMessage()->text(), QString("Transits are read from 1900 to 2150: nothing can be computed for 2151-03-01."));
         QVERIFY(view->lblMessage()->isVisible());
         QVERIFY(!view->table()->isVisible());
         QCOMPARE(view->table()->rowCount(), 0);
@@ -165,6 +174,48 @@ private slots:
         Entry(frame, "mnuTransitNow")->trigger();
         QCOMPARE(view->momentField()->text(), QString("2026-12-07 12:00"));
         QVERIFY(view->table()->isVisible());
+    }
+
+    // What is typed over the moment: a moment moves the views there; anything else is refused
+    // with a message, and the moment stays.
+    void typedMoment_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // the field afterwards
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("date and time") << "2030-05-17 06:45" << "2030-05-17 06:45" << false;
+        QTest::newRow("date alone: midnight") << "2030-5-17" << "2030-05-17 00:00" << false;
+        QTest::newRow("seconds kept, minutes shown") << "2030-05-17 6:45:59" << "2030-05-17 06:45" << false;
+        QTest::newRow("no such day") << "2030-02-30 12:00" << "2026-12-07 12:00" << true;
+        QTest::newRow("words") << "next tuesday" << "2026-12-07 12:00" << true;
+    }
+    void typedMoment() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, refused);
+        MDI* frame = Open();
+        Entry(frame, "mnuTransits")->trigger();
+        TransitView* view = frame->viewOf<TransitView>();
+        QStringList messages;
+        SetMessageHandler([&messages](const QString& text, BoxIcon, const QString&) { messages << text; });
+        TypeMoment(view, typed);
+        SetMessageHandler([](const QString& text, BoxIcon, const QString&) { QFAIL(qPrintable(text)); });
+        QCOMPARE(view->momentField()->text(), shown);
+        QCOMPARE(messages.size(), refused ? 1 : 0);
+        if (refused) QVERIFY2(messages[0].startsWith("\"" + typed + "\" is not a moment"), qPrintable(messages[0]));
+        const QStringList d = shown.split(QRegularExpression("[- :]"));
+        QCOMPARE(frame->transitMoment(),
+                 refused ? program_.Reading.TodayJdUt
+                         : JdFromCivil(d[0].toInt(), d[1].toInt(), d[2].toInt(),
+                                       d[3].toInt() + d[4].toInt() / 60.0 + (typed.count(':') == 2 ? 59 / 3600.0 : 0), kIst));
+
+        // An ingress away, both ways, for the body chosen.
+        view->ingressBody()->setCurrentIndex(static_cast<int>(Index(Body::Mars)));
+        const double before = frame->transitMoment();
+        view->findChild<QToolButton*>("cmdIngressOn")->click();
+        const auto sky = MakeSky(program_.SkyInUse);
+        QCOMPARE(frame->transitMoment(), IngressStep(*sky, Body::Mars, before, true).value());
+        view->findChild<QToolButton*>("cmdIngressBack")->click();
+        QVERIFY(frame->transitMoment() < before);
     }
 };
 

@@ -718,11 +718,13 @@ private slots:
         QTest::addColumn<QStringList>("entries");  // name=caption, "-" for a separator
         QTest::newRow("File") << "mnuFile" << "&File"
                               << QStringList{"mnuNew=&New", "mnuOpen=&Open...", "mnuLibrary=Chart &Library...",
-                                             "mnuMatch=&Match with a Saved Reading...", "-", "mnuSaveAs=Save &As",
+                                             "mnuMatch=&Match with a Saved Reading...",
+                                             "mnuMatchLibrary=Match with a Library C&hart...", "-", "mnuSaveAs=Save &As",
                                              "mnuSaveToLibrary=Save &to Library", "mnuSaveAsJpeg=Save As &JPEG",
                                              "-", "mnuExport=&Export Chart As Text", "-", "mnuPrint=&Print",
                                              "mnuPrintSheet=Print Chart &Sheet...",
                                              "mnuExportSheet=Export Chart Sheet as P&DF...",
+                                             "mnuPrintToday=Print Transits and Dasha Toda&y...",
                                              "-", "mnuBack=&Back", "-", "mnuExit=E&xit"};
         QTest::newRow("View") << "mnuView" << "&View"
                               << QStringList{"mnuToolBar=&Toolbar", "mnuStatusBar=&Status Bar", "-",

@@ -17,6 +17,7 @@
 #include "app/gui/frmMain.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/window/MDI.h"
+#include "ui/dialogs/Seams.h"
 #include "ui/settings/ProgramSettings.h"
 #include "TestSupport.h"
 #include "ui/views/frmDisplay.h"
@@ -201,6 +202,16 @@ private slots:
         run->frame->findChild<QAction*>("mnuColorOn")->trigger();
         run->frame->findChild<QAction*>("mnuDashaYear_2")->trigger();
         QCOMPARE(bar->currentMessage(), QString());
+        // A window without a status bar, as the main form, whose dialog's folder is not kept:
+        // said once, in a box.
+        QStringList boxes;
+        SetMessageHandler([&boxes](const QString& text, BoxIcon, const QString&) { boxes << text; });
+        QWidget form;
+        const QString lost = ProgramSettings::SetLastFolder(FileKind::Readings, QDir::tempPath());
+        ProgramSettings::ReportNotStored(&form, lost);
+        ProgramSettings::ReportNotStored(&form, ProgramSettings::SetLastFolder(FileKind::Pdfs, QDir::tempPath()));
+        SetMessageHandler(nullptr);
+        QCOMPARE(boxes, QStringList{QStringLiteral("The settings could not be saved: %1 (%2)").arg(name, why)});
         // What stood there is left as it was.
         struct stat after {};
         QCOMPARE(::lstat(QFile::encodeName(QFileInfo(name).path()).constData(), &after), 0);
