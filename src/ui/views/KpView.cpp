@@ -145,7 +145,7 @@ unsigned KpView::Inputs() const {
 
 void KpView::Fill(ViewSources& sources) {
     const Program& p = sources.program();
-    const BirthRecord& b = sources.program().Birth;
+    const BirthRecord& b = p.Birth;
     const QString zone = b.ZoneIndex >= 0 && b.ZoneIndex < kZoneCount ? QText(Zone(b.ZoneIndex).Name) : QString();
     SetHeading(QString(), WhoAndWhereText(b), BornText(b, zone));
     const SkyChoice choice = KpSkyChoice(p.SkyInUse);
@@ -173,7 +173,7 @@ void KpView::Fill(ViewSources& sources) {
         }
     } else {
         const HoraryQuestion q = sources.horary().value_or(HoraryQuestion{});
-        QString where = q.PlaceName.isEmpty() ? QString() : q.PlaceName + QStringLiteral(", ");
+        const QString where = q.PlaceName.isEmpty() ? QString() : q.PlaceName + QStringLiteral(", ");
         title_->setText(q.Number == 0 ? QStringLiteral("Horary")
                                       : QStringLiteral("Horary %1, asked %2 at %3")
                                             .arg(q.Number)
@@ -194,10 +194,10 @@ void KpView::Fill(ViewSources& sources) {
         rulingTitle_->setText(QStringLiteral("Ruling planets at ") + MomentText(chart->Ruling.JdUt, shownOffset) +
                               (kind_ == Kind::Birth ? QStringLiteral(", the birth place") : QString()));
     }
-    Show(p, chart, message);
+    Show(chart, message);
 }
 
-void KpView::Show(const Program&, const std::optional<KpChart>& chart, const QString& message) {
+void KpView::Show(const std::optional<KpChart>& chart, const QString& message) {
     const bool houses = chart && chart->Houses;
     for (QWidget* w : {static_cast<QWidget*>(cusps_), static_cast<QWidget*>(houseSignificators_),
                        static_cast<QWidget*>(bodySignificators_)})

@@ -25,7 +25,7 @@ public:
     explicit KpView(Kind kind, QWidget* parent = nullptr);
 
     // Shows the chart's tables; with no chart, or no cusps, the message why.
-    void Show(const Program& program, const std::optional<KpChart>& chart, const QString& message);
+    void Show(const std::optional<KpChart>& chart, const QString& message);
 
     QWidget* page() override { return this; }
     QString Title(const ViewSources& sources) const override;
