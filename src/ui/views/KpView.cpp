@@ -200,10 +200,10 @@ void KpView::Fill(ViewSources& sources) {
 void KpView::Show(const std::optional<KpChart>& chart, const QString& message) {
     const bool houses = chart && chart->Houses;
     for (QWidget* w : {static_cast<QWidget*>(cusps_), static_cast<QWidget*>(houseSignificators_),
-                       static_cast<QWidget*>(bodySignificators_)})
+                       static_cast<QWidget*>(bodySignificators_), static_cast<QWidget*>(legend_)})
         w->setVisible(houses);
     for (QWidget* w : {static_cast<QWidget*>(bodies_), static_cast<QWidget*>(rulingTitle_),
-                       static_cast<QWidget*>(ruling_), static_cast<QWidget*>(legend_)})
+                       static_cast<QWidget*>(ruling_)})
         w->setVisible(chart.has_value());
     message_->setVisible(!houses);
     message_->setText(chart ? QText(NoCuspsMessage(*chart)) : message);
