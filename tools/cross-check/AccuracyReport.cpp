@@ -327,8 +327,11 @@ void WriteReport(const Run& run, const std::string& path) {
         const long long compared = run.Tallies[f].Samples();
         out += "- The Placidus cusps are the reference's Placidus houses in Krishnamurti's ayanamsa, at the birth's "
                "geographic latitude. Within the polar circles it draws none (and the program draws them only where "
-               "every cusp can be found): the " + Count(static_cast<long long>(run.Births.size()) - compared) +
-               " births without them are left out, the " + Count(compared) + " others compared.\n";
+               "every cusp can be found): the ";
+        out += Count(static_cast<long long>(run.Births.size()) - compared);
+        out += " births without them are left out, the ";
+        out += Count(compared);
+        out += " others compared.\n";
     }
     out += "- Sunrise and sunset are the moments the centre of the Sun's disc reaches the rule's horizon: the true "
            "horizon for the centre rule, 50\u2032 below it for the limb rule (the almanacs' 16\u2032 of disc and "

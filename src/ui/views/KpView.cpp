@@ -105,12 +105,16 @@ KpView::KpView(Kind kind, QWidget* parent) : ReadingView(parent), kind_(kind) {
                          QStringLiteral("Star lord"), QStringLiteral("Sub lord"), QStringLiteral("Sub-sub"),
                          QStringLiteral("House")},
                         {62, 96, 66, 66, 62, 62, 48}, kGrahaCount);
+    cusps_->setAccessibleName(tr("Cusps"));
+    bodies_->setAccessibleName(tr("Bodies"));
     const QStringList levels{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
     houseSignificators_ = MakeTable(this, name + QStringLiteral("HouseSignificators"), {kMargin, kSignificatorTop},
                                     QStringList{QStringLiteral("House")} + levels, {62, 100, 100, 100, 100}, kHouseCount);
     bodySignificators_ = MakeTable(this, name + QStringLiteral("BodySignificators"), {kRightLeft, kSignificatorTop},
                                    QStringList{QStringLiteral("Signifies")} + levels, {62, 100, 100, 100, 100},
                                    kGrahaCount);
+    houseSignificators_->setAccessibleName(tr("Significators of the houses"));
+    bodySignificators_->setAccessibleName(tr("Houses each planet signifies"));
     rulingTitle_ = ViewLine(this, prefix + QStringLiteral("RulingTitle"), QRect(kRightLeft, kRulingTop, kColumnWidth, 16),
                             8.25, true);
     ruling_ = ViewLine(this, prefix + QStringLiteral("Ruling"), QRect(kRightLeft, kRulingTop + 16, kColumnWidth, 40),
