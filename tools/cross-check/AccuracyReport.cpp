@@ -322,6 +322,17 @@ void WriteReport(const Run& run, const std::string& path) {
            "out; the row above says how much it would add.\n";
     out += "- The lagna and midheaven come from the reference's houses with the IERS 2010 sidereal time (the "
            "library's default parts from it after 2050, by over a second of arc at 2150).\n";
+    for (std::size_t f = 0; f < run.Figures.size(); ++f) {
+        if (run.Figures[f].Key != "precise.kp.placidus") continue;
+        const long long compared = run.Tallies[f].Samples();
+        out += "- The Placidus cusps are the reference's Placidus houses in Krishnamurti's ayanamsa, at the birth's "
+               "geographic latitude. Within the polar circles it draws none (and the program draws them only where "
+               "every cusp can be found): the ";
+        out += Count(static_cast<long long>(run.Births.size()) - compared);
+        out += " births without them are left out, the ";
+        out += Count(compared);
+        out += " others compared.\n";
+    }
     out += "- Sunrise and sunset are the moments the centre of the Sun's disc reaches the rule's horizon: the true "
            "horizon for the centre rule, 50\u2032 below it for the limb rule (the almanacs' 16\u2032 of disc and "
            "34\u2032 of refraction). Where the Sun comes within a minute of arc of that horizon at its highest or "

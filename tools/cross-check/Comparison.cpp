@@ -84,6 +84,12 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
     Read(c.Ours.Builtin, b, SkyChoice{}, true);
     const PreciseSky lahiri(tables, PreciseChoice(kLahiriMean));
     c.Ours.Saturn = SignStayAt(lahiri, Body::Saturn, c.Ours.Precise[kLahiriMean].Chart.JdUt);
+    constexpr int kKpSky = PreciseSkyOf(SkyAyanamsa::Krishnamurti, SkyNode::Mean);
+    const double birthLat = BirthLatitude(b);
+    c.Ours.Cusps = PlacidusCusps(PreciseSky(tables, PreciseChoice(kKpSky))
+                                     .Values(c.Ours.Precise[kKpSky].Chart.JdUt, birthLat, -BirthLongitude(b))
+                                     .Frame,
+                                 birthLat);
     for (std::size_t table = 0; table < c.Ours.Points.size(); ++table)
         c.Ours.Points[table] = ComputeAshtakavarga(c.Ours.Precise[kLahiriMean].Chart, static_cast<AshtakavargaTable>(table));
 
@@ -109,6 +115,7 @@ Case Compute(const crosscheck::Birth& birth, Reference& reference) {
             t.Position[s][Index(Body::Midheaven)] = angles.Midheaven;
         }
     }
+    t.Cusps = reference.PlacidusCusps(SkyAyanamsa::Krishnamurti, jd, t.Moment.Latitude, t.Moment.Longitude);
     for (const Body body : kGrahas)
         t.WithBending[Index(body)] = reference.Longitude(body, SkyAyanamsa::Lahiri, SkyNode::Mean, jd, nullptr, true);
     for (const Body body : kRetrogradeBodies) {

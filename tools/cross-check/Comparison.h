@@ -10,6 +10,7 @@
 #include "app/Readings.h"
 #include "chart/DivisionalCharts.h"
 #include "dasha/Vimshottari.h"
+#include "kp/Placidus.h"
 #include "sky/Ingress.h"
 #include "sky/Sky.h"
 #include "strength/Ashtakavarga.h"
@@ -44,6 +45,8 @@ struct Ours {
     SignStay Saturn;  // in the precise sky, Lahiri
     // The precise Lahiri chart's ashtakavarga by each table, in the order of AshtakavargaTable.
     std::array<Ashtakavarga, kAshtakavargaTableCount> Points{};
+    // The Placidus cusps in Krishnamurti's ayanamsa; none where they cannot be drawn.
+    std::optional<HouseCusps> Cusps;
 };
 
 // The five limbs but the vara, as the reference has them at birth: the index and the
@@ -77,6 +80,7 @@ struct Theirs {
     int DashaLord = 0;  // of the birth, in the dasha's order from Ketu
     std::optional<double> SaturnEntered, SaturnLeaves;
     double SaturnPerDayEntered = 0.0, SaturnPerDayLeaves = 0.0;
+    std::optional<std::array<double, 12>> Cusps;  // Placidus, Krishnamurti's ayanamsa
 };
 
 struct Case {

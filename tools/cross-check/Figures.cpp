@@ -8,6 +8,7 @@
 #include "astro/CivilTime.h"
 #include "chart/NameTables.h"
 #include "dasha/Vimshottari.h"
+#include "kp/SubLords.h"
 #include "panchanga/Panchanga.h"
 #include "vedic/Angles.h"
 #include "vedic/Nakshatra.h"
@@ -431,6 +432,30 @@ std::string_view UnitName(Unit u) {
     return "d";
 }
 
+// The twelve Placidus cusps in Krishnamurti's ayanamsa, with the sub each falls in. Births
+// the reference draws no Placidus houses for (within the polar circles) are left out; where it
+// draws them, the program must too.
+Figure PlacidusFigure(const std::string& key, const std::string& section) {
+    auto measure = [](const Case& c) {
+        Measured m;
+        const std::optional<HouseCusps>& ours = c.Ours.Cusps;
+        const std::optional<std::array<double, 12>>& theirs = c.Theirs.Cusps;
+        if (!theirs) return m;
+        if (!ours) {
+            ++m.NamesCompared;
+            m.Disagreements.push_back({"Placidus houses", "none", "drawn", false});
+            return m;
+        }
+        for (std::size_t h = 0; h < theirs->size(); ++h) {
+            m.Differences.push_back(std::remainder((*ours)[h] - (*theirs)[h], 360.0) * 3600.0);
+            CheckName(m, "sub", LordsOf((*ours)[h]).Sub, (*theirs)[h], kAngleArcsec / 3600.0,
+                      [](double lon) { return LordsOf(Fold360(lon)).Sub; }, Number);
+        }
+        return m;
+    };
+    return {key + "placidus", section, "Placidus cusps 1-12", Unit::Arcseconds, kAngleArcsec, measure};
+}
+
 std::vector<Figure> Figures() {
     std::vector<Figure> f;
     for (const SkyAyanamsa a : kAyanamsas) {
@@ -451,6 +476,7 @@ std::vector<Figure> Figures() {
         f.push_back(Position(key + "lagna", section, "Lagna", Unit::Arcseconds, kAngleArcsec, mean, Body::Ascendant));
         f.push_back(Position(key + "mc", section, "Midheaven", Unit::Arcseconds, kAngleArcsec, mean, Body::Midheaven));
         if (a == SkyAyanamsa::Lahiri) f.push_back(LightBending());
+        if (a == SkyAyanamsa::Krishnamurti) f.push_back(PlacidusFigure(key, section));
     }
 
     const std::string readings = "Precise sky, Lahiri: dasha and panchanga";

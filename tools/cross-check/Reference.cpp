@@ -112,6 +112,17 @@ Reference::Angles Reference::SiderealAngles(SkyAyanamsa ayanamsa, double jdUt, d
     return {Fold360(points[SE_ASC]), Fold360(points[SE_MC])};
 }
 
+std::optional<std::array<double, 12>> Reference::PlacidusCusps(SkyAyanamsa ayanamsa, double jdUt, double latitude,
+                                                              double longitude) {
+    UseAyanamsa(ayanamsa);
+    double cusps[13] = {}, points[10] = {};
+    // Where it cannot draw them, the library answers with other houses and an error.
+    if (swe_houses_ex(jdUt, SEFLG_SIDEREAL, latitude, longitude, 'P', cusps, points) != OK) return std::nullopt;
+    std::array<double, 12> out{};
+    for (std::size_t h = 0; h < out.size(); ++h) out[h] = Fold360(cusps[h + 1]);
+    return out;
+}
+
 std::optional<double> Reference::SunCrossing(bool rising, SunriseRule rule, double from, double to, double latitude,
                                              double longitude) {
     double where[3] = {longitude, latitude, 0.0};

@@ -5,6 +5,7 @@
 // The library keeps its state per thread: each worker makes its own Reference.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,10 @@ public:
     };
     // Latitude north positive, longitude east positive, degrees.
     Angles SiderealAngles(SkyAyanamsa ayanamsa, double jdUt, double latitude, double longitude);
+    // The twelve Placidus cusps, sidereal degrees, house 1 first; none within the polar
+    // circles, where the library draws no Placidus houses.
+    std::optional<std::array<double, 12>> PlacidusCusps(SkyAyanamsa ayanamsa, double jdUt, double latitude,
+                                                        double longitude);
 
     // The Sun's first rising (or setting) in [from, to) at a place, or none: the centre of
     // its disc on the true horizon, or its upper limb with the refraction of a standard

@@ -23,6 +23,7 @@ enum ViewInput : unsigned {
     kReadingInput = 1u << 2,  // the dasha's year and the sunrise rule
     kMomentInput = 1u << 3,   // the transit moment
     kPartnerInput = 1u << 4,  // the partner of a match
+    kHoraryInput = 1u << 5,   // the horary question
 };
 
 class ChartView {

@@ -511,9 +511,13 @@ void MDI::BuildViewMenu() {
         if (r.Shortcut.key() != Qt::Key_unknown) entry->setShortcut(QKeySequence(r.Shortcut));
         if (r.Ready) entry->setEnabled(r.Ready(*sources_));
         const int shown = static_cast<int>(row);
-        connect(entry, &QAction::triggered, this, [this, shown] { ShowView(shown); });
+        connect(entry, &QAction::triggered, this, [this, shown] {
+            const ViewRow& asked = ViewTable()[static_cast<std::size_t>(shown)];
+            if (asked.Ask && !asked.Ask(this, *sources_)) return;
+            ShowView(shown);
+        });
         slots_[row].entry = entry;
-        entries << entry;
+        if (!r.Ask) entries << entry;
     }
     MakeCheckGroup(entries);
     view->addSeparator();

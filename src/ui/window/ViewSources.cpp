@@ -39,6 +39,11 @@ void ViewSources::setPartner(const FormValues& values, bool bride) {
     emit changed(kPartnerInput);
 }
 
+void ViewSources::setHorary(const HoraryQuestion& question) {
+    horary_ = question;
+    emit changed(kHoraryInput);
+}
+
 void ViewSources::chartChanged() {
     readings_.reset();
     emit changed(kChartInput);

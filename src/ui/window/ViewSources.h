@@ -13,10 +13,21 @@
 #include "app/Program.h"
 #include "app/Readings.h"
 #include "chart/ChartLayout.h"
+#include "kp/RulingPlanets.h"
 
 class QAction;
 
 namespace velakor {
+
+// A horary question: its number 1..249, when (universal time) and where it was asked, and the
+// clock (minutes ahead of universal time) its moment is written in.
+struct HoraryQuestion {
+    int Number = 0;
+    double JdUt = 0.0;
+    KpPlace Place;
+    QString PlaceName;
+    int Offset = 0;
+};
 
 class ViewSources : public QObject {
     Q_OBJECT
@@ -47,6 +58,10 @@ public:
     bool partnerIsBride() const { return partnerIsBride_; }
     void setPartner(const FormValues& values, bool bride);
 
+    // The last horary question asked in this window.
+    const std::optional<HoraryQuestion>& horary() const { return horary_; }
+    void setHorary(const HoraryQuestion& question);
+
     // The chart was computed again (another reading, another sky), or the reading options
     // changed: what was made from them is dropped.
     void chartChanged();
@@ -72,6 +87,7 @@ private:
     QList<QAction*> momentSteps_;
     std::optional<FormValues> partner_;
     bool partnerIsBride_ = true;
+    std::optional<HoraryQuestion> horary_;
 };
 
 }  // namespace velakor

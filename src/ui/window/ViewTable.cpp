@@ -5,7 +5,9 @@
 #include "chart/DivisionalCharts.h"
 #include "ui/views/AshtakavargaView.h"
 #include "ui/views/DashaView.h"
+#include "ui/dialogs/HoraryDialog.h"
 #include "ui/views/DivisionalView.h"
+#include "ui/views/KpView.h"
 #include "ui/views/MatchingView.h"
 #include "ui/views/PanchangaView.h"
 #include "ui/views/SaturnView.h"
@@ -23,6 +25,11 @@ std::unique_ptr<ChartView> Make(ViewSources&) {
 }
 
 std::unique_ptr<ChartView> MakeNatal(ViewSources& sources) { return std::make_unique<frmDisplay>(sources.program()); }
+
+template <KpView::Kind kind>
+std::unique_ptr<ChartView> MakeKp(ViewSources&) {
+    return std::make_unique<KpView>(kind);
+}
 
 std::unique_ptr<ChartView> MakeTransits(ViewSources& sources) { return std::make_unique<TransitView>(sources); }
 
@@ -65,8 +72,11 @@ const ViewRow kRows[] = {
     {"mnuTransits", "Trans&its", Ctrl(Qt::Key_T), ViewMenu::View, MakeTransits},
     {"mnuSaturnPeriods", "Sat&urn's Periods", CtrlShift(Qt::Key_T), ViewMenu::View, Make<SaturnView>},
     {"mnuMatching", "&Matching", Ctrl(Qt::Key_M), ViewMenu::View, Make<MatchingView>, &MatchingView::Ready},
+    {"mnuKP", "&KP", CtrlShift(Qt::Key_K), ViewMenu::View, MakeKp<KpView::Kind::Birth>},
+    {"mnuHorary", "Horary &Question...", kNone, ViewMenu::View, MakeKp<KpView::Kind::Horary>, nullptr,
+     &HoraryDialog::Ask},
 };
-static_assert(std::size(kRows) == 1 + kVargaCount + 7, "every varga has its row");
+static_assert(std::size(kRows) == 1 + kVargaCount + 9, "every varga has its row");
 
 }  // namespace
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <span>
 
+class QWidget;
+
 namespace velakor {
 
 class ChartView;
@@ -28,6 +30,10 @@ struct ViewRow {
     std::unique_ptr<ChartView> (*Make)(ViewSources& sources);
     // Whether it has anything to show yet (its entry is disabled until then); nullptr: always.
     bool (*Ready)(const ViewSources& sources) = nullptr;
+    // For a view of something the user asks for first: asks (a dialog over parent) and puts
+    // the answer in the sources, false when the user cancels. Its entry opens the question
+    // each time, and carries no check mark.
+    bool (*Ask)(QWidget* parent, ViewSources& sources) = nullptr;
 };
 
 // Every view, in the order of the View menu; the first is the natal chart, on show when the

@@ -1,15 +1,21 @@
 // The output commands through the chart window: menus, toolbar and buttons, with the
 // dialogs answered through the seam.
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -23,6 +29,7 @@
 #include "ui/window/ViewTable.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/dialogs/HoraryDialog.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/views/frmDisplay.h"
 
@@ -67,6 +74,27 @@ class ChartOutputTest : public QObject {
     QStringList messages_;
 
     QAction* Action(const char* name) { return frame_->findChild<QAction*>(QString::fromLatin1(name)); }
+
+    // Answers the horary dialog the next command opens as a user would: the number typed,
+    // the place Chennai (13°05' N, 80°17' E), OK; a dialog still open after OK refused it and
+    // is cancelled.
+    void AnswerHorary(const QString& number) {
+        QTimer::singleShot(0, this, [number] {
+            auto* dialog = qobject_cast<HoraryDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("txtHoraryNumber"));
+            box->clear();
+            QTest::keyClicks(box, number);
+            auto* place = dialog->findChild<QLineEdit*>(QStringLiteral("txtHoraryPlace"));
+            place->clear();
+            QTest::keyClicks(place, QStringLiteral("Chennai"));
+            const std::pair<const char*, int> fields[] = {{"spnHoraryLatDeg", 13}, {"spnHoraryLatMin", 5},
+                                                          {"spnHoraryLonDeg", 80}, {"spnHoraryLonMin", 17}};
+            for (const auto& [name, value] : fields) dialog->findChild<QSpinBox*>(QString::fromLatin1(name))->setValue(value);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            if (dialog->isVisible()) dialog->reject();
+        });
+    }
 
 private slots:
     void init() {
@@ -157,7 +185,9 @@ private slots:
             {"mnuSub_Navamsa", {"Navamsa (D9), North Indian \u2014 Built-in"}},
             {"mnuDasha", {"Vimshottari Dasha \u2014 Built-in", who, born}},
             {"mnuPanchanga", {"Panchanga \u2014 Built-in", who, born}},
-            {"mnuMatching", {"Meera Iyer"}}};
+            {"mnuMatching", {"Meera Iyer"}},
+            {"mnuKP", {"Placidus", who, born}},
+            {"mnuHorary", {"Horary 175", "Chennai", who}}};
         for (std::size_t row = 0; row < ViewTable().size(); ++row) {
             const QString name = QString::fromLatin1(ViewTable()[row].Name);
             const auto extra = more.find(name);
@@ -175,6 +205,7 @@ private slots:
         partner.Year = 1998;
         frame_->sources().setPartner(partner, false);
 
+        if (r.Ask) AnswerHorary(QStringLiteral("175"));
         frame_->findChild<QAction*>(name)->trigger();
         QCOMPARE(frame_->viewName(), name);
         if (r.Shortcut.key() != Qt::Key_unknown) {
@@ -233,6 +264,33 @@ private slots:
         frame_->WriteChart();
         QVERIFY2(shown().contains("Kavya Menon"), qPrintable(shown()));
         QVERIFY(!shown().contains("Asha Rao"));
+    }
+
+    // The horary question refuses what is no number from 1 to 249 and keeps the view on show;
+    // 175 asked at Chennai rises at the start of its sub, on the page and on paper.
+    void horaryQuestion_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("accepted");
+        for (const char* bad : {"0", "250", "1.5", "x", "", "-3"}) QTest::newRow(bad) << QString::fromLatin1(bad) << false;
+        QTest::newRow("175") << QStringLiteral("175") << true;
+    }
+    void horaryQuestion() {
+        QFETCH(QString, number);
+        QFETCH(bool, accepted);
+        AnswerHorary(number);
+        Action("mnuHorary")->trigger();
+        QCOMPARE(frame_->viewName(), accepted ? QStringLiteral("mnuHorary") : QStringLiteral("mnuChart"));
+        QCOMPARE(messages_, accepted ? QStringList()
+                                     : QStringList{"The horary number must be a whole number from 1 to 249."});
+        if (!accepted) return;
+        const auto* cusps = frame_->viewOnShow()->findChild<QTableWidget*>(QStringLiteral("tblHoraryCusps"));
+        QCOMPARE(cusps->item(0, 1)->text(), QStringLiteral("Sag 11\u00B026'40\""));
+        QCOMPARE(cusps->item(6, 1)->text(), QStringLiteral("Gem 11\u00B026'40\""));
+        QTemporaryDir dir;
+        answers_ << dir.filePath("horary.pdf");
+        Action("mnuPrint")->trigger();
+        const QString printed = testing::ReadPdf(dir.filePath("horary.pdf")).text;
+        QVERIFY2(printed.contains(QStringLiteral("Sag 11\u00B026'40\"")), qPrintable(printed));
     }
 
     void printCancelledPrintsNothing() {

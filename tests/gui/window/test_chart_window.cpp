@@ -124,7 +124,7 @@ const QStringList kCheckable = [] {
     QStringList names{"mnuToolBar", "mnuStatusBar", "mnuNorth", "mnuSouth", "mnuNatal", "mnuColorOn", "mnuColorOff", "mnuChart"};
     for (const char* entry : kVargaEntries) names << entry;
     return names << "mnuVargas" << "mnuAshtakavarga" << "mnuDasha" << "mnuPanchanga" << "mnuTransits"
-                 << "mnuSaturnPeriods" << "mnuMatching";
+                 << "mnuSaturnPeriods" << "mnuMatching" << "mnuKP";
 }();
 // In the order of kCheckable.
 // "&North Indian", not "&South Indian": the North Indian chart is the one on show.
@@ -733,7 +733,8 @@ private slots:
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
                                              "mnuVargas=&Vargas", "mnuAshtakavarga=&Ashtakavarga", "mnuDasha=Das&ha",
                                              "mnuPanchanga=Panchan&ga", "mnuTransits=Trans&its",
-                                             "mnuSaturnPeriods=Sat&urn's Periods", "mnuMatching=&Matching", "-",
+                                             "mnuSaturnPeriods=Sat&urn's Periods", "mnuMatching=&Matching", "mnuKP=&KP",
+                                             "mnuHorary=Horary &Question...", "-",
                                              "mnuReadingOptions=Reading &Options", "mnuTransitMoment=Transit Mom&ent"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
