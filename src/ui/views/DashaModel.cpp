@@ -18,9 +18,14 @@ QString AgeText(double birth, double start, int offset) {
 
 }  // namespace
 
+QString DashaModel::LordHeader(DashaSystem system) {
+    if (system == DashaSystem::Yogini) return QStringLiteral("Yogini");
+    return IsSignDasha(system) ? QStringLiteral("Sign") : QStringLiteral("Lord");
+}
+
 DashaModel::DashaModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-void DashaModel::Add(const DashaPeriod& period, int parent, int row, int level) {
+void DashaModel::Add(const TreePeriod& period, int parent, int row, int level) {
     const int id = static_cast<int>(nodes_.size());
     const bool parentRuns = parent < 0 || nodes_[static_cast<std::size_t>(parent)].Running;
     nodes_.push_back(Node{period, parent, row,
@@ -32,7 +37,7 @@ void DashaModel::Add(const DashaPeriod& period, int parent, int row, int level) 
     }
     if (level < 2) {
         int r = 0;
-        for (const DashaPeriod& sub : SubPeriods(period)) Add(sub, id, r++, level + 1);
+        for (const TreePeriod& sub : SubPeriods(readings_.Tree, period)) Add(sub, id, r++, level + 1);
     }
 }
 
@@ -41,9 +46,10 @@ void DashaModel::SetReadings(const Readings& r) {
     readings_ = r;
     nodes_.clear();
     top_.clear();
-    nodes_.reserve(kDashaLordCount * (1 + kDashaLordCount * (1 + kDashaLordCount)));
+    // Twelve parts at most to a period.
+    nodes_.reserve(r.Tree.Periods.size() * (1 + 12 * (1 + 12)));
     int row = 0;
-    for (const DashaPeriod& m : r.Periods.Mahadashas) Add(m, -1, row++, 0);
+    for (const TreePeriod& m : r.Tree.Periods) Add(m, -1, row++, 0);
     endResetModel();
 }
 
@@ -78,11 +84,11 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
     const int n = NodeOf(index);
     if (n < 0) return {};
     const Node& node = nodes_[static_cast<std::size_t>(n)];
-    const DashaPeriod& d = node.Period;
+    const TreePeriod& d = node.Period;
     switch (role) {
         case Qt::DisplayRole:
             switch (index.column()) {
-                case kLord: return QText(DashaLordName(d.Lord));
+                case kLord: return PeriodLordText(readings_.Tree.System, d.Lord);
                 case kStart: return QText(ClockText(d.StartJd, readings_.Offset));
                 case kEnd: return QText(ClockText(d.EndJd, readings_.Offset));
                 case kAge: return AgeText(readings_.BirthJd, d.StartJd, readings_.Offset);
@@ -99,7 +105,7 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case kPeriodRole:
-            return QVariant::fromValue(QVariantList{static_cast<int>(d.Lord), d.StartJd, d.EndJd});
+            return QVariant::fromValue(QVariantList{d.Lord.IsSign, static_cast<int>(d.Lord.Index), d.StartJd, d.EndJd});
         case kRunningRole:
             return node.Running;
         default:
@@ -110,7 +116,7 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
 QVariant DashaModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-        case kLord: return QStringLiteral("Lord");
+        case kLord: return LordHeader(readings_.Tree.System);
         case kStart: return QStringLiteral("Start");
         case kEnd: return QStringLiteral("End");
         case kAge: return QStringLiteral("Age at start");
