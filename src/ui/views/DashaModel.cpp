@@ -25,31 +25,34 @@ QString DashaModel::LordHeader(DashaSystem system) {
 
 DashaModel::DashaModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-void DashaModel::Add(const TreePeriod& period, int parent, int row, int level) {
-    const int id = static_cast<int>(nodes_.size());
+void DashaModel::Add(const TreePeriod& period, int parent, int row) {
     const bool parentRuns = parent < 0 || nodes_[static_cast<std::size_t>(parent)].Running;
     nodes_.push_back(Node{period, parent, row,
-                          parentRuns && readings_.TodayJd >= period.StartJd && readings_.TodayJd < period.EndJd, {}});
-    if (parent < 0) {
-        top_.push_back(id);
-    } else {
-        nodes_[static_cast<std::size_t>(parent)].Children.push_back(id);
-    }
-    if (level < 2) {
-        int r = 0;
-        for (const TreePeriod& sub : SubPeriods(readings_.Tree, period)) Add(sub, id, r++, level + 1);
-    }
+                          parentRuns && readings_.TodayJd >= period.StartJd && readings_.TodayJd < period.EndJd, 0, 0});
 }
 
 void DashaModel::SetReadings(const Readings& r) {
     beginResetModel();
     readings_ = r;
     nodes_.clear();
-    top_.clear();
     // Twelve parts at most to a period.
     nodes_.reserve(r.Tree.Periods.size() * (1 + 12 * (1 + 12)));
     int row = 0;
-    for (const TreePeriod& m : r.Tree.Periods) Add(m, -1, row++, 0);
+    for (const TreePeriod& m : r.Tree.Periods) Add(m, -1, row++);
+    topCount_ = row;
+    // The antardashas, then the pratyantardashas.
+    std::size_t levelBegin = 0;
+    for (int level = 0; level < 2; ++level) {
+        const std::size_t levelEnd = nodes_.size();
+        for (std::size_t n = levelBegin; n < levelEnd; ++n) {
+            const PeriodList parts = SubPeriods(readings_.Tree, nodes_[n].Period);
+            nodes_[n].FirstChild = static_cast<int>(nodes_.size());
+            nodes_[n].ChildCount = parts.Count;
+            row = 0;
+            for (const TreePeriod& part : parts) Add(part, static_cast<int>(n), row++);
+        }
+        levelBegin = levelEnd;
+    }
     endResetModel();
 }
 
@@ -58,10 +61,10 @@ int DashaModel::NodeOf(const QModelIndex& index) const {
 }
 
 QModelIndex DashaModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= rowCount(parent) || column < 0 || column >= kColumnCount) return {};
     const int p = NodeOf(parent);
-    const std::vector<int>& rows = p < 0 ? top_ : nodes_[static_cast<std::size_t>(p)].Children;
-    if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0 || column >= kColumnCount) return {};
-    return createIndex(row, column, static_cast<quintptr>(rows[static_cast<std::size_t>(row)]));
+    const int first = p < 0 ? 0 : nodes_[static_cast<std::size_t>(p)].FirstChild;
+    return createIndex(row, column, static_cast<quintptr>(first + row));
 }
 
 QModelIndex DashaModel::parent(const QModelIndex& child) const {
@@ -75,7 +78,7 @@ QModelIndex DashaModel::parent(const QModelIndex& child) const {
 int DashaModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0) return 0;
     const int p = NodeOf(parent);
-    return static_cast<int>(p < 0 ? top_.size() : nodes_[static_cast<std::size_t>(p)].Children.size());
+    return p < 0 ? topCount_ : nodes_[static_cast<std::size_t>(p)].ChildCount;
 }
 
 int DashaModel::columnCount(const QModelIndex&) const { return kColumnCount; }

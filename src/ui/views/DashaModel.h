@@ -43,19 +43,22 @@ public:
     QStringList RowTexts(const QModelIndex& index) const;
 
 private:
+    // The nodes are laid out level by level, a period's parts one after another, so that a
+    // node knows its children by where they begin: a long dasha makes thousands of nodes.
     struct Node {
         TreePeriod Period;
         int Parent = -1;  // node number, -1 at the top
         int Row = 0;      // among its parent's children
         bool Running = false;
-        std::vector<int> Children;
+        int FirstChild = 0;
+        int ChildCount = 0;
     };
     int NodeOf(const QModelIndex& index) const;
-    void Add(const TreePeriod& period, int parent, int row, int level);
+    void Add(const TreePeriod& period, int parent, int row);
 
     Readings readings_;
-    std::vector<Node> nodes_;
-    std::vector<int> top_;
+    std::vector<Node> nodes_;  // the mahadashas first
+    int topCount_ = 0;
 };
 
 }  // namespace velakor
