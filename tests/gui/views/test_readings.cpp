@@ -24,6 +24,7 @@
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/views/DashaView.h"
 #include "ui/views/PanchangaView.h"
+#include "ui/views/TransitView.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/views/AshtakavargaView.h"
 #include "ui/views/VargasView.h"
@@ -212,6 +213,14 @@ private slots:
         const QString printed = PrintView(frame, "dasha.pdf").simplified();
         for (const QString& text : {title, "Balance at birth: " + balance, variant.left(60), condition})
             QVERIFY2(printed.contains(text), qPrintable(text + "\n" + printed));
+
+        // The transits of today name the system and give the three periods the view marks.
+        QStringList running;
+        for (int level = 0; level < 3; ++level) running << dasha->model()->RunningIndex(level).data().toString();
+        Entry(frame, "mnuTransits")->trigger();
+        const QString line = frame->viewOf<TransitView>()->lblDasha()->text();
+        QVERIFY2(line.startsWith("Dasha at this moment (" + system + ", year of 365.25 days): " + running.join(" / ")),
+                 qPrintable(line + "\n" + running.join(" / ")));
     }
 
     void strengthViewsShowTheCoreAndPrint() {
@@ -299,16 +308,31 @@ private slots:
         QTest::addColumn<int>("paper");
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<QString>("style");  // South and East write the chart's name inside it, North above it
-        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuSouth";
-        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuNorth";
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QStringList>("dasha");  // what the sheet says of it
+        const QStringList vimshottari{
+            "Dasha: Vimshottari, year of 365.25 days; ashtakavarga by Parashara's table (R. Santhanam)",
+            "Balance at birth: Saturn: 18 years 0 months 24 days", "Mars / Rahu"};
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuSouth"
+                                << "Vimshottari" << vimshottari;
+        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuNorth"
+                                     << "Vimshottari" << vimshottari;
         QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false
-                                         << "mnuNatal";
+                                         << "mnuNatal" << "Vimshottari" << vimshottari;
         // Turned sideways in the dialog: the readings move beside the charts.
         QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true
-                                        << "mnuNorth";
+                                        << "mnuNorth" << "Vimshottari" << vimshottari;
         // A place name longer than the page is wide is cut short, not run off the page.
         QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20) << int(QPageSize::A4)
-                                    << false << "mnuSouth";
+                                    << false << "mnuSouth" << "Vimshottari" << vimshottari;
+        // A yogini's name with her planet: the balance and today's periods take a line more each.
+        QTest::newRow("Yogini on Letter")
+            << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false << "mnuNorth" << "Yogini"
+            << QStringList{"Dasha: Yogini, year of 365.25 days", "Yogini Dasha",
+                           "Dhanya (Jupiter): 2 years 10 months 6 days", "Bhadrika (Mercury) / Bhadrika (Mercury)"};
+        QTest::newRow("Ashtottari sideways")
+            << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true << "mnuSouth" << "Ashtottari"
+            << QStringList{"Ashtottari Dasha (condition not met)", "Balance at birth: Sun: 2 years 11 months 3 days"};
     }
     void sheetIsOnePageWithEverythingOnIt() {
         QFETCH(QString, command);
@@ -318,8 +342,11 @@ private slots:
         paper_ = QPageSize(QPageSize::PageSizeId(paper));
         landscape_ = landscape;
         QFETCH(QString, style);
+        QFETCH(QString, system);
+        QFETCH(QStringList, dasha);
         MDI* frame = Open(city.toStdString());
         Entry(frame, qPrintable(style))->trigger();
+        Entry(frame, qPrintable("mnuDashaSystem_" + system))->trigger();
         savePath_ = dir_.filePath(command + ".pdf");
         Entry(frame, qPrintable(command))->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(savePath_);
@@ -327,11 +354,10 @@ private slots:
         const QSize points = paper_.sizePoints();
         QCOMPARE(pdf.pageSize.toSize(), landscape ? points.transposed() : points);
         for (const char* text : {"Ravi Kumar", "New Delhi", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
-                                 "Rashi (D1)", "Navamsa (D9)", "Pushya", "Balance at birth: Saturn: 18 years 0 months 24 days",
-                                 "Mars / Rahu", "Velakor 1.70", "Printed",
-                                 "Dasha: Vimshottari, year of 365.25 days; ashtakavarga by Parashara's table (R. Santhanam)",
+                                 "Rashi (D1)", "Navamsa (D9)", "Pushya", "Velakor 1.70", "Printed",
                                  "When another program gives another answer"})
             QVERIFY2(pdf.text.contains(QString::fromUtf8(text)), qPrintable(text + QStringLiteral("\n") + pdf.text));
+        for (const QString& text : dasha) QVERIFY2(pdf.text.contains(text), qPrintable(text + "\n" + pdf.text));
         // Text throughout, no pictures, and every word inside margins of 15 mm all round.
         QFile file(savePath_);
         QVERIFY(file.open(QIODevice::ReadOnly));
