@@ -27,6 +27,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
+#include "dasha/DashaTree.h"
 #include "TestSupport.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/drawing/ChartCanvas.h"
@@ -265,8 +266,10 @@ void BM_TransitStep(benchmark::State& state) {
 // until the view has painted once in the window. The window is as large as on a desktop, so
 // that the views drawn to scale are drawn larger. "first": the first time the view is shown
 // in the window (made and filled then); "again": every later time (nothing to fill).
-void SwitchToView(benchmark::State& state, int row, bool first) {
+void SwitchToView(benchmark::State& state, int row, bool first,
+                  velakor::DashaSystem system = velakor::DashaSystem::Vimshottari) {
     velakor::Program program;
+    program.Reading.Dasha = system;
     std::unique_ptr<velakor::MDI> window;
     QAction* entry = nullptr;
     QAction* back = nullptr;
@@ -334,6 +337,18 @@ void RegisterViewSwitches() {
         for (const bool first : {true, false}) {
             benchmark::RegisterBenchmark(("BM_SwitchToView/" + name + (first ? "/first" : "/again")).c_str(),
                                          [row, first](benchmark::State& state) { SwitchToView(state, int(row), first); })
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    // The dasha view in the systems with more periods than Vimshottari's nine.
+    const int dasha = velakor::ViewRowOf("mnuDasha");
+    for (const auto system : {velakor::DashaSystem::Yogini, velakor::DashaSystem::Narayana}) {
+        const std::string name(velakor::DashaSystemName(system));
+        for (const bool first : {true, false}) {
+            benchmark::RegisterBenchmark(("BM_SwitchToView/mnuDasha/" + name + (first ? "/first" : "/again")).c_str(),
+                                         [dasha, first, system](benchmark::State& state) {
+                                             SwitchToView(state, dasha, first, system);
+                                         })
                 ->Unit(benchmark::kMillisecond);
         }
     }

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 #include "astro/CivilTime.h"
@@ -11,6 +12,8 @@
 #include "chart/DivisionalCharts.h"
 #include "chart/NameTables.h"
 #include "chart/PositionText.h"
+#include "dasha/DashaTree.h"
+#include "strength/Ashtakavarga.h"
 #include "io/ReadingFile.h"
 #include "io/gui/OutputCommands.h"
 #include "ui/drawing/ChartCanvas.h"
@@ -110,6 +113,9 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
                  QString::fromStdString(b.BirthCountry)),
         QStringLiteral("Sky: %1; ayanamsa %2")
             .arg(QText(DescribeSky(p.SkyInUse)), QString::fromStdString(p.Texts.AyanamsaText)),
+        QStringLiteral("Dasha: %1, %2; ashtakavarga by %3")
+            .arg(QText(DashaSystemName(r.Tree.System)), YearLengthText(r.Tree.YearDays).toLower(),
+                 QText(AshtakavargaTableName(p.Reading.Ashtakavarga))),
     };
     const QFont headingFont = Font(9);
     painter.setFont(headingFont);
@@ -135,7 +141,7 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
     const double chartWidth = (column - gap) / 2;
     constexpr double kPlanetTable = 12 + 12 * 13 + 12;
     constexpr double kPanchangaBlock = 17 + 27 + 8 * 14;
-    constexpr double kFooter = 24;
+    constexpr double kFooter = 36;  // the guide's pointer and the footer line
     // The North Indian drawing has no room for its name inside: it goes above each chart.
     if (style == ChartStyle::North) {
         painter.setFont(Font(9, true));
@@ -185,47 +191,74 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
                {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")}, dayRows, {0, 48, 158}, half,
                14, 8);
 
-    // The dasha: its balance, today's periods and the nine mahadashas.
+    // The dasha in the system chosen: its balance, today's periods and nine of its mahadashas
+    // (fewer where the lines above take more room), today's among them.
     const QPointF dasha(half + gap, wide ? top + kPanchangaBlock + 16 : y);
-    painter.setFont(Font(10, true));
+    const DashaTree& tree = r.Tree;
+    QString dashaTitle = DashaTitle(tree.System);
+    if (tree.ConditionMet) {
+        dashaTitle += *tree.ConditionMet ? QStringLiteral(" (condition met)") : QStringLiteral(" (condition not met)");
+    }
+    const QFont titleFont = Font(10, true);
+    painter.setFont(titleFont);
     painter.drawText(QRectF(dasha.x(), dasha.y(), half, 15), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Vimshottari Dasha"));
-    // Today's mahadasha with its antardasha beside it, read from the Vimshottari tree (the
-    // tree of the system chosen, when that is Vimshottari).
-    const DashaTree vimshottari = r.Tree.System == DashaSystem::Vimshottari
-                                      ? DashaTree{}
-                                      : ComputeDashaTree(DashaSystem::Vimshottari, p.Chart, r.Periods.YearDays);
-    const auto now =
-        RunningPeriodsAt(r.Tree.System == DashaSystem::Vimshottari ? r.Tree : vimshottari, r.TodayJd);
+                     QFontMetricsF(titleFont).elidedText(dashaTitle, Qt::ElideRight, half));
+    // Today's mahadasha with its antardasha beside it and the antardasha's end.
+    const std::optional<RunningPeriods> now = RunningPeriodsAt(tree, r.TodayJd);
     const QString running =
         now ? QStringLiteral("%1 mahadasha, %2 antardasha to %3")
-                  .arg(QText(PeriodLordName(now->Maha.Lord)), QText(PeriodLordName(now->Antar.Lord)),
+                  .arg(PeriodLordText(tree.System, now->Maha.Lord), PeriodLordText(tree.System, now->Antar.Lord),
                        QString::fromStdString(ClockText(now->Antar.EndJd, r.Offset)).left(10))
-            : QStringLiteral("none");
-    const QStringList dashaLines{
-        QStringLiteral("Balance at birth: ") + BalanceText(r.Balance),
-        YearLengthText(r.Periods.YearDays) + QStringLiteral("; running today:"),
-        running,
+            : QString();
+    const QFont lineFont = Font(9);
+    const QFontMetricsF lineMetrics(lineFont);
+    // Each line as a label and its value, the value on a line of its own where the two do not
+    // fit the column (a yogini comes with her planet); the mahadashas then give up a row.
+    QStringList dashaLines;
+    const auto addLine = [&](const QString& label, const QString& value) {
+        if (lineMetrics.horizontalAdvance(label + value) <= half) {
+            dashaLines << label + value;
+        } else {
+            dashaLines << label.trimmed() << value;
+        }
     };
-    painter.setFont(Font(9));
+    addLine(QStringLiteral("Balance at birth: "), BalanceText(tree.System, r.TreeBalance));
+    addLine(YearLengthText(tree.YearDays) + QStringLiteral("; running today: "),
+            running.isEmpty() ? QStringLiteral("none") : running);
+    painter.setFont(lineFont);
     double dy = dasha.y() + 17;
     for (const QString& line : dashaLines) {
-        painter.drawText(QRectF(dasha.x(), dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter, line);
+        painter.drawText(QRectF(dasha.x(), dy, half, 13), Qt::AlignLeft | Qt::AlignVCenter,
+                         lineMetrics.elidedText(line, Qt::ElideRight, half));
         dy += 13;
     }
-    std::vector<QStringList> maha;
     DashaModel periods;
     periods.SetReadings(r);
-    for (int row = 0; row < periods.rowCount(); ++row) {
+    const int kShownPeriods = 9 - (static_cast<int>(dashaLines.size()) - 2);
+    const QModelIndex today = periods.RunningIndex(0);
+    const int first = std::max(0, std::min(today.isValid() ? today.row() - kShownPeriods / 2 : 0,
+                                           periods.rowCount() - kShownPeriods));
+    std::vector<QStringList> maha;
+    for (int row = first; row < std::min(periods.rowCount(), first + kShownPeriods); ++row) {
         const QModelIndex m = periods.index(row, 0);
         const QStringList cells = periods.RowTexts(m);
         const bool runs = periods.data(m, DashaModel::kRunningRole).toBool();
+        // To the day: a yogini's name with her planet needs the room of the clock times.
         maha.push_back({cells[DashaModel::kLord] + (runs ? QStringLiteral(" \u25C0") : QString()),
-                        cells[DashaModel::kStart], cells[DashaModel::kEnd]});
+                        cells[DashaModel::kStart].left(10), cells[DashaModel::kEnd].left(10)});
     }
     PaintTable(painter, QPointF(dasha.x(), dy + 1),
-               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 56, 150}, half,
+               {QStringLiteral("Mahadasha"), QStringLiteral("Start"), QStringLiteral("End")}, maha, {0, 96, 168}, half,
                13, 8);
+
+    // Where the reader of the sheet finds why another program's figures may differ.
+    const QFont pointerFont = Font(7);
+    painter.setFont(pointerFont);
+    painter.drawText(QRectF(0, page.height() - 28, w, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetricsF(pointerFont)
+                         .elidedText(QStringLiteral("Figures differ from another program's? See \u201CWhen another "
+                                                    "program gives another answer\u201D in Velakor's user guide."),
+                                     Qt::ElideRight, w));
 
     // Footer.
     painter.setFont(Font(8));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/WebLinks.h"
 #include "ui/drawing/Fonts.h"
 
 namespace velakor {
@@ -25,12 +26,24 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
         this);
     purpose->setObjectName(QStringLiteral("lblDescription"));
     purpose->setWordWrap(true);
+    // The first question after a reading is often why another program printed other figures.
+    auto* otherAnswers = new QLabel(
+        QStringLiteral("Figures differ from another program's? Read <a href=\"#%1\">When another program gives another "
+                       "answer</a> in the user guide.")
+            .arg(QLatin1String(kOtherAnswersSection)),
+        this);
+    otherAnswers->setObjectName(QStringLiteral("lblOtherAnswers"));
+    otherAnswers->setWordWrap(true);
+    otherAnswers->setTextFormat(Qt::RichText);
+    connect(otherAnswers, &QLabel::linkActivated, this,
+            [this] { OpenUserGuide(this, QLatin1String(kOtherAnswersSection)); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     layout->addWidget(name);
     layout->addWidget(version);
     layout->addWidget(purpose);
+    layout->addWidget(otherAnswers);
     layout->addWidget(buttons);
     setMinimumWidth(360);
 }

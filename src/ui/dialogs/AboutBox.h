@@ -1,4 +1,5 @@
-// The About box: program name, version and what the program does. Modal: the caller waits
+// The About box: program name, version, what the program does and where the guide explains
+// why another program may give other figures. Modal: the caller waits
 // until it is closed.
 #pragma once
 

@@ -83,14 +83,15 @@ QUrl UserGuideUrl(QString* reason) {
     return QUrl::fromLocalFile(path);
 }
 
-bool OpenUserGuide(QWidget* parent) {
+bool OpenUserGuide(QWidget* parent, const QString& section) {
     QString reason;
-    const QUrl url = UserGuideUrl(&reason);
+    QUrl url = UserGuideUrl(&reason);
     if (url.isEmpty()) {
         ShowMessage(parent, QStringLiteral("The user guide could not be written out.\n") + reason + QLatin1Char('.'),
                     BoxIcon::Critical, QStringLiteral("Velakor"));
         return false;
     }
+    if (!section.isEmpty()) url.setFragment(section);
     return OpenUrl(url);
 }
 

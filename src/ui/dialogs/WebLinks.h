@@ -35,8 +35,11 @@ ExtractedGuide ExtractUserGuide();
 // The installed guide of a program that lives in programFolder (absolute), or empty.
 QString UserGuideFileIn(const QString& programFolder);
 
-// Opens the user guide in the browser. When the guide cannot be written out, a message
-// says why.
-bool OpenUserGuide(QWidget* parent = nullptr);
+// Opens the user guide in the browser, at the section of that id when one is given. When the
+// guide cannot be written out, a message says why.
+bool OpenUserGuide(QWidget* parent = nullptr, const QString& section = {});
+
+// The id of the guide's section "When another program gives another answer".
+inline constexpr char kOtherAnswersSection[] = "other-answers";
 
 }  // namespace velakor

@@ -86,7 +86,8 @@ void PaintViewLine(QPainter& painter, const QLabel* label) {
 void PaintRows(QPainter& painter, QRectF room, const std::vector<std::pair<QStringList, int>>& rows,
                const std::vector<double>& columns, double rowHeight, const QStringList& headers) {
     QFont font = VerdanaFont(8.25);
-    font.setPixelSize(11);
+    // Many rows (a long dasha opened) get smaller type rather than running into each other.
+    font.setPixelSize(std::clamp(static_cast<int>(rowHeight * 0.85), 6, 11));
     QFont bold = font;
     bold.setBold(true);
     painter.setPen(Qt::black);

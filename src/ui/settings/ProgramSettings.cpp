@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "dasha/DashaTree.h"
+#include "strength/Ashtakavarga.h"
 #include "ui/dialogs/Seams.h"
 
 namespace velakor {
@@ -70,6 +72,8 @@ int Index(const QSettings& s, const QString& key, int count, int fallback) {
     return ok && v >= 0 && v < count ? v : fallback;
 }
 
+QString Latin1(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
 bool Flag(const QSettings& s, const QString& key, bool fallback) {
     const QString v = s.value(key).toString();
     if (v == QLatin1String("true")) return true;
@@ -115,6 +119,15 @@ void ProgramSettings::LoadReading(ReadingOptions& o) {
     const QString rule = s->value(QStringLiteral("Panchanga/SunriseRule")).toString();
     if (rule == QLatin1String("centre")) o.Sunrise = SunriseRule::Centre;
     if (rule == QLatin1String("limb")) o.Sunrise = SunriseRule::Limb;
+    const QString system = s->value(QStringLiteral("Dasha/System")).toString();
+    for (int i = 0; i < kDashaSystemCount; ++i) {
+        if (system == Latin1(DashaSystemName(static_cast<DashaSystem>(i)))) o.Dasha = static_cast<DashaSystem>(i);
+    }
+    const QString table = s->value(QStringLiteral("Ashtakavarga/Table")).toString();
+    for (int i = 0; i < kAshtakavargaTableCount; ++i) {
+        const auto t = static_cast<AshtakavargaTable>(i);
+        if (table == Latin1(AshtakavargaTableKey(t))) o.Ashtakavarga = t;
+    }
 }
 
 QString ProgramSettings::SaveReading(const ReadingOptions& o) {
@@ -124,6 +137,8 @@ QString ProgramSettings::SaveReading(const ReadingOptions& o) {
     s->setValue(QStringLiteral("Dasha/YearDays"), o.DashaYearDays);
     s->setValue(QStringLiteral("Panchanga/SunriseRule"),
                 o.Sunrise == SunriseRule::Centre ? QStringLiteral("centre") : QStringLiteral("limb"));
+    s->setValue(QStringLiteral("Dasha/System"), Latin1(DashaSystemName(o.Dasha)));
+    s->setValue(QStringLiteral("Ashtakavarga/Table"), Latin1(AshtakavargaTableKey(o.Ashtakavarga)));
     return Store(*s);
 }
 

@@ -1,7 +1,7 @@
 // What the program remembers per user between runs, in the platform's usual place
 // (QSettings under the program's organisation and application names): the sky, the chart
-// style and colour, the status bar, the dasha's year and the sunrise rule, and the last
-// folder of each kind of file.
+// style and colour, the status bar, the dasha's system and year, the sunrise rule, the
+// ashtakavarga's table, and the last folder of each kind of file.
 //
 // Only the program keeps settings: without an organisation name (a window made outside the
 // program, as in a test) nothing is read or written and the defaults hold. A missing,
@@ -39,8 +39,8 @@ public:
     static ViewSettings LoadView();
     static QString SaveView(const ViewSettings& view);
 
-    // The dasha's year length and the panchanga's sunrise rule; a missing or unknown value
-    // keeps what o holds.
+    // The dasha's system and year length, the panchanga's sunrise rule and the ashtakavarga's
+    // table; a missing or unknown value keeps what o holds.
     static void LoadReading(ReadingOptions& o);
     static QString SaveReading(const ReadingOptions& o);
 

@@ -50,8 +50,11 @@ AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), headi
 }
 
 void AshtakavargaView::Show(const Program& program) {
-    heading_.Show(program, QStringLiteral("Ashtakavarga of the Rashi chart (D1)"));
-    const Ashtakavarga a = ComputeAshtakavarga(program.Chart);
+    // The classical tables differ in three cells: the one counted by is named with the points.
+    const AshtakavargaTable rules = program.Reading.Ashtakavarga;
+    heading_.Show(program,
+                  QStringLiteral("Ashtakavarga of the Rashi chart (D1) by ") + QText(AshtakavargaTableName(rules)));
+    const Ashtakavarga a = ComputeAshtakavarga(program.Chart, rules);
     auto fill = [this](int row, const QString& name, const SignPoints& points, bool bold) {
         SetStrengthCell(table_, row, 0, name, true);
         for (int s = 0; s < kSignCount; ++s) SetStrengthCell(table_, row, s + 1, QString::number(points[std::size_t(s)]), bold);

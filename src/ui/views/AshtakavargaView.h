@@ -1,7 +1,7 @@
 // The chart window's ashtakavarga view: the seven bhinnashtakavargas and the sarvashtakavarga
-// by sign, and the sarvashtakavarga drawn as a chart in the chosen style. It stands in the
-// natal display's place, at its size, names the chart, the birth and the sky, and draws
-// itself with lines and text for the printer.
+// by sign, counted by the rule table chosen, and the sarvashtakavarga drawn as a chart in the
+// chosen style. It stands in the natal display's place, at its size, names the chart, the
+// table, the birth and the sky, and draws itself with lines and text for the printer.
 #pragma once
 
 #include "app/Program.h"
@@ -27,7 +27,7 @@ public:
     QWidget* page() override { return this; }
     // Its chart of the points is drawn in the chosen style: "Ashtakavarga, North Indian".
     QString Title(const ViewSources& sources) const override;
-    unsigned Inputs() const override { return kChartInput | kStyleInput; }
+    unsigned Inputs() const override { return kChartInput | kStyleInput | kReadingInput; }
     void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;
 

@@ -18,32 +18,41 @@ QString AgeText(double birth, double start, int offset) {
 
 }  // namespace
 
+QString DashaModel::LordHeader(DashaSystem system) {
+    if (system == DashaSystem::Yogini) return QStringLiteral("Yogini");
+    return IsSignDasha(system) ? QStringLiteral("Sign") : QStringLiteral("Lord");
+}
+
 DashaModel::DashaModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-void DashaModel::Add(const DashaPeriod& period, int parent, int row, int level) {
-    const int id = static_cast<int>(nodes_.size());
+void DashaModel::Add(const TreePeriod& period, int parent, int row) {
     const bool parentRuns = parent < 0 || nodes_[static_cast<std::size_t>(parent)].Running;
     nodes_.push_back(Node{period, parent, row,
-                          parentRuns && readings_.TodayJd >= period.StartJd && readings_.TodayJd < period.EndJd, {}});
-    if (parent < 0) {
-        top_.push_back(id);
-    } else {
-        nodes_[static_cast<std::size_t>(parent)].Children.push_back(id);
-    }
-    if (level < 2) {
-        int r = 0;
-        for (const DashaPeriod& sub : SubPeriods(period)) Add(sub, id, r++, level + 1);
-    }
+                          parentRuns && readings_.TodayJd >= period.StartJd && readings_.TodayJd < period.EndJd, 0, 0});
 }
 
 void DashaModel::SetReadings(const Readings& r) {
     beginResetModel();
     readings_ = r;
     nodes_.clear();
-    top_.clear();
-    nodes_.reserve(kDashaLordCount * (1 + kDashaLordCount * (1 + kDashaLordCount)));
+    // Twelve parts at most to a period.
+    nodes_.reserve(r.Tree.Periods.size() * (1 + 12 * (1 + 12)));
     int row = 0;
-    for (const DashaPeriod& m : r.Periods.Mahadashas) Add(m, -1, row++, 0);
+    for (const TreePeriod& m : r.Tree.Periods) Add(m, -1, row++);
+    topCount_ = row;
+    // The antardashas, then the pratyantardashas.
+    std::size_t levelBegin = 0;
+    for (int level = 0; level < 2; ++level) {
+        const std::size_t levelEnd = nodes_.size();
+        for (std::size_t n = levelBegin; n < levelEnd; ++n) {
+            const PeriodList parts = SubPeriods(readings_.Tree, nodes_[n].Period);
+            nodes_[n].FirstChild = static_cast<int>(nodes_.size());
+            nodes_[n].ChildCount = parts.Count;
+            row = 0;
+            for (const TreePeriod& part : parts) Add(part, static_cast<int>(n), row++);
+        }
+        levelBegin = levelEnd;
+    }
     endResetModel();
 }
 
@@ -52,10 +61,10 @@ int DashaModel::NodeOf(const QModelIndex& index) const {
 }
 
 QModelIndex DashaModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= rowCount(parent) || column < 0 || column >= kColumnCount) return {};
     const int p = NodeOf(parent);
-    const std::vector<int>& rows = p < 0 ? top_ : nodes_[static_cast<std::size_t>(p)].Children;
-    if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0 || column >= kColumnCount) return {};
-    return createIndex(row, column, static_cast<quintptr>(rows[static_cast<std::size_t>(row)]));
+    const int first = p < 0 ? 0 : nodes_[static_cast<std::size_t>(p)].FirstChild;
+    return createIndex(row, column, static_cast<quintptr>(first + row));
 }
 
 QModelIndex DashaModel::parent(const QModelIndex& child) const {
@@ -69,7 +78,7 @@ QModelIndex DashaModel::parent(const QModelIndex& child) const {
 int DashaModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0) return 0;
     const int p = NodeOf(parent);
-    return static_cast<int>(p < 0 ? top_.size() : nodes_[static_cast<std::size_t>(p)].Children.size());
+    return p < 0 ? topCount_ : nodes_[static_cast<std::size_t>(p)].ChildCount;
 }
 
 int DashaModel::columnCount(const QModelIndex&) const { return kColumnCount; }
@@ -78,11 +87,11 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
     const int n = NodeOf(index);
     if (n < 0) return {};
     const Node& node = nodes_[static_cast<std::size_t>(n)];
-    const DashaPeriod& d = node.Period;
+    const TreePeriod& d = node.Period;
     switch (role) {
         case Qt::DisplayRole:
             switch (index.column()) {
-                case kLord: return QText(DashaLordName(d.Lord));
+                case kLord: return PeriodLordText(readings_.Tree.System, d.Lord);
                 case kStart: return QText(ClockText(d.StartJd, readings_.Offset));
                 case kEnd: return QText(ClockText(d.EndJd, readings_.Offset));
                 case kAge: return AgeText(readings_.BirthJd, d.StartJd, readings_.Offset);
@@ -99,7 +108,7 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case kPeriodRole:
-            return QVariant::fromValue(QVariantList{static_cast<int>(d.Lord), d.StartJd, d.EndJd});
+            return QVariant::fromValue(QVariantList{d.Lord.IsSign, static_cast<int>(d.Lord.Index), d.StartJd, d.EndJd});
         case kRunningRole:
             return node.Running;
         default:
@@ -112,7 +121,7 @@ QVariant DashaModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Horizontal && role == Qt::AccessibleTextRole && section == kNow) return tr("Running now");
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-        case kLord: return QStringLiteral("Lord");
+        case kLord: return LordHeader(readings_.Tree.System);
         case kStart: return QStringLiteral("Start");
         case kEnd: return QStringLiteral("End");
         case kAge: return QStringLiteral("Age at start");

@@ -19,29 +19,43 @@ namespace {
 
 constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
+// Below the balance, the variant (two lines) and the condition: the same place in every
+// system, so that switching systems does not move the tree.
+constexpr int kTreeTop = 146;
 
 }  // namespace
 
 DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
     title_->setObjectName(QStringLiteral("lblDashaTitle"));
-    title_->setText(QStringLiteral("Vimshottari Dasha"));
+    title_->setText(DashaTitle(DashaSystem::Vimshottari));
     balance_ = ViewLine(this, QStringLiteral("lblDashaBalance"), QRect(kLeft, 74, kWidth, 24), 8.25, true);
+    variant_ = ViewLine(this, QStringLiteral("lblDashaVariant"), QRect(kLeft, 96, kWidth, 30), 8.25, false);
+    variant_->setWordWrap(true);
+    variant_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    condition_ = ViewLine(this, QStringLiteral("lblDashaCondition"), QRect(kLeft, 124, kWidth, 20), 8.25, false);
     model_ = new DashaModel(this);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("treDasha"));
     tree_->setAccessibleName(tr("Dasha periods"));
     tree_->setModel(model_);
-    tree_->setGeometry(kLeft, kBodyTop, kWidth, frmDisplay::kHeight - kBodyTop - 20);
+    tree_->setGeometry(kLeft, kTreeTop, kWidth, frmDisplay::kHeight - kTreeTop - 20);
     tree_->setUniformRowHeights(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->header()->setStretchLastSection(true);
     for (int c = 0; c < 4; ++c) tree_->setColumnWidth(c, c == 0 ? 190 : 160);
 }
 
+QString DashaView::Title(const ViewSources& sources) const { return DashaTitle(sources.program().Reading.Dasha); }
+
 void DashaView::Show(const Program& program, const Readings& r) {
     (void)program;
-    balance_->setText(QStringLiteral("Balance at birth: ") + BalanceText(r.Balance) + QStringLiteral("    ") +
-                      YearLengthText(r.Periods.YearDays) + QStringLiteral("    Times in UTC") + QText(OffsetText(r.Offset)));
+    const DashaSystem system = r.Tree.System;
+    balance_->setText(QStringLiteral("Balance at birth: ") + BalanceText(system, r.TreeBalance) +
+                      QStringLiteral("    ") + YearLengthText(r.Tree.YearDays) + QStringLiteral("    Times in UTC") +
+                      QText(OffsetText(r.Offset)));
+    SetLineText(variant_, QStringLiteral("Variant followed: ") + QText(DashaVariantText(system)), 2);
+    condition_->setVisible(r.Tree.ConditionMet.has_value());
+    SetLineText(condition_, r.Tree.ConditionMet ? QText(AshtottariConditionText(*r.Tree.ConditionMet)) : QString());
     model_->SetReadings(r);
     for (int c = 0; c < 4; ++c) tree_->setColumnWidth(c, c == 0 ? 190 : 160);
     // The running mahadasha opens on its antardashas.
@@ -57,7 +71,7 @@ void DashaView::Fill(ViewSources& sources) {
 void DashaView::Paint(QPainter& painter) const {
     painter.fillRect(rect(), Qt::white);
     PaintHeading(painter);
-    PaintViewLine(painter, balance_);
+    for (const QLabel* line : {balance_, variant_, condition_}) PaintViewLine(painter, line);
     // The rows open on screen, as they stand.
     std::vector<std::pair<QStringList, int>> rows;
     auto add = [&](const QModelIndex& parent, int level, auto&& self) -> void {
@@ -69,10 +83,11 @@ void DashaView::Paint(QPainter& painter) const {
         }
     };
     add(QModelIndex(), 0, add);
-    const QRectF room(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10);
+    const QRectF room(kLeft, kTreeTop, kWidth, height() - kTreeTop - 10);
     const double rowHeight = std::min(18.0, room.height() / static_cast<double>(rows.size() + 1));
     PaintRows(painter, room, rows, {0, 190, 350, 510, 670}, rowHeight,
-              {QStringLiteral("Lord"), QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Age at start"), {}});
+              {DashaModel::LordHeader(model_->system()), QStringLiteral("Start"), QStringLiteral("End"),
+               QStringLiteral("Age at start"), {}});
 }
 
 }  // namespace velakor

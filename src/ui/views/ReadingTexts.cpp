@@ -6,6 +6,7 @@
 
 #include "astro/CivilTime.h"
 #include "astro/VedicEphemeris.h"
+#include "dasha/NakshatraDashas.h"
 
 namespace velakor {
 
@@ -17,11 +18,21 @@ QString YearLengthText(double yearDays) {
     return QStringLiteral("Year of %1 days").arg(QString::number(yearDays, 'g', 8));
 }
 
-QString BalanceText(const DashaBalance& b) {
+QString DashaTitle(DashaSystem system) { return QText(DashaSystemName(system)) + QStringLiteral(" Dasha"); }
+
+QString PeriodLordText(DashaSystem system, PeriodLord lord) {
+    // A yogini is known by her own name; her planet follows for those who count by planets.
+    if (system == DashaSystem::Yogini && !lord.IsSign) {
+        return QText(YoginiName(lord.AsBody())) + QStringLiteral(" (") + QText(PeriodLordName(lord)) + QLatin1Char(')');
+    }
+    return QText(PeriodLordName(lord));
+}
+
+QString BalanceText(DashaSystem system, const PeriodBalance& b) {
     const auto count = [](int n, const char* unit) {
         return QString::number(n) + QLatin1Char(' ') + QLatin1String(unit) + (n == 1 ? QString() : QStringLiteral("s"));
     };
-    return QText(DashaLordName(b.Lord)) + QStringLiteral(": ") + count(b.Years, "year") + QLatin1Char(' ') +
+    return PeriodLordText(system, b.Lord) + QStringLiteral(": ") + count(b.Years, "year") + QLatin1Char(' ') +
            count(b.Months, "month") + QLatin1Char(' ') + count(b.Days, "day");
 }
 
@@ -93,14 +104,11 @@ std::vector<PanchangaRow> PanchangaRows(const Readings& r) {
 }
 
 QString RunningText(const Readings& r) {
-    const int m = RunningPeriod(r.Periods.Mahadashas, r.TodayJd);
-    if (m < 0) return {};
-    const DashaPeriod& maha = r.Periods.Mahadashas[static_cast<std::size_t>(m)];
-    const DashaPeriods antar = SubPeriods(maha);
-    const int a = RunningPeriod(antar, r.TodayJd);
-    QString text = QText(DashaLordName(maha.Lord));
-    if (a >= 0) text += QStringLiteral(" / ") + QText(DashaLordName(antar[static_cast<std::size_t>(a)].Lord));
-    return text;
+    const DashaTree& tree = r.Tree;
+    const std::optional<RunningPeriods> running = RunningPeriodsAt(tree, r.TodayJd);
+    if (!running) return {};
+    return PeriodLordText(tree.System, running->Maha.Lord) + QStringLiteral(" / ") +
+           PeriodLordText(tree.System, running->Antar.Lord);
 }
 
 }  // namespace velakor

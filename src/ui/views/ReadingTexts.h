@@ -17,8 +17,12 @@ Readings ComputeReadings(const Program& p);
 QString QText(std::string_view text);
 // "Year of 365.25 days"
 QString YearLengthText(double yearDays);
+// "Yogini Dasha": what the dasha view and the sheet are headed by.
+QString DashaTitle(DashaSystem system);
+// A period's lord as its system names it: "Saturn", "Scorpio", "Siddha (Venus)".
+QString PeriodLordText(DashaSystem system, PeriodLord lord);
 // "Sun: 4 years 8 months 27 days"
-QString BalanceText(const DashaBalance& b);
+QString BalanceText(DashaSystem system, const PeriodBalance& b);
 // "centre of the Sun's disc, no refraction" or "upper limb, with refraction"
 QString SunriseRuleText(SunriseRule rule);
 
@@ -40,7 +44,8 @@ struct PanchangaRow {
 };
 std::vector<PanchangaRow> PanchangaRows(const Readings& r);
 
-// The running mahadasha and antardasha today, "Venus / Sun", or empty outside the 120 years.
+// The chosen system's mahadasha and antardasha running today, "Venus / Sun", or empty
+// outside its periods.
 QString RunningText(const Readings& r);
 
 }  // namespace velakor

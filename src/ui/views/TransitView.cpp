@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "astro/CivilTime.h"
-#include "dasha/RunningDasha.h"
+#include "dasha/DashaTree.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
 #include "ui/dialogs/Seams.h"
@@ -149,7 +149,9 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
                  false);
     connect(moment_, &QLineEdit::editingFinished, this, &TransitView::TakeTypedMoment);
 
-    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kTransitMargin, 94, width, 24), 8.25, true);
+    // Two lines: a yogini's name comes with her planet's.
+    dasha_ = ViewLine(this, QStringLiteral("lblTransitDasha"), QRect(kTransitMargin, 92, width, 34), 8.25, true);
+    dasha_->setWordWrap(true);
     chart_ = new ChartCanvas(this);
     chart_->setObjectName(QStringLiteral("TransitChart"));
     chart_->setGeometry(kTransitMargin, kTop, kChartSide, kChartSide - 4);
@@ -269,16 +271,23 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
             caption += QLatin1String(kTransitMark) + QText(ShortName(b.Which)) + (b.Retrograde ? QStringLiteral(" (R)") : QString());
             bodies[house].push_back({b.Which, true});
         }
-        if (const auto running = RunningDashaAt(readings.Periods, r.Jd)) {
-            dasha_->setText(QStringLiteral("Dasha at this moment: %1 / %2 / %3   (mahadasha to %4, antardasha to %5, "
-                                           "pratyantardasha to %6)")
-                                .arg(QText(DashaLordName(running->Maha.Lord)), QText(DashaLordName(running->Antar.Lord)),
-                                     QText(DashaLordName(running->Pratyantar.Lord)),
-                                     BirthClockText(running->Maha.EndJd, r.Offset).left(10),
-                                     BirthClockText(running->Antar.EndJd, r.Offset).left(10),
-                                     BirthClockText(running->Pratyantar.EndJd, r.Offset)));
+        // The system and year chosen, named: a date from another program is checked against them.
+        const DashaTree& tree = readings.Tree;
+        const QString which = QStringLiteral("Dasha at this moment (%1, %2): ")
+                                  .arg(QText(DashaSystemName(tree.System)), YearLengthText(tree.YearDays).toLower());
+        if (const auto running = RunningPeriodsAt(tree, r.Jd)) {
+            SetLineText(dasha_,
+                        which + QStringLiteral("%1 / %2 / %3   (mahadasha to %4, antardasha to %5, "
+                                               "pratyantardasha to %6)")
+                                    .arg(PeriodLordText(tree.System, running->Maha.Lord),
+                                         PeriodLordText(tree.System, running->Antar.Lord),
+                                         PeriodLordText(tree.System, running->Pratyantar.Lord),
+                                         BirthClockText(running->Maha.EndJd, r.Offset).left(10),
+                                         BirthClockText(running->Antar.EndJd, r.Offset).left(10),
+                                         BirthClockText(running->Pratyantar.EndJd, r.Offset)),
+                        2);
         } else {
-            dasha_->setText(QStringLiteral("Dasha at this moment: none (outside the 120 years of the dasha)"));
+            dasha_->setText(which + QStringLiteral("none (outside the dasha's periods)"));
         }
     } else {
         table_->setRowCount(0);

@@ -20,7 +20,7 @@ class ViewSources;
 enum ViewInput : unsigned {
     kChartInput = 1u << 0,    // the birth, its chart and the sky it was computed in
     kStyleInput = 1u << 1,    // the chart style and colour
-    kReadingInput = 1u << 2,  // the dasha's year and the sunrise rule
+    kReadingInput = 1u << 2,  // the reading options (dasha system and year, sunrise rule, ashtakavarga table)
     kMomentInput = 1u << 3,   // the transit moment
     kPartnerInput = 1u << 4,  // the partner of a match
     kHoraryInput = 1u << 5,   // the horary question

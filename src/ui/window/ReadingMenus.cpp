@@ -5,7 +5,10 @@
 #include <QWidget>
 #include <utility>
 
+#include "dasha/DashaTree.h"
+#include "strength/Ashtakavarga.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/views/ReadingTexts.h"
 
 namespace velakor {
 namespace {
@@ -18,6 +21,14 @@ QAction* Choice(QMenu* menu, const QString& name, const QString& caption, bool c
     return action;
 }
 
+constexpr DashaSystem kSystems[] = {DashaSystem::Vimshottari, DashaSystem::Yogini, DashaSystem::Ashtottari,
+                                    DashaSystem::Kalachakra, DashaSystem::Narayana};
+static_assert(std::size(kSystems) == kDashaSystemCount);
+
+// A name with its first letter as the access key: the five systems begin with five different
+// letters, and so do the two tables.
+QString Keyed(std::string_view name) { return QLatin1Char('&') + QText(name); }
+
 constexpr std::pair<double, const char*> kYears[] = {{kDashaYearJulian, "&Julian year, 365.25 days"},
                                                     {kDashaYearTropical, "&Tropical year, 365.2422 days"},
                                                     {kDashaYearSavana, "&Savana year, 360 days"}};
@@ -28,11 +39,20 @@ ReadingMenus::ReadingMenus(QMenu* view, Program& program, QObject* parent) : QOb
     ProgramSettings::LoadReading(program_.Reading);
     auto* options = new QMenu(QStringLiteral("Reading &Options"), view);
     options->setObjectName(QStringLiteral("mnuReadingOptions"));
+    QMenu* system = options->addMenu(QStringLiteral("&Dasha System"));
+    system->setObjectName(QStringLiteral("mnuDashaSystem"));
     QMenu* year = options->addMenu(QStringLiteral("Dasha &Year"));
     year->setObjectName(QStringLiteral("mnuDashaYear"));
     QMenu* sunrise = options->addMenu(QStringLiteral("&Sunrise"));
     sunrise->setObjectName(QStringLiteral("mnuSunrise"));
+    QMenu* table = options->addMenu(QStringLiteral("Ashtakavarga &Table"));
+    table->setObjectName(QStringLiteral("mnuAshtakavargaTable"));
     view->addMenu(options);
+
+    for (const DashaSystem s : kSystems) {
+        systems_ << Choice(system, QStringLiteral("mnuDashaSystem_") + QText(DashaSystemName(s)),
+                           Keyed(DashaSystemName(s)), program_.Reading.Dasha == s);
+    }
 
     int i = 0;
     for (const auto& [days, caption] : kYears) {
@@ -43,6 +63,23 @@ ReadingMenus::ReadingMenus(QMenu* view, Program& program, QObject* parent) : QOb
                      program_.Reading.Sunrise == SunriseRule::Centre)
            << Choice(sunrise, QStringLiteral("mnuSunriseLimb"), QStringLiteral("&Upper limb, with refraction"),
                      program_.Reading.Sunrise == SunriseRule::Limb);
+    for (int k = 0; k < kAshtakavargaTableCount; ++k) {
+        const auto t = static_cast<AshtakavargaTable>(k);
+        tables_ << Choice(table, QStringLiteral("mnuAshtakavargaTable_") + QText(AshtakavargaTableKey(t)),
+                          Keyed(AshtakavargaTableName(t)), program_.Reading.Ashtakavarga == t);
+    }
+    for (int k = 0; k < systems_.size(); ++k) {
+        connect(systems_[k], &QAction::triggered, this, [this, k] {
+            program_.Reading.Dasha = kSystems[k];
+            Choose(systems_, systems_[k]);
+        });
+    }
+    for (int k = 0; k < tables_.size(); ++k) {
+        connect(tables_[k], &QAction::triggered, this, [this, k] {
+            program_.Reading.Ashtakavarga = static_cast<AshtakavargaTable>(k);
+            Choose(tables_, tables_[k]);
+        });
+    }
     for (int k = 0; k < years_.size(); ++k) {
         connect(years_[k], &QAction::triggered, this, [this, k] {
             program_.Reading.DashaYearDays = kYears[k].first;

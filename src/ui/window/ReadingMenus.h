@@ -1,6 +1,7 @@
-// The View menu's "Reading &Options": the dasha's year length and the panchanga's sunrise
-// rule, each a group with one check mark. A choice changes the program's reading options,
-// is remembered, and says so, so that the views made from them are filled again.
+// The View menu's "Reading &Options": the dasha system and its year length, the panchanga's
+// sunrise rule and the ashtakavarga's table, each a group with one check mark. A choice
+// changes the program's reading options, is remembered, and says so, so that the views made
+// from them are filled again.
 #pragma once
 
 #include <QList>
@@ -26,7 +27,7 @@ private:
     void Choose(const QList<QAction*>& group, QAction* chosen);
 
     Program& program_;
-    QList<QAction*> years_, rules_;
+    QList<QAction*> systems_, years_, rules_, tables_;
 };
 
 }  // namespace velakor

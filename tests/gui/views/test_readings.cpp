@@ -1,7 +1,8 @@
 // The chart window's dasha and panchanga views (the period running "today" marked, the
-// choices kept, both printed as text), the vargas and the ashtakavarga (their tables from the
-// core's values, their picture and page naming the chart, the birth and the sky) and the chart
-// sheet, printed and exported to a PDF and read back.
+// choices kept, both printed as text; the dasha in each of its systems), the vargas and the
+// ashtakavarga (their tables from the core's values and the table chosen, their picture and
+// page naming the chart, the birth and the sky) and the chart sheet, printed and exported to a
+// PDF and read back.
 #include <QAction>
 #include <QLabel>
 #include <QSettings>
@@ -23,6 +24,7 @@
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/views/DashaView.h"
 #include "ui/views/PanchangaView.h"
+#include "ui/views/TransitView.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/views/AshtakavargaView.h"
 #include "ui/views/VargasView.h"
@@ -99,6 +101,12 @@ private slots:
         SetMessageHandler([](const QString& text, BoxIcon, const QString&) { QFAIL(qPrintable(text)); });
     }
 
+    // Every test starts from the default reading options, whatever the one before it chose.
+    void init() {
+        QSettings().remove(QStringLiteral("Dasha"));
+        QSettings().remove(QStringLiteral("Ashtakavarga"));
+        program_.Reading = {};
+    }
     void cleanup() { delete frame_.data(); }
 
     void viewsMarkTodayAndPrintAsText() {
@@ -163,6 +171,58 @@ private slots:
         QVERIFY(!frame->viewOf<PanchangaView>()->isVisible());
     }
 
+    // Each dasha system from its menu entry: the view names it, its lords' column, the balance,
+    // the variant followed and (Ashtottari alone) its condition, on screen and on paper, with
+    // today's periods marked.
+    void dashaViewInEachSystem_data() {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("lords");      // the first column's header
+        QTest::addColumn<QString>("balance");    // the period running at birth and what is left of it
+        QTest::addColumn<QString>("condition");  // empty: none shown
+        // Moon in Pushya (nakshatra 8): Saturn's star; yogini (8 + 3) mod 8 = 3, Dhanya; in
+        // Ashtottari the Sun's group from Ardra. Rahu in the lagna: Ashtottari's condition fails.
+        QTest::newRow("Vimshottari") << "Vimshottari" << "Lord" << "Saturn: 18 years 0 months 24 days" << "";
+        QTest::newRow("Yogini") << "Yogini" << "Yogini" << "Dhanya (Jupiter): 2 years 10 months 6 days" << "";
+        QTest::newRow("Ashtottari") << "Ashtottari" << "Lord" << "Sun: 2 years 11 months 3 days" << "does not hold";
+        QTest::newRow("Kalachakra") << "Kalachakra" << "Sign" << "Libra: 3 years 4 months 11 days" << "";
+        // From the Taurus lagna, its lord Venus in Cancer: two years, all to run at birth.
+        QTest::newRow("Narayana") << "Narayana" << "Sign" << "Taurus: 1 year 11 months 30 days" << "";
+    }
+    void dashaViewInEachSystem() {
+        QFETCH(QString, system);
+        QFETCH(QString, lords);
+        QFETCH(QString, balance);
+        QFETCH(QString, condition);
+        MDI* frame = Open();
+        Entry(frame, "mnuDasha")->trigger();
+        Entry(frame, qPrintable("mnuDashaSystem_" + system))->trigger();
+        QVERIFY(Entry(frame, qPrintable("mnuDashaSystem_" + system))->isChecked());
+        DashaView* dasha = frame->viewOf<DashaView>();
+        const QString title = system + " Dasha \u2014 Built-in formulas";
+        QVERIFY2(dasha->lblTitle()->text().startsWith(title), qPrintable(dasha->lblTitle()->text()));
+        QVERIFY(frame->findChild<QLabel*>("lblStatusView")->text().startsWith(title));
+        QCOMPARE(dasha->model()->headerData(DashaModel::kLord, Qt::Horizontal).toString(), lords);
+        QVERIFY2(dasha->lblBalance()->text().contains("Balance at birth: " + balance), qPrintable(dasha->lblBalance()->text()));
+        QVERIFY(dasha->lblBalance()->text().contains("Year of 365.25 days"));
+        const QString variant = "Variant followed: " + QText(DashaVariantText(program_.Reading.Dasha));
+        QCOMPARE(dasha->lblVariant()->toolTip().isEmpty() ? dasha->lblVariant()->text() : dasha->lblVariant()->toolTip(),
+                 variant);
+        QCOMPARE(dasha->lblCondition()->isVisible(), !condition.isEmpty());
+        QVERIFY(dasha->lblCondition()->text().contains(condition));
+        QVERIFY(dasha->model()->RunningIndex(1).isValid());
+        const QString printed = PrintView(frame, "dasha.pdf").simplified();
+        for (const QString& text : {title, "Balance at birth: " + balance, variant.left(60), condition})
+            QVERIFY2(printed.contains(text), qPrintable(text + "\n" + printed));
+
+        // The transits of today name the system and give the three periods the view marks.
+        QStringList running;
+        for (int level = 0; level < 3; ++level) running << dasha->model()->RunningIndex(level).data().toString();
+        Entry(frame, "mnuTransits")->trigger();
+        const QString line = frame->viewOf<TransitView>()->lblDasha()->text();
+        QVERIFY2(line.startsWith("Dasha at this moment (" + system + ", year of 365.25 days): " + running.join(" / ")),
+                 qPrintable(line + "\n" + running.join(" / ")));
+    }
+
     void strengthViewsShowTheCoreAndPrint() {
         MDI* frame = Open();
         Entry(frame, "mnuSouth")->trigger();
@@ -221,6 +281,17 @@ private slots:
                                  "Sarvashtakavarga", "337", "Saturn"})
             QVERIFY2(pointsText.contains(text), qPrintable(pointsText));
 
+        // B. V. Raman's table counts three cells otherwise, and says so on the view and its page.
+        Entry(frame, "mnuAshtakavargaTable_Raman")->trigger();
+        QVERIFY(frame->viewOf<AshtakavargaView>()->heading().title()->text().endsWith("by B. V. Raman's table"));
+        const Ashtakavarga raman = ComputeAshtakavarga(program_.Chart, AshtakavargaTable::Raman);
+        QVERIFY(raman.Sarva != a.Sarva);
+        for (int s = 0; s < kSignCount; ++s)
+            QCOMPARE(points->item(kAshtakavargaPlanets, s + 1)->text(), QString::number(raman.Sarva[std::size_t(s)]));
+        QVERIFY(PrintView(frame, "raman.pdf").contains("B. V. Raman's table"));
+        Entry(frame, "mnuAshtakavargaTable_Parashara")->trigger();
+        QVERIFY(frame->viewOf<AshtakavargaView>()->heading().title()->text().endsWith("by Parashara's table (R. Santhanam)"));
+
         // Another sky computes the chart again: the view on show is filled afresh and says so.
         Entry(frame, "mnuPreciseSky")->trigger();
         QCOMPARE(frame->viewOf<AshtakavargaView>()->heading().sky()->text(),
@@ -237,16 +308,31 @@ private slots:
         QTest::addColumn<int>("paper");
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<QString>("style");  // South and East write the chart's name inside it, North above it
-        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuSouth";
-        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuNorth";
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QStringList>("dasha");  // what the sheet says of it
+        const QStringList vimshottari{
+            "Dasha: Vimshottari, year of 365.25 days; ashtakavarga by Parashara's table (R. Santhanam)",
+            "Balance at birth: Saturn: 18 years 0 months 24 days", "Mars mahadasha, Rahu antardasha to 20"};
+        QTest::newRow("export") << "mnuExportSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuSouth"
+                                << "Vimshottari" << vimshottari;
+        QTest::newRow("print on A4") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::A4) << false << "mnuNorth"
+                                     << "Vimshottari" << vimshottari;
         QTest::newRow("print on Letter") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false
-                                         << "mnuNatal";
+                                         << "mnuNatal" << "Vimshottari" << vimshottari;
         // Turned sideways in the dialog: the readings move beside the charts.
         QTest::newRow("print sideways") << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true
-                                        << "mnuNorth";
+                                        << "mnuNorth" << "Vimshottari" << vimshottari;
         // A place name longer than the page is wide is cut short, not run off the page.
         QTest::newRow("long place") << "mnuExportSheet" << QString("New Delhi").repeated(20) << int(QPageSize::A4)
-                                    << false << "mnuSouth";
+                                    << false << "mnuSouth" << "Vimshottari" << vimshottari;
+        // A yogini's name with her planet: the balance and today's periods take a line more each.
+        QTest::newRow("Yogini on Letter")
+            << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << false << "mnuNorth" << "Yogini"
+            << QStringList{"Dasha: Yogini, year of 365.25 days", "Yogini Dasha",
+                           "Dhanya (Jupiter): 2 years 10 months 6 days", "Bhadrika (Mercury) mahadasha, Bhadrika (Mercury) antardasha"};
+        QTest::newRow("Ashtottari sideways")
+            << "mnuPrintSheet" << "New Delhi" << int(QPageSize::Letter) << true << "mnuSouth" << "Ashtottari"
+            << QStringList{"Ashtottari Dasha (condition not met)", "Balance at birth: Sun: 2 years 11 months 3 days"};
     }
     void sheetIsOnePageWithEverythingOnIt() {
         QFETCH(QString, command);
@@ -256,8 +342,11 @@ private slots:
         paper_ = QPageSize(QPageSize::PageSizeId(paper));
         landscape_ = landscape;
         QFETCH(QString, style);
+        QFETCH(QString, system);
+        QFETCH(QStringList, dasha);
         MDI* frame = Open(city.toStdString());
         Entry(frame, qPrintable(style))->trigger();
+        Entry(frame, qPrintable("mnuDashaSystem_" + system))->trigger();
         savePath_ = dir_.filePath(command + ".pdf");
         Entry(frame, qPrintable(command))->trigger();
         const testing::PdfSummary pdf = testing::ReadPdf(savePath_);
@@ -265,9 +354,10 @@ private slots:
         const QSize points = paper_.sizePoints();
         QCOMPARE(pdf.pageSize.toSize(), landscape ? points.transposed() : points);
         for (const char* text : {"Ravi Kumar", "New Delhi", "28\u00B038' N, 77\u00B012' E", "UTC+05:30", "Built-in formulas",
-                                 "Rashi (D1)", "Navamsa (D9)", "Pushya", "Balance at birth: Saturn: 18 years 0 months 24 days",
-                                 "Mars mahadasha, Rahu antardasha to 20", "Velakor 1.70", "Printed"})
+                                 "Rashi (D1)", "Navamsa (D9)", "Pushya", "Velakor 1.70", "Printed",
+                                 "When another program gives another answer"})
             QVERIFY2(pdf.text.contains(QString::fromUtf8(text)), qPrintable(text + QStringLiteral("\n") + pdf.text));
+        for (const QString& text : dasha) QVERIFY2(pdf.text.contains(text), qPrintable(text + "\n" + pdf.text));
         // Text throughout, no pictures, and every word inside margins of 15 mm all round.
         QFile file(savePath_);
         QVERIFY(file.open(QIODevice::ReadOnly));

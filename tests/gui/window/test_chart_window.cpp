@@ -736,6 +736,19 @@ private slots:
                                              "mnuSaturnPeriods=Sat&urn's Periods", "mnuMatching=&Matching", "mnuKP=&KP",
                                              "mnuHorary=Horary &Question...", "-",
                                              "mnuReadingOptions=Reading &Options", "mnuTransitMoment=Transit Mom&ent"};
+        QTest::newRow("Reading Options")
+            << "mnuReadingOptions" << "Reading &Options"
+            << QStringList{"mnuDashaSystem=&Dasha System", "mnuDashaYear=Dasha &Year", "mnuSunrise=&Sunrise",
+                           "mnuAshtakavargaTable=Ashtakavarga &Table"};
+        QTest::newRow("Dasha System") << "mnuDashaSystem" << "&Dasha System"
+                                      << QStringList{"mnuDashaSystem_Vimshottari=&Vimshottari", "mnuDashaSystem_Yogini=&Yogini",
+                                                     "mnuDashaSystem_Ashtottari=&Ashtottari",
+                                                     "mnuDashaSystem_Kalachakra=&Kalachakra",
+                                                     "mnuDashaSystem_Narayana=&Narayana"};
+        QTest::newRow("Ashtakavarga Table")
+            << "mnuAshtakavargaTable" << "Ashtakavarga &Table"
+            << QStringList{"mnuAshtakavargaTable_Parashara=&Parashara's table (R. Santhanam)",
+                           "mnuAshtakavargaTable_Raman=&B. V. Raman's table"};
         QTest::newRow("Chart Style") << "mnuChartStyle" << "&Chart Style"
                                      << QStringList{"mnuNorth=&North Indian", "mnuSouth=&South Indian",
                                                     "mnuNatal=&Natal Indian"};
@@ -829,12 +842,13 @@ private slots:
     void initialMarks() {
         MDI* frame = Open(DelhiRecord(9, 5));
         QCOMPARE(CheckedEntries(frame), kInitiallyChecked);
-        // Exactly these entries of the menus carry marks, the sky's eight, and the five choices
-        // of the dasha's year length and the sunrise rule.
+        // Exactly these entries of the menus carry marks, the sky's eight, and the twelve reading
+        // options: the dasha's five systems and three year lengths, the two sunrise rules and the
+        // two ashtakavarga tables.
         int checkable = 0;
         for (QMenu* menu : frame->findChildren<QMenu*>(QRegularExpression("^mnu")))
             for (QAction* a : menu->actions()) checkable += a->isCheckable() ? 1 : 0;
-        QCOMPARE(checkable, kCheckable.size() + 8 + 5);
+        QCOMPARE(checkable, kCheckable.size() + 8 + 12);
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->display()->isVisible());
     }
@@ -1130,11 +1144,24 @@ private slots:
             modal = box->isModal() && qobject_cast<AboutBox*>(box);
             title = box->windowTitle();
             for (QLabel* label : box->findChildren<QLabel*>()) text += label->text() + "\n";
+            // Its link opens the guide where it explains why another program differs.
+            auto* link = box->findChild<QLabel*>("lblOtherAnswers");
+            if (link) emit link->linkActivated(QStringLiteral("#other-answers"));
             qobject_cast<QDialog*>(box)->accept();
+        });
+        QList<QUrl> opened;
+        SetUrlHandler([&](const QUrl& url) {
+            opened << url;
+            return true;
         });
         answer.start();
         Entry(frame, "mnuAbout")->trigger();
         QVERIFY(modal);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0].fragment(), QString("other-answers"));
+        QFile page(opened[0].toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<h2 id=\"other-answers\">"));
         QVERIFY(title.contains("Velakor"));
         QVERIFY(text.contains("Velakor"));
         QVERIFY(text.contains("1.70"));

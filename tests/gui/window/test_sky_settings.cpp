@@ -1,6 +1,6 @@
 // The sky menus and the remembered settings: each choice recomputes the chart on show and
-// names the sky; the choices, the style, colour and status bar outlive a restart; a corrupt
-// settings file starts the program with the defaults.
+// names the sky; the choices, the style, colour, status bar and reading options outlive a
+// restart; a corrupt settings file starts the program with the defaults.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -15,6 +15,7 @@
 #include "app/gui/SingleInstance.h"
 #include "app/gui/StartUp.h"
 #include "app/gui/frmMain.h"
+#include "dasha/DashaTree.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
@@ -99,6 +100,15 @@ private slots:
         QTest::newRow("Raman, south, colour, no status bar")
             << QStringList{"mnuPreciseSky", "mnuRaman", "mnuSouth", "mnuColorOn", "mnuStatusBar"}
             << SkyChoice{SkyPositions::Precise, SkyAyanamsa::Raman, SkyNode::Mean} << false;
+        // The reading options: each group keeps its last choice.
+        QTest::newRow("Yogini, 360-day year, Raman's table")
+            << QStringList{"mnuDashaSystem_Narayana", "mnuDashaSystem_Yogini", "mnuDashaYear_2",
+                           "mnuAshtakavargaTable_Raman"}
+            << SkyChoice{} << false;
+        QTest::newRow("Ashtottari, limb, back to Parashara's table")
+            << QStringList{"mnuDashaSystem_Ashtottari", "mnuSunriseLimb", "mnuAshtakavargaTable_Raman",
+                           "mnuAshtakavargaTable_Parashara"}
+            << SkyChoice{} << false;
     }
     void choicesRecomputeAndAreRemembered() {
         QFETCH(QStringList, entries);
@@ -144,6 +154,19 @@ private slots:
         QCOMPARE(again->frame->findChild<QAction*>(sky.Positions == SkyPositions::Precise ? "mnuPreciseSky" : "mnuBuiltinSky")
                      ->isChecked(),
                  true);
+        // The last entry of each reading option's group stays checked, and the dasha view is
+        // cast in the system it names.
+        QStringList last;
+        for (const QString& name : entries) {
+            if (!name.contains(QRegularExpression("^mnu(DashaSystem|DashaYear|Sunrise|AshtakavargaTable)"))) continue;
+            last.removeIf([&](const QString& earlier) { return earlier.section('_', 0, 0) == name.section('_', 0, 0); });
+            last << name;
+        }
+        for (const QString& name : last) QVERIFY2(again->frame->findChild<QAction*>(name)->isChecked(), qPrintable(name));
+        again->frame->findChild<QAction*>("mnuDasha")->trigger();
+        const QString system = QString::fromUtf8(DashaSystemName(again->program.Reading.Dasha).data());
+        QVERIFY(again->frame->findChild<QLabel*>("lblStatusView")->text().startsWith(system + " Dasha"));
+        QCOMPARE(entries.contains("mnuDashaSystem_" + system), system != "Vimshottari");
     }
 
     // The file dialogs open where the user last chose a file, while that folder exists.
