@@ -11,7 +11,7 @@ packages=(
   libswe-dev swe-basic-data gnuplot-nox
   libgeonames-dev libcctz-dev tzdata
   fonts-dejavu-core fonts-lohit-deva fonts-lohit-taml xvfb xauth imagemagick poppler-utils
-  qt6-tools-dev qt6-l10n-tools
+  qt6-tools-dev qt6-l10n-tools python3
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
 )

@@ -1,0 +1,212 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN" sourcelanguage="en">
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>frmDisplay</source>
+        <translation>frmDisplay</translation>
+    </message>
+    <message>
+        <source>Other Vedic Details</source>
+        <translation>अन्य वैदिक विवरण</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>Lagna / Asc</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Rashi/Moon Sign</source>
+        <translation>राशि (चन्द्र राशि)</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Vedic Planetary Position</source>
+        <translation>वैदिक ग्रह स्थिति</translation>
+    </message>
+    <message>
+        <source>Surya / Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Chandra / Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Budha / Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Shukra / Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mangala / Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Guru / Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Shani / Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>केतु</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Velakor v1.70</source>
+        <translation>Velakor v1.70</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>सहेजी गई कुंडली खोलें(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म दिनांक</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation>घं/मि</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशान्तर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशान्तर खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rashi Chart (North)</source>
+        <translation>मेरी राशि कुंडली (उत्तर भारतीय)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation>मेरी राशि कुंडली(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Library...</source>
+        <translation>कुंडली संग्रह(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बंद करें(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
+    </message>
+</context>
+</TS>
