@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN" sourcelanguage="en">
 <context>
-    <name>LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>भाषा(&amp;L)</translation>
-    </message>
-</context>
-<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -207,6 +200,82 @@
     <message>
         <source>&amp;About Software</source>
         <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AboutBox</name>
+    <message>
+        <source>About Velakor</source>
+        <translation>Velakor के बारे में</translation>
+    </message>
+    <message>
+        <source>Version 1.70</source>
+        <translation>संस्करण 1.70</translation>
+    </message>
+    <message>
+        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
+        <translation>जन्म विवरण से वैदिक जन्म कुंडली बनाता है और उसे उत्तर भारतीय, दक्षिण भारतीय या पूर्व भारतीय शैली में, छह वर्ग कुंडलियों सहित, दिखाता है।</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::frmMain</name>
+    <message>
+        <source>The chart library cannot be opened.
+</source>
+        <translation>कुंडली संग्रह खोला नहीं जा सकता।
+</translation>
+    </message>
+    <message>
+        <source>The chart library can only be read.
+%1
+Its charts can be found, opened and exported; nothing can be saved to it or changed in it.</source>
+        <translation>कुंडली संग्रह केवल पढ़ा जा सकता है।
+%1
+इसकी कुंडलियाँ खोजी, खोली और निर्यात की जा सकती हैं; इसमें कुछ सहेजा या बदला नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to the library.
+</source>
+        <translation>कुंडली संग्रह में सहेजी नहीं जा सकी।
+</translation>
+    </message>
+    <message>
+        <source>The chart of %1 is in the library already.</source>
+        <translation>%1 की कुंडली संग्रह में पहले से है।</translation>
+    </message>
+    <message>
+        <source>The chart of %1 has been saved to the library.</source>
+        <translation>%1 की कुंडली संग्रह में सहेज दी गई है।</translation>
+    </message>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ta_IN" sourcelanguage="en">
 <context>
-    <name>LanguageMenu</name>
-    <message>
-        <source>&amp;Language</source>
-        <translation>மொழி(&amp;L)</translation>
-    </message>
-</context>
-<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -207,6 +200,82 @@
     <message>
         <source>&amp;About Software</source>
         <translation>மென்பொருள் பற்றி(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AboutBox</name>
+    <message>
+        <source>About Velakor</source>
+        <translation>Velakor பற்றி</translation>
+    </message>
+    <message>
+        <source>Version 1.70</source>
+        <translation>பதிப்பு 1.70</translation>
+    </message>
+    <message>
+        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
+        <translation>பிறப்பு விவரங்களிலிருந்து வேத ஜாதகத்தைக் கணித்து, வட இந்திய, தென் இந்திய அல்லது கிழக்கு இந்திய முறையில், ஆறு வர்க்கக் கட்டங்களுடன் காட்டுகிறது.</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>மொழி(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>சரி</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ஆம்(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>இல்லை(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::frmMain</name>
+    <message>
+        <source>The chart library cannot be opened.
+</source>
+        <translation>ஜாதகத் தொகுப்பைத் திறக்க முடியவில்லை.
+</translation>
+    </message>
+    <message>
+        <source>The chart library can only be read.
+%1
+Its charts can be found, opened and exported; nothing can be saved to it or changed in it.</source>
+        <translation>ஜாதகத் தொகுப்பைப் படிக்க மட்டுமே முடியும்.
+%1
+அதன் ஜாதகங்களைத் தேடலாம், திறக்கலாம், ஏற்றுமதி செய்யலாம்; அதில் எதையும் சேமிக்கவோ மாற்றவோ முடியாது.</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to the library.
+</source>
+        <translation>ஜாதகத்தைத் தொகுப்பில் சேமிக்க முடியவில்லை.
+</translation>
+    </message>
+    <message>
+        <source>The chart of %1 is in the library already.</source>
+        <translation>%1 அவர்களின் ஜாதகம் ஏற்கெனவே தொகுப்பில் உள்ளது.</translation>
+    </message>
+    <message>
+        <source>The chart of %1 has been saved to the library.</source>
+        <translation>%1 அவர்களின் ஜாதகம் தொகுப்பில் சேமிக்கப்பட்டது.</translation>
+    </message>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>எழுத்துகளை மட்டும் உள்ளிடவும்</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>எண்களை மட்டும் உள்ளிடவும்</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "app/gui/frmMain.h"
 
+#include <QEvent>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -349,12 +350,16 @@ ChartLibrary* frmMain::Library(QWidget* parent) {
         // On a read-only or full disk its charts can still be found, opened and exported.
         LibraryOpening reading = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own, LibraryAccess::ReadOnly);
         if (!reading.Library) {
-            ShowMessage(parent, QStringLiteral("The chart library cannot be opened.\n") + opening.Error, BoxIcon::Critical);
+            ShowMessage(parent,
+                        QCoreApplication::translate("velakor::frmMain", "The chart library cannot be opened.\n") +
+                            opening.Error,
+                        BoxIcon::Critical);
             return nullptr;
         }
         ShowMessage(parent,
-                    QStringLiteral("The chart library can only be read.\n%1\nIts charts can be found, opened and exported; "
-                                   "nothing can be saved to it or changed in it.")
+                    QCoreApplication::translate("velakor::frmMain",
+                                                "The chart library can only be read.\n%1\nIts charts can be found, "
+                                                "opened and exported; nothing can be saved to it or changed in it.")
                         .arg(opening.Error),
                     BoxIcon::Exclamation);
         opening = std::move(reading);
@@ -398,15 +403,19 @@ void frmMain::SaveToLibrary() {
     if (!library) return;
     const auto added = library->Add(reading.Values, nullptr, program_.SkyInUse);
     if (!added) {
-        ShowMessage(from, QStringLiteral("The chart could not be saved to the library.\n") + library->lastError(),
+        ShowMessage(from,
+                    QCoreApplication::translate("velakor::frmMain", "The chart could not be saved to the library.\n") +
+                        library->lastError(),
                     BoxIcon::Critical);
         return;
     }
     if (libraryWindow_) libraryWindow_->model()->Refresh();
     const QString name = FromStd(reading.Values[kLineName]);
     ShowMessage(from,
-                added->Duplicate ? QStringLiteral("The chart of %1 is in the library already.").arg(name)
-                                 : QStringLiteral("The chart of %1 has been saved to the library.").arg(name),
+                (added->Duplicate
+                     ? QCoreApplication::translate("velakor::frmMain", "The chart of %1 is in the library already.")
+                     : QCoreApplication::translate("velakor::frmMain", "The chart of %1 has been saved to the library."))
+                    .arg(name),
                 BoxIcon::Information);
 }
 
@@ -513,10 +522,10 @@ void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
 
 void frmMain::RefuseInput(QLineEdit* box, bool letters) {
     if (letters) {
-        ShowMessage(this, QStringLiteral("Please enter only letters"), BoxIcon::Critical);
+        ShowMessage(this, QCoreApplication::translate("velakor::frmMain", "Please enter only letters"), BoxIcon::Critical);
         box->setFocus();
     } else {
-        ShowMessage(this, QStringLiteral("Please enter only numbers"), BoxIcon::Critical);
+        ShowMessage(this, QCoreApplication::translate("velakor::frmMain", "Please enter only numbers"), BoxIcon::Critical);
     }
 }
 
@@ -524,6 +533,11 @@ void frmMain::EndProgram() {
     close();
     // A form that was never shown may not go through closeEvent; end all the same.
     FinishEnding();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

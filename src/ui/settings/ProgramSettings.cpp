@@ -103,6 +103,20 @@ QString ProgramSettings::SaveView(const ViewSettings& v) {
     return Store(*s);
 }
 
+std::optional<Language> ProgramSettings::LoadLanguage() {
+    const std::unique_ptr<QSettings> s = Open();
+    if (!s || s->status() != QSettings::NoError) return std::nullopt;
+    return LanguageOfCode(s->value(QStringLiteral("View/Language")).toString().toStdString());
+}
+
+QString ProgramSettings::SaveLanguage(Language lang) {
+    QString failure;
+    const std::unique_ptr<QSettings> s = OpenToStore(failure);
+    if (!s) return failure;
+    s->setValue(QStringLiteral("View/Language"), QString::fromLatin1(LanguageCode(lang)));
+    return Store(*s);
+}
+
 void ProgramSettings::LoadReading(ReadingOptions& o) {
     const std::unique_ptr<QSettings> s = Open();
     if (!s || s->status() != QSettings::NoError) return;

@@ -1,10 +1,13 @@
 // The sky menus and the remembered settings: each choice recomputes the chart on show and
 // names the sky; the choices, the style, colour and status bar outlive a restart; a corrupt
-// settings file starts the program with the defaults.
+// settings file starts the program with the defaults; the language switches every window at
+// once and is remembered.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QtTest>
@@ -17,13 +20,16 @@
 #include "app/gui/frmMain.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/window/MDI.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/drawing/ChartCanvas.h"
 #include "TestSupport.h"
 #include "ui/views/frmDisplay.h"
 
 using namespace velakor;
 
 Q_DECLARE_METATYPE(velakor::SkyChoice)
+Q_DECLARE_METATYPE(velakor::Language)
 
 namespace {
 
@@ -143,6 +149,47 @@ private slots:
         QCOMPARE(again->frame->findChild<QAction*>(sky.Positions == SkyPositions::Precise ? "mnuPreciseSky" : "mnuBuiltinSky")
                      ->isChecked(),
                  true);
+    }
+
+    // View > Language: the main form, the menu and the chart's houses change at once, in the
+    // language picked; the pick outlives a restart; English gives back every text as it was.
+    void languageSwitchesEveryWindow_data() {
+        QTest::addColumn<Language>("lang");
+        QTest::addColumn<QString>("calculate");  // the main form's button
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("Hindi") << Language::Hindi << QString("मेरी राशि कुंडली (उत्तर भारतीय)(&R)") << QString("भाषा(&L)");
+        QTest::newRow("Tamil") << Language::Tamil << QString("என் ராசிக் கட்டம் (வட இந்திய)(&R)") << QString("மொழி(&L)");
+        QTest::newRow("English") << Language::English << QString("Get My &Rashi Chart (North)") << QString("&Language");
+    }
+    void languageSwitchesEveryWindow() {
+        QFETCH(Language, lang);
+        QFETCH(QString, calculate);
+        QFETCH(QString, menu);
+        {
+            auto run = Start();
+            QVERIFY(run->frame);
+            QCOMPARE(InterfaceLanguage(), Language::English);  // the tests' locale is not Hindi or Tamil
+            const QString before = run->frame->display()->chart()->HouseCaption(0);
+            // From the other language first, so that every row switches between two catalogues.
+            run->frame->findChild<QAction*>(lang == Language::Tamil ? "mnuLanguage_hi" : "mnuLanguage_ta")->trigger();
+            run->frame->findChild<QAction*>(QString("mnuLanguage_") + LanguageCode(lang).data())->trigger();
+            QCOMPARE(InterfaceLanguage(), lang);
+            // Every window is told by a posted event.
+            QTRY_COMPARE(run->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
+            QCOMPARE(run->frame->findChild<QMenu*>("mnuLanguage")->title(), menu);
+            const ChartCanvas* chart = run->frame->display()->chart();
+            QCOMPARE(chart->HouseCaption(0), before);  // the chart's own text is untouched
+            const std::vector<std::string> asc = chart->HouseEntriesOf(0);
+            QCOMPARE(asc.front(), lang == Language::English ? std::string("Asc") : std::string(Name(Body::Ascendant, lang)));
+            QCOMPARE(asc.back().substr(0, Name(Body::Rahu, lang).size()),
+                     lang == Language::English ? std::string("Rahu") : std::string(Name(Body::Rahu, lang)));
+            QVERIFY(chart->HouseLayout(0).fits);
+        }
+        auto again = Start();
+        QVERIFY(again->frame);
+        QCOMPARE(InterfaceLanguage(), lang);
+        QCOMPARE(again->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
+        UseInterfaceLanguage(Language::English);
     }
 
     // The file dialogs open where the user last chose a file, while that folder exists.
