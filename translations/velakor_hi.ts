@@ -240,6 +240,29 @@
     </message>
 </context>
 <context>
+    <name>velakor::ProgramSettings</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>larger than a settings file can be</source>
+        <translation>सेटिंग फ़ाइल के लिए बहुत बड़ी</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>इसमें लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>इसका फ़ोल्डर बनाया नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1 (%2)</source>
+        <translation>सेटिंग सहेजी नहीं जा सकीं: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>velakor::frmMain</name>
     <message>
         <source>The chart library cannot be opened.

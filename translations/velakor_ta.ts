@@ -240,6 +240,29 @@
     </message>
 </context>
 <context>
+    <name>velakor::ProgramSettings</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>இது சாதாரணக் கோப்பு அல்ல</translation>
+    </message>
+    <message>
+        <source>larger than a settings file can be</source>
+        <translation>அமைப்புக் கோப்புக்கு மிகப் பெரியது</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>இதில் எழுத முடியாது</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>இதன் கோப்புறையை உருவாக்க முடியாது</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1 (%2)</source>
+        <translation>அமைப்புகளைச் சேமிக்க முடியவில்லை: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>velakor::frmMain</name>
     <message>
         <source>The chart library cannot be opened.
