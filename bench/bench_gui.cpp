@@ -342,8 +342,8 @@ void BM_SwitchLanguage_ThreeChartWindows(benchmark::State& state) {
             state.SkipWithError("the Hindi catalogue could not be read");
             break;
         }
+        QCoreApplication::processEvents();  // every window told
         for (const auto& w : windows) w->repaint();
-        QCoreApplication::processEvents();
     }
     velakor::UseInterfaceLanguage(velakor::Language::English);
 }
