@@ -225,6 +225,163 @@
     </message>
 </context>
 <context>
+    <name>velakor::LibraryWindow</name>
+    <message>
+        <source>1 chart</source>
+        <translation>1 कुंडली</translation>
+    </message>
+    <message>
+        <source>%1 charts</source>
+        <translation>%1 कुंडलियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>खोजें(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>नाम(&amp;M):</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>टिप्पणी(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y:</source>
+        <translation>शहर(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>St&amp;ate:</source>
+        <translation>राज्य(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>देश(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Files...</source>
+        <translation>फ़ाइलें आयात करें(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Folder...</source>
+        <translation>फ़ोल्डर आयात करें(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>निर्यात(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>बंद करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel Import</source>
+        <translation>आयात रद्द करें(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date and Time of Birth</source>
+        <translation>जन्म दिनांक और समय</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Chart Library - Velakor</source>
+        <translation>कुंडली संग्रह - Velakor</translation>
+    </message>
+    <message>
+        <source>Name, city, state or country</source>
+        <translation>नाम, शहर, राज्य या देश</translation>
+    </message>
+    <message>
+        <source>The search failed: </source>
+        <translation>खोज विफल रही: </translation>
+    </message>
+    <message>
+        <source>%1 of %2 found</source>
+        <translation>%2 में से %1 मिलीं</translation>
+    </message>
+    <message>
+        <source>Delete the chart of %1 from the library?</source>
+        <translation>%1 की कुंडली संग्रह से हटाएँ?</translation>
+    </message>
+    <message>
+        <source>Delete these %1 charts from the library?
+
+%2</source>
+        <translation>ये %1 कुंडलियाँ संग्रह से हटाएँ?
+
+%2</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... और %1</translation>
+    </message>
+    <message>
+        <source>The charts could not be deleted: </source>
+        <translation>कुंडलियाँ हटाई नहीं जा सकीं: </translation>
+    </message>
+    <message>
+        <source>Import readings into the library</source>
+        <translation>कुंडली फ़ाइलें संग्रह में आयात करें</translation>
+    </message>
+    <message>
+        <source>Import a folder of readings into the library</source>
+        <translation>कुंडली फ़ाइलों का फ़ोल्डर संग्रह में आयात करें</translation>
+    </message>
+    <message>
+        <source>Looking for readings...</source>
+        <translation>कुंडली फ़ाइलें खोजी जा रही हैं...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%2 में से %1 फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>Added to the library: %1
+Already in the library: %2
+Refused: %3</source>
+        <translation>संग्रह में जोड़ी गईं: %1
+संग्रह में पहले से: %2
+अस्वीकृत: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The import was cancelled: the files not counted here were not imported.</source>
+        <translation>
+
+आयात रद्द किया गया: जो फ़ाइलें यहाँ गिनी नहीं गईं, वे आयात नहीं हुईं।</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: </source>
+        <translation>
+
+आयात रुक गया: </translation>
+    </message>
+    <message>
+        <source>Export the charts as readings into a folder</source>
+        <translation>कुंडलियों को कुंडली फ़ाइलों के रूप में फ़ोल्डर में निर्यात करें</translation>
+    </message>
+</context>
+<context>
     <name>velakor::MessageBox</name>
     <message>
         <source>OK</source>

@@ -225,6 +225,163 @@
     </message>
 </context>
 <context>
+    <name>velakor::LibraryWindow</name>
+    <message>
+        <source>1 chart</source>
+        <translation>1 ஜாதகம்</translation>
+    </message>
+    <message>
+        <source>%1 charts</source>
+        <translation>%1 ஜாதகங்கள்</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>தேடு(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>பெயர்(&amp;M):</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>குறிப்பு(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y:</source>
+        <translation>நகரம்(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>St&amp;ate:</source>
+        <translation>மாநிலம்(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>நாடு(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>திற(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>நீக்கு(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Files...</source>
+        <translation>கோப்புகளை இறக்குமதி செய்(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Folder...</source>
+        <translation>கோப்புறையை இறக்குமதி செய்(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>ஏற்றுமதி(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>மூடு(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel Import</source>
+        <translation>இறக்குமதியை ரத்து செய்(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>Date and Time of Birth</source>
+        <translation>பிறந்த தேதியும் நேரமும்</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>இடம்</translation>
+    </message>
+    <message>
+        <source>Chart Library - Velakor</source>
+        <translation>ஜாதகத் தொகுப்பு - Velakor</translation>
+    </message>
+    <message>
+        <source>Name, city, state or country</source>
+        <translation>பெயர், நகரம், மாநிலம் அல்லது நாடு</translation>
+    </message>
+    <message>
+        <source>The search failed: </source>
+        <translation>தேடல் தோல்வியடைந்தது: </translation>
+    </message>
+    <message>
+        <source>%1 of %2 found</source>
+        <translation>%2 இல் %1 கிடைத்தன</translation>
+    </message>
+    <message>
+        <source>Delete the chart of %1 from the library?</source>
+        <translation>%1 அவர்களின் ஜாதகத்தைத் தொகுப்பிலிருந்து நீக்கவா?</translation>
+    </message>
+    <message>
+        <source>Delete these %1 charts from the library?
+
+%2</source>
+        <translation>இந்த %1 ஜாதகங்களைத் தொகுப்பிலிருந்து நீக்கவா?
+
+%2</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... மேலும் %1</translation>
+    </message>
+    <message>
+        <source>The charts could not be deleted: </source>
+        <translation>ஜாதகங்களை நீக்க முடியவில்லை: </translation>
+    </message>
+    <message>
+        <source>Import readings into the library</source>
+        <translation>ஜாதகக் கோப்புகளைத் தொகுப்பில் இறக்குமதி செய்</translation>
+    </message>
+    <message>
+        <source>Import a folder of readings into the library</source>
+        <translation>ஜாதகக் கோப்புகளின் கோப்புறையைத் தொகுப்பில் இறக்குமதி செய்</translation>
+    </message>
+    <message>
+        <source>Looking for readings...</source>
+        <translation>ஜாதகக் கோப்புகள் தேடப்படுகின்றன...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%2 இல் %1 கோப்புகள்</translation>
+    </message>
+    <message>
+        <source>Added to the library: %1
+Already in the library: %2
+Refused: %3</source>
+        <translation>தொகுப்பில் சேர்க்கப்பட்டவை: %1
+ஏற்கெனவே தொகுப்பில் உள்ளவை: %2
+மறுக்கப்பட்டவை: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The import was cancelled: the files not counted here were not imported.</source>
+        <translation>
+
+இறக்குமதி ரத்து செய்யப்பட்டது: இங்கே எண்ணப்படாத கோப்புகள் இறக்குமதி ஆகவில்லை.</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: </source>
+        <translation>
+
+இறக்குமதி நின்றுவிட்டது: </translation>
+    </message>
+    <message>
+        <source>Export the charts as readings into a folder</source>
+        <translation>ஜாதகங்களை ஜாதகக் கோப்புகளாக ஒரு கோப்புறைக்கு ஏற்றுமதி செய்</translation>
+    </message>
+</context>
+<context>
     <name>velakor::MessageBox</name>
     <message>
         <source>OK</source>
