@@ -49,7 +49,8 @@ std::string Lords(const List& periods, std::size_t count) {
     std::string out;
     for (const TreePeriod& p : periods) {
         if (count-- == 0) break;
-        out += (out.empty() ? "" : " ") + Abbrev(p.Lord);
+        if (!out.empty()) out += ' ';
+        out += Abbrev(p.Lord);
     }
     return out;
 }
@@ -134,7 +135,10 @@ TEST(DashaSystems, NarayanaOrderAndYearsAsTheBookCountsThem) {
     for (const Order& o : orders) {
         const auto order = NarayanaOrder(SignFromIndex(test::SignIndex(o.seed)), o.saturn, o.ketu);
         std::string got;
-        for (const Sign s : order) got += (got.empty() ? "" : " ") + std::string(SignAbbrev(s));
+        for (const Sign s : order) {
+            if (!got.empty()) got += ' ';
+            got += SignAbbrev(s);
+        }
         EXPECT_EQ(got, o.order) << o.seed << o.saturn << o.ketu;
     }
     // His worked counts: Aries with Mars in Ge, Li, Aq, Ar, Cp (exalted), Cn (debilitated); Leo

@@ -31,7 +31,10 @@ std::string Lords(const KpLords& l) {
 
 std::string Names(const BodySet& s) {
     std::string out;
-    for (const Body b : s.List()) out += (out.empty() ? "" : " ") + std::string(ShortName(b));
+    for (const Body b : s.List()) {
+        if (!out.empty()) out += ' ';
+        out += ShortName(b);
+    }
     return out;
 }
 

@@ -33,7 +33,9 @@ std::string Symbol(Unit u) {
         case Unit::Arcminutes: return "\u2032";
         default: break;
     }
-    return " " + std::string(UnitName(u));
+    std::string symbol(1, ' ');
+    symbol += UnitName(u);
+    return symbol;
 }
 
 // 12,345.
@@ -137,7 +139,9 @@ void NameShares(std::string& out, const Run& run, const std::vector<std::size_t>
             const bool marked = std::any_of(kRetrogradeBodies.begin(), kRetrogradeBodies.end(),
                                             [&](Body b) { return EnglishName(b) == body; });
             const bool shown = (name != "retrograde" || marked) && !(name[0] == 'D' && body == "Midheaven");
-            row += " " + (shown ? Percent(n, run.Tallies[f].Samples()) : std::string()) + " |";
+            row += ' ';
+            if (shown) row += Percent(n, run.Tallies[f].Samples());
+            row += " |";
             any = any || shown;
         }
         if (any) out += row + "\n";

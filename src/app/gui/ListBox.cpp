@@ -1,5 +1,6 @@
 #include "app/gui/ListBox.h"
 
+#include <QAbstractItemView>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
@@ -41,6 +42,9 @@ void ListBox::showPopup() {
         popupStyle_->setParent(this);
         setStyle(popupStyle_);
         setMaxVisibleItems(kListPopupRows);
+        // The pop-up is a window of its own to a screen reader: without the list's name it
+        // would be read as an unnamed list.
+        view()->setAccessibleName(accessibleName());
     }
     QComboBox::showPopup();
 }

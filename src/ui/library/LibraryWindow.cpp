@@ -193,6 +193,7 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     model_ = new LibraryModel(library_, this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblCharts"));
+    table_->setAccessibleName(tr("Charts found"));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -30,6 +30,9 @@ AshtakavargaView::AshtakavargaView(QWidget* parent) : ReadingView(parent), headi
     headers << QStringLiteral("Total");
     widths.push_back(50);
     table_ = MakeStrengthTable(this, QStringLiteral("tblAshtakavarga"), kLeft, headers, widths, kAshtakavargaPlanets + 1);
+    table_->setAccessibleName(tr("Ashtakavarga"));
+    // Blank on the page (the planets' names speak for themselves), but heard with every cell.
+    table_->horizontalHeaderItem(0)->setData(Qt::AccessibleTextRole, tr("Planet"));
     legend_ = ViewLine(this, QStringLiteral("lblAshtakavargaLegend"),
                    QRect(kLeft, table_->geometry().bottom() + 14, table_->width(), 90), 8.25, false);
     legend_->setWordWrap(true);

@@ -108,6 +108,8 @@ QVariant DashaModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant DashaModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // The mark's column has no heading on the page; a screen reader hears one with the mark.
+    if (orientation == Qt::Horizontal && role == Qt::AccessibleTextRole && section == kNow) return tr("Running now");
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case kLord: return QStringLiteral("Lord");

@@ -29,6 +29,7 @@ DashaView::DashaView(QWidget* parent) : ReadingView(parent) {
     model_ = new DashaModel(this);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("treDasha"));
+    tree_->setAccessibleName(tr("Dasha periods"));
     tree_->setModel(model_);
     tree_->setGeometry(kLeft, kBodyTop, kWidth, frmDisplay::kHeight - kBodyTop - 20);
     tree_->setUniformRowHeights(true);

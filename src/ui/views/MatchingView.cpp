@@ -77,6 +77,7 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("tblKutas"));
+    table_->setAccessibleName(tr("Kutas"));
     table_->setColumnCount(kColumns);
     table_->setHorizontalHeaderLabels({QStringLiteral("Kuta"), QStringLiteral("Bride"), QStringLiteral("Groom"),
                                        QStringLiteral("Points"), QStringLiteral("Out of"), QStringLiteral("Why")});

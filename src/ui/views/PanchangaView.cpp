@@ -27,6 +27,7 @@ PanchangaView::PanchangaView(QWidget* parent) : ReadingView(parent) {
     note_ = ViewLine(this, QStringLiteral("lblPanchangaNote"), QRect(kLeft, 74, kWidth, 24), 8.25, true);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("tblPanchanga"));
+    table_->setAccessibleName(tr("Panchanga"));
     table_->setColumnCount(3);
     table_->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")});
     table_->verticalHeader()->hide();

@@ -38,6 +38,9 @@ SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
     table_ = MakeTransitTable(this, QStringLiteral("tblSaturn"),
                               {QStringLiteral("Phase"), QStringLiteral("Sign"), QStringLiteral("Saturn enters"),
                                QStringLiteral("Saturn leaves"), QString()});
+    table_->setAccessibleName(tr("Saturn's periods"));
+    // The running period's mark has no heading on the page; a screen reader hears one.
+    table_->horizontalHeaderItem(4)->setData(Qt::AccessibleTextRole, tr("Running now"));
     table_->setGeometry(kTransitMargin, 80, width, frmDisplay::kHeight - 90);
     const int widths[] = {220, 130, 170, 170};
     for (int c = 0; c < 4; ++c) table_->setColumnWidth(c, widths[c]);

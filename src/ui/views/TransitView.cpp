@@ -77,6 +77,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     for (int i = 0; i < 3 && i < steps.size(); ++i) button(steps[i]);
     moment_ = new QDateTimeEdit(this);
     moment_->setObjectName(QStringLiteral("dtpTransitMoment"));
+    moment_->setAccessibleName(tr("Transit moment"));
     moment_->setTimeSpec(Qt::UTC);  // the birth's clock, read as a plain date and time
     moment_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     moment_->setDateTimeRange(QDateTime(QDate(1800, 1, 1), QTime(0, 0), Qt::UTC),
@@ -102,6 +103,9 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
                               {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"),
                                QStringLiteral("Nakshatra"), QStringLiteral("House"), QStringLiteral("Moon"),
                                QStringLiteral("R"), QStringLiteral("Leaves sign")});
+    table_->setAccessibleName(tr("Transits"));
+    // "R" fits the narrow column; the word is what a screen reader should say.
+    table_->horizontalHeaderItem(6)->setData(Qt::AccessibleTextRole, tr("Retrograde"));
     table_->setGeometry(kTableLeft, kTop, kTableWidth, kGrahaCount * kRowHeight + 30);
     const int widths[] = {66, 80, 76, 124, 48, 48, 24};
     for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, widths[c]);

@@ -32,6 +32,10 @@ VargasView::VargasView(QWidget* parent) : ReadingView(parent), heading_(title_, 
     widths.push_back(80);
     widths.push_back(82);
     table_ = MakeStrengthTable(this, QStringLiteral("tblVargas"), kLeft, headers, widths, kDivisionalPoints);
+    table_->setAccessibleName(tr("Vargas"));
+    // The page leaves the first heading blank, the body names speaking for themselves; a
+    // screen reader announces a heading with every cell, so it hears one.
+    table_->horizontalHeaderItem(0)->setData(Qt::AccessibleTextRole, tr("Body"));
     legend_ = ViewLine(this, QStringLiteral("lblVargasLegend"),
                    QRect(kLeft, table_->geometry().bottom() + 14, frmDisplay::kWidth - 2 * kLeft, 60), 8.25, false);
     legend_->setWordWrap(true);

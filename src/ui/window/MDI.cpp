@@ -274,6 +274,9 @@ void MDI::RefreshView() {
         slot.stale = false;
     }
     statusView_->setText(ViewTitle());
+    // A screen reader names the frameless sub-window by its title, which would otherwise be
+    // the page's internal one ("frmDisplay") or none.
+    slot.window->setWindowTitle(statusView_->text());
     zoom_->Refresh();
     // Taken when it is asked for (Save As JPEG) or the frame is next activated: a view
     // switch costs no picture.
