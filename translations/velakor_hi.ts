@@ -201,6 +201,62 @@
         <source>&amp;About Software</source>
         <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
     </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>जन्म का महीना</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>जन्म का दिन</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>जन्म का वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>जन्म का घंटा</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>जन्म का मिनट</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश की कला</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तर अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिण अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>देशान्तर के अंश</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशान्तर की कला</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्व देशान्तर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिम देशान्तर</translation>
+    </message>
 </context>
 <context>
     <name>velakor::AboutBox</name>
@@ -215,6 +271,31 @@
     <message>
         <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
         <translation>जन्म विवरण से वैदिक जन्म कुंडली बनाता है और उसे उत्तर भारतीय, दक्षिण भारतीय या पूर्व भारतीय शैली में, छह वर्ग कुंडलियों सहित, दिखाता है।</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AshtakavargaView</name>
+    <message>
+        <source>Ashtakavarga</source>
+        <translation>अष्टकवर्ग</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>ग्रह</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaModel</name>
+    <message>
+        <source>Running now</source>
+        <translation>अभी चल रही</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaView</name>
+    <message>
+        <source>Dasha periods</source>
+        <translation>दशा काल</translation>
     </message>
 </context>
 <context>
@@ -380,6 +461,17 @@ The import stopped: </source>
         <source>Export the charts as readings into a folder</source>
         <translation>कुंडलियों को कुंडली फ़ाइलों के रूप में फ़ोल्डर में निर्यात करें</translation>
     </message>
+    <message>
+        <source>Charts found</source>
+        <translation>मिली कुंडलियाँ</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MatchingView</name>
+    <message>
+        <source>Kutas</source>
+        <translation>कूट</translation>
+    </message>
 </context>
 <context>
     <name>velakor::MessageBox</name>
@@ -394,6 +486,13 @@ The import stopped: </source>
     <message>
         <source>&amp;No</source>
         <translation>नहीं(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::PanchangaView</name>
+    <message>
+        <source>Panchanga</source>
+        <translation>पंचांग</translation>
     </message>
 </context>
 <context>
@@ -417,6 +516,43 @@ The import stopped: </source>
     <message>
         <source>The settings could not be saved: %1 (%2)</source>
         <translation>सेटिंग सहेजी नहीं जा सकीं: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::SaturnView</name>
+    <message>
+        <source>Saturn&apos;s periods</source>
+        <translation>शनि की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Running now</source>
+        <translation>अभी चल रही</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::TransitView</name>
+    <message>
+        <source>Transit moment</source>
+        <translation>गोचर का समय</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>Retrograde</source>
+        <translation>वक्री</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::VargasView</name>
+    <message>
+        <source>Vargas</source>
+        <translation>वर्ग</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>ग्रह</translation>
     </message>
 </context>
 <context>

@@ -201,6 +201,62 @@
         <source>&amp;About Software</source>
         <translation>மென்பொருள் பற்றி(&amp;A)</translation>
     </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>பிறந்த மாதம்</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>பிறந்த நாள்</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>பிறந்த ஆண்டு</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>பிறந்த மணி</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>பிறந்த நிமிடம்</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>நேர மண்டலம்</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>அட்சரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>அட்சரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>வடக்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>தெற்கு அட்சரேகை</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>தீர்க்கரேகைப் பாகை</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>தீர்க்கரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>கிழக்குத் தீர்க்கரேகை</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>மேற்குத் தீர்க்கரேகை</translation>
+    </message>
 </context>
 <context>
     <name>velakor::AboutBox</name>
@@ -215,6 +271,31 @@
     <message>
         <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
         <translation>பிறப்பு விவரங்களிலிருந்து வேத ஜாதகத்தைக் கணித்து, வட இந்திய, தென் இந்திய அல்லது கிழக்கு இந்திய முறையில், ஆறு வர்க்கக் கட்டங்களுடன் காட்டுகிறது.</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AshtakavargaView</name>
+    <message>
+        <source>Ashtakavarga</source>
+        <translation>அஷ்டகவர்க்கம்</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>கிரகம்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaModel</name>
+    <message>
+        <source>Running now</source>
+        <translation>தற்போது நடப்பது</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaView</name>
+    <message>
+        <source>Dasha periods</source>
+        <translation>தசா காலங்கள்</translation>
     </message>
 </context>
 <context>
@@ -380,6 +461,17 @@ The import stopped: </source>
         <source>Export the charts as readings into a folder</source>
         <translation>ஜாதகங்களை ஜாதகக் கோப்புகளாக ஒரு கோப்புறைக்கு ஏற்றுமதி செய்</translation>
     </message>
+    <message>
+        <source>Charts found</source>
+        <translation>கிடைத்த ஜாதகங்கள்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MatchingView</name>
+    <message>
+        <source>Kutas</source>
+        <translation>கூடங்கள்</translation>
+    </message>
 </context>
 <context>
     <name>velakor::MessageBox</name>
@@ -394,6 +486,13 @@ The import stopped: </source>
     <message>
         <source>&amp;No</source>
         <translation>இல்லை(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::PanchangaView</name>
+    <message>
+        <source>Panchanga</source>
+        <translation>பஞ்சாங்கம்</translation>
     </message>
 </context>
 <context>
@@ -417,6 +516,43 @@ The import stopped: </source>
     <message>
         <source>The settings could not be saved: %1 (%2)</source>
         <translation>அமைப்புகளைச் சேமிக்க முடியவில்லை: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::SaturnView</name>
+    <message>
+        <source>Saturn&apos;s periods</source>
+        <translation>சனியின் காலங்கள்</translation>
+    </message>
+    <message>
+        <source>Running now</source>
+        <translation>தற்போது நடப்பது</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::TransitView</name>
+    <message>
+        <source>Transit moment</source>
+        <translation>கோசார நேரம்</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>கோசாரம்</translation>
+    </message>
+    <message>
+        <source>Retrograde</source>
+        <translation>வக்கிரம்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::VargasView</name>
+    <message>
+        <source>Vargas</source>
+        <translation>வர்க்கங்கள்</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>கிரகம்</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,10 @@ def main():
             copy = pathlib.Path(tmp) / ts.name
             shutil.copyfile(ts, copy)
             # Without -no-obsolete: a text gone from the sources shows as obsolete or vanished.
-            run = subprocess.run([lupdate, "-locations", "none", *[str(root / s) for s in SOURCES], "-ts", str(copy)],
+            # With the include folder, as the build runs it: lupdate then knows the namespace of
+            # each class, which is part of the context tr() looks its texts up under.
+            run = subprocess.run([lupdate, "-locations", "none", "-I", str(root / "src"),
+                                  *[str(root / s) for s in SOURCES], "-ts", str(copy)],
                                  capture_output=True, text=True)
             if run.returncode != 0:
                 print(run.stdout + run.stderr)
