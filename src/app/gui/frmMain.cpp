@@ -27,6 +27,7 @@
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/dialogs/WebLinks.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui_frmMain.h"
 
 namespace velakor {
@@ -34,6 +35,13 @@ namespace {
 
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
+
+// Month m (0..11) as the month list shows it: the form's own English names, or in Hindi and
+// Tamil the language's (the interface's language sets the default locale).
+QString MonthCaption(int m) {
+    if (InterfaceLanguage() == Language::English) return QString::fromLatin1(kMonthNames[m]);
+    return QLocale().standaloneMonthName(m + 1);
+}
 
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
 // Delete, Home...). With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
@@ -144,9 +152,7 @@ void frmMain::Form_Load() {
         return out;
     };
     ui_->cboDate->addItems(numbers(1, 31));
-    QStringList months;
-    for (const char* month : kMonthNames) months << QString::fromLatin1(month);
-    ui_->cboMonth->addItems(months);
+    for (int m = 0; m < 12; ++m) ui_->cboMonth->addItem(MonthCaption(m));
     ui_->cboYear->addItems(numbers(1901, 2050));
     ui_->cboHour->addItems(numbers(0, 24));
     ui_->cboMinute->addItems(numbers(0, 59));
@@ -536,7 +542,10 @@ void frmMain::EndProgram() {
 }
 
 void frmMain::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    if (event->type() == QEvent::LanguageChange) {
+        ui_->retranslateUi(this);
+        for (int m = 0; m < ui_->cboMonth->count(); ++m) ui_->cboMonth->setItemText(m, MonthCaption(m));
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -157,14 +158,19 @@ private slots:
         QTest::addColumn<Language>("lang");
         QTest::addColumn<QString>("calculate");  // the main form's button
         QTest::addColumn<QString>("menu");
-        QTest::newRow("Hindi") << Language::Hindi << QString("मेरी राशि कुंडली (उत्तर भारतीय)(&R)") << QString("भाषा(&L)");
-        QTest::newRow("Tamil") << Language::Tamil << QString("என் ராசிக் கட்டம் (வட இந்திய)(&R)") << QString("மொழி(&L)");
-        QTest::newRow("English") << Language::English << QString("Get My &Rashi Chart (North)") << QString("&Language");
+        QTest::addColumn<QString>("august");  // the main form's month list
+        QTest::newRow("Hindi") << Language::Hindi << QString("मेरी राशि कुंडली (उत्तर भारतीय)(&R)") << QString("भाषा(&L)")
+                               << QString("अगस्त");
+        QTest::newRow("Tamil") << Language::Tamil << QString("என் ராசிக் கட்டம் (வட இந்திய)(&R)") << QString("மொழி(&L)")
+                               << QString("ஆகஸ்ட்");
+        QTest::newRow("English") << Language::English << QString("Get My &Rashi Chart (North)") << QString("&Language")
+                                 << QString("August");
     }
     void languageSwitchesEveryWindow() {
         QFETCH(Language, lang);
         QFETCH(QString, calculate);
         QFETCH(QString, menu);
+        QFETCH(QString, august);
         {
             auto run = Start();
             QVERIFY(run->frame);
@@ -177,6 +183,7 @@ private slots:
             // Every window is told by a posted event.
             QTRY_COMPARE(run->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
             QCOMPARE(run->frame->findChild<QMenu*>("mnuLanguage")->title(), menu);
+            QCOMPARE(run->form->findChild<QComboBox*>("cboMonth")->itemText(7), august);
             const ChartCanvas* chart = run->frame->display()->chart();
             QCOMPARE(chart->HouseCaption(0), before);  // the chart's own text is untouched
             const std::vector<std::string> asc = chart->HouseEntriesOf(0);
