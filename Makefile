@@ -1,11 +1,12 @@
 # make run   builds and starts the program (installing what it needs first)
 # make test  builds and runs every test
 # make bench builds and runs the benchmarks
+# make translations updates the Hindi and Tamil catalogues from the sources
 # make fuzz  builds the fuzz targets (clang, libFuzzer) and runs each for 45 seconds
 # make package builds Release and writes the Debian package build-release/velakor_*.deb
 # make accuracy holds the figures against the Swiss Ephemeris on 10,000 random births and
 #              writes docs/accuracy.md with its plots (docs/accuracy/*.png)
-.PHONY: setup build run test test-debug test-asan bench fuzz package accuracy clean
+.PHONY: setup build run test translations test-debug test-asan bench fuzz package accuracy clean
 
 setup:
 	@bash scripts/setup.sh
@@ -19,6 +20,13 @@ run: build
 
 test: build
 	ctest --preset default
+
+# Brings the Hindi and Tamil catalogues (translations/*.ts) up to date with the sources: new
+# texts come in unfinished, texts gone from the sources go; the tests fail until each new
+# text is translated.
+translations: setup
+	cmake --preset default
+	cmake --build --preset default --target update_translations
 
 # The core tests in a plain Debug (-O0) build, where no inlining hides two definitions of
 # one name.

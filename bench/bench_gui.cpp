@@ -32,6 +32,7 @@
 #include "io/gui/OutputCommands.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/window/ChartZoom.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/window/MDI.h"
 #include "ui/window/ViewSources.h"
 #include "ui/window/ViewTable.h"
@@ -354,6 +355,25 @@ void RegisterViewSwitches() {
     }
 }
 
+// Switching the interface's language with three chart windows open: the catalogue installed,
+// every window told, and all three painted again. English and Hindi take turns.
+void BM_SwitchLanguage_ThreeChartWindows(benchmark::State& state) {
+    velakor::Program programs[3];
+    std::vector<std::unique_ptr<velakor::MDI>> windows;
+    for (velakor::Program& p : programs) windows.push_back(ShowDelhiChart(p));
+    bool hindi = false;
+    for (auto _ : state) {
+        hindi = !hindi;
+        if (!velakor::UseInterfaceLanguage(hindi ? velakor::Language::Hindi : velakor::Language::English)) {
+            state.SkipWithError("the Hindi catalogue could not be read");
+            break;
+        }
+        QCoreApplication::processEvents();  // every window told
+        for (const auto& w : windows) w->repaint();
+    }
+    velakor::UseInterfaceLanguage(velakor::Language::English);
+}
+
 void BM_SwitchView_NorthAndSouth(benchmark::State& state) { SwitchViews(state, "mnuNorth", "mnuSouth"); }
 void BM_SwitchView_ColourOffAndOn(benchmark::State& state) { SwitchViews(state, "mnuColorOff", "mnuColorOn"); }
 
@@ -361,6 +381,7 @@ void BM_SaveAsJpeg_FromStore(benchmark::State& state) { SaveJpeg(state, false); 
 void BM_SaveAsJpeg_CaptureAndSave(benchmark::State& state) { SaveJpeg(state, true); }
 
 BENCHMARK(BM_SwitchView_NorthAndSouth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchLanguage_ThreeChartWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SwitchView_ColourOffAndOn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TransitStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAsJpeg_FromStore)->Unit(benchmark::kMillisecond);

@@ -35,7 +35,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/bmp2jpeg)
 # What dpkg-shlibdeps cannot see: the place atlas opens the gazetteer library when it is
 # first needed, not at start-up, the zone choice reads the system's time-zone database, and
-# the chart library's SQLite driver is a plug-in of Qt SQL.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata, libqt6sql6-sqlite")
+# the chart library's SQLite driver is a plug-in of Qt SQL; the Hindi and Tamil screens need
+# fonts of their scripts, which Qt finds through fontconfig. Lohit's two are small, drawn for
+# screen text, and shape the conjuncts and vowel signs fully; the Noto sets weigh many times
+# as much for scripts the program never shows.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgeonames0, tzdata, libqt6sql6-sqlite, fonts-lohit-deva, fonts-lohit-taml")
 
 include(CPack)

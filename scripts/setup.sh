@@ -10,7 +10,8 @@ packages=(
   nlohmann-json3-dev libturbojpeg0-dev libnova-dev
   libswe-dev swe-basic-data gnuplot-nox
   libgeonames-dev libcctz-dev tzdata
-  fonts-dejavu-core xvfb xauth imagemagick poppler-utils
+  fonts-dejavu-core fonts-lohit-deva fonts-lohit-taml xvfb xauth imagemagick poppler-utils
+  qt6-tools-dev qt6-l10n-tools python3
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
 )

@@ -115,7 +115,7 @@ Arrangement Arrange(const HouseTextRequest& r, const std::vector<HalfPlane>& pla
         std::size_t end = i + 1;
         double width = widths[i];
         if (width > widest) return {};
-        const bool alone = i == 0 && r.entries[0] == "Asc";
+        const bool alone = i == 0 && r.entries[0] == r.ascendant;
         while (several && !alone && end < widths.size() && width + gap + widths[end] <= widest) {
             width += gap + widths[end];
             ++end;

@@ -122,6 +122,7 @@ struct HouseTextRequest {
     Point preferred;             // where the text sits when it has room
     Anchor anchor = Anchor::Top;
     std::vector<std::string> entries;  // one per body; "Asc" first where it is
+    std::string_view ascendant = "Asc";  // the ascendant's entry as named in the entries
     double margin = 3.0;               // the least room between text and lines or obstacles
     int largestSize = 11;              // the size of a house with room to spare
     int smallestSize = 8;              // the smallest size still read with ease

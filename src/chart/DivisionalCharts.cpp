@@ -131,6 +131,12 @@ VargaSigns AllVargas(const Chart& c) {
     return v;
 }
 
+std::string VargaTitle(int v, Language lang) {
+    const Division& d = kVargas[static_cast<std::size_t>(std::clamp(v, 0, kVargaCount - 1))];
+    if (lang == Language::English) return std::string(d.Title);
+    return std::string(TranslatedName(Vocabulary::Varga, v + 1, lang)) + " (" + std::string(d.Key) + ")";
+}
+
 HouseCaptions DivisionalHouses(const Chart& c, int d) {
     return DivisionalHouses(c, c.DivisionalSigns[static_cast<std::size_t>(std::clamp(d, 0, kDivisionCount - 1))]);
 }

@@ -8,6 +8,7 @@
 
 #include "chart/ChartTexts.h"
 #include "vedic/Chart.h"
+#include "vedic/Language.h"
 
 namespace velakor {
 
@@ -51,6 +52,9 @@ inline constexpr std::array<Division, kVargaCount> kVargas{{
     {45, "D45", "Akshavedamsa (D45)"},
     {60, "D60", "Shashtyamsa (D60)"},
 }};
+
+// The title of varga v of kVargas in a language: "Navamsa (D9)", "नवमांश (D9)".
+std::string VargaTitle(int v, Language lang);
 
 // The place of the varga of `parts` in kVargas, or -1.
 constexpr int VargaIndex(int parts) {

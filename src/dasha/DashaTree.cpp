@@ -56,6 +56,11 @@ std::string_view PeriodLordName(PeriodLord lord) {
     return lord.IsSign ? SignEnglishName(lord.AsSign()) : EnglishName(lord.AsBody());
 }
 
+std::string_view PeriodLordName(PeriodLord lord, Language lang) {
+    if (lang == Language::English) return PeriodLordName(lord);
+    return lord.IsSign ? Name(lord.AsSign(), lang) : Name(lord.AsBody(), lang);
+}
+
 DashaTree ComputeDashaTree(DashaSystem system, const Chart& c, double yearDays) {
     DashaTree t;
     t.System = system;

@@ -12,6 +12,7 @@
 
 #include "vedic/Body.h"
 #include "vedic/Chart.h"
+#include "vedic/Language.h"
 #include "vedic/ReadingOptions.h"
 #include "vedic/Sign.h"
 
@@ -32,6 +33,7 @@ struct PeriodLord {
 
 // "Saturn", "Scorpio": the English name of the body or the sign.
 std::string_view PeriodLordName(PeriodLord lord);
+std::string_view PeriodLordName(PeriodLord lord, Language lang);
 
 // A plain value, left unset when default-made (PeriodList makes twelve at a time, to be
 // filled); TreePeriod{} is all zero.

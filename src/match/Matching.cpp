@@ -286,6 +286,9 @@ Match MatchCharts(const Chart& bride, const Chart& groom) {
 }
 
 std::string_view KutaName(Kuta k) { return kKutaNames[static_cast<std::size_t>(k)]; }
+std::string_view Name(Kuta k, Language lang) {
+    return lang == Language::English ? KutaName(k) : TranslatedName(Vocabulary::Kuta, static_cast<int>(k) + 1, lang);
+}
 std::string_view KutaKey(Kuta k) { return kKutaKeys[static_cast<std::size_t>(k)]; }
 double KutaMaximum(Kuta k) { return static_cast<double>(k) + 1.0; }
 

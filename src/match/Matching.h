@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "vedic/Chart.h"
+#include "vedic/Language.h"
 
 namespace velakor {
 
@@ -68,6 +69,7 @@ int StarCount(Nakshatra from, Nakshatra to);
 
 // "Varna", "Vasya", "Tara", "Yoni", "Graha Maitri", "Gana", "Bhakoot", "Nadi".
 std::string_view KutaName(Kuta k);
+std::string_view Name(Kuta k, Language lang);  // English: KutaName
 // "Varna", .. "Maitri", .. "Nadi": the keys of the tool's answer.
 std::string_view KutaKey(Kuta k);
 // The most a kuta can give: its place in the order, 1 .. 8.

@@ -415,15 +415,59 @@ std::string_view PakshaName(int tithi) { return tithi < 15 ? "Shukla" : "Krishna
 
 std::string_view YogaName(int yoga) { return yoga < 0 ? "" : kYoga[static_cast<std::size_t>(yoga % 27)]; }
 
+namespace {
+
+// Which of the eleven karanas half-tithi `karana` (0..59) is: 1..7 the movable ones from Bava,
+// 8 Shakuni, 9 Chatushpada, 10 Naga, 11 Kimstughna. The first half of the new Moon's first
+// tithi is fixed, then the seven movable karanas turn eight times, and the last three halves
+// of the month are fixed again.
+int KaranaNumber(int karana) {
+    if (karana <= 0) return 11;
+    if (karana >= 57) return 8 + (karana - 57 > 2 ? 2 : karana - 57);
+    return (karana - 1) % 7 + 1;
+}
+
+constexpr std::array<std::string_view, 4> kFixedKarana{"Shakuni", "Chatushpada", "Naga", "Kimstughna"};
+
+}  // namespace
+
 std::string_view KaranaName(int karana) {
-    // The first half of the new Moon's first tithi is fixed, then the seven movable
-    // karanas turn eight times, and the last three halves of the month are fixed again.
-    if (karana <= 0) return "Kimstughna";
-    if (karana >= 57) {
-        static constexpr std::array<std::string_view, 3> kLast{"Shakuni", "Chatushpada", "Naga"};
-        return kLast[static_cast<std::size_t>(karana - 57 > 2 ? 2 : karana - 57)];
-    }
-    return kMovableKarana[static_cast<std::size_t>((karana - 1) % 7)];
+    const int n = KaranaNumber(karana);
+    return n <= 7 ? kMovableKarana[static_cast<std::size_t>(n - 1)] : kFixedKarana[static_cast<std::size_t>(n - 8)];
+}
+
+std::string_view VaraName(int vara, Language lang) {
+    if (lang == Language::English || vara < 0) return VaraName(vara);
+    return TranslatedName(Vocabulary::Vara, vara % 7 + 1, lang);
+}
+
+std::string_view TithiPakshaName(int tithi, Language lang) {
+    return tithi < 0 ? std::string_view{} : TranslatedName(Vocabulary::Tithi, tithi % 30 + 1, lang);
+}
+
+std::string_view PakshaName(int tithi, Language lang) {
+    if (lang == Language::English) return PakshaName(tithi);
+    return TranslatedName(Vocabulary::Paksha, tithi < 15 ? 1 : 2, lang);
+}
+
+// The table names a tithi with its paksha's word first; the name alone follows that word.
+std::string_view TithiName(int tithi, Language lang) {
+    if (lang == Language::English) return TithiName(tithi);
+    std::string_view name = TithiPakshaName(tithi, lang);
+    const std::string_view paksha = PakshaName(tithi, lang);
+    if (name.size() > paksha.size() && name.substr(0, paksha.size()) == paksha && name[paksha.size()] == ' ')
+        name.remove_prefix(paksha.size() + 1);
+    return name;
+}
+
+std::string_view YogaName(int yoga, Language lang) {
+    if (lang == Language::English || yoga < 0) return YogaName(yoga);
+    return TranslatedName(Vocabulary::Yoga, yoga % 27 + 1, lang);
+}
+
+std::string_view KaranaName(int karana, Language lang) {
+    if (lang == Language::English) return KaranaName(karana);
+    return TranslatedName(Vocabulary::Karana, KaranaNumber(karana), lang);
 }
 
 std::string_view SunPassageNote(SunPassage passage) {

@@ -8,6 +8,7 @@
 #include "sky/Sky.h"
 #include "vedic/Birth.h"
 #include "vedic/Chart.h"
+#include "vedic/Language.h"
 #include "vedic/ReadingOptions.h"
 
 namespace velakor {
@@ -61,6 +62,14 @@ std::string_view TithiName(int tithi);        // "Pratipada" .. "Purnima", "Amav
 std::string_view PakshaName(int tithi);       // "Shukla" or "Krishna"
 std::string_view YogaName(int yoga);
 std::string_view KaranaName(int karana);
+// The same names in a language (English: the names above). In Hindi and Tamil the tithi's
+// name is without its paksha, as in English; TithiPakshaName gives both ("शुक्ल प्रतिपदा").
+std::string_view VaraName(int vara, Language lang);
+std::string_view TithiName(int tithi, Language lang);
+std::string_view PakshaName(int tithi, Language lang);
+std::string_view YogaName(int yoga, Language lang);
+std::string_view KaranaName(int karana, Language lang);
+std::string_view TithiPakshaName(int tithi, Language lang);  // Hindi and Tamil; empty in English
 // "The Sun does not set on this day." or "The Sun does not rise on this day."; empty if both happen.
 std::string_view SunPassageNote(SunPassage passage);
 

@@ -4,6 +4,11 @@
 
 namespace velakor {
 
+std::string_view Name(SaturnPhase p, Language lang) {
+    if (lang == Language::English) return SaturnPhaseName(p);
+    return TranslatedName(Vocabulary::SaturnPhase, static_cast<int>(p) + 1, lang);
+}
+
 std::string_view SaturnPhaseName(SaturnPhase p) {
     switch (p) {
         case SaturnPhase::Rising: return "Rising";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sky/Sky.h"
+#include "vedic/Language.h"
 #include "vedic/Sign.h"
 
 namespace velakor {
@@ -19,6 +20,8 @@ inline constexpr double kSaturnPeriodsSpanDays = 36525.0;
 enum class SaturnPhase { Rising, Peak, Setting, Kantaka, Ashtama };
 
 std::string_view SaturnPhaseName(SaturnPhase p);  // "Rising", "Peak", "Setting", "Kantaka", "Ashtama"
+
+std::string_view Name(SaturnPhase p, Language lang);  // English: SaturnPhaseName
 
 // The phase Saturn in saturnSign gives a Moon in moonSign, if any.
 std::optional<SaturnPhase> SaturnPhaseOf(Sign moonSign, Sign saturnSign);

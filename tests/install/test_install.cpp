@@ -258,7 +258,7 @@ private slots:
         // What dpkg-shlibdeps found the programs link, not a hand-written list.
         const QString depends = field("Depends");
         for (const char* library : {"libc6", "libqt6widgets6", "libqt6sql6", "libqt6sql6-sqlite", "libturbojpeg0",
-                                    "libstdc++6", "libcctz2", "libgeonames0", "tzdata"})
+                                    "libstdc++6", "libcctz2", "libgeonames0", "tzdata", "fonts-lohit-deva", "fonts-lohit-taml"})
             QVERIFY2(depends.contains(QLatin1String(library)), qPrintable(depends));
         QVERIFY(ReadAll(packageRoot_ + QStringLiteral("/share/doc/velakor/copyright")).contains("GPL-3.0-or-later"));
 

@@ -24,6 +24,7 @@
 #include "dasha/DashaTree.h"
 #include "io/Report.h"
 #include "kp/SubLords.h"
+#include "panchanga/Panchanga.h"
 #include "strength/Ashtakavarga.h"
 #include "astro/CivilTime.h"
 #include "io/Report.h"
@@ -469,6 +470,11 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
         {"ruleUnknown", {{"SunriseRule", "upper"}}, 0, 0, "key SunriseRule must be \"centre\" or \"limb\""},
         {"ramanTable", {{"AshtakavargaTable", "Raman"}}, 2, 365.25, ""},
         {"tableUnknown", {{"AshtakavargaTable", "BPHS"}}, 0, 0, "key AshtakavargaTable must be \"Parashara\" or \"Raman\""},
+        {"english", {{"Language", "en"}}, 2, 365.25, ""},
+        {"hindi", {{"Language", "hi"}}, 2, 365.25, ""},
+        {"tamil", {{"Language", "ta"}}, 2, 365.25, ""},
+        {"languageUnknown", {{"Language", "de"}}, 0, 0, "key Language must be \"en\", \"hi\" or \"ta\""},
+        {"languageNotText", {{"Language", 1}}, 0, 0, "key Language must be \"en\", \"hi\" or \"ta\""},
     };
     std::string input;
     for (const Row& r : rows) {
@@ -517,9 +523,29 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
             EXPECT_EQ(maha[2]["Periods"][4].contains("Periods"), r.levels == 3) << r.name;
         }
 
+        // In Hindi and Tamil the names are the vocabulary's; every other field is as in English.
+        const Language lang = *LanguageOfCode(r.keys.value("Language", "en"));
+        if (r.keys.contains("Language")) {
+            json names = out, english = run.lines[0];
+            for (json* a : {&names, &english}) {
+                for (const char* key : {"LagnaSignName", "NakshatraText", "RashiText", "NakshatraLord", "Dasha", "Panchanga"})
+                    a->erase(key);
+            }
+            EXPECT_EQ(names, english) << r.name;
+            if (lang == Language::English) {
+                EXPECT_EQ(out, run.lines[0]) << r.name;
+            } else {
+                EXPECT_EQ(out["RashiText"], Name(delhi.Chart[Body::Moon].Rashi, lang)) << r.name;
+            }
+        }
+        for (std::size_t m = 0; m < 9; ++m) {
+            const PeriodLord lord = ComputeDashaTree(DashaSystem::Vimshottari, delhi.Chart, r.yearDays).Periods[m].Lord;
+            EXPECT_EQ(maha[m]["Lord"], PeriodLordName(lord, lang)) << r.name << m;
+        }
+
         // Midnight belongs to the weekday before (15 August 1947 was a Friday).
         const json& pan = out["Panchanga"];
-        EXPECT_EQ(pan["Vara"], (json{{"Number", 5}, {"Name", "Thursday"}})) << r.name;
+        EXPECT_EQ(pan["Vara"], (json{{"Number", 5}, {"Name", VaraName(4, lang)}})) << r.name;
         // The centre of the disc rises at 5:53:39, the upper limb with refraction at 5:49.
         EXPECT_EQ(pan["Sunrise"].get<std::string>().substr(0, 16),
                   r.keys.contains("SunriseRule") ? "1947-08-15T05:49" : "1947-08-15T05:53") << r.name;
@@ -528,7 +554,8 @@ TEST(ChartTool, DashaAndPanchangaInEveryChart) {
             EXPECT_GT(pan[limb]["Ends"].get<std::string>(), "1947-08-15T00:00:00+05:30") << limb;
             EXPECT_TRUE(pan[limb]["Name"].is_string()) << limb;
         }
-        EXPECT_TRUE(pan["Tithi"]["Paksha"] == "Shukla" || pan["Tithi"]["Paksha"] == "Krishna");
+        EXPECT_EQ(pan["Tithi"]["Paksha"], PakshaName(pan["Tithi"]["Number"].get<int>() - 1, lang)) << r.name;
+        EXPECT_EQ(pan["Karana"]["Name"], KaranaName(pan["Karana"]["Number"].get<int>() - 1, lang)) << r.name;
     }
     const json& polar = run.lines.back()["Panchanga"];
     EXPECT_TRUE(polar["Sunrise"].is_null());

@@ -372,10 +372,14 @@ RecordAnswer AnswerRecord(const json& in, bool idBeyond64Bits = false) {
     out.Key("AyanamsaCorrectionText").String(c.AyanamsaCorrectionText);
     out.Key("AyanamsaText").String(c.AyanamsaText);
     out.Key("LagnaSignAbbrev").String(c.LagnaSignAbbrev);
-    out.Key("LagnaSignName").String(c.LagnaSignName);
-    out.Key("NakshatraText").String(c.NakshatraText);
-    out.Key("RashiText").String(c.RashiText);
-    out.Key("NakshatraLord").String(c.NakshatraLord);
+    // In another language these four are the vocabulary's names; in English the chart's texts.
+    const bool english = reading.Lang == Language::English;
+    const Chart& ch = p.Chart;
+    out.Key("LagnaSignName").String(english ? c.LagnaSignName : Name(ch[Body::Ascendant].Rashi, reading.Lang));
+    out.Key("NakshatraText").String(english ? c.NakshatraText : Name(ch[Body::Moon].Star, reading.Lang));
+    out.Key("RashiText").String(english ? c.RashiText : Name(ch[Body::Moon].Rashi, reading.Lang));
+    out.Key("NakshatraLord").String(english ? c.NakshatraLord
+                                            : Name(NakshatraLord(ch[Body::Moon].Star), reading.Lang));
     out.Key("NakshatraPada").String(c.NakshatraPada);
     out.Key("DivisionalSigns").BeginObject();
     const VargaSigns vargas = AllVargas(p.Chart);
@@ -393,9 +397,9 @@ RecordAnswer AnswerRecord(const json& in, bool idBeyond64Bits = false) {
     out.Key("Sarva").Integers(points.Sarva);
     out.EndObject();
     AddReadings(out, p, reading);
-    if (const std::string failure = AddTransits(out, p, reading.Options, transits); !failure.empty())
+    if (const std::string failure = AddTransits(out, p, reading.Options, transits, reading.Lang); !failure.empty())
         return Error(failure);
-    if (const std::string failure = AddKp(out, p, reading.Options, kp); !failure.empty()) return Error(failure);
+    if (const std::string failure = AddKp(out, p, reading.Options, kp, reading.Lang); !failure.empty()) return Error(failure);
     out.Key("HouseSigns").BeginArray();
     for (const Sign sign : p.Chart.HouseSigns) out.Integer(SignNumber(sign));
     out.EndArray();

@@ -28,23 +28,23 @@ std::optional<double> ReadMoment(const json& in, const char* key, std::string& e
     return jd;
 }
 
-void PutLords(ordered_json& j, const KpLords& l, bool subSub) {
-    j["SignLord"] = EnglishName(l.SignLord);
-    j["StarLord"] = EnglishName(l.StarLord);
-    j["SubLord"] = EnglishName(l.SubLord);
-    if (subSub) j["SubSubLord"] = EnglishName(l.SubSubLord);
+void PutLords(ordered_json& j, const KpLords& l, bool subSub, Language lang) {
+    j["SignLord"] = Name(l.SignLord, lang);
+    j["StarLord"] = Name(l.StarLord, lang);
+    j["SubLord"] = Name(l.SubLord, lang);
+    if (subSub) j["SubSubLord"] = Name(l.SubSubLord, lang);
 }
 
-ordered_json RulingAnswer(const RulingPlanets& r, int offset) {
+ordered_json RulingAnswer(const RulingPlanets& r, int offset, Language lang) {
     ordered_json j;
     j["At"] = IsoMoment(r.JdUt, offset);
-    j["DayLord"] = EnglishName(r.DayLord);
-    PutLords(j["Moon"], r.Moon, false);
-    PutLords(j["Ascendant"], r.Ascendant, false);
+    j["DayLord"] = Name(r.DayLord, lang);
+    PutLords(j["Moon"], r.Moon, false, lang);
+    PutLords(j["Ascendant"], r.Ascendant, false, lang);
     return j;
 }
 
-ordered_json KpAnswer(const KpChart& c, int offset) {
+ordered_json KpAnswer(const KpChart& c, int offset, Language lang) {
     ordered_json kp;
     if (c.HoraryNumber != 0) kp["Horary"] = {{"Number", c.HoraryNumber}, {"At", IsoMoment(c.JdUt, offset)}};
     const ordered_json noCusps = {{"error", NoCuspsMessage(c)}};
@@ -54,7 +54,7 @@ ordered_json KpAnswer(const KpChart& c, int offset) {
             ordered_json j;
             j["Longitude"] = p.Longitude;
             j["Sign"] = SignNumber(p.Lords.Rashi);
-            PutLords(j, p.Lords, true);
+            PutLords(j, p.Lords, true, lang);
             cusps.push_back(std::move(j));
         }
         kp["Cusps"] = std::move(cusps);
@@ -65,9 +65,9 @@ ordered_json KpAnswer(const KpChart& c, int offset) {
     for (const Body b : kGrahas) {
         const KpPoint& p = c.Bodies[Index(b)];
         ordered_json j;
-        j["Body"] = EnglishName(b);
+        j["Body"] = Name(b, lang);
         j["Longitude"] = p.Longitude;
-        PutLords(j, p.Lords, true);
+        PutLords(j, p.Lords, true, lang);
         j["House"] = c.Houses ? ordered_json(c.Houses->Occupied[Index(b)]) : ordered_json(nullptr);
         bodies.push_back(std::move(j));
     }
@@ -79,7 +79,7 @@ ordered_json KpAnswer(const KpChart& c, int offset) {
             ordered_json row = ordered_json::array();
             for (const BodySet& level : levels) {
                 ordered_json names = ordered_json::array();
-                for (const Body b : level.List()) names.push_back(EnglishName(b));
+                for (const Body b : level.List()) names.push_back(Name(b, lang));
                 row.push_back(std::move(names));
             }
             houses.push_back(std::move(row));
@@ -93,7 +93,7 @@ ordered_json KpAnswer(const KpChart& c, int offset) {
     } else {
         kp["Significators"] = noCusps;
     }
-    kp["RulingPlanets"] = RulingAnswer(c.Ruling, offset);
+    kp["RulingPlanets"] = RulingAnswer(c.Ruling, offset, lang);
     return kp;
 }
 
@@ -133,7 +133,8 @@ std::string ReadKpKeys(const json& in, KpRequest& request) {
     return {};
 }
 
-std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& options, const KpRequest& request) {
+std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& options, const KpRequest& request,
+                  Language lang) {
     if (!request.Wanted) return {};
     const int offset = BirthUtcOffsetMinutes(p.Birth);
     const SkyTables* tables = SkyTables::Shared();
@@ -153,7 +154,7 @@ std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& optio
     if (!chart) return "the KP chart could not be cast";
     out.Key("KP").BeginObject();
     WriteSkyAnswer(out.Key("Sky"), chart->Sky);
-    const ordered_json answer = KpAnswer(*chart, offset);
+    const ordered_json answer = KpAnswer(*chart, offset, lang);
     for (const auto& item : answer.items()) out.Key(item.key()).Value(item.value());
     out.EndObject();
     return {};

@@ -9,6 +9,7 @@
 
 #include "JsonWriter.h"
 #include "app/Program.h"
+#include "vedic/Language.h"
 #include "vedic/ReadingOptions.h"
 
 namespace velakor {
@@ -28,6 +29,6 @@ std::string ReadKpKeys(const nlohmann::json& in, KpRequest& request);
 // Adds "KP" as asked; the error text (a moment outside the precise sky's tables, or tables
 // that cannot be read), or empty. Cusps that cannot be drawn are an error inside "KP" only.
 std::string AddKp(JsonWriter& out, const Program& p, const ReadingOptions& options,
-                  const KpRequest& request);
+                  const KpRequest& request, Language lang);
 
 }  // namespace velakor

@@ -25,15 +25,15 @@ constexpr std::array<std::string_view, kDashaSystemCount> kSystemKeys{"vimshotta
                                                                       "kalachakra", "narayana"};
 
 template <class List>
-void Periods(JsonWriter& out, const DashaTree& tree, const List& periods, int levelsLeft, int offset) {
+void Periods(JsonWriter& out, const DashaTree& tree, const List& periods, int levelsLeft, int offset, Language lang) {
     out.BeginArray();
     for (const TreePeriod& d : periods) {
         out.BeginObject();
-        out.Key(d.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(d.Lord));
+        out.Key(d.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(d.Lord, lang));
         if (tree.System == DashaSystem::Yogini) out.Key("Yogini").String(YoginiName(d.Lord.AsBody()));
         out.Key("Start").String(IsoMoment(d.StartJd, offset));
         out.Key("End").String(IsoMoment(d.EndJd, offset));
-        if (levelsLeft > 1) Periods(out.Key("Periods"), tree, SubPeriods(tree, d), levelsLeft - 1, offset);
+        if (levelsLeft > 1) Periods(out.Key("Periods"), tree, SubPeriods(tree, d), levelsLeft - 1, offset, lang);
         out.EndObject();
     }
     out.EndArray();
@@ -51,7 +51,7 @@ void Limb(JsonWriter& out, int number, std::string_view name, double ends, int o
 
 bool IsReadingKey(std::string_view key) {
     return key == "DashaSystem" || key == "DashaLevels" || key == "DashaYear" || key == "SunriseRule" ||
-           key == "AshtakavargaTable";
+           key == "AshtakavargaTable" || key == "Language";
 }
 
 std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
@@ -107,6 +107,11 @@ std::string ReadReadingKeys(const json& in, ReadingRequest& request) {
         }
         if (!ok) return "key AshtakavargaTable must be \"Parashara\" or \"Raman\"";
     }
+    if (const auto it = in.find("Language"); it != in.end()) {
+        const auto lang = it->is_string() ? LanguageOfCode(it->get_ref<const std::string&>()) : std::nullopt;
+        if (!lang) return "key Language must be \"en\", \"hi\" or \"ta\"";
+        request.Lang = *lang;
+    }
     return {};
 }
 
@@ -114,6 +119,7 @@ void AddReadings(JsonWriter& out, const Program& p, const ReadingRequest& reques
     const Readings r = ComputeReadings(p.Birth, p.Chart, p.SkyInUse, request.Options);
     const int offset = r.Offset;
     const DashaTree& tree = r.Tree;
+    const Language lang = request.Lang;
     const PeriodBalance& b = r.TreeBalance;
     out.Key("Dasha").BeginObject();
     if (request.SystemGiven) {
@@ -123,12 +129,12 @@ void AddReadings(JsonWriter& out, const Program& p, const ReadingRequest& reques
     }
     out.Key("YearDays").Number(request.Options.DashaYearDays);
     out.Key("Balance").BeginObject();
-    out.Key(b.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(b.Lord));
+    out.Key(b.Lord.IsSign ? "Sign" : "Lord").String(PeriodLordName(b.Lord, lang));
     out.Key("Years").Integer(b.Years);
     out.Key("Months").Integer(b.Months);
     out.Key("Days").Integer(b.Days);
     out.EndObject();
-    Periods(out.Key("Periods"), tree, tree.Periods, request.DashaLevels, offset);
+    Periods(out.Key("Periods"), tree, tree.Periods, request.DashaLevels, offset, lang);
     out.EndObject();
 
     const Panchanga& pp = r.Day;
@@ -146,18 +152,18 @@ void AddReadings(JsonWriter& out, const Program& p, const ReadingRequest& reques
     if (!pp.Sun.Rises || !pp.Sun.Sets) out.Key("Note").String(SunPassageNote(pp.Sun.Passage));
     out.Key("Vara").BeginObject();
     out.Key("Number").Integer(pp.Vara + 1);
-    out.Key("Name").String(VaraName(pp.Vara));
+    out.Key("Name").String(VaraName(pp.Vara, lang));
     out.EndObject();
     out.Key("Tithi").BeginObject();
     out.Key("Number").Integer(pp.Tithi.Index + 1);
-    out.Key("Name").String(TithiName(pp.Tithi.Index));
-    out.Key("Paksha").String(PakshaName(pp.Tithi.Index));
+    out.Key("Name").String(TithiName(pp.Tithi.Index, lang));
+    out.Key("Paksha").String(PakshaName(pp.Tithi.Index, lang));
     out.Key("Ends").String(IsoMoment(pp.Tithi.EndsJd, offset));
     out.EndObject();
-    Limb(out.Key("Nakshatra"), pp.Nakshatra.Index + 1, NakshatraName(static_cast<Nakshatra>(pp.Nakshatra.Index)),
+    Limb(out.Key("Nakshatra"), pp.Nakshatra.Index + 1, Name(static_cast<Nakshatra>(pp.Nakshatra.Index), lang),
          pp.Nakshatra.EndsJd, offset);
-    Limb(out.Key("Yoga"), pp.Yoga.Index + 1, YogaName(pp.Yoga.Index), pp.Yoga.EndsJd, offset);
-    Limb(out.Key("Karana"), pp.Karana.Index + 1, KaranaName(pp.Karana.Index), pp.Karana.EndsJd, offset);
+    Limb(out.Key("Yoga"), pp.Yoga.Index + 1, YogaName(pp.Yoga.Index, lang), pp.Yoga.EndsJd, offset);
+    Limb(out.Key("Karana"), pp.Karana.Index + 1, KaranaName(pp.Karana.Index, lang), pp.Karana.EndsJd, offset);
     out.EndObject();
 }
 

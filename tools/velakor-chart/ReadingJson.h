@@ -8,6 +8,7 @@
 
 #include "JsonWriter.h"
 #include "app/Program.h"
+#include "vedic/Language.h"
 
 namespace velakor {
 
@@ -16,12 +17,13 @@ struct ReadingRequest {
     bool SystemGiven = false;  // the line named its dasha system: the answer names it back
     ReadingOptions Options;
     bool TableGiven = false;  // "AshtakavargaTable" was on the line: the answer names the table
+    Language Lang = Language::English;  // "Language": the language of the names in the answer
 };
 
 bool IsReadingKey(std::string_view key);
 
-// Reads "DashaSystem", "DashaLevels", "DashaYear", "SunriseRule" and "AshtakavargaTable" when
-// present; the error text, or empty.
+// Reads "DashaSystem", "DashaLevels", "DashaYear", "SunriseRule", "AshtakavargaTable" and
+// "Language" when present; the error text, or empty.
 std::string ReadReadingKeys(const nlohmann::json& in, ReadingRequest& request);
 
 // Adds "Dasha" and "Panchanga" for a computed chart.

@@ -77,7 +77,7 @@ std::string ReadTransitKeys(const json& in, TransitRequest& request) {
 }
 
 std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions& options,
-                        const TransitRequest& request) {
+                        const TransitRequest& request, Language lang) {
     if (!request.AtJd && !request.SaturnPeriods) return {};
     const int offset = BirthUtcOffsetMinutes(p.Birth);
     const SkyChoice choice = TransitSkyChoice(p.SkyInUse);
@@ -91,7 +91,7 @@ std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions&
         out.Key("Bodies").BeginArray();
         for (const TransitBody& b : t->Bodies) {
             out.BeginObject();
-            out.Key("Body").String(EnglishName(b.Which));
+            out.Key("Body").String(Name(b.Which, lang));
             out.Key("Longitude").Number(b.Longitude);
             out.Key("Sign").Integer(SignNumber(b.Rashi));
             out.Key("Nakshatra").Integer(NakshatraIndex(b.Star) + 1);
@@ -107,9 +107,9 @@ std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions&
         out.Key("Dasha");
         if (const auto running = RunningPeriodsAt(r.Tree, *request.AtJd)) {
             out.BeginArray();
-            out.String(PeriodLordName(running->Maha.Lord));
-            out.String(PeriodLordName(running->Antar.Lord));
-            out.String(PeriodLordName(running->Pratyantar.Lord));
+            out.String(PeriodLordName(running->Maha.Lord, lang));
+            out.String(PeriodLordName(running->Antar.Lord, lang));
+            out.String(PeriodLordName(running->Pratyantar.Lord, lang));
             out.EndArray();
         } else {
             out.Null();
@@ -121,7 +121,7 @@ std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions&
         for (const SaturnPeriod& s :
              SaturnPeriods(*sky, p.Chart[Body::Moon].Rashi, p.Chart.JdUt, p.Chart.JdUt + kSaturnPeriodsSpanDays)) {
             out.BeginObject();
-            out.Key("Phase").String(SaturnPhaseName(s.Phase));
+            out.Key("Phase").String(Name(s.Phase, lang));
             out.Key("Sign").Integer(SignNumber(s.Rashi));
             Moment(out.Key("Start"), s.StartJd, offset);
             Moment(out.Key("End"), s.EndJd, offset);

@@ -9,6 +9,7 @@
 
 #include "JsonWriter.h"
 #include "app/Program.h"
+#include "vedic/Language.h"
 #include "vedic/ReadingOptions.h"
 
 namespace velakor {
@@ -30,6 +31,6 @@ std::optional<double> ParseIsoMoment(std::string_view text);
 // Adds "Transit" and "SaturnPeriods" as asked; the error text (the moment lies outside the
 // precise sky's tables, or they cannot be read), or empty.
 std::string AddTransits(JsonWriter& out, const Program& p, const ReadingOptions& options,
-                        const TransitRequest& request);
+                        const TransitRequest& request, Language lang);
 
 }  // namespace velakor

@@ -8,6 +8,7 @@
 #include "app/gui/TerminationSignals.h"
 #include "app/gui/frmMain.h"
 #include "ui/drawing/DesktopIcons.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/ProgramSettings.h"
 #include "app/gui/ProgramStyle.h"
 #include "ui/dialogs/Seams.h"
@@ -41,6 +42,8 @@ std::unique_ptr<frmMain> StartUp(Program& program, SingleInstance& instance, con
     // The sky chosen last time; the precise one only while its tables can be read.
     program.SkyInUse = ProgramSettings::LoadView().Sky;
     if (!SkyAvailable(program.SkyInUse)) program.SkyInUse = SkyChoice{};
+    // The interface's language before the first window, so that nothing shows in English first.
+    UseInterfaceLanguage(StartingLanguage(nullptr));
     auto form = std::make_unique<frmMain>(program);
     form->show();
     instance.ListenForFiles();

@@ -1,5 +1,6 @@
 #include "app/gui/frmMain.h"
 
+#include <QEvent>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/dialogs/WebLinks.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui_frmMain.h"
 
 namespace velakor {
@@ -34,6 +36,13 @@ namespace {
 
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
+
+// Month m (0..11) as the month list shows it: the form's own English names, or in Hindi and
+// Tamil the language's (the interface's language sets the default locale).
+QString MonthCaption(int m) {
+    if (InterfaceLanguage() == Language::English) return QString::fromLatin1(kMonthNames[m]);
+    return QLocale().standaloneMonthName(m + 1);
+}
 
 // The character code a key press types, or -1 for a key that types nothing (arrows, Tab,
 // Delete, Home...). With Ctrl held, some platforms report the letter rather than its control code: Ctrl+C
@@ -144,9 +153,7 @@ void frmMain::Form_Load() {
         return out;
     };
     ui_->cboDate->addItems(numbers(1, 31));
-    QStringList months;
-    for (const char* month : kMonthNames) months << QString::fromLatin1(month);
-    ui_->cboMonth->addItems(months);
+    for (int m = 0; m < 12; ++m) ui_->cboMonth->addItem(MonthCaption(m));
     ui_->cboYear->addItems(numbers(1901, 2050));
     ui_->cboHour->addItems(numbers(0, 24));
     ui_->cboMinute->addItems(numbers(0, 59));
@@ -360,12 +367,16 @@ ChartLibrary* frmMain::Library(QWidget* parent) {
         // On a read-only or full disk its charts can still be found, opened and exported.
         LibraryOpening reading = ChartLibrary::Open(ChartLibrary::DefaultPath(), LibraryFile::Own, LibraryAccess::ReadOnly);
         if (!reading.Library) {
-            ShowMessage(parent, QStringLiteral("The chart library cannot be opened.\n") + opening.Error, BoxIcon::Critical);
+            ShowMessage(parent,
+                        QCoreApplication::translate("velakor::frmMain", "The chart library cannot be opened.\n") +
+                            opening.Error,
+                        BoxIcon::Critical);
             return nullptr;
         }
         ShowMessage(parent,
-                    QStringLiteral("The chart library can only be read.\n%1\nIts charts can be found, opened and exported; "
-                                   "nothing can be saved to it or changed in it.")
+                    QCoreApplication::translate("velakor::frmMain",
+                                                "The chart library can only be read.\n%1\nIts charts can be found, "
+                                                "opened and exported; nothing can be saved to it or changed in it.")
                         .arg(opening.Error),
                     BoxIcon::Exclamation);
         opening = std::move(reading);
@@ -430,15 +441,19 @@ void frmMain::SaveToLibrary() {
     if (!library) return;
     const auto added = library->Add(reading.Values, nullptr, program_.SkyInUse);
     if (!added) {
-        ShowMessage(from, QStringLiteral("The chart could not be saved to the library.\n") + library->lastError(),
+        ShowMessage(from,
+                    QCoreApplication::translate("velakor::frmMain", "The chart could not be saved to the library.\n") +
+                        library->lastError(),
                     BoxIcon::Critical);
         return;
     }
     if (libraryWindow_) libraryWindow_->model()->Refresh();
     const QString name = FromStd(reading.Values[kLineName]);
     ShowMessage(from,
-                added->Duplicate ? QStringLiteral("The chart of %1 is in the library already.").arg(name)
-                                 : QStringLiteral("The chart of %1 has been saved to the library.").arg(name),
+                (added->Duplicate
+                     ? QCoreApplication::translate("velakor::frmMain", "The chart of %1 is in the library already.")
+                     : QCoreApplication::translate("velakor::frmMain", "The chart of %1 has been saved to the library."))
+                    .arg(name),
                 BoxIcon::Information);
 }
 
@@ -545,10 +560,10 @@ void frmMain::PasteFiltered(QLineEdit* box, FieldKind kind, bool letters) {
 
 void frmMain::RefuseInput(QLineEdit* box, bool letters) {
     if (letters) {
-        ShowMessage(this, QStringLiteral("Please enter only letters"), BoxIcon::Critical);
+        ShowMessage(this, QCoreApplication::translate("velakor::frmMain", "Please enter only letters"), BoxIcon::Critical);
         box->setFocus();
     } else {
-        ShowMessage(this, QStringLiteral("Please enter only numbers"), BoxIcon::Critical);
+        ShowMessage(this, QCoreApplication::translate("velakor::frmMain", "Please enter only numbers"), BoxIcon::Critical);
     }
 }
 
@@ -556,6 +571,14 @@ void frmMain::EndProgram() {
     close();
     // A form that was never shown may not go through closeEvent; end all the same.
     FinishEnding();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ui_->retranslateUi(this);
+        for (int m = 0; m < ui_->cboMonth->count(); ++m) ui_->cboMonth->setItemText(m, MonthCaption(m));
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -76,6 +76,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The form's texts follow the interface's language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();

@@ -1,6 +1,8 @@
 #include "ui/dialogs/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -11,18 +13,20 @@ namespace velakor {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Velakor"));
+    setWindowTitle(QCoreApplication::translate("velakor::AboutBox", "About Velakor"));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
     auto* name = new QLabel(QStringLiteral("Velakor"), this);
     name->setObjectName(QStringLiteral("lblTitle"));
     name->setFont(VerdanaFont(18, true));
-    auto* version = new QLabel(QStringLiteral("Version 1.70"), this);
+    auto* version = new QLabel(QCoreApplication::translate("velakor::AboutBox", "Version 1.70"), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* purpose = new QLabel(
-        QStringLiteral("Casts a Vedic birth chart from the birth data and shows it in the North Indian, South "
-                       "Indian or East Indian style, with the sixteen divisional charts (D1 to D60)."),
+        QCoreApplication::translate("velakor::AboutBox",
+                                    "Casts a Vedic birth chart from the birth data and shows it in the North "
+                                    "Indian, South Indian or East Indian style, with the sixteen divisional charts "
+                                    "(D1 to D60)."),
         this);
     purpose->setObjectName(QStringLiteral("lblDescription"));
     purpose->setWordWrap(true);
@@ -38,6 +42,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     connect(otherAnswers, &QLabel::linkActivated, this,
             [this] { OpenUserGuide(this, QLatin1String(kOtherAnswersSection)); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("velakor::MessageBox", "OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     layout->addWidget(name);

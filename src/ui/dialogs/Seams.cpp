@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -87,6 +89,7 @@ void ShowMessage(QWidget* parent, const QString& text, BoxIcon icon, const QStri
     if (icon == BoxIcon::Exclamation) qtIcon = QMessageBox::Warning;
     if (icon == BoxIcon::Question) qtIcon = QMessageBox::Question;
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("velakor::MessageBox", "OK"));
     // Messages carry file and place names, which may hold anything: never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -97,6 +100,9 @@ void SetMessageHandler(MessageHandler handler) { MessageOverride() = std::move(h
 bool AskQuestion(QWidget* parent, const QString& text, const QString& title) {
     if (QuestionOverride()) return QuestionOverride()(text, title);
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // Qt has no Hindi or Tamil of its own buttons: the program's catalogue names them.
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("velakor::MessageBox", "&Yes"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("velakor::MessageBox", "&No"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

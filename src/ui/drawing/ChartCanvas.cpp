@@ -1,5 +1,6 @@
 #include "ui/drawing/ChartCanvas.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEvent>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "ui/drawing/Fonts.h"
+#include "ui/settings/InterfaceLanguage.h"
 
 namespace velakor {
 namespace {
@@ -137,7 +139,20 @@ QRectF ChartCanvas::MiddleBox() const {
 }
 
 std::vector<std::string> ChartCanvas::HouseEntriesOf(int h) const {
-    return HouseEntries(captions_.at(static_cast<std::size_t>(h)).toStdString());
+    const auto i = static_cast<std::size_t>(h);
+    std::vector<std::string> entries = HouseEntries(captions_.at(i).toStdString());
+    const Language lang = InterfaceLanguage();
+    if (lang == Language::English) return entries;
+    // An entry that shows a body of the chart under the chart's own name ("Shani (R) ",
+    // "Asc") shows it under the language's; any other entry stays as it is.
+    const HouseLines& bodies = bodies_.at(i);
+    for (std::size_t k = 0; k < entries.size() && k < bodies.size(); ++k) {
+        if (bodies[k].Transit) continue;
+        const Body b = bodies[k].Which;
+        const std::string_view own = b == Body::Ascendant ? std::string_view("Asc") : SanskritName(b);
+        if (entries[k].starts_with(own)) entries[k] = std::string(Name(b, lang)) + entries[k].substr(own.size());
+    }
+    return entries;
 }
 
 const HouseTextLayout& ChartCanvas::HouseLayout(int h) const {
@@ -146,6 +161,9 @@ const HouseTextLayout& ChartCanvas::HouseLayout(int h) const {
 
     HouseTextRequest request;
     request.entries = HouseEntriesOf(h);
+    const Language lang = InterfaceLanguage();
+    if (lang != Language::English && !bodies_.at(static_cast<std::size_t>(h)).empty())
+        request.ascendant = Name(Body::Ascendant, lang);
     request.largestSize = kTextSize;
     request.smallestSize = kSmallestTextSize;
     const int cell = CellOfHouse(h);
@@ -174,6 +192,14 @@ const HouseTextLayout& ChartCanvas::HouseLayout(int h) const {
     HouseTextMeasure metrics;
     slot = FitHouseText(request, metrics.measure());
     return *slot;
+}
+
+void ChartCanvas::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Forget();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ChartCanvas::paintEvent(QPaintEvent*) {

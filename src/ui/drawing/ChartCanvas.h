@@ -52,6 +52,8 @@ public:
     QRectF MiddleBox() const;
     // The text of house h as drawn: its size in pixels and the box of each entry.
     const HouseTextLayout& HouseLayout(int h) const;
+    // The entries of house h as drawn: in Hindi and Tamil the bodies under their names in
+    // that language, " (R) " kept.
     std::vector<std::string> HouseEntriesOf(int h) const;
 
     // Draws the chart onto any painter, in this widget's coordinates (the printer's page
@@ -64,6 +66,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The houses' names follow the interface's language: laid out again.
+    void changeEvent(QEvent* event) override;
 
 private:
     double ChartWidth() const;

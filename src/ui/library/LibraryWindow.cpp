@@ -4,6 +4,7 @@
 #include <climits>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -52,7 +53,32 @@ QString BirthLine(const ReadingTexts& values) {
     return BirthLineText(p.Birth);
 }
 
-QString Charts(qint64 n) { return n == 1 ? QStringLiteral("1 chart") : QStringLiteral("%1 charts").arg(n); }
+QString Charts(qint64 n) {
+    return n == 1 ? QCoreApplication::translate("velakor::LibraryWindow", "1 chart")
+                  : QCoreApplication::translate("velakor::LibraryWindow", "%1 charts").arg(n);
+}
+
+// The captions of the window's labels and buttons, by the name of what they caption: set
+// again in the interface's language whenever it changes.
+struct Caption {
+    const char* object;
+    const char* text;
+};
+constexpr Caption kCaptions[] = {
+    {"lblSearch", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Search:")},
+    {"lblName", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "Na&me:")},
+    {"lblNote", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "No&te:")},
+    {"lblCity", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "Cit&y:")},
+    {"lblState", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "St&ate:")},
+    {"lblCountry", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "Co&untry:")},
+    {"cmdOpenChart", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Open")},
+    {"cmdDelete", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Delete")},
+    {"cmdImportFiles", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Import Files...")},
+    {"cmdImportFolder", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "Import &Folder...")},
+    {"cmdExport", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Export...")},
+    {"cmdClose", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "&Close")},
+    {"cmdCancelImport", QT_TRANSLATE_NOOP("velakor::LibraryWindow", "Ca&ncel Import")},
+};
 
 std::filesystem::path PathOf(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
@@ -136,9 +162,9 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
 QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-        case kName: return QStringLiteral("Name");
-        case kBirth: return QStringLiteral("Date and Time of Birth");
-        case kPlace: return QStringLiteral("Place");
+        case kName: return QCoreApplication::translate("velakor::LibraryWindow", "Name");
+        case kBirth: return QCoreApplication::translate("velakor::LibraryWindow", "Date and Time of Birth");
+        case kPlace: return QCoreApplication::translate("velakor::LibraryWindow", "Place");
         default: return {};
     }
 }
@@ -152,15 +178,14 @@ void LibraryModel::sort(int column, Qt::SortOrder order) {
 LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     : QWidget(parent, Qt::Window), library_(library) {
     setObjectName(QStringLiteral("LibraryWindow"));
-    setWindowTitle(QStringLiteral("Chart Library - Velakor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("txtSearch"));
-    search_->setPlaceholderText(QStringLiteral("Name, city, state or country"));
     search_->setClearButtonEnabled(true);
     search_->installEventFilter(this);
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(this);
+    searchLabel->setObjectName(QStringLiteral("lblSearch"));
     searchLabel->setBuddy(search_);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("lblCount"));
@@ -195,40 +220,41 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     country_ = box("txtCountry");
     note_ = box("txtNote");
     auto* details = new QGridLayout;
-    auto place = [&](QLineEdit* b, const char* caption, int row, int column, int span) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+    auto place = [&](QLineEdit* b, const char* labelName, int row, int column, int span) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(labelName));
         label->setBuddy(b);
         details->addWidget(label, row, column);
         details->addWidget(b, row, column + 1, 1, span);
     };
-    place(name_, "Na&me:", 0, 0, 1);
-    place(note_, "No&te:", 0, 2, 3);
-    place(city_, "Cit&y:", 1, 0, 1);
-    place(state_, "St&ate:", 1, 2, 1);
-    place(country_, "Co&untry:", 1, 4, 1);
+    place(name_, "lblName", 0, 0, 1);
+    place(note_, "lblNote", 0, 2, 3);
+    place(city_, "lblCity", 1, 0, 1);
+    place(state_, "lblState", 1, 2, 1);
+    place(country_, "lblCountry", 1, 4, 1);
     for (int column : {1, 3, 5}) details->setColumnStretch(column, 1);
 
-    auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    auto button = [this](const char* name) {
+        auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    pick_ = button("cmdPickChart", "");
+    pick_ = button("cmdPickChart");
     pick_->hide();
-    QPushButton* open = button("cmdOpenChart", "&Open");
-    QPushButton* remove = button("cmdDelete", "&Delete");
-    QPushButton* importFiles = button("cmdImportFiles", "&Import Files...");
-    QPushButton* importFolder = button("cmdImportFolder", "Import &Folder...");
-    QPushButton* exportCharts = button("cmdExport", "&Export...");
-    QPushButton* close = button("cmdClose", "&Close");
+    QPushButton* open = button("cmdOpenChart");
+    QPushButton* remove = button("cmdDelete");
+    QPushButton* importFiles = button("cmdImportFiles");
+    QPushButton* importFolder = button("cmdImportFolder");
+    QPushButton* exportCharts = button("cmdExport");
+    QPushButton* close = button("cmdClose");
     importButtons_ = {importFiles, importFolder};
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("barImport"));
     progress_->setAccessibleName(QStringLiteral("Import progress"));
     progress_->hide();
-    cancelImport_ = button("cmdCancelImport", "Ca&ncel Import");
+    cancelImport_ = button("cmdCancelImport");
     cancelImport_->hide();
 
     auto* searchRow = new QHBoxLayout;
@@ -275,8 +301,25 @@ LibraryWindow::LibraryWindow(ChartLibrary& library, QWidget* parent)
     });
     for (QLineEdit* b : {name_, city_, state_, country_, note_})
         connect(b, &QLineEdit::editingFinished, this, &LibraryWindow::DetailsEdited);
-    ShowCount();
+    Retranslate();
     search_->setFocus();
+}
+
+void LibraryWindow::Retranslate() {
+    setWindowTitle(QCoreApplication::translate("velakor::LibraryWindow", "Chart Library - Velakor"));
+    search_->setPlaceholderText(QCoreApplication::translate("velakor::LibraryWindow", "Name, city, state or country"));
+    for (const Caption& c : kCaptions) {
+        const QString text = QCoreApplication::translate("velakor::LibraryWindow", c.text);
+        if (auto* label = findChild<QLabel*>(QLatin1String(c.object))) label->setText(text);
+        if (auto* button = findChild<QPushButton*>(QLatin1String(c.object))) button->setText(text);
+    }
+    emit model_->headerDataChanged(Qt::Horizontal, 0, model_->columnCount() - 1);
+    ShowCount();
+}
+
+void LibraryWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 LibraryWindow::~LibraryWindow() {
@@ -327,7 +370,7 @@ void LibraryWindow::Refresh(qint64 keepId) {
 
 void LibraryWindow::ShowCount() {
     if (!model_->failure().isEmpty()) {
-        count_->setText(QStringLiteral("The search failed: ") + model_->failure());
+        count_->setText(QCoreApplication::translate("velakor::LibraryWindow", "The search failed: ") + model_->failure());
         return;
     }
     const qint64 found = model_->rowCount();
@@ -335,7 +378,7 @@ void LibraryWindow::ShowCount() {
     if (all < 0 || SearchWords(search_->text()).isEmpty()) {
         count_->setText(Charts(found));
     } else {
-        count_->setText(QStringLiteral("%1 of %2 found").arg(found).arg(Charts(all)));
+        count_->setText(QCoreApplication::translate("velakor::LibraryWindow", "%1 of %2 found").arg(found).arg(Charts(all)));
     }
 }
 
@@ -477,15 +520,15 @@ void LibraryWindow::DeleteSelected() {
     }
     QString question;
     if (ids.size() == 1) {
-        question = QStringLiteral("Delete the chart of %1 from the library?").arg(births.front());
+        question = QCoreApplication::translate("velakor::LibraryWindow", "Delete the chart of %1 from the library?").arg(births.front());
     } else {
-        question = QStringLiteral("Delete these %1 charts from the library?\n\n%2").arg(ids.size()).arg(births.join(QLatin1Char('\n')));
-        if (ids.size() > kListed) question += QStringLiteral("\n... and %1 more").arg(ids.size() - kListed);
+        question = QCoreApplication::translate("velakor::LibraryWindow", "Delete these %1 charts from the library?\n\n%2").arg(ids.size()).arg(births.join(QLatin1Char('\n')));
+        if (ids.size() > kListed) question += QCoreApplication::translate("velakor::LibraryWindow", "\n... and %1 more").arg(ids.size() - kListed);
     }
     if (!AskQuestion(this, question)) return;
     detailsId_ = 0;
     if (!library_.Remove(ids))
-        ShowMessage(this, QStringLiteral("The charts could not be deleted: ") + library_.lastError(), BoxIcon::Critical);
+        ShowMessage(this, QCoreApplication::translate("velakor::LibraryWindow", "The charts could not be deleted: ") + library_.lastError(), BoxIcon::Critical);
     model_->Refresh();
 }
 
@@ -493,7 +536,7 @@ void LibraryWindow::ImportFiles() {
     CommonDialog cd(this);
     cd.Filter = QString::fromUtf8(kReadingFilter.data(), static_cast<qsizetype>(kReadingFilter.size()));
     cd.DefaultExt = QString::fromUtf8(kReadingExtension.data(), static_cast<qsizetype>(kReadingExtension.size()));
-    cd.DialogTitle = QStringLiteral("Import readings into the library");
+    cd.DialogTitle = QCoreApplication::translate("velakor::LibraryWindow", "Import readings into the library");
     cd.Flags = kFileMustExist | kHideReadOnly | kAllowMultiSelect;
     if (!cd.ShowOpen()) return;
     std::vector<std::filesystem::path> paths;
@@ -503,7 +546,7 @@ void LibraryWindow::ImportFiles() {
 
 void LibraryWindow::ImportFolder() {
     CommonDialog cd(this);
-    cd.DialogTitle = QStringLiteral("Import a folder of readings into the library");
+    cd.DialogTitle = QCoreApplication::translate("velakor::LibraryWindow", "Import a folder of readings into the library");
     if (!cd.ShowFolder()) return;
     Import({PathOf(cd.FileName)});
 }
@@ -529,12 +572,12 @@ void LibraryWindow::ImportProgress(qsizetype read, qsizetype total) {
     if (total == 0) {
         // Still looking through the folders: how many files there are is not known yet.
         progress_->setRange(0, 0);
-        progress_->setFormat(QStringLiteral("Looking for readings..."));
+        progress_->setFormat(QCoreApplication::translate("velakor::LibraryWindow", "Looking for readings..."));
         return;
     }
     progress_->setRange(0, static_cast<int>(std::min<qsizetype>(total, INT_MAX)));
     progress_->setValue(static_cast<int>(std::min<qsizetype>(read, INT_MAX)));
-    progress_->setFormat(QStringLiteral("%1 of %2 files").arg(read).arg(total));
+    progress_->setFormat(QCoreApplication::translate("velakor::LibraryWindow", "%1 of %2 files").arg(read).arg(total));
 }
 
 void LibraryWindow::ImportFinished(const ImportJob::Tally& tally) {
@@ -543,16 +586,16 @@ void LibraryWindow::ImportFinished(const ImportJob::Tally& tally) {
     Refresh(detailsId_);
     QStringList refused;
     for (const ImportedFile& f : tally.Refused) refused << QDir::toNativeSeparators(f.File) + QStringLiteral(": ") + f.Refusal;
-    QString text = QStringLiteral("Added to the library: %1\nAlready in the library: %2\nRefused: %3")
+    QString text = QCoreApplication::translate("velakor::LibraryWindow", "Added to the library: %1\nAlready in the library: %2\nRefused: %3")
                        .arg(tally.Added)
                        .arg(tally.Duplicates)
                        .arg(refused.size());
     if (!refused.isEmpty()) {
         text += QStringLiteral("\n\n") + refused.mid(0, kListedRefusals).join(QLatin1Char('\n'));
-        if (refused.size() > kListedRefusals) text += QStringLiteral("\n... and %1 more").arg(refused.size() - kListedRefusals);
+        if (refused.size() > kListedRefusals) text += QCoreApplication::translate("velakor::LibraryWindow", "\n... and %1 more").arg(refused.size() - kListedRefusals);
     }
-    if (tally.End == ImportEnd::Cancelled) text += QStringLiteral("\n\nThe import was cancelled: the files not counted here were not imported.");
-    if (tally.End == ImportEnd::Failed) text += QStringLiteral("\n\nThe import stopped: ") + tally.Failure;
+    if (tally.End == ImportEnd::Cancelled) text += QCoreApplication::translate("velakor::LibraryWindow", "\n\nThe import was cancelled: the files not counted here were not imported.");
+    if (tally.End == ImportEnd::Failed) text += QCoreApplication::translate("velakor::LibraryWindow", "\n\nThe import stopped: ") + tally.Failure;
     const bool clean = tally.End == ImportEnd::Done && refused.isEmpty();
     ShowMessage(this, text, clean ? BoxIcon::Information : BoxIcon::Exclamation);
 }
@@ -562,7 +605,7 @@ void LibraryWindow::ExportSelected() {
     if (ids.empty()) return;
     CommonDialog cd(this);
     cd.Kind = FileKind::LibraryExports;
-    cd.DialogTitle = QStringLiteral("Export the charts as readings into a folder");
+    cd.DialogTitle = QCoreApplication::translate("velakor::LibraryWindow", "Export the charts as readings into a folder");
     if (!cd.ShowFolder()) return;
     const QDir folder(cd.FileName);
     int written = 0;

@@ -107,8 +107,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The captions follow the interface's language.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Sets every caption, the headers and the count in the interface's language.
+    void Retranslate();
     std::vector<qint64> SelectedIds() const;
     // Reads the rows again and chooses the chart again where it still is.
     void Refresh(qint64 keepId);

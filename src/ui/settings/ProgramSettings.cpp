@@ -35,8 +35,10 @@ std::unique_ptr<QSettings> Open(QString* refused = nullptr) {
     }
     const QFileInfo file(name);
     QString why;
-    if ((file.exists() || file.isSymLink()) && !file.isFile()) why = QStringLiteral("not a regular file");
-    if (file.isFile() && file.size() > kMaxSettingsBytes) why = QStringLiteral("larger than a settings file can be");
+    if ((file.exists() || file.isSymLink()) && !file.isFile())
+        why = QCoreApplication::translate("velakor::ProgramSettings", "not a regular file");
+    if (file.isFile() && file.size() > kMaxSettingsBytes)
+        why = QCoreApplication::translate("velakor::ProgramSettings", "larger than a settings file can be");
     if (!why.isEmpty()) {
         if (refused) *refused = why;
         return nullptr;
@@ -50,8 +52,11 @@ QString Store(QSettings& s) {
     if (s.status() != QSettings::AccessError) return {};
     const QString name = s.fileName();
     const QFileInfo folder(QFileInfo(name).path());
-    const QString why = folder.isDir() ? QStringLiteral("it cannot be written") : QStringLiteral("its folder cannot be made");
-    return QStringLiteral("The settings could not be saved: %1 (%2)").arg(QDir::toNativeSeparators(name), why);
+    const QString why = folder.isDir()
+                            ? QCoreApplication::translate("velakor::ProgramSettings", "it cannot be written")
+                            : QCoreApplication::translate("velakor::ProgramSettings", "its folder cannot be made");
+    return QCoreApplication::translate("velakor::ProgramSettings", "The settings could not be saved: %1 (%2)")
+        .arg(QDir::toNativeSeparators(name), why);
 }
 
 // Opens the settings to store them: nothing with the line that says why, when they cannot be.
@@ -59,7 +64,7 @@ std::unique_ptr<QSettings> OpenToStore(QString& failure) {
     QString refused;
     std::unique_ptr<QSettings> s = Open(&refused);
     if (!refused.isEmpty()) {
-        failure = QStringLiteral("The settings could not be saved: %1 (%2)")
+        failure = QCoreApplication::translate("velakor::ProgramSettings", "The settings could not be saved: %1 (%2)")
                       .arg(QDir::toNativeSeparators(ProgramSettings::FileName()), refused);
     }
     return s;
@@ -106,6 +111,20 @@ QString ProgramSettings::SaveView(const ViewSettings& v) {
     s->setValue(QStringLiteral("View/ChartStyle"), static_cast<int>(v.Style));
     s->setValue(QStringLiteral("View/Colour"), v.Colour);
     s->setValue(QStringLiteral("View/StatusBar"), v.StatusBar);
+    return Store(*s);
+}
+
+std::optional<Language> ProgramSettings::LoadLanguage() {
+    const std::unique_ptr<QSettings> s = Open();
+    if (!s || s->status() != QSettings::NoError) return std::nullopt;
+    return LanguageOfCode(s->value(QStringLiteral("View/Language")).toString().toStdString());
+}
+
+QString ProgramSettings::SaveLanguage(Language lang) {
+    QString failure;
+    const std::unique_ptr<QSettings> s = OpenToStore(failure);
+    if (!s) return failure;
+    s->setValue(QStringLiteral("View/Language"), QString::fromLatin1(LanguageCode(lang)));
     return Store(*s);
 }
 

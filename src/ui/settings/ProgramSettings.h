@@ -20,6 +20,9 @@ class QWidget;
 #include "sky/Sky.h"
 #include "vedic/ReadingOptions.h"
 #include "chart/ChartLayout.h"
+#include "vedic/Language.h"
+
+#include <optional>
 
 namespace velakor {
 
@@ -43,6 +46,11 @@ public:
     // table; a missing or unknown value keeps what o holds.
     static void LoadReading(ReadingOptions& o);
     static QString SaveReading(const ReadingOptions& o);
+
+    // The interface's language as the user last picked it; nothing when never picked (or the
+    // value is unknown): the system's locale decides then.
+    static std::optional<Language> LoadLanguage();
+    static QString SaveLanguage(Language lang);
 
     // The folder the file dialogs of a kind open in; empty when none is remembered (or it is
     // gone).

@@ -38,6 +38,7 @@
 #include "ui/window/ChartZoom.h"
 #include "ui/window/MomentMenu.h"
 #include "ui/window/ReadingMenus.h"
+#include "ui/window/LanguageMenu.h"
 #include "ui/window/SkyMenus.h"
 #include "ui/window/ViewSources.h"
 #include "ui/window/ViewTable.h"
@@ -488,6 +489,7 @@ void MDI::BuildViewMenu() {
     // The sky recomputes the chart and redraws whatever is on show.
     skyMenus_ = new SkyMenus(view, this);
     connect(skyMenus_, &SkyMenus::chosen, this, &MDI::SetSky);
+    new LanguageMenu(view, this);
     view->addSeparator();
 
     // One entry per view, in the table's order; the divisional charts in their submenu.

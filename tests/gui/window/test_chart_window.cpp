@@ -729,7 +729,8 @@ private slots:
         QTest::newRow("View") << "mnuView" << "&View"
                               << QStringList{"mnuToolBar=&Toolbar", "mnuStatusBar=&Status Bar", "-",
                                              "mnuChartStyle=&Chart Style", "mnuColor=Colo&r Style", "-",
-                                             "mnuPositions=&Positions", "mnuAyanamsa=A&yanamsa", "mnuNode=&Node", "-",
+                                             "mnuPositions=&Positions", "mnuAyanamsa=A&yanamsa", "mnuNode=&Node",
+                                             "mnuLanguage=&Language", "-",
                                              "mnuChart=&Chart", "mnuDivisionalCharts=&Divisional Charts",
                                              "mnuVargas=&Vargas", "mnuAshtakavarga=&Ashtakavarga", "mnuDasha=Das&ha",
                                              "mnuPanchanga=Panchan&ga", "mnuTransits=Trans&its",
@@ -842,13 +843,13 @@ private slots:
     void initialMarks() {
         MDI* frame = Open(DelhiRecord(9, 5));
         QCOMPARE(CheckedEntries(frame), kInitiallyChecked);
-        // Exactly these entries of the menus carry marks, the sky's eight, and the twelve reading
-        // options: the dasha's five systems and three year lengths, the two sunrise rules and the
-        // two ashtakavarga tables.
+        // Exactly these entries of the menus carry marks, the sky's eight, the twelve reading
+        // options (the dasha's five systems and three year lengths, the two sunrise rules and the
+        // two ashtakavarga tables) and the three languages.
         int checkable = 0;
         for (QMenu* menu : frame->findChildren<QMenu*>(QRegularExpression("^mnu")))
             for (QAction* a : menu->actions()) checkable += a->isCheckable() ? 1 : 0;
-        QCOMPARE(checkable, kCheckable.size() + 8 + 12);
+        QCOMPARE(checkable, kCheckable.size() + 8 + 12 + 3);
         QVERIFY(frame->toolBar()->isVisible());
         QVERIFY(frame->display()->isVisible());
     }

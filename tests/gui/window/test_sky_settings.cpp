@@ -1,10 +1,14 @@
 // The sky menus and the remembered settings: each choice recomputes the chart on show and
 // names the sky; the choices, the style, colour, status bar and reading options outlive a
-// restart; a corrupt settings file starts the program with the defaults.
+// restart; a corrupt settings file starts the program with the defaults; the language switches
+// every window at once and is remembered.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QtTest>
@@ -19,13 +23,16 @@
 #include "ui/views/DivisionalView.h"
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/drawing/ChartCanvas.h"
 #include "TestSupport.h"
 #include "ui/views/frmDisplay.h"
 
 using namespace velakor;
 
 Q_DECLARE_METATYPE(velakor::SkyChoice)
+Q_DECLARE_METATYPE(velakor::Language)
 
 namespace {
 
@@ -167,6 +174,53 @@ private slots:
         const QString system = QString::fromUtf8(DashaSystemName(again->program.Reading.Dasha).data());
         QVERIFY(again->frame->findChild<QLabel*>("lblStatusView")->text().startsWith(system + " Dasha"));
         QCOMPARE(entries.contains("mnuDashaSystem_" + system), system != "Vimshottari");
+    }
+
+    // View > Language: the main form, the menu and the chart's houses change at once, in the
+    // language picked; the pick outlives a restart; English gives back every text as it was.
+    void languageSwitchesEveryWindow_data() {
+        QTest::addColumn<Language>("lang");
+        QTest::addColumn<QString>("calculate");  // the main form's button
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("august");  // the main form's month list
+        QTest::newRow("Hindi") << Language::Hindi << QString("मेरी राशि कुंडली (उत्तर भारतीय)(&R)") << QString("भाषा(&L)")
+                               << QString("अगस्त");
+        QTest::newRow("Tamil") << Language::Tamil << QString("என் ராசிக் கட்டம் (வட இந்திய)(&R)") << QString("மொழி(&L)")
+                               << QString("ஆகஸ்ட்");
+        QTest::newRow("English") << Language::English << QString("Get My &Rashi Chart (North)") << QString("&Language")
+                                 << QString("August");
+    }
+    void languageSwitchesEveryWindow() {
+        QFETCH(Language, lang);
+        QFETCH(QString, calculate);
+        QFETCH(QString, menu);
+        QFETCH(QString, august);
+        {
+            auto run = Start();
+            QVERIFY(run->frame);
+            QCOMPARE(InterfaceLanguage(), Language::English);  // the tests' locale is not Hindi or Tamil
+            const QString before = run->frame->display()->chart()->HouseCaption(0);
+            // From the other language first, so that every row switches between two catalogues.
+            run->frame->findChild<QAction*>(lang == Language::Tamil ? "mnuLanguage_hi" : "mnuLanguage_ta")->trigger();
+            run->frame->findChild<QAction*>(QString("mnuLanguage_") + LanguageCode(lang).data())->trigger();
+            QCOMPARE(InterfaceLanguage(), lang);
+            // Every window is told by a posted event.
+            QTRY_COMPARE(run->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
+            QCOMPARE(run->frame->findChild<QMenu*>("mnuLanguage")->title(), menu);
+            QCOMPARE(run->form->findChild<QComboBox*>("cboMonth")->itemText(7), august);
+            const ChartCanvas* chart = run->frame->display()->chart();
+            QCOMPARE(chart->HouseCaption(0), before);  // the chart's own text is untouched
+            const std::vector<std::string> asc = chart->HouseEntriesOf(0);
+            QCOMPARE(asc.front(), lang == Language::English ? std::string("Asc") : std::string(Name(Body::Ascendant, lang)));
+            QCOMPARE(asc.back().substr(0, Name(Body::Rahu, lang).size()),
+                     lang == Language::English ? std::string("Rahu") : std::string(Name(Body::Rahu, lang)));
+            QVERIFY(chart->HouseLayout(0).fits);
+        }
+        auto again = Start();
+        QVERIFY(again->frame);
+        QCOMPARE(InterfaceLanguage(), lang);
+        QCOMPARE(again->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
+        UseInterfaceLanguage(Language::English);
     }
 
     // The file dialogs open where the user last chose a file, while that folder exists.

@@ -1,0 +1,597 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN" sourcelanguage="en">
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>चिपकाएँ(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>frmDisplay</name>
+    <message>
+        <source>frmDisplay</source>
+        <translation>frmDisplay</translation>
+    </message>
+    <message>
+        <source>Other Vedic Details</source>
+        <translation>अन्य वैदिक विवरण</translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation>अयनांश</translation>
+    </message>
+    <message>
+        <source>Lagna / Asc</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Rashi/Moon Sign</source>
+        <translation>राशि (चन्द्र राशि)</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Vedic Planetary Position</source>
+        <translation>वैदिक ग्रह स्थिति</translation>
+    </message>
+    <message>
+        <source>Surya / Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Chandra / Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Budha / Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Shukra / Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mangala / Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Guru / Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Shani / Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Rahu / North Node</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Ketu / South Node</source>
+        <translation>केतु</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Velakor v1.70</source>
+        <translation>Velakor v1.70</translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation>सहेजी गई कुंडली खोलें(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म दिनांक</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation>घं/मि</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation>अंश/कला</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>देशान्तर</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>शहर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और देशान्तर खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rashi Chart (North)</source>
+        <translation>मेरी राशि कुंडली (उत्तर भारतीय)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation>मेरी राशि कुंडली(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Library...</source>
+        <translation>कुंडली संग्रह(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बंद करें(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>जन्म का महीना</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>जन्म का दिन</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>जन्म का वर्ष</translation>
+    </message>
+    <message>
+        <source>Hour of birth</source>
+        <translation>जन्म का घंटा</translation>
+    </message>
+    <message>
+        <source>Minute of birth</source>
+        <translation>जन्म का मिनट</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation>अक्षांश के अंश</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश की कला</translation>
+    </message>
+    <message>
+        <source>North latitude</source>
+        <translation>उत्तर अक्षांश</translation>
+    </message>
+    <message>
+        <source>South latitude</source>
+        <translation>दक्षिण अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation>देशान्तर के अंश</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशान्तर की कला</translation>
+    </message>
+    <message>
+        <source>East longitude</source>
+        <translation>पूर्व देशान्तर</translation>
+    </message>
+    <message>
+        <source>West longitude</source>
+        <translation>पश्चिम देशान्तर</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AboutBox</name>
+    <message>
+        <source>About Velakor</source>
+        <translation>Velakor के बारे में</translation>
+    </message>
+    <message>
+        <source>Version 1.70</source>
+        <translation>संस्करण 1.70</translation>
+    </message>
+    <message>
+        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
+        <translation>जन्म विवरण से वैदिक जन्म कुंडली बनाता है और उसे उत्तर भारतीय, दक्षिण भारतीय या पूर्व भारतीय शैली में, छह वर्ग कुंडलियों सहित, दिखाता है।</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::AshtakavargaView</name>
+    <message>
+        <source>Ashtakavarga</source>
+        <translation>अष्टकवर्ग</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>ग्रह</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaModel</name>
+    <message>
+        <source>Running now</source>
+        <translation>अभी चल रही</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::DashaView</name>
+    <message>
+        <source>Dasha periods</source>
+        <translation>दशा काल</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::LibraryWindow</name>
+    <message>
+        <source>1 chart</source>
+        <translation>1 कुंडली</translation>
+    </message>
+    <message>
+        <source>%1 charts</source>
+        <translation>%1 कुंडलियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>खोजें(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>नाम(&amp;M):</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>टिप्पणी(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y:</source>
+        <translation>शहर(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>St&amp;ate:</source>
+        <translation>राज्य(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>देश(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import Files...</source>
+        <translation>फ़ाइलें आयात करें(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Folder...</source>
+        <translation>फ़ोल्डर आयात करें(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>निर्यात(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>बंद करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel Import</source>
+        <translation>आयात रद्द करें(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date and Time of Birth</source>
+        <translation>जन्म दिनांक और समय</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Chart Library - Velakor</source>
+        <translation>कुंडली संग्रह - Velakor</translation>
+    </message>
+    <message>
+        <source>Name, city, state or country</source>
+        <translation>नाम, शहर, राज्य या देश</translation>
+    </message>
+    <message>
+        <source>The search failed: </source>
+        <translation>खोज विफल रही: </translation>
+    </message>
+    <message>
+        <source>%1 of %2 found</source>
+        <translation>%2 में से %1 मिलीं</translation>
+    </message>
+    <message>
+        <source>Delete the chart of %1 from the library?</source>
+        <translation>%1 की कुंडली संग्रह से हटाएँ?</translation>
+    </message>
+    <message>
+        <source>Delete these %1 charts from the library?
+
+%2</source>
+        <translation>ये %1 कुंडलियाँ संग्रह से हटाएँ?
+
+%2</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... और %1</translation>
+    </message>
+    <message>
+        <source>The charts could not be deleted: </source>
+        <translation>कुंडलियाँ हटाई नहीं जा सकीं: </translation>
+    </message>
+    <message>
+        <source>Import readings into the library</source>
+        <translation>कुंडली फ़ाइलें संग्रह में आयात करें</translation>
+    </message>
+    <message>
+        <source>Import a folder of readings into the library</source>
+        <translation>कुंडली फ़ाइलों का फ़ोल्डर संग्रह में आयात करें</translation>
+    </message>
+    <message>
+        <source>Looking for readings...</source>
+        <translation>कुंडली फ़ाइलें खोजी जा रही हैं...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files</source>
+        <translation>%2 में से %1 फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>Added to the library: %1
+Already in the library: %2
+Refused: %3</source>
+        <translation>संग्रह में जोड़ी गईं: %1
+संग्रह में पहले से: %2
+अस्वीकृत: %3</translation>
+    </message>
+    <message>
+        <source>
+
+The import was cancelled: the files not counted here were not imported.</source>
+        <translation>
+
+आयात रद्द किया गया: जो फ़ाइलें यहाँ गिनी नहीं गईं, वे आयात नहीं हुईं।</translation>
+    </message>
+    <message>
+        <source>
+
+The import stopped: </source>
+        <translation>
+
+आयात रुक गया: </translation>
+    </message>
+    <message>
+        <source>Export the charts as readings into a folder</source>
+        <translation>कुंडलियों को कुंडली फ़ाइलों के रूप में फ़ोल्डर में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>Charts found</source>
+        <translation>मिली कुंडलियाँ</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MatchingView</name>
+    <message>
+        <source>Kutas</source>
+        <translation>कूट</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::PanchangaView</name>
+    <message>
+        <source>Panchanga</source>
+        <translation>पंचांग</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::ProgramSettings</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>यह साधारण फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>larger than a settings file can be</source>
+        <translation>सेटिंग फ़ाइल के लिए बहुत बड़ी</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>इसमें लिखा नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>इसका फ़ोल्डर बनाया नहीं जा सकता</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1 (%2)</source>
+        <translation>सेटिंग सहेजी नहीं जा सकीं: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::SaturnView</name>
+    <message>
+        <source>Saturn&apos;s periods</source>
+        <translation>शनि की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Running now</source>
+        <translation>अभी चल रही</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::TransitView</name>
+    <message>
+        <source>Transit moment</source>
+        <translation>गोचर का समय</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>Retrograde</source>
+        <translation>वक्री</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::VargasView</name>
+    <message>
+        <source>Vargas</source>
+        <translation>वर्ग</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>ग्रह</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::frmMain</name>
+    <message>
+        <source>The chart library cannot be opened.
+</source>
+        <translation>कुंडली संग्रह खोला नहीं जा सकता।
+</translation>
+    </message>
+    <message>
+        <source>The chart library can only be read.
+%1
+Its charts can be found, opened and exported; nothing can be saved to it or changed in it.</source>
+        <translation>कुंडली संग्रह केवल पढ़ा जा सकता है।
+%1
+इसकी कुंडलियाँ खोजी, खोली और निर्यात की जा सकती हैं; इसमें कुछ सहेजा या बदला नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to the library.
+</source>
+        <translation>कुंडली संग्रह में सहेजी नहीं जा सकी।
+</translation>
+    </message>
+    <message>
+        <source>The chart of %1 is in the library already.</source>
+        <translation>%1 की कुंडली संग्रह में पहले से है।</translation>
+    </message>
+    <message>
+        <source>The chart of %1 has been saved to the library.</source>
+        <translation>%1 की कुंडली संग्रह में सहेज दी गई है।</translation>
+    </message>
+    <message>
+        <source>Please enter only letters</source>
+        <translation>कृपया केवल अक्षर लिखें</translation>
+    </message>
+    <message>
+        <source>Please enter only numbers</source>
+        <translation>कृपया केवल अंक लिखें</translation>
+    </message>
+</context>
+</TS>
