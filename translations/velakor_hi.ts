@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN" sourcelanguage="en">
 <context>
+    <name>HoraryDialog</name>
+    <message>
+        <source>Horary Question</source>
+        <translation>प्रश्न कुंडली</translation>
+    </message>
+    <message>
+        <source>The querent&apos;s number from 1 to 249 gives the ascendant: the start of that sub. The cusps follow for the moment and place of the question.</source>
+        <translation>प्रश्नकर्ता की 1 से 249 तक की संख्या लग्न देती है: उस उप का आरंभ। भाव-संधियाँ प्रश्न के समय और स्थान से निकलती हैं।</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1-249):</source>
+        <translation>संख्या (1-249)(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Moment:</source>
+        <translation>समय(&amp;M):</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>No&amp;w</source>
+        <translation>अभी(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>स्थान(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>अक्षांश(&amp;L):</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>अक्षांश की कला</translation>
+    </message>
+    <message>
+        <source>&apos;</source>
+        <translation>&apos;</translation>
+    </message>
+    <message>
+        <source>Latitude north or south</source>
+        <translation>अक्षांश उत्तर या दक्षिण</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>देशान्तर(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>देशान्तर की कला</translation>
+    </message>
+    <message>
+        <source>Longitude east or west</source>
+        <translation>देशान्तर पूर्व या पश्चिम</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>प</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -269,8 +348,8 @@
         <translation>संस्करण 1.70</translation>
     </message>
     <message>
-        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
-        <translation>जन्म विवरण से वैदिक जन्म कुंडली बनाता है और उसे उत्तर भारतीय, दक्षिण भारतीय या पूर्व भारतीय शैली में, छह वर्ग कुंडलियों सहित, दिखाता है।</translation>
+        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with the sixteen divisional charts (D1 to D60).</source>
+        <translation>जन्म विवरण से वैदिक जन्म कुंडली बनाता है और उसे उत्तर भारतीय, दक्षिण भारतीय या पूर्व भारतीय शैली में, सोलह वर्ग कुंडलियों (D1 से D60) के साथ दिखाता है।</translation>
     </message>
 </context>
 <context>
@@ -296,6 +375,25 @@
     <message>
         <source>Dasha periods</source>
         <translation>दशा काल</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::KpView</name>
+    <message>
+        <source>Cusps</source>
+        <translation>भाव-संधियाँ</translation>
+    </message>
+    <message>
+        <source>Bodies</source>
+        <translation>ग्रह</translation>
+    </message>
+    <message>
+        <source>Significators of the houses</source>
+        <translation>भावों के कारक</translation>
+    </message>
+    <message>
+        <source>Houses each planet signifies</source>
+        <translation>प्रत्येक ग्रह के कारक भाव</translation>
     </message>
 </context>
 <context>

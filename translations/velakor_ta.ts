@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ta_IN" sourcelanguage="en">
 <context>
+    <name>HoraryDialog</name>
+    <message>
+        <source>Horary Question</source>
+        <translation>பிரசன்ன ஜாதகம்</translation>
+    </message>
+    <message>
+        <source>The querent&apos;s number from 1 to 249 gives the ascendant: the start of that sub. The cusps follow for the moment and place of the question.</source>
+        <translation>கேள்வி கேட்பவரின் 1 முதல் 249 வரையிலான எண் லக்னத்தைத் தருகிறது: அந்த உபத்தின் தொடக்கம். பாவ முனைகள் கேள்வியின் நேரத்துக்கும் இடத்துக்கும் கணிக்கப்படும்.</translation>
+    </message>
+    <message>
+        <source>&amp;Number (1-249):</source>
+        <translation>எண் (1-249)(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Moment:</source>
+        <translation>நேரம்(&amp;M):</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>No&amp;w</source>
+        <translation>இப்போது(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>இடம்(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>அட்சரேகை(&amp;L):</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation>அட்சரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>&apos;</source>
+        <translation>&apos;</translation>
+    </message>
+    <message>
+        <source>Latitude north or south</source>
+        <translation>அட்சரேகை வடக்கா தெற்கா</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>வ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>தெ</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>தீர்க்கரேகை(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation>தீர்க்கரேகைக் கலை</translation>
+    </message>
+    <message>
+        <source>Longitude east or west</source>
+        <translation>தீர்க்கரேகை கிழக்கா மேற்கா</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>கி</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>மே</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -269,8 +348,8 @@
         <translation>பதிப்பு 1.70</translation>
     </message>
     <message>
-        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with six divisional charts.</source>
-        <translation>பிறப்பு விவரங்களிலிருந்து வேத ஜாதகத்தைக் கணித்து, வட இந்திய, தென் இந்திய அல்லது கிழக்கு இந்திய முறையில், ஆறு வர்க்கக் கட்டங்களுடன் காட்டுகிறது.</translation>
+        <source>Casts a Vedic birth chart from the birth data and shows it in the North Indian, South Indian or East Indian style, with the sixteen divisional charts (D1 to D60).</source>
+        <translation>பிறப்பு விவரங்களிலிருந்து வேத ஜாதகத்தைக் கணித்து, வட இந்திய, தென் இந்திய அல்லது கிழக்கு இந்திய முறையில், பதினாறு வர்க்கக் கட்டங்களுடன் (D1 முதல் D60) காட்டுகிறது.</translation>
     </message>
 </context>
 <context>
@@ -296,6 +375,25 @@
     <message>
         <source>Dasha periods</source>
         <translation>தசா காலங்கள்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::KpView</name>
+    <message>
+        <source>Cusps</source>
+        <translation>பாவ முனைகள்</translation>
+    </message>
+    <message>
+        <source>Bodies</source>
+        <translation>கிரகங்கள்</translation>
+    </message>
+    <message>
+        <source>Significators of the houses</source>
+        <translation>பாவங்களின் காரகர்கள்</translation>
+    </message>
+    <message>
+        <source>Houses each planet signifies</source>
+        <translation>ஒவ்வொரு கிரகமும் குறிக்கும் பாவங்கள்</translation>
     </message>
 </context>
 <context>

@@ -218,8 +218,11 @@ void PaintChartSheet(QPainter& painter, QSizeF page, const Program& p, const Rea
     const auto addLine = [&](const QString& label, const QString& value) {
         if (lineMetrics.horizontalAdvance(label + value) <= half) {
             dashaLines << label + value;
-        } else {
+        } else if (lineMetrics.horizontalAdvance(value) <= half) {
             dashaLines << label.trimmed() << value;
+        } else {
+            // Still too long (two yoginis with their planets): a line for each period.
+            dashaLines << label.trimmed() << value.split(QStringLiteral(", "));
         }
     };
     addLine(QStringLiteral("Balance at birth: "), BalanceText(tree.System, r.TreeBalance));
