@@ -362,6 +362,10 @@
         <source>Planet</source>
         <translation>ग्रह</translation>
     </message>
+    <message>
+        <source>Ashtakavarga, %1</source>
+        <translation>अष्टकवर्ग, %1</translation>
+    </message>
 </context>
 <context>
     <name>velakor::DashaModel</name>
@@ -565,10 +569,199 @@ The import stopped: </source>
     </message>
 </context>
 <context>
+    <name>velakor::MDI</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>नया(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>खोलें(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Library...</source>
+        <translation>कुंडली संग्रह(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Match with a Saved Reading...</source>
+        <translation>सहेजी गई कुंडली से मिलान(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Match with a Library C&amp;hart...</source>
+        <translation>संग्रह की कुंडली से मिलान(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>इस रूप में सहेजें(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save &amp;to Library</source>
+        <translation>संग्रह में सहेजें(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>JPEG के रूप में सहेजें(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>कुंडली पाठ के रूप में निर्यात करें(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print Chart &amp;Sheet...</source>
+        <translation>कुंडली पत्रक छापें(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Export Chart Sheet as P&amp;DF...</source>
+        <translation>कुंडली पत्रक PDF में निर्यात करें(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Print Transits and Dasha Toda&amp;y...</source>
+        <translation>आज का गोचर और दशा छापें(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस(&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बंद करें(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>दृश्य(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>उपकरण पट्टी(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>स्थिति पट्टी(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Style</source>
+        <translation>कुंडली शैली(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;North Indian</source>
+        <translation>उत्तर भारतीय(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;South Indian</source>
+        <translation>दक्षिण भारतीय(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Natal Indian</source>
+        <translation>पूर्व भारतीय(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r Style</source>
+        <translation>रंग शैली(&amp;R)</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>चालू(&amp;N)</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>बंद(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Divisional Charts</source>
+        <translation>वर्ग कुंडलियाँ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट जाँचें(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>ऑनलाइन कमाई करें(&amp;M)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>नया</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>छापें</translation>
+    </message>
+    <message>
+        <source>Open the Partner&apos;s Reading for Matching</source>
+        <translation>मिलान के लिए साथी की कुंडली खोलें</translation>
+    </message>
+    <message>
+        <source>Is %1 the bride?
+
+Yes: %1 is the bride and %2 the groom.
+No: %2 is the bride and %1 the groom.</source>
+        <translation>क्या %1 वधू हैं?
+
+हाँ: %1 वधू और %2 वर।
+नहीं: %2 वधू और %1 वर।</translation>
+    </message>
+    <message>
+        <source>Transits and Dasha Today</source>
+        <translation>आज का गोचर और दशा</translation>
+    </message>
+    <message>
+        <source>Print the Transits and Dasha of Today</source>
+        <translation>आज का गोचर और दशा छापें</translation>
+    </message>
+    <message>
+        <source>The precise positions cannot be read; the built-in formulas stay in use.</source>
+        <translation>सटीक स्थितियाँ पढ़ी नहीं जा सकीं; अंतर्निहित सूत्र ही उपयोग में रहेंगे।</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>उपकरण पट्टी</translation>
+    </message>
+    <message>
+        <source>Shows the %1</source>
+        <translation>%1 दिखाता है</translation>
+    </message>
+</context>
+<context>
     <name>velakor::MatchingView</name>
     <message>
         <source>Kutas</source>
         <translation>कूट</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>मिलान</translation>
     </message>
 </context>
 <context>
@@ -584,6 +777,73 @@ The import stopped: </source>
     <message>
         <source>&amp;No</source>
         <translation>नहीं(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MomentMenu</name>
+    <message>
+        <source>One &amp;Year Back</source>
+        <translation>एक वर्ष पीछे(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>« Year</source>
+        <translation>« वर्ष</translation>
+    </message>
+    <message>
+        <source>One &amp;Month Back</source>
+        <translation>एक महीना पीछे(&amp;M)</translation>
+    </message>
+    <message>
+        <source>‹ Month</source>
+        <translation>‹ महीना</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Back</source>
+        <translation>एक दिन पीछे(&amp;D)</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ दिन</translation>
+    </message>
+    <message>
+        <source>One D&amp;ay Forward</source>
+        <translation>एक दिन आगे(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>दिन ›</translation>
+    </message>
+    <message>
+        <source>One M&amp;onth Forward</source>
+        <translation>एक महीना आगे(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Month ›</source>
+        <translation>महीना ›</translation>
+    </message>
+    <message>
+        <source>One Y&amp;ear Forward</source>
+        <translation>एक वर्ष आगे(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Year »</source>
+        <translation>वर्ष »</translation>
+    </message>
+    <message>
+        <source>Transit Mom&amp;ent</source>
+        <translation>गोचर का समय(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Moves the transit moment</source>
+        <translation>गोचर का समय बदलता है</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>अभी(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>अभी</translation>
     </message>
 </context>
 <context>
@@ -617,6 +877,77 @@ The import stopped: </source>
     </message>
 </context>
 <context>
+    <name>velakor::ReadingMenus</name>
+    <message>
+        <source>Vimshottari</source>
+        <translation>विंशोत्तरी</translation>
+    </message>
+    <message>
+        <source>Yogini</source>
+        <translation>योगिनी</translation>
+    </message>
+    <message>
+        <source>Ashtottari</source>
+        <translation>अष्टोत्तरी</translation>
+    </message>
+    <message>
+        <source>Kalachakra</source>
+        <translation>कालचक्र</translation>
+    </message>
+    <message>
+        <source>Narayana</source>
+        <translation>नारायण</translation>
+    </message>
+    <message>
+        <source>B. V. Raman&apos;s table</source>
+        <translation>बी. वी. रमन की सारणी</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s table (R. Santhanam)</source>
+        <translation>पराशर की सारणी (आर. संतानम)</translation>
+    </message>
+    <message>
+        <source>&amp;Julian year, 365.25 days</source>
+        <translation>जूलियन वर्ष, 365.25 दिन(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Tropical year, 365.2422 days</source>
+        <translation>सायन वर्ष, 365.2422 दिन(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Savana year, 360 days</source>
+        <translation>सावन वर्ष, 360 दिन(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Reading &amp;Options</source>
+        <translation>गणना विकल्प(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Dasha System</source>
+        <translation>दशा पद्धति(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Dasha &amp;Year</source>
+        <translation>दशा वर्ष(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Sunrise</source>
+        <translation>सूर्योदय(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ashtakavarga &amp;Table</source>
+        <translation>अष्टकवर्ग सारणी(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Centre of the disc, no refraction</source>
+        <translation>बिंब का केंद्र, अपवर्तन के बिना(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Upper limb, with refraction</source>
+        <translation>ऊपरी किनारा, अपवर्तन सहित(&amp;U)</translation>
+    </message>
+</context>
+<context>
     <name>velakor::SaturnView</name>
     <message>
         <source>Saturn&apos;s periods</source>
@@ -625,6 +956,57 @@ The import stopped: </source>
     <message>
         <source>Running now</source>
         <translation>अभी चल रही</translation>
+    </message>
+    <message>
+        <source>Saturn&apos;s Periods</source>
+        <translation>शनि की अवधियाँ</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::SkyMenus</name>
+    <message>
+        <source>&amp;Positions</source>
+        <translation>ग्रह स्थितियाँ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in formulas</source>
+        <translation>अंतर्निहित सूत्र(&amp;B)</translation>
+    </message>
+    <message>
+        <source>P&amp;recise (JPL ephemeris)</source>
+        <translation>सटीक (JPL ग्रह-सारणी)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;yanamsa</source>
+        <translation>अयनांश(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Node</source>
+        <translation>राहु-केतु(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>मध्यम(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;True</source>
+        <translation>स्पष्ट(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>कृष्णमूर्ति</translation>
+    </message>
+    <message>
+        <source>True Chitra</source>
+        <translation>सत्य चित्रा</translation>
     </message>
 </context>
 <context>
@@ -651,6 +1033,76 @@ The import stopped: </source>
     <message>
         <source>Body</source>
         <translation>ग्रह</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::ViewSources</name>
+    <message>
+        <source>Built-in formulas, Rahu one degree behind the mean node</source>
+        <translation>अंतर्निहित सूत्र, राहु मध्यम राहु से एक अंश पीछे</translation>
+    </message>
+    <message>
+        <source>Precise (JPL ephemeris), %1, mean node</source>
+        <translation>सटीक (JPL ग्रह-सारणी), %1, मध्यम राहु</translation>
+    </message>
+    <message>
+        <source>Precise (JPL ephemeris), %1, true node</source>
+        <translation>सटीक (JPL ग्रह-सारणी), %1, स्पष्ट राहु</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>East Indian</source>
+        <translation>पूर्व भारतीय</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::ViewTable</name>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>जन्म कुंडली(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>वर्ग(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Ashtakavarga</source>
+        <translation>अष्टकवर्ग(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Das&amp;ha</source>
+        <translation>दशा(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Panchan&amp;ga</source>
+        <translation>पंचांग(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Trans&amp;its</source>
+        <translation>गोचर(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sat&amp;urn&apos;s Periods</source>
+        <translation>शनि की अवधियाँ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Matching</source>
+        <translation>मिलान(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;KP</source>
+        <translation>केपी(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Horary &amp;Question...</source>
+        <translation>प्रश्न कुंडली(&amp;Q)...</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,10 @@
         <source>Planet</source>
         <translation>கிரகம்</translation>
     </message>
+    <message>
+        <source>Ashtakavarga, %1</source>
+        <translation>அஷ்டகவர்க்கம், %1</translation>
+    </message>
 </context>
 <context>
     <name>velakor::DashaModel</name>
@@ -565,10 +569,199 @@ The import stopped: </source>
     </message>
 </context>
 <context>
+    <name>velakor::MDI</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>கோப்பு(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>புதியது(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>திற(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Chart &amp;Library...</source>
+        <translation>ஜாதகத் தொகுப்பு(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Match with a Saved Reading...</source>
+        <translation>சேமித்த ஜாதகத்துடன் பொருத்தம்(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Match with a Library C&amp;hart...</source>
+        <translation>தொகுப்பிலுள்ள ஜாதகத்துடன் பொருத்தம்(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>இவ்வாறு சேமி(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save &amp;to Library</source>
+        <translation>தொகுப்பில் சேமி(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Save As &amp;JPEG</source>
+        <translation>JPEG ஆகச் சேமி(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Chart As Text</source>
+        <translation>ஜாதகத்தை உரையாக ஏற்றுமதி செய்(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>அச்சிடு(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Print Chart &amp;Sheet...</source>
+        <translation>ஜாதகத் தாளை அச்சிடு(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Export Chart Sheet as P&amp;DF...</source>
+        <translation>ஜாதகத் தாளை PDF ஆக ஏற்றுமதி செய்(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Print Transits and Dasha Toda&amp;y...</source>
+        <translation>இன்றைய கோசாரமும் தசையும் அச்சிடு(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>பின்செல்(&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>வெளியேறு(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>காட்சி(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>கருவிப்பட்டை(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>நிலைப்பட்டை(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Style</source>
+        <translation>கட்ட வடிவம்(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;North Indian</source>
+        <translation>வட இந்திய(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;South Indian</source>
+        <translation>தென் இந்திய(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Natal Indian</source>
+        <translation>கிழக்கு இந்திய(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Colo&amp;r Style</source>
+        <translation>வண்ண வடிவம்(&amp;R)</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>இயக்கு(&amp;N)</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>நிறுத்து(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Divisional Charts</source>
+        <translation>வர்க்கக் கட்டங்கள்(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>உதவி(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>இணைய உதவி(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>எங்கள் இணையதளம்(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>மென்பொருள் புதுப்பிப்பைச் சரிபார்(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>மென்பொருள் பற்றி(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>இணையத்தில் சம்பாதியுங்கள்(&amp;M)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>புதியது</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>திற</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>சேமி</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>அச்சிடு</translation>
+    </message>
+    <message>
+        <source>Open the Partner&apos;s Reading for Matching</source>
+        <translation>பொருத்தத்துக்காகத் துணையின் ஜாதகத்தைத் திற</translation>
+    </message>
+    <message>
+        <source>Is %1 the bride?
+
+Yes: %1 is the bride and %2 the groom.
+No: %2 is the bride and %1 the groom.</source>
+        <translation>%1 மணமகளா?
+
+ஆம்: %1 மணமகள், %2 மணமகன்.
+இல்லை: %2 மணமகள், %1 மணமகன்.</translation>
+    </message>
+    <message>
+        <source>Transits and Dasha Today</source>
+        <translation>இன்றைய கோசாரமும் தசையும்</translation>
+    </message>
+    <message>
+        <source>Print the Transits and Dasha of Today</source>
+        <translation>இன்றைய கோசாரத்தையும் தசையையும் அச்சிடு</translation>
+    </message>
+    <message>
+        <source>The precise positions cannot be read; the built-in formulas stay in use.</source>
+        <translation>துல்லிய நிலைகளைப் படிக்க முடியவில்லை; உள்ளமைந்த சூத்திரங்களே பயன்பாட்டில் இருக்கும்.</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>கருவிப்பட்டை</translation>
+    </message>
+    <message>
+        <source>Shows the %1</source>
+        <translation>%1 காட்டும்</translation>
+    </message>
+</context>
+<context>
     <name>velakor::MatchingView</name>
     <message>
         <source>Kutas</source>
         <translation>கூடங்கள்</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>பொருத்தம்</translation>
     </message>
 </context>
 <context>
@@ -584,6 +777,73 @@ The import stopped: </source>
     <message>
         <source>&amp;No</source>
         <translation>இல்லை(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::MomentMenu</name>
+    <message>
+        <source>One &amp;Year Back</source>
+        <translation>ஓர் ஆண்டு பின்னோக்கி(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>« Year</source>
+        <translation>« ஆண்டு</translation>
+    </message>
+    <message>
+        <source>One &amp;Month Back</source>
+        <translation>ஒரு மாதம் பின்னோக்கி(&amp;M)</translation>
+    </message>
+    <message>
+        <source>‹ Month</source>
+        <translation>‹ மாதம்</translation>
+    </message>
+    <message>
+        <source>One &amp;Day Back</source>
+        <translation>ஒரு நாள் பின்னோக்கி(&amp;D)</translation>
+    </message>
+    <message>
+        <source>‹ Day</source>
+        <translation>‹ நாள்</translation>
+    </message>
+    <message>
+        <source>One D&amp;ay Forward</source>
+        <translation>ஒரு நாள் முன்னோக்கி(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Day ›</source>
+        <translation>நாள் ›</translation>
+    </message>
+    <message>
+        <source>One M&amp;onth Forward</source>
+        <translation>ஒரு மாதம் முன்னோக்கி(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Month ›</source>
+        <translation>மாதம் ›</translation>
+    </message>
+    <message>
+        <source>One Y&amp;ear Forward</source>
+        <translation>ஓர் ஆண்டு முன்னோக்கி(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Year »</source>
+        <translation>ஆண்டு »</translation>
+    </message>
+    <message>
+        <source>Transit Mom&amp;ent</source>
+        <translation>கோசார நேரம்(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Moves the transit moment</source>
+        <translation>கோசார நேரத்தை மாற்றும்</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>இப்போது(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>இப்போது</translation>
     </message>
 </context>
 <context>
@@ -617,6 +877,77 @@ The import stopped: </source>
     </message>
 </context>
 <context>
+    <name>velakor::ReadingMenus</name>
+    <message>
+        <source>Vimshottari</source>
+        <translation>விம்சோத்தரி</translation>
+    </message>
+    <message>
+        <source>Yogini</source>
+        <translation>யோகினி</translation>
+    </message>
+    <message>
+        <source>Ashtottari</source>
+        <translation>அஷ்டோத்தரி</translation>
+    </message>
+    <message>
+        <source>Kalachakra</source>
+        <translation>காலசக்கரம்</translation>
+    </message>
+    <message>
+        <source>Narayana</source>
+        <translation>நாராயண</translation>
+    </message>
+    <message>
+        <source>B. V. Raman&apos;s table</source>
+        <translation>பி. வி. ராமன் அட்டவணை</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s table (R. Santhanam)</source>
+        <translation>பராசரர் அட்டவணை (ஆர். சந்தானம்)</translation>
+    </message>
+    <message>
+        <source>&amp;Julian year, 365.25 days</source>
+        <translation>ஜூலியன் ஆண்டு, 365.25 நாள்கள்(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Tropical year, 365.2422 days</source>
+        <translation>சாயன ஆண்டு, 365.2422 நாள்கள்(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Savana year, 360 days</source>
+        <translation>சாவன ஆண்டு, 360 நாள்கள்(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Reading &amp;Options</source>
+        <translation>கணிப்பு விருப்பங்கள்(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Dasha System</source>
+        <translation>தசா முறை(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Dasha &amp;Year</source>
+        <translation>தசா ஆண்டு(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Sunrise</source>
+        <translation>சூரிய உதயம்(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ashtakavarga &amp;Table</source>
+        <translation>அஷ்டகவர்க்க அட்டவணை(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Centre of the disc, no refraction</source>
+        <translation>வட்டத்தின் மையம், ஒளிவிலகல் இன்றி(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Upper limb, with refraction</source>
+        <translation>மேல் விளிம்பு, ஒளிவிலகலுடன்(&amp;U)</translation>
+    </message>
+</context>
+<context>
     <name>velakor::SaturnView</name>
     <message>
         <source>Saturn&apos;s periods</source>
@@ -625,6 +956,57 @@ The import stopped: </source>
     <message>
         <source>Running now</source>
         <translation>தற்போது நடப்பது</translation>
+    </message>
+    <message>
+        <source>Saturn&apos;s Periods</source>
+        <translation>சனியின் காலங்கள்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::SkyMenus</name>
+    <message>
+        <source>&amp;Positions</source>
+        <translation>கிரக நிலைகள்(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Built-in formulas</source>
+        <translation>உள்ளமைந்த சூத்திரங்கள்(&amp;B)</translation>
+    </message>
+    <message>
+        <source>P&amp;recise (JPL ephemeris)</source>
+        <translation>துல்லியம் (JPL வான அட்டவணை)(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;yanamsa</source>
+        <translation>அயனாம்சம்(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Node</source>
+        <translation>ராகு-கேது(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean</source>
+        <translation>சராசரி(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;True</source>
+        <translation>உண்மை(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>லாஹிரி</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>ராமன்</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>கிருஷ்ணமூர்த்தி</translation>
+    </message>
+    <message>
+        <source>True Chitra</source>
+        <translation>உண்மைச் சித்திரை</translation>
     </message>
 </context>
 <context>
@@ -651,6 +1033,76 @@ The import stopped: </source>
     <message>
         <source>Body</source>
         <translation>கிரகம்</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::ViewSources</name>
+    <message>
+        <source>Built-in formulas, Rahu one degree behind the mean node</source>
+        <translation>உள்ளமைந்த சூத்திரங்கள், ராகு சராசரி ராகுவுக்கு ஒரு பாகை பின்னால்</translation>
+    </message>
+    <message>
+        <source>Precise (JPL ephemeris), %1, mean node</source>
+        <translation>துல்லியம் (JPL வான அட்டவணை), %1, சராசரி ராகு</translation>
+    </message>
+    <message>
+        <source>Precise (JPL ephemeris), %1, true node</source>
+        <translation>துல்லியம் (JPL வான அட்டவணை), %1, உண்மை ராகு</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>வட இந்திய</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>தென் இந்திய</translation>
+    </message>
+    <message>
+        <source>East Indian</source>
+        <translation>கிழக்கு இந்திய</translation>
+    </message>
+</context>
+<context>
+    <name>velakor::ViewTable</name>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>ஜாதகக் கட்டம்(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>வர்க்கங்கள்(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Ashtakavarga</source>
+        <translation>அஷ்டகவர்க்கம்(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Das&amp;ha</source>
+        <translation>தசா(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Panchan&amp;ga</source>
+        <translation>பஞ்சாங்கம்(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Trans&amp;its</source>
+        <translation>கோசாரம்(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sat&amp;urn&apos;s Periods</source>
+        <translation>சனியின் காலங்கள்(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Matching</source>
+        <translation>பொருத்தம்(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;KP</source>
+        <translation>கே.பி.(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Horary &amp;Question...</source>
+        <translation>பிரசன்ன ஜாதகம்(&amp;Q)...</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ void AshtakavargaView::Show(const Program& program) {
 }
 
 QString AshtakavargaView::Title(const ViewSources& sources) const {
-    return QStringLiteral("Ashtakavarga, ") + ViewSources::StyleName(sources.style());
+    return tr("Ashtakavarga, %1").arg(ViewSources::StyleName(sources.style()));
 }
 
 void AshtakavargaView::Fill(ViewSources& sources) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "chart/DivisionalCharts.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "chart/NameTables.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
@@ -105,8 +106,7 @@ void DivisionalView::ShowDivision(const Program& program, int d) {
 }
 
 QString DivisionalView::Title(const ViewSources& sources) const {
-    const std::string_view title = kVargas.at(static_cast<std::size_t>(division_)).Title;
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())) + QStringLiteral(", ") +
+    return QString::fromStdString(VargaTitle(division_, InterfaceLanguage())) + QStringLiteral(", ") +
            ViewSources::StyleName(sources.style());
 }
 

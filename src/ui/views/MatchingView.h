@@ -28,7 +28,7 @@ public:
     void Show(const Partner& bride, const Partner& groom, const SkyChoice& sky);
 
     QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Matching"); }
+    QString Title(const ViewSources&) const override { return tr("Matching"); }
     unsigned Inputs() const override { return kChartInput | kPartnerInput; }
     // Both charts in the sky of the chart on show, and the match: microseconds each time.
     void Fill(ViewSources& sources) override;

@@ -24,7 +24,7 @@ public:
     void Show(const Program& program, const Readings& readings);
 
     QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Panchanga"); }
+    QString Title(const ViewSources&) const override { return tr("Panchanga"); }
     unsigned Inputs() const override { return kChartInput | kReadingInput; }
     void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;

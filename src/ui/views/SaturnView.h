@@ -23,7 +23,7 @@ public:
     void Show(const Program& program, const TransitReading& reading);
 
     QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Saturn's Periods"); }
+    QString Title(const ViewSources&) const override { return tr("Saturn's Periods"); }
     unsigned Inputs() const override { return kChartInput | kMomentInput; }
     void Fill(ViewSources& sources) override { Show(sources.program(), ReadTransits(sources.program(), sources.moment())); }
     void Paint(QPainter& painter) const override;

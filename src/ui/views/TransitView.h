@@ -64,7 +64,7 @@ public:
               bool colour);
 
     QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Transits"); }
+    QString Title(const ViewSources&) const override { return tr("Transits"); }
     unsigned Inputs() const override { return kChartInput | kStyleInput | kReadingInput | kMomentInput; }
     void Fill(ViewSources& sources) override;
     void Paint(QPainter& painter) const override;

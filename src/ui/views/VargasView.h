@@ -23,7 +23,7 @@ public:
     void Show(const Program& program);
 
     QWidget* page() override { return this; }
-    QString Title(const ViewSources&) const override { return QStringLiteral("Vargas"); }
+    QString Title(const ViewSources&) const override { return tr("Vargas"); }
     unsigned Inputs() const override { return kChartInput; }
     void Fill(ViewSources& sources) override { Show(sources.program()); }
     void Paint(QPainter& painter) const override;

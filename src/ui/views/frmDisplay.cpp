@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "chart/DivisionalCharts.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/drawing/Fonts.h"
 #include "ui/window/ViewSources.h"
@@ -147,7 +148,7 @@ void frmDisplay::ComposeBirthDetails(const Program& program) {
 }
 
 QString frmDisplay::Title(const ViewSources& sources) const {
-    return QString::fromUtf8(kRashiTitle.data(), static_cast<qsizetype>(kRashiTitle.size())) + QStringLiteral(", ") +
+    return QString::fromStdString(VargaTitle(0, InterfaceLanguage())) + QStringLiteral(", ") +
            ViewSources::StyleName(sources.style());
 }
 

@@ -1,6 +1,7 @@
 #include "ui/window/MDI.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -32,13 +33,16 @@
 #include "ui/drawing/DesktopIcons.h"
 #include "ui/drawing/Fonts.h"
 #include "ui/drawing/HeldPixmapIcon.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/settings/ProgramSettings.h"
+#include "ui/views/ReadingTexts.h"
 #include "ui/views/TransitView.h"
 #include "ui/views/frmDisplay.h"
 #include "ui/window/ChartZoom.h"
 #include "ui/window/MomentMenu.h"
 #include "ui/window/ReadingMenus.h"
 #include "ui/window/LanguageMenu.h"
+#include "ui/window/MenuCaptions.h"
 #include "ui/window/SkyMenus.h"
 #include "ui/window/ViewSources.h"
 #include "ui/window/ViewTable.h"
@@ -47,6 +51,50 @@ namespace velakor {
 namespace {
 
 const QColor kBandColour(255, 199, 6);
+
+// The frame's own captions, set again when the interface's language changes.
+constexpr MenuCaption kCaptions[] = {
+    {"mnuFile", QT_TRANSLATE_NOOP("velakor::MDI", "&File")},
+    {"mnuNew", QT_TRANSLATE_NOOP("velakor::MDI", "&New")},
+    {"mnuOpen", QT_TRANSLATE_NOOP("velakor::MDI", "&Open...")},
+    {"mnuLibrary", QT_TRANSLATE_NOOP("velakor::MDI", "Chart &Library...")},
+    {"mnuMatch", QT_TRANSLATE_NOOP("velakor::MDI", "&Match with a Saved Reading...")},
+    {"mnuMatchLibrary", QT_TRANSLATE_NOOP("velakor::MDI", "Match with a Library C&hart...")},
+    {"mnuSaveAs", QT_TRANSLATE_NOOP("velakor::MDI", "Save &As")},
+    {"mnuSaveToLibrary", QT_TRANSLATE_NOOP("velakor::MDI", "Save &to Library")},
+    {"mnuSaveAsJpeg", QT_TRANSLATE_NOOP("velakor::MDI", "Save As &JPEG")},
+    {"mnuExport", QT_TRANSLATE_NOOP("velakor::MDI", "&Export Chart As Text")},
+    {"mnuPrint", QT_TRANSLATE_NOOP("velakor::MDI", "&Print")},
+    {"mnuPrintSheet", QT_TRANSLATE_NOOP("velakor::MDI", "Print Chart &Sheet...")},
+    {"mnuExportSheet", QT_TRANSLATE_NOOP("velakor::MDI", "Export Chart Sheet as P&DF...")},
+    {"mnuPrintToday", QT_TRANSLATE_NOOP("velakor::MDI", "Print Transits and Dasha Toda&y...")},
+    {"mnuBack", QT_TRANSLATE_NOOP("velakor::MDI", "&Back")},
+    {"mnuExit", QT_TRANSLATE_NOOP("velakor::MDI", "E&xit")},
+    {"mnuView", QT_TRANSLATE_NOOP("velakor::MDI", "&View")},
+    {"mnuToolBar", QT_TRANSLATE_NOOP("velakor::MDI", "&Toolbar")},
+    {"mnuStatusBar", QT_TRANSLATE_NOOP("velakor::MDI", "&Status Bar")},
+    {"mnuChartStyle", QT_TRANSLATE_NOOP("velakor::MDI", "&Chart Style")},
+    {"mnuNorth", QT_TRANSLATE_NOOP("velakor::MDI", "&North Indian")},
+    {"mnuSouth", QT_TRANSLATE_NOOP("velakor::MDI", "&South Indian")},
+    {"mnuNatal", QT_TRANSLATE_NOOP("velakor::MDI", "&Natal Indian")},
+    {"mnuColor", QT_TRANSLATE_NOOP("velakor::MDI", "Colo&r Style")},
+    {"mnuColorOn", QT_TRANSLATE_NOOP("velakor::MDI", "O&n")},
+    {"mnuColorOff", QT_TRANSLATE_NOOP("velakor::MDI", "O&ff")},
+    {"mnuDivisionalCharts", QT_TRANSLATE_NOOP("velakor::MDI", "&Divisional Charts")},
+    {"mnuHelp", QT_TRANSLATE_NOOP("velakor::MDI", "&Help")},
+    {"mnuOnline", QT_TRANSLATE_NOOP("velakor::MDI", "&Online Help")},
+    {"mnuVisit", QT_TRANSLATE_NOOP("velakor::MDI", "&Visit Us Online")},
+    {"mnuUpdate", QT_TRANSLATE_NOOP("velakor::MDI", "Check for Software &Update")},
+    {"mnuAbout", QT_TRANSLATE_NOOP("velakor::MDI", "&About Software")},
+    {"mnuMoney", QT_TRANSLATE_NOOP("velakor::MDI", "Make Money &Online")},
+    {"cmdSaveAsJPEG", QT_TRANSLATE_NOOP("velakor::MDI", "Save As &JPEG")},
+    {"cmdBack", QT_TRANSLATE_NOOP("velakor::MDI", "&Back")},
+    {"cmdExit", QT_TRANSLATE_NOOP("velakor::MDI", "E&xit")},
+    {"TB_New", QT_TRANSLATE_NOOP("velakor::MDI", "New")},
+    {"TB_Open", QT_TRANSLATE_NOOP("velakor::MDI", "Open")},
+    {"TB_Save", QT_TRANSLATE_NOOP("velakor::MDI", "Save")},
+    {"TB_Print", QT_TRANSLATE_NOOP("velakor::MDI", "Print")},
+};
 
 // Layout of the bands, in twips.
 constexpr int kHeadingBandHeight = 820;
@@ -153,6 +201,18 @@ QIcon ToolIcon(const QString& key) {
     return HeldPixmapIcon(pixmap);
 }
 
+// A divisional chart's entry in the interface's language: in English the table's caption; in
+// the others the varga's own name, keyed by its number where Ctrl and a digit show it (the
+// English keys share a letter there) and by the English letter otherwise.
+QString VargaCaption(const ViewRow& row, int varga, Language lang) {
+    if (lang == Language::English) return QString::fromLatin1(row.Caption);
+    const Qt::Key key = row.Shortcut.key();
+    const QString letter = key >= Qt::Key_0 && key <= Qt::Key_9
+                               ? QString(QChar(static_cast<char16_t>(key)))
+                               : QKeySequence::mnemonic(QString::fromLatin1(row.Caption)).toString().right(1);
+    return QText(TranslatedName(Vocabulary::Varga, varga + 1, lang)) + QStringLiteral("(&") + letter + QLatin1Char(')');
+}
+
 }  // namespace
 
 MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
@@ -176,6 +236,7 @@ MDI::MDI(Program& program, QWidget* parent) : QMainWindow(parent), program_(prog
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->addWidget(statusView_, 1);
     statusBar()->addPermanentWidget(statusFile_);
+    Retranslate();
 
     MDIForm_Load();
     // The natal display comes with the frame, on show; the calculation fills it.
@@ -364,7 +425,7 @@ void MDI::ExportChartSheet() {
 
 void MDI::MatchWithSavedReading() {
     if (const std::optional<FormValues> values =
-            OpenReading(this, FormValues{}, nullptr, QStringLiteral("Open the Partner's Reading for Matching")))
+            OpenReading(this, FormValues{}, nullptr, tr("Open the Partner's Reading for Matching")))
         MatchWith(*values);
 }
 
@@ -381,7 +442,7 @@ void MDI::MatchWith(const FormValues& values) {
     const QString other = nameOf(values.Name);
     const QString self = nameOf(program_.Birth.BirthName);
     const std::optional<bool> bride =
-        AskQuestionOrCancel(this, QStringLiteral("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\n"
+        AskQuestionOrCancel(this, tr("Is %1 the bride?\n\nYes: %1 is the bride and %2 the groom.\n"
                                                  "No: %2 is the bride and %1 the groom.")
                                       .arg(other, self));
     if (!bride) return;
@@ -395,13 +456,13 @@ void MDI::PrintTransitsToday() {
     const Program& p = sources_->program();
     today.Show(p, sources_->readings(), ReadTransits(p, TodayJulianDay(p.Reading)), sources_->style(),
                sources_->colour());
-    today.SetPageTitle(QStringLiteral("Transits and Dasha Today"));
+    today.SetPageTitle(tr("Transits and Dasha Today"));
     QPrinter printer(QPrinter::HighResolution);
     PrintedPages pages;
     pages.Size = today.size();
     pages.Count = 1;
     pages.Paint = [&today](QPainter& painter, int) { today.Paint(painter); };
-    pages.Title = QStringLiteral("Print the Transits and Dasha of Today");
+    pages.Title = tr("Print the Transits and Dasha of Today");
     PrintPagesOf(this, pages, printer, PdfNameBesideReading(QStringLiteral("-today")));
 }
 
@@ -412,63 +473,63 @@ void MDI::BuildMenus() {
 }
 
 void MDI::BuildFileMenu() {
-    QMenu* file = AddMenu(this, QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    connect(AddEntry(file, QStringLiteral("mnuNew"), QStringLiteral("&New")), &QAction::triggered, this,
+    QMenu* file = AddMenu(this, QStringLiteral("mnuFile"), QString());
+    connect(AddEntry(file, QStringLiteral("mnuNew"), QString()), &QAction::triggered, this,
             &MDI::mnuNew_Click);
     // The toolbar's Open, also where a keyboard user looks for it.
-    connect(AddEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open...")), &QAction::triggered, this,
+    connect(AddEntry(file, QStringLiteral("mnuOpen"), QString()), &QAction::triggered, this,
             &MDI::openRequested);
-    connect(AddEntry(file, QStringLiteral("mnuLibrary"), QStringLiteral("Chart &Library...")), &QAction::triggered,
+    connect(AddEntry(file, QStringLiteral("mnuLibrary"), QString()), &QAction::triggered,
             this, &MDI::libraryRequested);
-    connect(AddEntry(file, QStringLiteral("mnuMatch"), QStringLiteral("&Match with a Saved Reading...")),
+    connect(AddEntry(file, QStringLiteral("mnuMatch"), QString()),
             &QAction::triggered, this, &MDI::MatchWithSavedReading);
-    connect(AddEntry(file, QStringLiteral("mnuMatchLibrary"), QStringLiteral("Match with a Library C&hart...")),
+    connect(AddEntry(file, QStringLiteral("mnuMatchLibrary"), QString()),
             &QAction::triggered, this, &MDI::libraryPartnerRequested);
     file->addSeparator();
-    connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save &As")), &QAction::triggered, this,
+    connect(AddEntry(file, QStringLiteral("mnuSaveAs"), QString()), &QAction::triggered, this,
             &MDI::saveAsRequested);
-    connect(AddEntry(file, QStringLiteral("mnuSaveToLibrary"), QStringLiteral("Save &to Library")),
+    connect(AddEntry(file, QStringLiteral("mnuSaveToLibrary"), QString()),
             &QAction::triggered, this, &MDI::saveToLibraryRequested);
-    connect(AddEntry(file, QStringLiteral("mnuSaveAsJpeg"), QStringLiteral("Save As &JPEG")), &QAction::triggered,
+    connect(AddEntry(file, QStringLiteral("mnuSaveAsJpeg"), QString()), &QAction::triggered,
             this, &MDI::saveAsJpegRequested);
     file->addSeparator();
-    connect(AddEntry(file, QStringLiteral("mnuExport"), QStringLiteral("&Export Chart As Text")),
+    connect(AddEntry(file, QStringLiteral("mnuExport"), QString()),
             &QAction::triggered, this, &MDI::exportRequested);
     file->addSeparator();
-    connect(AddEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print")), &QAction::triggered, this,
+    connect(AddEntry(file, QStringLiteral("mnuPrint"), QString()), &QAction::triggered, this,
             &MDI::printRequested);
-    connect(AddEntry(file, QStringLiteral("mnuPrintSheet"), QStringLiteral("Print Chart &Sheet...")),
+    connect(AddEntry(file, QStringLiteral("mnuPrintSheet"), QString()),
             &QAction::triggered, this, &MDI::PrintChartSheet);
-    connect(AddEntry(file, QStringLiteral("mnuExportSheet"), QStringLiteral("Export Chart Sheet as P&DF...")),
+    connect(AddEntry(file, QStringLiteral("mnuExportSheet"), QString()),
             &QAction::triggered, this, &MDI::ExportChartSheet);
     // Offered while the transits are on show: their moment is the one printed about.
-    mnuPrintToday_ = AddEntry(file, QStringLiteral("mnuPrintToday"), QStringLiteral("Print Transits and Dasha Toda&y..."));
+    mnuPrintToday_ = AddEntry(file, QStringLiteral("mnuPrintToday"), QString());
     mnuPrintToday_->setEnabled(false);
     connect(mnuPrintToday_, &QAction::triggered, this, &MDI::PrintTransitsToday);
     file->addSeparator();
-    connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")), &QAction::triggered, this,
+    connect(AddEntry(file, QStringLiteral("mnuBack"), QString()), &QAction::triggered, this,
             &MDI::cmdBack_Click);
     file->addSeparator();
-    connect(AddEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(AddEntry(file, QStringLiteral("mnuExit"), QString()), &QAction::triggered, this,
             &MDI::cmdExit_Click);
     menuBar()->addMenu(file);
 }
 
 void MDI::BuildViewMenu() {
-    QMenu* view = AddMenu(this, QStringLiteral("mnuView"), QStringLiteral("&View"));
-    mnuToolBar_ = AddEntry(view, QStringLiteral("mnuToolBar"), QStringLiteral("&Toolbar"));
+    QMenu* view = AddMenu(this, QStringLiteral("mnuView"), QString());
+    mnuToolBar_ = AddEntry(view, QStringLiteral("mnuToolBar"), QString());
     mnuToolBar_->setCheckable(true);
     connect(mnuToolBar_, &QAction::triggered, this, &MDI::mnuToolBar_Click);
-    mnuStatusBar_ = AddEntry(view, QStringLiteral("mnuStatusBar"), QStringLiteral("&Status Bar"));
+    mnuStatusBar_ = AddEntry(view, QStringLiteral("mnuStatusBar"), QString());
     mnuStatusBar_->setCheckable(true);
     connect(mnuStatusBar_, &QAction::triggered, this, &MDI::mnuStatusBar_Click);
     view->addSeparator();
 
     // Chart style and colour style redraw whichever chart is on show.
-    QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QStringLiteral("&Chart Style"));
-    styleEntries_ = {AddEntry(style, QStringLiteral("mnuNorth"), QStringLiteral("&North Indian")),
-                     AddEntry(style, QStringLiteral("mnuSouth"), QStringLiteral("&South Indian")),
-                     AddEntry(style, QStringLiteral("mnuNatal"), QStringLiteral("&Natal Indian"))};
+    QMenu* style = AddMenu(view, QStringLiteral("mnuChartStyle"), QString());
+    styleEntries_ = {AddEntry(style, QStringLiteral("mnuNorth"), QString()),
+                     AddEntry(style, QStringLiteral("mnuSouth"), QString()),
+                     AddEntry(style, QStringLiteral("mnuNatal"), QString())};
     MakeCheckGroup(styleEntries_);
     const ChartStyle styles[] = {ChartStyle::North, ChartStyle::South, ChartStyle::East};
     for (int i = 0; i < 3; ++i) {
@@ -477,9 +538,9 @@ void MDI::BuildViewMenu() {
     }
     view->addMenu(style);
 
-    QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QStringLiteral("Colo&r Style"));
-    mnuColorOn_ = AddEntry(colour, QStringLiteral("mnuColorOn"), QStringLiteral("O&n"));
-    mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QStringLiteral("O&ff"));
+    QMenu* colour = AddMenu(view, QStringLiteral("mnuColor"), QString());
+    mnuColorOn_ = AddEntry(colour, QStringLiteral("mnuColorOn"), QString());
+    mnuColorOff_ = AddEntry(colour, QStringLiteral("mnuColorOff"), QString());
     MakeCheckGroup({mnuColorOn_, mnuColorOff_});
     connect(mnuColorOn_, &QAction::triggered, this, [this] { SetColourStyle(true); });
     connect(mnuColorOff_, &QAction::triggered, this, [this] { SetColourStyle(false); });
@@ -495,21 +556,17 @@ void MDI::BuildViewMenu() {
     // One entry per view, in the table's order; the divisional charts in their submenu.
     QMenu* divisional = nullptr;
     QList<QAction*> entries;
-    std::size_t vargaRow = 0;
     for (std::size_t row = 0; row < ViewTable().size(); ++row) {
         const ViewRow& r = ViewTable()[row];
         QMenu* menu = view;
         if (r.Menu == ViewMenu::Divisional) {
             if (!divisional) {
-                divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QStringLiteral("&Divisional Charts"));
+                divisional = AddMenu(view, QStringLiteral("mnuDivisionalCharts"), QString());
                 view->addMenu(divisional);
             }
             menu = divisional;
         }
-        QAction* entry = AddEntry(menu, QString::fromLatin1(r.Name), QString::fromLatin1(r.Caption));
-        // The captions are the varga's names alone; the status bar adds the D-number.
-        if (r.Menu == ViewMenu::Divisional)
-            entry->setStatusTip(QStringLiteral("Shows the ") + QString::fromUtf8(kVargas[vargaRow++].Title.data()));
+        QAction* entry = AddEntry(menu, QString::fromLatin1(r.Name), QString());
         if (r.Shortcut.key() != Qt::Key_unknown) entry->setShortcut(QKeySequence(r.Shortcut));
         if (r.Ready) entry->setEnabled(r.Ready(*sources_));
         const int shown = static_cast<int>(row);
@@ -532,24 +589,24 @@ void MDI::BuildViewMenu() {
 }
 
 void MDI::BuildHelpMenu() {
-    QMenu* help = AddMenu(this, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    connect(AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")), &QAction::triggered,
+    QMenu* help = AddMenu(this, QStringLiteral("mnuHelp"), QString());
+    connect(AddEntry(help, QStringLiteral("mnuOnline"), QString()), &QAction::triggered,
             this, [] { OpenUserGuide(); });
-    connect(AddEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")), &QAction::triggered,
+    connect(AddEntry(help, QStringLiteral("mnuVisit"), QString()), &QAction::triggered,
             this, [] { OpenUserGuide(); });
     help->addSeparator();
-    connect(AddEntry(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update")),
+    connect(AddEntry(help, QStringLiteral("mnuUpdate"), QString()),
             &QAction::triggered, this, [] { OpenUserGuide(); });
     help->addSeparator();
-    connect(AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")), &QAction::triggered,
+    connect(AddEntry(help, QStringLiteral("mnuAbout"), QString()), &QAction::triggered,
             this, [this] { ShowAboutBox(this); });
-    connect(AddEntry(help, QStringLiteral("mnuMoney"), QStringLiteral("Make Money &Online")), &QAction::triggered,
+    connect(AddEntry(help, QStringLiteral("mnuMoney"), QString()), &QAction::triggered,
             this, [] { OpenUserGuide(); });
     menuBar()->addMenu(help);
 }
 
 void MDI::BuildToolBar() {
-    TB_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    TB_ = new QToolBar(this);
     TB_->setObjectName(QStringLiteral("TB"));
     TB_->setMovable(false);
     TB_->setFloatable(false);
@@ -588,10 +645,10 @@ void MDI::BuildBands() {
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     buttonBand_ = MakeBand(QStringLiteral("Picture1"), kButtonBandHeight, client);
-    cmdSaveAsJPEG_ = MakeButton(QStringLiteral("cmdSaveAsJPEG"), QStringLiteral("Save As &JPEG"), kSaveAsJpegWidth,
+    cmdSaveAsJPEG_ = MakeButton(QStringLiteral("cmdSaveAsJPEG"), QString(), kSaveAsJpegWidth,
                                 buttonBand_);
-    cmdBack_ = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), kBackExitWidth, buttonBand_);
-    cmdExit_ = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), kBackExitWidth, buttonBand_);
+    cmdBack_ = MakeButton(QStringLiteral("cmdBack"), QString(), kBackExitWidth, buttonBand_);
+    cmdExit_ = MakeButton(QStringLiteral("cmdExit"), QString(), kBackExitWidth, buttonBand_);
     connect(cmdSaveAsJPEG_, &QPushButton::clicked, this, &MDI::saveAsJpegRequested);
     connect(cmdBack_, &QPushButton::clicked, this, &MDI::cmdBack_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &MDI::cmdExit_Click);
@@ -685,7 +742,7 @@ void MDI::SaveSettings() {
 void MDI::SetSky(const SkyChoice& choice) {
     // The tables are read on the first precise chart, not before: the window opens as fast.
     if (!SkyAvailable(choice)) {
-        ShowMessage(this, QStringLiteral("The precise positions cannot be read; the built-in formulas stay in use."),
+        ShowMessage(this, tr("The precise positions cannot be read; the built-in formulas stay in use."),
                     BoxIcon::Critical);
         skyMenus_->Show(program_.SkyInUse);
         return;
@@ -716,8 +773,34 @@ void MDI::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void MDI::Retranslate() {
+    SetMenuCaptions(this, "velakor::MDI", kCaptions);
+    TB_->setWindowTitle(tr("Toolbar"));
+    const Language lang = InterfaceLanguage();
+    std::size_t varga = 0;
+    for (std::size_t row = 0; row < slots_.size(); ++row) {
+        QAction* entry = slots_[row].entry;
+        const ViewRow& r = ViewTable()[row];
+        if (r.Menu != ViewMenu::Divisional) {
+            entry->setText(QCoreApplication::translate("velakor::ViewTable", r.Caption));
+            continue;
+        }
+        // The captions are the varga's names alone; the status bar adds the D-number.
+        entry->setText(VargaCaption(r, static_cast<int>(varga), lang));
+        entry->setStatusTip(tr("Shows the %1").arg(QText(VargaTitle(static_cast<int>(varga), lang))));
+        ++varga;
+    }
+}
+
 void MDI::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+        // Every view says its texts again in the new language: the one on show at once,
+        // the others when next shown.
+        for (Slot& slot : slots_) slot.stale = slot.page != nullptr;
+        if (slots_.at(static_cast<std::size_t>(current_)).page) RefreshView();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit frameActivated();
 }
 

@@ -140,6 +140,8 @@ private:
         bool stale = true;
     };
 
+    // Sets every caption of the frame in the interface's language.
+    void Retranslate();
     void BuildMenus();
     void BuildFileMenu();
     void BuildViewMenu();

@@ -22,7 +22,13 @@ public:
     const QList<QAction*>& steps() const { return steps_; }
     void setEnabled(bool on);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Retranslate();
+
+    QMenu* moment_ = nullptr;
     QList<QAction*> steps_;  // year, month, day back; day, month, year forward; now
 };
 

@@ -1,6 +1,8 @@
 #include "ui/window/ReadingMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QWidget>
 #include <utility>
@@ -9,6 +11,7 @@
 #include "strength/Ashtakavarga.h"
 #include "ui/settings/ProgramSettings.h"
 #include "ui/views/ReadingTexts.h"
+#include "ui/window/MenuCaptions.h"
 
 namespace velakor {
 namespace {
@@ -25,48 +28,78 @@ constexpr DashaSystem kSystems[] = {DashaSystem::Vimshottari, DashaSystem::Yogin
                                     DashaSystem::Kalachakra, DashaSystem::Narayana};
 static_assert(std::size(kSystems) == kDashaSystemCount);
 
-// A name with its first letter as the access key: the five systems begin with five different
-// letters, and so do the two tables.
-QString Keyed(std::string_view name) { return QLatin1Char('&') + QText(name); }
+constexpr const char* kContext = "velakor::ReadingMenus";
 
-constexpr std::pair<double, const char*> kYears[] = {{kDashaYearJulian, "&Julian year, 365.25 days"},
-                                                    {kDashaYearTropical, "&Tropical year, 365.2422 days"},
-                                                    {kDashaYearSavana, "&Savana year, 360 days"}};
+// The names the core gives the systems and the tables, for the catalogues.
+[[maybe_unused]] constexpr const char* kCoreNames[] = {
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Vimshottari"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Yogini"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Ashtottari"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Kalachakra"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Narayana"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "B. V. Raman's table"),
+    QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Parashara's table (R. Santhanam)"),
+};
+
+// A name with the first letter of its English name as the access key: the five systems
+// begin with five different letters, and so do the two tables.
+QString Keyed(std::string_view name) {
+    const QString english = QText(name);
+    const QString shown = QCoreApplication::translate(kContext, english.toUtf8().constData());
+    if (shown == english) return QLatin1Char('&') + english;
+    return shown + QStringLiteral("(&") + english.front() + QLatin1Char(')');
+}
+
+constexpr std::pair<double, const char*> kYears[] = {
+    {kDashaYearJulian, QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Julian year, 365.25 days")},
+    {kDashaYearTropical, QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Tropical year, 365.2422 days")},
+    {kDashaYearSavana, QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Savana year, 360 days")}};
+
+constexpr MenuCaption kCaptions[] = {
+    {"mnuReadingOptions", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Reading &Options")},
+    {"mnuDashaSystem", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Dasha System")},
+    {"mnuDashaYear", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Dasha &Year")},
+    {"mnuSunrise", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Sunrise")},
+    {"mnuAshtakavargaTable", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Ashtakavarga &Table")},
+    {"mnuSunriseCentre", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Centre of the disc, no refraction")},
+    {"mnuSunriseLimb", QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Upper limb, with refraction")},
+};
 
 }  // namespace
 
 ReadingMenus::ReadingMenus(QMenu* view, Program& program, QObject* parent) : QObject(parent), program_(program) {
     ProgramSettings::LoadReading(program_.Reading);
-    auto* options = new QMenu(QStringLiteral("Reading &Options"), view);
+    auto* options = new QMenu(view);
+    options_ = options;
     options->setObjectName(QStringLiteral("mnuReadingOptions"));
-    QMenu* system = options->addMenu(QStringLiteral("&Dasha System"));
+    QMenu* system = options->addMenu(QString());
     system->setObjectName(QStringLiteral("mnuDashaSystem"));
-    QMenu* year = options->addMenu(QStringLiteral("Dasha &Year"));
+    QMenu* year = options->addMenu(QString());
     year->setObjectName(QStringLiteral("mnuDashaYear"));
-    QMenu* sunrise = options->addMenu(QStringLiteral("&Sunrise"));
+    QMenu* sunrise = options->addMenu(QString());
     sunrise->setObjectName(QStringLiteral("mnuSunrise"));
-    QMenu* table = options->addMenu(QStringLiteral("Ashtakavarga &Table"));
+    QMenu* table = options->addMenu(QString());
     table->setObjectName(QStringLiteral("mnuAshtakavargaTable"));
     view->addMenu(options);
 
     for (const DashaSystem s : kSystems) {
         systems_ << Choice(system, QStringLiteral("mnuDashaSystem_") + QText(DashaSystemName(s)),
-                           Keyed(DashaSystemName(s)), program_.Reading.Dasha == s);
+                           QString(), program_.Reading.Dasha == s);
     }
 
     int i = 0;
-    for (const auto& [days, caption] : kYears) {
-        years_ << Choice(year, QStringLiteral("mnuDashaYear_%1").arg(i++), QString::fromLatin1(caption),
-                         program_.Reading.DashaYearDays == days);
+    for (const auto& entry : kYears) {
+        years_ << Choice(year, QStringLiteral("mnuDashaYear_%1").arg(i++), QString(),
+                         program_.Reading.DashaYearDays == entry.first);
     }
-    rules_ << Choice(sunrise, QStringLiteral("mnuSunriseCentre"), QStringLiteral("&Centre of the disc, no refraction"),
+    rules_ << Choice(sunrise, QStringLiteral("mnuSunriseCentre"), QString(),
                      program_.Reading.Sunrise == SunriseRule::Centre)
-           << Choice(sunrise, QStringLiteral("mnuSunriseLimb"), QStringLiteral("&Upper limb, with refraction"),
+           << Choice(sunrise, QStringLiteral("mnuSunriseLimb"), QString(),
                      program_.Reading.Sunrise == SunriseRule::Limb);
     for (int k = 0; k < kAshtakavargaTableCount; ++k) {
         const auto t = static_cast<AshtakavargaTable>(k);
         tables_ << Choice(table, QStringLiteral("mnuAshtakavargaTable_") + QText(AshtakavargaTableKey(t)),
-                          Keyed(AshtakavargaTableName(t)), program_.Reading.Ashtakavarga == t);
+                          QString(), program_.Reading.Ashtakavarga == t);
     }
     for (int k = 0; k < systems_.size(); ++k) {
         connect(systems_[k], &QAction::triggered, this, [this, k] {
@@ -92,6 +125,20 @@ ReadingMenus::ReadingMenus(QMenu* view, Program& program, QObject* parent) : QOb
             Choose(rules_, rules_[k]);
         });
     }
+    options_->installEventFilter(this);
+    Retranslate();
+}
+
+bool ReadingMenus::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == options_ && event->type() == QEvent::LanguageChange) Retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void ReadingMenus::Retranslate() {
+    SetMenuCaptions(options_, kContext, kCaptions);
+    for (int k = 0; k < systems_.size(); ++k) systems_[k]->setText(Keyed(DashaSystemName(kSystems[k])));
+    for (int k = 0; k < tables_.size(); ++k) tables_[k]->setText(Keyed(AshtakavargaTableName(static_cast<AshtakavargaTable>(k))));
+    for (int k = 0; k < years_.size(); ++k) years_[k]->setText(QCoreApplication::translate(kContext, kYears[k].second));
 }
 
 void ReadingMenus::Choose(const QList<QAction*>& group, QAction* chosen) {

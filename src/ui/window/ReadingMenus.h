@@ -23,10 +23,15 @@ public:
 signals:
     void changed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Retranslate();
     void Choose(const QList<QAction*>& group, QAction* chosen);
 
     Program& program_;
+    QMenu* options_ = nullptr;
     QList<QAction*> systems_, years_, rules_, tables_;
 };
 

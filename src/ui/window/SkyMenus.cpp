@@ -1,17 +1,20 @@
 #include "ui/window/SkyMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
+
+#include "ui/window/MenuCaptions.h"
 
 namespace velakor {
 namespace {
 
-QMenu* Submenu(QMenu* view, const QString& name, const QString& caption, const QList<std::pair<QString, QString>>& entries,
-               QList<QAction*>& actions) {
-    auto* menu = new QMenu(caption, view);
+QMenu* Submenu(QMenu* view, const QString& name, const QStringList& entries, QList<QAction*>& actions) {
+    auto* menu = new QMenu(view);
     menu->setObjectName(name);
-    for (const auto& [entryName, entryCaption] : entries) {
-        QAction* action = menu->addAction(entryCaption);
+    for (const QString& entryName : entries) {
+        QAction* action = menu->addAction(QString());
         action->setObjectName(entryName);
         action->setCheckable(true);
         actions << action;
@@ -20,33 +23,58 @@ QMenu* Submenu(QMenu* view, const QString& name, const QString& caption, const Q
     return menu;
 }
 
-// The ayanamsa's name with its first letter as the access key: the four begin with four
-// different letters.
+constexpr const char* kContext = "velakor::SkyMenus";
+
+constexpr MenuCaption kCaptions[] = {
+    {"mnuPositions", QT_TRANSLATE_NOOP("velakor::SkyMenus", "&Positions")},
+    {"mnuBuiltinSky", QT_TRANSLATE_NOOP("velakor::SkyMenus", "&Built-in formulas")},
+    {"mnuPreciseSky", QT_TRANSLATE_NOOP("velakor::SkyMenus", "P&recise (JPL ephemeris)")},
+    {"mnuAyanamsa", QT_TRANSLATE_NOOP("velakor::SkyMenus", "A&yanamsa")},
+    {"mnuNode", QT_TRANSLATE_NOOP("velakor::SkyMenus", "&Node")},
+    {"mnuMeanNode", QT_TRANSLATE_NOOP("velakor::SkyMenus", "&Mean")},
+    {"mnuTrueNode", QT_TRANSLATE_NOOP("velakor::SkyMenus", "&True")},
+};
+
+// The names the core gives the ayanamsas, for the catalogues.
+[[maybe_unused]] constexpr const char* kAyanamsaNames[] = {
+    QT_TRANSLATE_NOOP("velakor::SkyMenus", "Lahiri"), QT_TRANSLATE_NOOP("velakor::SkyMenus", "Raman"),
+    QT_TRANSLATE_NOOP("velakor::SkyMenus", "Krishnamurti"), QT_TRANSLATE_NOOP("velakor::SkyMenus", "True Chitra")};
+
+// The ayanamsa's name with the first letter of its English name as the access key: the four
+// begin with four different letters.
 QString Name(SkyAyanamsa a) {
     const std::string_view name = AyanamsaName(a);
-    return QLatin1Char('&') + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString english = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    const QString shown = QCoreApplication::translate(kContext, english.toUtf8().constData());
+    if (shown == english) return QLatin1Char('&') + english;
+    return shown + QStringLiteral("(&") + english.front() + QLatin1Char(')');
 }
 
 }  // namespace
 
 SkyMenus::SkyMenus(QMenu* view, QObject* parent) : QObject(parent) {
-    Submenu(view, QStringLiteral("mnuPositions"), QStringLiteral("&Positions"),
-            {{QStringLiteral("mnuBuiltinSky"), QStringLiteral("&Built-in formulas")},
-             {QStringLiteral("mnuPreciseSky"), QStringLiteral("P&recise (JPL ephemeris)")}},
-            positions_);
-    ayanamsaMenu_ = Submenu(view, QStringLiteral("mnuAyanamsa"), QStringLiteral("A&yanamsa"),
-                            {{QStringLiteral("mnuLahiri"), Name(SkyAyanamsa::Lahiri)},
-                             {QStringLiteral("mnuRaman"), Name(SkyAyanamsa::Raman)},
-                             {QStringLiteral("mnuKrishnamurti"), Name(SkyAyanamsa::Krishnamurti)},
-                             {QStringLiteral("mnuTrueChitra"), Name(SkyAyanamsa::TrueChitra)}},
+    positionsMenu_ = Submenu(view, QStringLiteral("mnuPositions"), {QStringLiteral("mnuBuiltinSky"), QStringLiteral("mnuPreciseSky")},
+                             positions_);
+    ayanamsaMenu_ = Submenu(view, QStringLiteral("mnuAyanamsa"),
+                            {QStringLiteral("mnuLahiri"), QStringLiteral("mnuRaman"), QStringLiteral("mnuKrishnamurti"),
+                             QStringLiteral("mnuTrueChitra")},
                             ayanamsas_);
-    nodeMenu_ = Submenu(view, QStringLiteral("mnuNode"), QStringLiteral("&Node"),
-                        {{QStringLiteral("mnuMeanNode"), QStringLiteral("&Mean")},
-                         {QStringLiteral("mnuTrueNode"), QStringLiteral("&True")}},
-                        nodes_);
+    nodeMenu_ = Submenu(view, QStringLiteral("mnuNode"), {QStringLiteral("mnuMeanNode"), QStringLiteral("mnuTrueNode")}, nodes_);
     for (const QList<QAction*>* group : {&positions_, &ayanamsas_, &nodes_}) {
         for (QAction* entry : *group) connect(entry, &QAction::triggered, this, [this, entry] { Pick(entry); });
     }
+    positionsMenu_->installEventFilter(this);
+    Retranslate();
+}
+
+bool SkyMenus::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == positionsMenu_ && event->type() == QEvent::LanguageChange) Retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void SkyMenus::Retranslate() {
+    for (QMenu* menu : {positionsMenu_, ayanamsaMenu_, nodeMenu_}) SetMenuCaptions(menu, kContext, kCaptions);
+    for (int i = 0; i < ayanamsas_.size(); ++i) ayanamsas_[i]->setText(Name(kAyanamsas[static_cast<std::size_t>(i)]));
 }
 
 void SkyMenus::Show(const SkyChoice& choice) {

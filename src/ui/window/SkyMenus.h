@@ -26,10 +26,15 @@ signals:
     // The user picked an entry: the choice it makes.
     void chosen(const SkyChoice& choice);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Pick(QAction* entry);
+    void Retranslate();
 
     QList<QAction*> positions_, ayanamsas_, nodes_;
+    QMenu* positionsMenu_ = nullptr;
     QMenu* ayanamsaMenu_ = nullptr;
     QMenu* nodeMenu_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "ui/window/ViewSources.h"
 
+#include <QCoreApplication>
+
 #include "sky/Sky.h"
 #include "ui/views/ReadingTexts.h"
 #include "ui/window/ChartView.h"
@@ -55,14 +57,24 @@ void ViewSources::readingChanged() {
 }
 
 QString ViewSources::WithSky(const QString& title) const {
-    return title + QStringLiteral(" \u2014 ") + QString::fromStdString(DescribeSky(program_.SkyInUse));
+    // The core's own words (DescribeSky) in the interface's language.
+    const SkyChoice& sky = program_.SkyInUse;
+    QString text;
+    if (sky.Positions == SkyPositions::Builtin) {
+        text = tr("Built-in formulas, Rahu one degree behind the mean node");
+    } else {
+        const QString ayanamsa = QCoreApplication::translate("velakor::SkyMenus", AyanamsaName(sky.Ayanamsa).data());
+        text = sky.Node == SkyNode::Mean ? tr("Precise (JPL ephemeris), %1, mean node").arg(ayanamsa)
+                                         : tr("Precise (JPL ephemeris), %1, true node").arg(ayanamsa);
+    }
+    return title + QStringLiteral(" \u2014 ") + text;
 }
 
 QString ViewSources::StyleName(ChartStyle style) {
     switch (style) {
-        case ChartStyle::North: return QStringLiteral("North Indian");
-        case ChartStyle::South: return QStringLiteral("South Indian");
-        case ChartStyle::East: return QStringLiteral("East Indian");
+        case ChartStyle::North: return tr("North Indian");
+        case ChartStyle::South: return tr("South Indian");
+        case ChartStyle::East: return tr("East Indian");
     }
     return {};
 }

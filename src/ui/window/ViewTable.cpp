@@ -1,5 +1,6 @@
 #include "ui/window/ViewTable.h"
 
+#include <QtGlobal>
 #include <cstring>
 
 #include "chart/DivisionalCharts.h"
@@ -45,10 +46,11 @@ constexpr QKeyCombination CtrlShift(Qt::Key key) {
     return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
 }
 
-// The divisional charts take Ctrl and their number where it is one key: D1 .. D4, D7, D9, D10
-// (Ctrl+0).
+// The views' own captions are translated; the divisional charts are called by their vargas'
+// names in every language. The divisional charts take Ctrl and their number where it is one
+// key: D1 .. D4, D7, D9, D10 (Ctrl+0).
 const ViewRow kRows[] = {
-    {"mnuChart", "&Chart", Ctrl(Qt::Key_R), ViewMenu::View, MakeNatal},
+    {"mnuChart", QT_TRANSLATE_NOOP("velakor::ViewTable", "&Chart"), Ctrl(Qt::Key_R), ViewMenu::View, MakeNatal},
     {"mnuSub_Rashi", "&Rashi", Ctrl(Qt::Key_1), ViewMenu::Divisional, MakeDivisional<0>},
     {"mnuSub_Hora", "&Hora", Ctrl(Qt::Key_2), ViewMenu::Divisional, MakeDivisional<1>},
     {"mnuSub_Drekkana", "&Drekkana", Ctrl(Qt::Key_3), ViewMenu::Divisional, MakeDivisional<2>},
@@ -65,15 +67,15 @@ const ViewRow kRows[] = {
     {"mnuSub_Khavedamsa", "&Khavedamsa", kNone, ViewMenu::Divisional, MakeDivisional<13>},
     {"mnuSub_Akshavedamsa", "&Akshavedamsa", kNone, ViewMenu::Divisional, MakeDivisional<14>},
     {"mnuSub_Shashtyamsa", "Shasht&yamsa", kNone, ViewMenu::Divisional, MakeDivisional<15>},
-    {"mnuVargas", "&Vargas", Ctrl(Qt::Key_G), ViewMenu::View, Make<VargasView>},
-    {"mnuAshtakavarga", "&Ashtakavarga", Ctrl(Qt::Key_K), ViewMenu::View, Make<AshtakavargaView>},
-    {"mnuDasha", "Das&ha", Ctrl(Qt::Key_D), ViewMenu::View, Make<DashaView>},
-    {"mnuPanchanga", "Panchan&ga", CtrlShift(Qt::Key_P), ViewMenu::View, Make<PanchangaView>},
-    {"mnuTransits", "Trans&its", Ctrl(Qt::Key_T), ViewMenu::View, MakeTransits},
-    {"mnuSaturnPeriods", "Sat&urn's Periods", CtrlShift(Qt::Key_T), ViewMenu::View, Make<SaturnView>},
-    {"mnuMatching", "&Matching", Ctrl(Qt::Key_M), ViewMenu::View, Make<MatchingView>, &MatchingView::Ready},
-    {"mnuKP", "&KP", CtrlShift(Qt::Key_K), ViewMenu::View, MakeKp<KpView::Kind::Birth>},
-    {"mnuHorary", "Horary &Question...", kNone, ViewMenu::View, MakeKp<KpView::Kind::Horary>, nullptr,
+    {"mnuVargas", QT_TRANSLATE_NOOP("velakor::ViewTable", "&Vargas"), Ctrl(Qt::Key_G), ViewMenu::View, Make<VargasView>},
+    {"mnuAshtakavarga", QT_TRANSLATE_NOOP("velakor::ViewTable", "&Ashtakavarga"), Ctrl(Qt::Key_K), ViewMenu::View, Make<AshtakavargaView>},
+    {"mnuDasha", QT_TRANSLATE_NOOP("velakor::ViewTable", "Das&ha"), Ctrl(Qt::Key_D), ViewMenu::View, Make<DashaView>},
+    {"mnuPanchanga", QT_TRANSLATE_NOOP("velakor::ViewTable", "Panchan&ga"), CtrlShift(Qt::Key_P), ViewMenu::View, Make<PanchangaView>},
+    {"mnuTransits", QT_TRANSLATE_NOOP("velakor::ViewTable", "Trans&its"), Ctrl(Qt::Key_T), ViewMenu::View, MakeTransits},
+    {"mnuSaturnPeriods", QT_TRANSLATE_NOOP("velakor::ViewTable", "Sat&urn's Periods"), CtrlShift(Qt::Key_T), ViewMenu::View, Make<SaturnView>},
+    {"mnuMatching", QT_TRANSLATE_NOOP("velakor::ViewTable", "&Matching"), Ctrl(Qt::Key_M), ViewMenu::View, Make<MatchingView>, &MatchingView::Ready},
+    {"mnuKP", QT_TRANSLATE_NOOP("velakor::ViewTable", "&KP"), CtrlShift(Qt::Key_K), ViewMenu::View, MakeKp<KpView::Kind::Birth>},
+    {"mnuHorary", QT_TRANSLATE_NOOP("velakor::ViewTable", "Horary &Question..."), kNone, ViewMenu::View, MakeKp<KpView::Kind::Horary>, nullptr,
      &HoraryDialog::Ask},
 };
 static_assert(std::size(kRows) == 1 + kVargaCount + 9, "every varga has its row");

@@ -1,0 +1,23 @@
+#include "ui/window/MenuCaptions.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace velakor {
+
+void SetMenuCaptions(QObject* root, const char* context, std::span<const MenuCaption> captions) {
+    for (const MenuCaption& c : captions) {
+        const QString text = QCoreApplication::translate(context, c.Text);
+        const QString name = QString::fromLatin1(c.Object);
+        if (root->objectName() == name) {
+            if (auto* menu = qobject_cast<QMenu*>(root)) menu->setTitle(text);
+        }
+        if (auto* menu = root->findChild<QMenu*>(name)) menu->setTitle(text);
+        else if (auto* action = root->findChild<QAction*>(name)) action->setText(text);
+        else if (auto* button = root->findChild<QAbstractButton*>(name)) button->setText(text);
+    }
+}
+
+}  // namespace velakor
