@@ -32,6 +32,7 @@
 #include "ui/drawing/ChartCanvas.h"
 #include "ui/views/DivisionalView.h"
 #include "ui/drawing/Fonts.h"
+#include "ui/settings/InterfaceLanguage.h"
 #include "ui/window/MDI.h"
 #include "ui/dialogs/Seams.h"
 #include "ui/dialogs/WebLinks.h"
@@ -40,6 +41,7 @@
 using namespace velakor;
 
 Q_DECLARE_METATYPE(velakor::FormValues)
+Q_DECLARE_METATYPE(velakor::Language)
 
 namespace {
 
@@ -798,8 +800,14 @@ private slots:
     // A keyboard drives every menu: each entry the program added has an access key of its
     // own in its menu (Alt and the letter then choose it, rather than only moving the
     // highlight); the captions the program was given keep theirs exactly as written, shared
-    // keys and all. The chart window's menus and the main form's.
+    // keys and all. The chart window's menus and the main form's, in every language.
+    void accessKeysAreUniqueInEachMenu_data() {
+        QTest::addColumn<Language>("lang");
+        for (const Language lang : kLanguages) QTest::newRow(LanguageCode(lang).data()) << lang;
+    }
     void accessKeysAreUniqueInEachMenu() {
+        QFETCH(Language, lang);
+        UseInterfaceLanguage(lang);
         static const QSet<QString> given{
             "&File", "&New", "Save &As", "Save As &JPEG", "&Export Chart As Text", "&Print", "&Back", "E&xit",
             "&View", "&Toolbar", "&Status Bar", "&Chart Style", "&North Indian", "&South Indian", "&Natal Indian",
@@ -830,6 +838,7 @@ private slots:
         };
         walk("chart window", frame->menuBar()->actions(), walk);
         walk("main form", form.menuBar()->actions(), walk);
+        UseInterfaceLanguage(Language::English);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 

@@ -183,18 +183,31 @@ private slots:
         QTest::addColumn<QString>("calculate");  // the main form's button
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("august");  // the main form's month list
+        // The chart window: the View menu's title, the chart's, a view's and a varga's entries
+        // and a submenu's; the status bar of the chart on show.
+        QTest::addColumn<QStringList>("view");
+        QTest::addColumn<QString>("status");
         QTest::newRow("Hindi") << Language::Hindi << QString("मेरी राशि कुंडली (उत्तर भारतीय)(&R)") << QString("भाषा(&L)")
-                               << QString("अगस्त");
+                               << QString("अगस्त")
+                               << QStringList{"दृश्य(&V)", "जन्म कुंडली(&B)", "गोचर(&I)", "नवमांश(&9)", "अयनांश(&Y)"}
+                               << QString("राशि (D1), उत्तर भारतीय \u2014 अंतर्निहित सूत्र, राहु मध्यम राहु से एक अंश पीछे");
         QTest::newRow("Tamil") << Language::Tamil << QString("என் ராசிக் கட்டம் (வட இந்திய)(&R)") << QString("மொழி(&L)")
-                               << QString("ஆகஸ்ட்");
+                               << QString("ஆகஸ்ட்")
+                               << QStringList{"காட்சி(&V)", "ஜாதகக் கட்டம்(&B)", "கோசாரம்(&I)", "நவாம்சம்(&9)", "அயனாம்சம்(&Y)"}
+                               << QString("ராசி (D1), வட இந்திய \u2014 உள்ளமைந்த சூத்திரங்கள், ராகு சராசரி ராகுவுக்கு ஒரு "
+                                          "பாகை பின்னால்");
         QTest::newRow("English") << Language::English << QString("Get My &Rashi Chart (North)") << QString("&Language")
-                                 << QString("August");
+                                 << QString("August") << QStringList{"&View", "&Chart", "Trans&its", "&Navamsa", "A&yanamsa"}
+                                 << QString("Rashi (D1), North Indian \u2014 Built-in formulas, Rahu one degree behind the "
+                                            "mean node");
     }
     void languageSwitchesEveryWindow() {
         QFETCH(Language, lang);
         QFETCH(QString, calculate);
         QFETCH(QString, menu);
         QFETCH(QString, august);
+        QFETCH(QStringList, view);
+        QFETCH(QString, status);
         {
             auto run = Start();
             QVERIFY(run->frame);
@@ -208,6 +221,13 @@ private slots:
             QTRY_COMPARE(run->form->findChild<QPushButton*>("cmdCalculate")->text(), calculate);
             QCOMPARE(run->frame->findChild<QMenu*>("mnuLanguage")->title(), menu);
             QCOMPARE(run->form->findChild<QComboBox*>("cboMonth")->itemText(7), august);
+            const QStringList shown{run->frame->findChild<QMenu*>("mnuView")->title(),
+                                    run->frame->findChild<QAction*>("mnuChart")->text(),
+                                    run->frame->findChild<QAction*>("mnuTransits")->text(),
+                                    run->frame->findChild<QAction*>("mnuSub_Navamsa")->text(),
+                                    run->frame->findChild<QMenu*>("mnuAyanamsa")->title()};
+            QCOMPARE(shown, view);
+            QCOMPARE(run->frame->findChild<QLabel*>("lblStatusView")->text(), status);
             const ChartCanvas* chart = run->frame->display()->chart();
             QCOMPARE(chart->HouseCaption(0), before);  // the chart's own text is untouched
             const std::vector<std::string> asc = chart->HouseEntriesOf(0);
