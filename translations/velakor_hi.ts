@@ -763,6 +763,34 @@ No: %2 is the bride and %1 the groom.</source>
         <source>Matching</source>
         <translation>मिलान</translation>
     </message>
+    <message>
+        <source>Kuta</source>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>वधू</translation>
+    </message>
+    <message>
+        <source>Groom</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <source>Out of</source>
+        <translation>अधिकतम</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>कारण</translation>
+    </message>
+    <message>
+        <source>Ashtakoota Matching</source>
+        <translation>अष्टकूट मिलान</translation>
+    </message>
 </context>
 <context>
     <name>velakor::MessageBox</name>
@@ -851,6 +879,18 @@ No: %2 is the bride and %1 the groom.</source>
     <message>
         <source>Panchanga</source>
         <translation>पंचांग</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>विवरण</translation>
+    </message>
+    <message>
+        <source>At birth</source>
+        <translation>जन्म के समय</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>समाप्ति</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1001,22 @@ No: %2 is the bride and %1 the groom.</source>
         <source>Saturn&apos;s Periods</source>
         <translation>शनि की अवधियाँ</translation>
     </message>
+    <message>
+        <source>Phase</source>
+        <translation>अवस्था</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Saturn enters</source>
+        <translation>शनि का प्रवेश</translation>
+    </message>
+    <message>
+        <source>Saturn leaves</source>
+        <translation>शनि का निर्गमन</translation>
+    </message>
 </context>
 <context>
     <name>velakor::SkyMenus</name>
@@ -1022,6 +1078,38 @@ No: %2 is the bride and %1 the groom.</source>
     <message>
         <source>Retrograde</source>
         <translation>वक्री</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>ग्रह</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>अंश</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>From Moon</source>
+        <translation>चन्द्र से</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>व</translation>
+    </message>
+    <message>
+        <source>Leaves sign</source>
+        <translation>राशि परिवर्तन</translation>
     </message>
 </context>
 <context>

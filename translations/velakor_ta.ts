@@ -763,6 +763,34 @@ No: %2 is the bride and %1 the groom.</source>
         <source>Matching</source>
         <translation>பொருத்தம்</translation>
     </message>
+    <message>
+        <source>Kuta</source>
+        <translation>கூடம்</translation>
+    </message>
+    <message>
+        <source>Bride</source>
+        <translation>மணமகள்</translation>
+    </message>
+    <message>
+        <source>Groom</source>
+        <translation>மணமகன்</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>புள்ளிகள்</translation>
+    </message>
+    <message>
+        <source>Out of</source>
+        <translation>அதிகபட்சம்</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>காரணம்</translation>
+    </message>
+    <message>
+        <source>Ashtakoota Matching</source>
+        <translation>அஷ்டகூடப் பொருத்தம்</translation>
+    </message>
 </context>
 <context>
     <name>velakor::MessageBox</name>
@@ -851,6 +879,18 @@ No: %2 is the bride and %1 the groom.</source>
     <message>
         <source>Panchanga</source>
         <translation>பஞ்சாங்கம்</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>விவரம்</translation>
+    </message>
+    <message>
+        <source>At birth</source>
+        <translation>பிறப்பின்போது</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation>முடிவு</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1001,22 @@ No: %2 is the bride and %1 the groom.</source>
         <source>Saturn&apos;s Periods</source>
         <translation>சனியின் காலங்கள்</translation>
     </message>
+    <message>
+        <source>Phase</source>
+        <translation>பருவம்</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>ராசி</translation>
+    </message>
+    <message>
+        <source>Saturn enters</source>
+        <translation>சனி நுழைவு</translation>
+    </message>
+    <message>
+        <source>Saturn leaves</source>
+        <translation>சனி வெளியேற்றம்</translation>
+    </message>
 </context>
 <context>
     <name>velakor::SkyMenus</name>
@@ -1022,6 +1078,38 @@ No: %2 is the bride and %1 the groom.</source>
     <message>
         <source>Retrograde</source>
         <translation>வக்கிரம்</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>கிரகம்</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>ராசி</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>பாகை</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>நட்சத்திரம்</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>பாவம்</translation>
+    </message>
+    <message>
+        <source>From Moon</source>
+        <translation>சந்திரனிலிருந்து</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>வ</translation>
+    </message>
+    <message>
+        <source>Leaves sign</source>
+        <translation>ராசி மாற்றம்</translation>
     </message>
 </context>
 <context>

@@ -58,12 +58,16 @@ QString MarsText(const QString& who, const MarsCheck& m) {
 
 }  // namespace
 
+// The kutas' column headers in the interface's language.
+QStringList MatchingView::Headers() {
+    return {tr("Kuta"), tr("Bride"), tr("Groom"), tr("Points"), tr("Out of"), tr("Why")};
+}
+
 MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
 
     // The inherited heading's title, placed for this page.
     title_->setObjectName(QStringLiteral("lblMatchingTitle"));
-    title_->setText(QStringLiteral("Ashtakoota Matching"));
     title_->setGeometry(kLeft, 10, kWidth, 26);
     // A partner's line takes two lines when a long name or place needs them.
     bride_ = Line(this, QStringLiteral("lblMatchingBride"), 40, 8.25, false);
@@ -79,8 +83,7 @@ MatchingView::MatchingView(QWidget* parent) : ReadingView(parent) {
     table_->setObjectName(QStringLiteral("tblKutas"));
     table_->setAccessibleName(tr("Kutas"));
     table_->setColumnCount(kColumns);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Kuta"), QStringLiteral("Bride"), QStringLiteral("Groom"),
-                                       QStringLiteral("Points"), QStringLiteral("Out of"), QStringLiteral("Why")});
+    table_->setHorizontalHeaderLabels(Headers());
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -121,6 +124,8 @@ void MatchingView::Fill(ViewSources& sources) {
 }
 
 void MatchingView::Show(const Partner& bride, const Partner& groom, const SkyChoice& sky) {
+    title_->setText(tr("Ashtakoota Matching"));
+    table_->setHorizontalHeaderLabels(Headers());
     match_ = MatchCharts(bride.Chart, groom.Chart);
     SetLineText(bride_, QStringLiteral("Bride: ") + BirthLineText(bride.Birth) + QStringLiteral(". ") + MoonText(bride.Chart), 2);
     SetLineText(groom_, QStringLiteral("Groom: ") + BirthLineText(groom.Birth) + QStringLiteral(". ") + MoonText(groom.Chart), 2);

@@ -29,6 +29,7 @@ public:
 
     QWidget* page() override { return this; }
     QString Title(const ViewSources&) const override { return tr("Matching"); }
+    static QStringList Headers();
     unsigned Inputs() const override { return kChartInput | kPartnerInput; }
     // Both charts in the sky of the chart on show, and the match: microseconds each time.
     void Fill(ViewSources& sources) override;

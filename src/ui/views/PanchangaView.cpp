@@ -19,17 +19,19 @@ namespace {
 constexpr int kLeft = frmDisplay::kChartLeft;
 constexpr int kWidth = frmDisplay::kWidth - 2 * frmDisplay::kChartLeft;
 
+// The table's column headers, on the page and in print, in the interface's language.
+QStringList Headers() { return {PanchangaView::tr("Item"), PanchangaView::tr("At birth"), PanchangaView::tr("Ends")}; }
+
 }  // namespace
 
 PanchangaView::PanchangaView(QWidget* parent) : ReadingView(parent) {
     title_->setObjectName(QStringLiteral("lblPanchangaTitle"));
-    title_->setText(QStringLiteral("Panchanga"));
     note_ = ViewLine(this, QStringLiteral("lblPanchangaNote"), QRect(kLeft, 74, kWidth, 24), 8.25, true);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("tblPanchanga"));
     table_->setAccessibleName(tr("Panchanga"));
     table_->setColumnCount(3);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")});
+    table_->setHorizontalHeaderLabels(Headers());
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -40,6 +42,7 @@ PanchangaView::PanchangaView(QWidget* parent) : ReadingView(parent) {
 }
 
 void PanchangaView::Show(const Program& program, const Readings& r) {
+    table_->setHorizontalHeaderLabels(Headers());
     const CivilMoment birth = CivilFromJd(r.BirthJd, r.Offset);
     note_->setText(QStringLiteral("For %1-%2-%3 at the birth place; sunrise by the %4; times in UTC%5")
                        .arg(birth.Year, 4, 10, QLatin1Char('0'))
@@ -77,7 +80,7 @@ void PanchangaView::Paint(QPainter& painter) const {
     std::vector<std::pair<QStringList, int>> rows;
     for (const PanchangaRow& row : rows_) rows.emplace_back(QStringList{row.Item, row.Value, row.Ends}, 0);
     PaintRows(painter, QRectF(kLeft, kBodyTop, kWidth, height() - kBodyTop - 10), rows, {0, 160, 520}, 30,
-              {QStringLiteral("Item"), QStringLiteral("At birth"), QStringLiteral("Ends")});
+              Headers());
 }
 
 }  // namespace velakor

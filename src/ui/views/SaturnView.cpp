@@ -35,12 +35,10 @@ QString PhaseText(SaturnPhase p) {
 SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kTransitMargin;
-    PlaceTransitHeading(title_, who_, QStringLiteral("lblSaturn"), QStringLiteral("Saturn's Periods"));
+    PlaceTransitHeading(title_, who_, QStringLiteral("lblSaturn"), tr("Saturn's Periods"));
     note_ = ViewLine(this, QStringLiteral("lblSaturnNote"), QRect(kTransitMargin, 34, width, 40), 8.25, false);
     note_->setWordWrap(true);
-    table_ = MakeTransitTable(this, QStringLiteral("tblSaturn"),
-                              {QStringLiteral("Phase"), QStringLiteral("Sign"), QStringLiteral("Saturn enters"),
-                               QStringLiteral("Saturn leaves"), QString()});
+    table_ = MakeTransitTable(this, QStringLiteral("tblSaturn"), Headers());
     table_->setAccessibleName(tr("Saturn's periods"));
     // The running period's mark has no heading on the page; a screen reader hears one.
     table_->horizontalHeaderItem(4)->setData(Qt::AccessibleTextRole, tr("Running now"));
@@ -50,7 +48,13 @@ SaturnView::SaturnView(QWidget* parent) : ReadingView(parent) {
     for (int c = 0; c < 4; ++c) table_->setColumnWidth(c, widths[c]);
 }
 
+QStringList SaturnView::Headers() {
+    return {tr("Phase"), tr("Sign"), tr("Saturn enters"), tr("Saturn leaves"), QString()};
+}
+
 void SaturnView::Show(const Program& program, const TransitReading& r) {
+    title_->setText(tr("Saturn's Periods"));
+    table_->setHorizontalHeaderLabels(Headers());
     SetLineText(who_, BirthLineText(program.Birth));
     running_ = r.RunningSaturn;
     note_->setText(QStringLiteral("Saturn in the 12th, 1st and 2nd signs from the natal Moon's sign (%1), and in its "

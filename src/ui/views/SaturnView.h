@@ -36,6 +36,8 @@ public:
     QLabel* lblSadeSati() const { return sadeSati_; }
 
 private:
+    // The table's column headers in the interface's language.
+    static QStringList Headers();
     // The heading and the rows [first, first + count) of the table.
     void PaintRowsOf(QPainter& painter, int first, int count) const;
     // How many rows a page holds under the heading.

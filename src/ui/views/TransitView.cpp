@@ -100,7 +100,7 @@ QString SadeSatiText(const TransitReading& r) {
 TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : ReadingView(parent) {
     MakeViewPage(this);
     const int width = frmDisplay::kWidth - 2 * kTransitMargin;
-    PlaceTransitHeading(title_, who_, QStringLiteral("lblTransit"), QStringLiteral("Transits"));
+    PlaceTransitHeading(title_, who_, QStringLiteral("lblTransit"), tr("Transits"));
     sky_ = ViewLine(this, QStringLiteral("lblTransitSky"), QRect(kTransitMargin, 34, width - kIngressWidth - 8, 20), 8.25,
                     false);
 
@@ -157,10 +157,7 @@ TransitView::TransitView(const QList<QAction*>& steps, QWidget* parent) : Readin
     chart_->setGeometry(kTransitMargin, kTop, kChartSide, kChartSide - 4);
     sadeSati_ = ViewLine(this, QStringLiteral("lblTransitSadeSati"), QRect(kTransitMargin, kTop + kChartSide + 6, width, 20),
                          8.25, true);
-    table_ = MakeTransitTable(this, QStringLiteral("tblTransits"),
-                              {QStringLiteral("Body"), QStringLiteral("Sign"), QStringLiteral("Degree"),
-                               QStringLiteral("Nakshatra"), QStringLiteral("House"), QStringLiteral("From Moon"),
-                               QStringLiteral("R"), QStringLiteral("Leaves sign")});
+    table_ = MakeTransitTable(this, QStringLiteral("tblTransits"), Headers());
     table_->setAccessibleName(tr("Transits"));
     // "R" fits the narrow column; the word is what a screen reader should say.
     table_->horizontalHeaderItem(6)->setData(Qt::AccessibleTextRole, tr("Retrograde"));
@@ -224,6 +221,11 @@ TransitView::TransitView(ViewSources& sources, QWidget* parent) : TransitView(so
     connect(this, &TransitView::momentEdited, &sources, &ViewSources::setMoment);
 }
 
+QStringList TransitView::Headers() {
+    // "R" fits the narrow column of the retrograde mark.
+    return {tr("Body"), tr("Sign"), tr("Degree"), tr("Nakshatra"), tr("House"), tr("From Moon"), tr("R"), tr("Leaves sign")};
+}
+
 void TransitView::Fill(ViewSources& sources) {
     Show(sources.program(), sources.readings(), ReadTransits(sources.program(), sources.moment()), sources.style(),
          sources.colour());
@@ -235,6 +237,8 @@ void TransitView::Show(const Program& program, const Readings& readings, const T
     program_ = &program;
     jd_ = r.Jd;
     SetLineText(who_, BirthLineText(program.Birth));
+    title_->setText(tr("Transits"));
+    table_->setHorizontalHeaderLabels(Headers());
     sky_->setText(QStringLiteral("Positions: ") + r.Sky);
     zone_->setText(QStringLiteral("UTC") + QText(OffsetText(r.Offset)) + QStringLiteral(", the birth's clock"));
     const CivilMoment c = CivilFromJd(r.Jd, r.Offset);

@@ -86,6 +86,8 @@ signals:
     void momentEdited(double jdUt);
 
 private:
+    // The table's column headers in the interface's language.
+    static QStringList Headers();
     // The typed moment: moved to when it reads as a date (and time), refused with a message
     // otherwise.
     void TakeTypedMoment();
