@@ -373,6 +373,30 @@
         <source>Running now</source>
         <translation>अभी चल रही</translation>
     </message>
+    <message>
+        <source>Yogini</source>
+        <translation>योगिनी</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>समाप्ति</translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation>आरंभ पर आयु</translation>
+    </message>
 </context>
 <context>
     <name>velakor::DashaView</name>

@@ -373,6 +373,30 @@
         <source>Running now</source>
         <translation>தற்போது நடப்பது</translation>
     </message>
+    <message>
+        <source>Yogini</source>
+        <translation>யோகினி</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>ராசி</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>அதிபதி</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>தொடக்கம்</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>முடிவு</translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation>தொடக்கத்தில் வயது</translation>
+    </message>
 </context>
 <context>
     <name>velakor::DashaView</name>

@@ -19,8 +19,8 @@ QString AgeText(double birth, double start, int offset) {
 }  // namespace
 
 QString DashaModel::LordHeader(DashaSystem system) {
-    if (system == DashaSystem::Yogini) return QStringLiteral("Yogini");
-    return IsSignDasha(system) ? QStringLiteral("Sign") : QStringLiteral("Lord");
+    if (system == DashaSystem::Yogini) return tr("Yogini");
+    return IsSignDasha(system) ? tr("Sign") : tr("Lord");
 }
 
 DashaModel::DashaModel(QObject* parent) : QAbstractItemModel(parent) {}
@@ -122,9 +122,9 @@ QVariant DashaModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case kLord: return LordHeader(readings_.Tree.System);
-        case kStart: return QStringLiteral("Start");
-        case kEnd: return QStringLiteral("End");
-        case kAge: return QStringLiteral("Age at start");
+        case kStart: return tr("Start");
+        case kEnd: return tr("End");
+        case kAge: return tr("Age at start");
         default: return QString();
     }
 }

@@ -86,8 +86,8 @@ void DashaView::Paint(QPainter& painter) const {
     const QRectF room(kLeft, kTreeTop, kWidth, height() - kTreeTop - 10);
     const double rowHeight = std::min(18.0, room.height() / static_cast<double>(rows.size() + 1));
     PaintRows(painter, room, rows, {0, 190, 350, 510, 670}, rowHeight,
-              {DashaModel::LordHeader(model_->system()), QStringLiteral("Start"), QStringLiteral("End"),
-               QStringLiteral("Age at start"), {}});
+              {DashaModel::LordHeader(model_->system()), DashaModel::tr("Start"), DashaModel::tr("End"),
+               DashaModel::tr("Age at start"), {}});
 }
 
 }  // namespace velakor

@@ -20,4 +20,11 @@ void SetMenuCaptions(QObject* root, const char* context, std::span<const MenuCap
     }
 }
 
+QString KeyedName(const char* context, std::string_view english) {
+    const QString name = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+    const QString shown = QCoreApplication::translate(context, name.toUtf8().constData());
+    if (shown == name) return QLatin1Char('&') + name;
+    return shown + QStringLiteral("(&") + name.front() + QLatin1Char(')');
+}
+
 }  // namespace velakor

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <span>
+#include <string_view>
+
+#include <QString>
 
 class QObject;
 
@@ -16,5 +19,9 @@ struct MenuCaption {
 // Sets the caption of every named descendant of root found, in the interface's language;
 // names not found are passed over.
 void SetMenuCaptions(QObject* root, const char* context, std::span<const MenuCaption> captions);
+
+// A name the core gives (an ayanamsa, a dasha system) as an entry's caption in the interface's
+// language, keyed by the first letter of its English name in every language.
+QString KeyedName(const char* context, std::string_view english);
 
 }  // namespace velakor

@@ -41,14 +41,9 @@ constexpr const char* kContext = "velakor::ReadingMenus";
     QT_TRANSLATE_NOOP("velakor::ReadingMenus", "Parashara's table (R. Santhanam)"),
 };
 
-// A name with the first letter of its English name as the access key: the five systems
-// begin with five different letters, and so do the two tables.
-QString Keyed(std::string_view name) {
-    const QString english = QText(name);
-    const QString shown = QCoreApplication::translate(kContext, english.toUtf8().constData());
-    if (shown == english) return QLatin1Char('&') + english;
-    return shown + QStringLiteral("(&") + english.front() + QLatin1Char(')');
-}
+// The five systems begin with five different letters, their access keys, and so do the two
+// tables.
+QString Keyed(std::string_view name) { return KeyedName(kContext, name); }
 
 constexpr std::pair<double, const char*> kYears[] = {
     {kDashaYearJulian, QT_TRANSLATE_NOOP("velakor::ReadingMenus", "&Julian year, 365.25 days")},

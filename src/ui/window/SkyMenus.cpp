@@ -1,7 +1,6 @@
 #include "ui/window/SkyMenus.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 
@@ -40,15 +39,8 @@ constexpr MenuCaption kCaptions[] = {
     QT_TRANSLATE_NOOP("velakor::SkyMenus", "Lahiri"), QT_TRANSLATE_NOOP("velakor::SkyMenus", "Raman"),
     QT_TRANSLATE_NOOP("velakor::SkyMenus", "Krishnamurti"), QT_TRANSLATE_NOOP("velakor::SkyMenus", "True Chitra")};
 
-// The ayanamsa's name with the first letter of its English name as the access key: the four
-// begin with four different letters.
-QString Name(SkyAyanamsa a) {
-    const std::string_view name = AyanamsaName(a);
-    const QString english = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    const QString shown = QCoreApplication::translate(kContext, english.toUtf8().constData());
-    if (shown == english) return QLatin1Char('&') + english;
-    return shown + QStringLiteral("(&") + english.front() + QLatin1Char(')');
-}
+// The four ayanamsas begin with four different letters, their access keys.
+QString Name(SkyAyanamsa a) { return KeyedName(kContext, AyanamsaName(a)); }
 
 }  // namespace
 
